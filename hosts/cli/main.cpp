@@ -1,0 +1,27 @@
+// trilat: the command-line host of the terrain-model library.
+#include <iostream>
+
+#include "hosts/cli/Levantamiento.h"
+#include "hosts/cli/Trabajo.h"
+
+int main(int argc, char** argv) {
+  using namespace Vyr_Trilat::anfitrion;
+  try {
+    const Opciones o = Lee_Opciones(std::vector<std::string>(argv + 1, argv + argc));
+    if (o.orden == "help") {
+      std::cout << Texto_Ayuda();
+      return 0;
+    }
+    if (o.orden == "version") {
+      std::cout << "trilat " << TRILAT_VERSION << '\n';
+      return 0;
+    }
+    return Ejecuta(o);
+  } catch (const Error_Uso& e) {
+    std::cerr << "trilat: " << e.what() << "\n(trilat --help for usage)\n";
+    return 2;
+  } catch (const std::exception& e) {
+    std::cerr << "trilat: " << e.what() << '\n';
+    return 1;
+  }
+}

@@ -1,0 +1,254 @@
+#include "hosts/support/Cairo_PictureBox.h"
+
+#include <cairo-svg.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <new>
+#include <stdexcept>
+#include <vector>
+
+namespace Vyr_Trilat {
+
+namespace {
+
+// Figures collected into one fill of the SVG: each fill is one element, and one per figure would make the file
+// several times larger.
+constexpr int kFiguras_Por_Relleno = 1024;
+
+struct Esquina {
+  double x;
+  double y;
+};
+using Figura = std::array<Esquina, 4>;
+
+void Comprueba(cairo_status_t estado) {
+  if (estado == CAIRO_STATUS_SUCCESS) return;
+  if (estado == CAIRO_STATUS_NO_MEMORY) throw std::bad_alloc();
+  throw std::runtime_error(std::string("Cairo: ") + cairo_status_to_string(estado));
+}
+
+void Pon_Color(cairo_t* cr, Long color) {
+  cairo_set_source_rgb(cr, (color & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, ((color >> 16) & 0xFF) / 255.0);
+}
+
+std::runtime_error Error_Guardado(const std::string& ruta, const std::string& motivo) {
+  return std::runtime_error("No se pudo guardar \"" + ruta + "\": " + motivo);
+}
+
+cairo_status_t Escribe_Flujo(void* archivo, const unsigned char* datos, unsigned int longitud) {
+  return std::fwrite(datos, 1, longitud, static_cast<FILE*>(archivo)) == longitud ? CAIRO_STATUS_SUCCESS
+                                                                                  : CAIRO_STATUS_WRITE_ERROR;
+}
+
+// A temporary file beside its destination; removed unless it was renamed over the destination.
+class Archivo_Temporal {
+ public:
+  explicit Archivo_Temporal(const std::string& destino) : destino_(destino) {
+    const std::filesystem::path p(destino);
+    if (!p.has_filename()) throw Error_Guardado(destino, "falta el nombre del archivo");
+    const std::filesystem::path carpeta = p.has_parent_path() ? p.parent_path() : std::filesystem::path(".");
+    std::string plantilla = (carpeta / ("." + p.filename().string() + ".XXXXXX")).string();
+    const int fd = mkstemp(plantilla.data());
+    if (fd < 0) throw Error_Guardado(destino, std::strerror(errno));
+    ruta_ = plantilla;
+    // mkstemp makes the file private; the saved picture gets the permissions of any new file.
+    const mode_t mascara = umask(0);
+    umask(mascara);
+    fchmod(fd, 0666 & ~mascara);
+    archivo_ = fdopen(fd, "wb");
+    if (archivo_ == nullptr) {
+      const int error = errno;
+      close(fd);
+      unlink(ruta_.c_str());
+      throw Error_Guardado(destino, std::strerror(error));
+    }
+  }
+  Archivo_Temporal(const Archivo_Temporal&) = delete;
+  Archivo_Temporal& operator=(const Archivo_Temporal&) = delete;
+  ~Archivo_Temporal() {
+    if (archivo_ != nullptr) std::fclose(archivo_);
+    if (!ruta_.empty()) unlink(ruta_.c_str());
+  }
+
+  FILE* Archivo() const { return archivo_; }
+
+  // Puts the written bytes on disk, then in place of the destination.
+  void Confirma() {
+    const bool escrito = std::fflush(archivo_) == 0 && fsync(fileno(archivo_)) == 0;
+    int error = errno;
+    const bool cerrado = std::fclose(archivo_) == 0;
+    archivo_ = nullptr;
+    if (escrito && !cerrado) error = errno;
+    if (!escrito || !cerrado) throw Error_Guardado(destino_, std::strerror(error));
+    if (std::rename(ruta_.c_str(), destino_.c_str()) != 0) throw Error_Guardado(destino_, std::strerror(errno));
+    ruta_.clear();
+  }
+
+ private:
+  std::string destino_;
+  std::string ruta_;
+  FILE* archivo_ = nullptr;
+};
+
+// `escribe(funcion, cierre)` streams the file's bytes through a Cairo write function.
+template <typename Escritor>
+void Escribe_Atomico(const std::string& ruta, Escritor&& escribe) {
+  Archivo_Temporal temporal(ruta);
+  const cairo_status_t estado = escribe(Escribe_Flujo, temporal.Archivo());
+  if (estado != CAIRO_STATUS_SUCCESS) throw Error_Guardado(ruta, cairo_status_to_string(estado));
+  temporal.Confirma();
+}
+
+// Adds a quadrilateral to the path, always turning the same way: overlapping figures of one fill would
+// otherwise cut holes in each other under the winding rule.
+void Agrega_Figura(cairo_t* cr, const Figura& f) {
+  double area = 0;
+  for (int i = 0; i < 4; ++i) area += f[i].x * f[(i + 1) % 4].y - f[(i + 1) % 4].x * f[i].y;
+  for (int k = 0; k < 4; ++k) {
+    const Esquina& e = f[area >= 0 ? k : 3 - k];
+    (k == 0 ? cairo_move_to : cairo_line_to)(cr, e.x, e.y);
+  }
+  cairo_close_path(cr);
+}
+
+}  // namespace
+
+Cairo_PictureBox::Cairo_PictureBox(int ancho, int alto, Long fondo)
+    : ancho_(ancho), alto_(alto), fondo_(fondo), color_dibujo_(fondo) {
+  if (ancho < 1 || alto < 1 || ancho > 32767 || alto > 32767) {
+    throw std::invalid_argument("Tamaño de imagen no válido: " + std::to_string(ancho) + " x " + std::to_string(alto));
+  }
+  imagen_.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, ancho, alto));
+  Comprueba(cairo_surface_status(imagen_.get()));
+  dibujo_.reset(cairo_create(imagen_.get()));
+  Pon_Color(dibujo_.get(), fondo);
+  cairo_paint(dibujo_.get());
+  cairo_set_antialias(dibujo_.get(), CAIRO_ANTIALIAS_NONE);
+  Comprueba(cairo_status(dibujo_.get()));
+}
+
+Cairo_PictureBox::~Cairo_PictureBox() = default;
+
+void Cairo_PictureBox::Segmento(POINT desde, POINT hasta) { Dibuja({desde, hasta, fore_color_, draw_width_}); }
+
+void Cairo_PictureBox::Polilinea(const std::vector<POINT>& puntos) {
+  for (std::size_t i = 1; i < puntos.size(); ++i) Segmento(puntos[i - 1], puntos[i]);
+}
+
+void Cairo_PictureBox::PSet(float x, float y, Long color) {
+  if (!std::isfinite(x) || !std::isfinite(y)) return;
+  const double px = std::floor(x + 0.5);
+  const double py = std::floor(y + 0.5);
+  if (px < 0 || py < 0 || px >= ancho_ || py >= alto_) return;
+  const POINT p{static_cast<Long>(px), static_cast<Long>(py)};
+  Dibuja({p, {p.x + 1, p.y}, color, 1});
+}
+
+// The pen covers `ancho` pixels across the line's major axis in every column (or row) from the first pixel up
+// to, not including, the last: a parallelogram whose ends lie on pixel edges, so that which pixels it covers
+// never depends on rounding. A wider pen also covers a square at the start, which closes the corners where
+// consecutive segments meet.
+template <typename Receptor>
+void Cairo_PictureBox::Figuras(const Trazo& t, Receptor&& recibe) {
+  const double dx = static_cast<double>(t.hasta.x) - t.desde.x;
+  const double dy = static_cast<double>(t.hasta.y) - t.desde.y;
+  if (dx == 0 && dy == 0) return;
+  const double medio = t.ancho / 2.0;
+  const double cx = t.desde.x + 0.5;
+  const double cy = t.desde.y + 0.5;
+  const bool horizontal = std::fabs(dx) >= std::fabs(dy);
+  const double paso = horizontal ? std::fabs(dx) : std::fabs(dy);
+  // Half a pixel back along the major axis: the start pixel is covered whole, the end pixel not at all.
+  const double ax = cx - 0.5 * dx / paso;
+  const double ay = cy - 0.5 * dy / paso;
+  const double bx = ax + dx;
+  const double by = ay + dy;
+  const double nx = horizontal ? 0 : medio;
+  const double ny = horizontal ? medio : 0;
+  recibe(Figura{{{ax - nx, ay - ny}, {bx - nx, by - ny}, {bx + nx, by + ny}, {ax + nx, ay + ny}}});
+  if (t.ancho > 1) {
+    recibe(Figura{
+        {{cx - medio, cy - medio}, {cx + medio, cy - medio}, {cx + medio, cy + medio}, {cx - medio, cy + medio}}});
+  }
+}
+
+void Cairo_PictureBox::Dibuja(const Trazo& trazo) {
+  if (trazo.desde == trazo.hasta) return;
+  trazos_.push_back(trazo);
+  cairo_t* cr = dibujo_.get();
+  if (trazo.color != color_dibujo_) Pon_Color(cr, trazo.color);
+  color_dibujo_ = trazo.color;
+  // One fill per figure: without antialiasing Cairo may cover a pixel between two figures of one path that
+  // neither figure covers alone.
+  Figuras(trazo, [cr](const Figura& f) {
+    Agrega_Figura(cr, f);
+    cairo_fill(cr);
+  });
+  Comprueba(cairo_status(cr));
+}
+
+void Cairo_PictureBox::Repite_Trazos(cairo_t* cr) const {
+  int pendientes = 0;
+  Long color = fondo_;
+  const auto rellena = [&] {
+    if (pendientes == 0) return;
+    Pon_Color(cr, color);
+    cairo_fill(cr);
+    pendientes = 0;
+  };
+  for (const Trazo& t : trazos_) {
+    if (t.color != color) rellena();
+    color = t.color;
+    Figuras(t, [&](const Figura& f) {
+      Agrega_Figura(cr, f);
+      ++pendientes;
+    });
+    if (pendientes >= kFiguras_Por_Relleno) rellena();
+  }
+  rellena();
+}
+
+Long Cairo_PictureBox::Pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= ancho_ || y >= alto_) {
+    throw std::out_of_range("Pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") fuera de la imagen");
+  }
+  cairo_surface_flush(imagen_.get());
+  const unsigned char* fila = cairo_image_surface_get_data(imagen_.get()) +
+                              static_cast<std::size_t>(y) * cairo_image_surface_get_stride(imagen_.get());
+  std::uint32_t p;
+  std::memcpy(&p, fila + 4 * static_cast<std::size_t>(x), sizeof p);
+  return static_cast<Long>(((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16));
+}
+
+void Cairo_PictureBox::Guarda_PNG(const std::string& ruta) const {
+  Escribe_Atomico(ruta, [this](cairo_write_func_t escribe, void* cierre) {
+    return cairo_surface_write_to_png_stream(imagen_.get(), escribe, cierre);
+  });
+}
+
+void Cairo_PictureBox::Guarda_SVG(const std::string& ruta) const {
+  Escribe_Atomico(ruta, [this](cairo_write_func_t escribe, void* cierre) {
+    const Superficie_Cairo svg(cairo_svg_surface_create_for_stream(escribe, cierre, ancho_, alto_));
+    cairo_svg_surface_set_document_unit(svg.get(), CAIRO_SVG_UNIT_PX);
+    {
+      const Contexto_Dibujo cr(cairo_create(svg.get()));
+      Pon_Color(cr.get(), fondo_);
+      cairo_paint(cr.get());
+      Repite_Trazos(cr.get());
+      if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) return cairo_status(cr.get());
+    }
+    cairo_surface_finish(svg.get());
+    return cairo_surface_status(svg.get());
+  });
+}
+
+}  // namespace Vyr_Trilat

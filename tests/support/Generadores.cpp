@@ -1,0 +1,101 @@
+#include "tests/support/Generadores.h"
+
+#include <cmath>
+#include <random>
+
+namespace Vyr_Trilat::prueba {
+
+std::string Nombre(Forma f) {
+  switch (f) {
+    case Forma::Uniforme: return "uniforme";
+    case Forma::Agrupada: return "agrupada";
+    case Forma::Rejilla: return "rejilla";
+    case Forma::Rejilla_Movida: return "rejilla_movida";
+    case Forma::Alineada: return "alineada";
+    case Forma::Duplicados: return "duplicados";
+    case Forma::Pocos: return "pocos";
+  }
+  return "?";
+}
+
+namespace {
+
+double Terreno(double x, double y, double lado) {
+  const double u = x / lado, v = y / lado;
+  return 100 + 20 * std::sin(3 * u) * std::cos(2 * v) + 15 * u - 10 * v * v;
+}
+
+}  // namespace
+
+Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, double x0, double y0) {
+  std::mt19937_64 rng(semilla);
+  std::uniform_real_distribution<double> U(0, 1);
+  std::normal_distribution<double> N(0, 1);
+  Nube c;
+  const auto pon = [&](double x, double y) {
+    c.x.push_back(x0 + x);
+    c.y.push_back(y0 + y);
+    c.z.push_back(Terreno(x, y, lado));
+  };
+  switch (forma) {
+    case Forma::Uniforme:
+      for (std::size_t i = 0; i < n; ++i) pon(U(rng) * lado, U(rng) * lado);
+      break;
+    case Forma::Agrupada: {
+      const std::size_t grupos = 1 + n / 40;
+      std::vector<std::pair<double, double>> centros;
+      for (std::size_t g = 0; g < grupos; ++g) centros.emplace_back(U(rng) * lado, U(rng) * lado);
+      for (std::size_t i = 0; i < n; ++i) {
+        const auto& [cx, cy] = centros[i % grupos];
+        pon(cx + N(rng) * lado / 20, cy + N(rng) * lado / 20);
+      }
+      break;
+    }
+    case Forma::Rejilla:
+    case Forma::Rejilla_Movida: {
+      const auto k = static_cast<std::size_t>(std::ceil(std::sqrt(static_cast<double>(n))));
+      const double paso = lado / static_cast<double>(k);
+      const double mueve = forma == Forma::Rejilla_Movida ? paso * 0.3 : 0;
+      for (std::size_t i = 0; i < n; ++i)
+        pon(static_cast<double>(i % k) * paso + (U(rng) - 0.5) * mueve,
+            static_cast<double>(i / k) * paso + (U(rng) - 0.5) * mueve);
+      break;
+    }
+    case Forma::Alineada:
+      // Kerb-like runs: points along straight lines, plus some scatter between them.
+      for (std::size_t i = 0; i < n; ++i) {
+        if (i % 4 == 3) {
+          pon(U(rng) * lado, U(rng) * lado);
+        } else {
+          const double t = U(rng) * lado;
+          const double linea = static_cast<double>(i % 3) * lado / 3 + lado / 6;
+          if (i % 2 == 0) {
+            pon(t, linea);
+          } else {
+            pon(linea, t * 0.75);
+          }
+        }
+      }
+      break;
+    case Forma::Duplicados:
+      for (std::size_t i = 0; i < n; ++i) {
+        if (i >= 4 && i % 3 == 0) {
+          const std::size_t j = static_cast<std::size_t>(U(rng) * static_cast<double>(c.size()));
+          const double desvio[] = {0, 1e-9, 0.01, 0.019, 0.03};
+          const double d = desvio[i % 5];
+          c.x.push_back(c.x[j] + d);
+          c.y.push_back(c.y[j] - d);
+          c.z.push_back(c.z[j]);
+        } else {
+          pon(U(rng) * lado, U(rng) * lado);
+        }
+      }
+      break;
+    case Forma::Pocos:
+      for (std::size_t i = 0; i < std::min<std::size_t>(n, 6); ++i) pon(U(rng) * lado, U(rng) * lado);
+      break;
+  }
+  return c;
+}
+
+}  // namespace Vyr_Trilat::prueba

@@ -1,0 +1,22 @@
+// Generated survey-like point sets of many shapes, deterministic for a seed.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Vyr_Trilat::prueba {
+
+struct Nube {
+  std::vector<double> x, y, z;
+  std::size_t size() const { return x.size(); }
+};
+
+enum class Forma { Uniforme, Agrupada, Rejilla, Rejilla_Movida, Alineada, Duplicados, Pocos };
+
+std::string Nombre(Forma f);
+
+// n points of the given shape over a square of side `lado`, shifted by (x0, y0); z is a smooth terrain.
+Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, double x0 = 0, double y0 = 0);
+
+}  // namespace Vyr_Trilat::prueba

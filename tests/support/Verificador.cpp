@@ -1,0 +1,100 @@
+#include "tests/support/Verificador.h"
+
+#include <algorithm>
+#include <array>
+#include <set>
+
+#include "trilat/common/Predicados_Exactos.h"
+
+namespace Vyr_Trilat::prueba {
+
+std::vector<Tri> Triangulos(Long nTri, const HostArray<Long>& V1, const HostArray<Long>& V2,
+                            const HostArray<Long>& V3) {
+  std::vector<Tri> r;
+  if (!V1.Allocated()) return r;
+  for (Long t = 0; t <= nTri && t <= V1.UBound(); ++t) {
+    if (V1(t) == 0 && V2(t) == 0 && V3(t) == 0) continue;  // an unwritten slot of an empty result
+    r.push_back({V1(t), V2(t), V3(t)});
+  }
+  return r;
+}
+
+double Area_Doble(const std::vector<double>& x, const std::vector<double>& y, const Tri& t) {
+  const auto i = [](Long k) { return static_cast<std::size_t>(k - 1); };
+  return (x[i(t.b)] - x[i(t.a)]) * (y[i(t.c)] - y[i(t.a)]) - (y[i(t.b)] - y[i(t.a)]) * (x[i(t.c)] - x[i(t.a)]);
+}
+
+namespace {
+
+struct Geo {
+  std::array<Long, 3> v;  // counter-clockwise
+  double minx, maxx, miny, maxy;
+};
+
+// Interiors of two counter-clockwise triangles are disjoint exactly when an edge of one has all of the
+// other's corners on or beyond it.
+bool Se_Solapan(const std::vector<double>& x, const std::vector<double>& y, const Geo& a, const Geo& b) {
+  const auto separa = [&](const Geo& p, const Geo& q) {
+    for (int e = 0; e < 3; ++e) {
+      const auto u = static_cast<std::size_t>(p.v[e] - 1), w = static_cast<std::size_t>(p.v[(e + 1) % 3] - 1);
+      bool todos_fuera = true;
+      for (Long k : q.v) {
+        const auto s = static_cast<std::size_t>(k - 1);
+        if (Orientacion(x[u], y[u], x[w], y[w], x[s], y[s]) > 0) todos_fuera = false;
+      }
+      if (todos_fuera) return true;
+    }
+    return false;
+  };
+  return !separa(a, b) && !separa(b, a);
+}
+
+}  // namespace
+
+std::vector<std::string> Verifica(const std::vector<double>& x, const std::vector<double>& y,
+                                  const std::vector<Tri>& tris, const Opciones_Verificacion& op) {
+  std::vector<std::string> problemas;
+  const auto n = static_cast<Long>(x.size());
+  std::vector<Geo> geo;
+  std::set<std::array<Long, 3>> vistos;
+  for (std::size_t t = 0; t < tris.size(); ++t) {
+    const auto& T = tris[t];
+    const std::string nombre = "triangle " + std::to_string(t) + " (" + std::to_string(T.a) + " " +
+                               std::to_string(T.b) + " " + std::to_string(T.c) + ")";
+    if (T.a < 1 || T.a > n || T.b < 1 || T.b > n || T.c < 1 || T.c > n) {
+      problemas.push_back(nombre + ": corner out of range");
+      continue;
+    }
+    if (T.a == T.b || T.b == T.c || T.a == T.c) {
+      problemas.push_back(nombre + ": repeated corner");
+      continue;
+    }
+    std::array<Long, 3> clave{T.a, T.b, T.c};
+    std::sort(clave.begin(), clave.end());
+    if (!vistos.insert(clave).second) problemas.push_back(nombre + ": duplicated");
+    const auto i = [](Long k) { return static_cast<std::size_t>(k - 1); };
+    const int o = Orientacion(x[i(T.a)], y[i(T.a)], x[i(T.b)], y[i(T.b)], x[i(T.c)], y[i(T.c)]);
+    if (o == 0) {
+      if (!op.permite_area_cero) problemas.push_back(nombre + ": zero area");
+      continue;
+    }
+    Geo g{{T.a, o > 0 ? T.b : T.c, o > 0 ? T.c : T.b}, 0, 0, 0, 0};
+    g.minx = std::min({x[i(T.a)], x[i(T.b)], x[i(T.c)]});
+    g.maxx = std::max({x[i(T.a)], x[i(T.b)], x[i(T.c)]});
+    g.miny = std::min({y[i(T.a)], y[i(T.b)], y[i(T.c)]});
+    g.maxy = std::max({y[i(T.a)], y[i(T.b)], y[i(T.c)]});
+    geo.push_back(g);
+  }
+  std::sort(geo.begin(), geo.end(), [](const Geo& a, const Geo& b) { return a.minx < b.minx; });
+  for (std::size_t a = 0; a < geo.size(); ++a)
+    for (std::size_t b = a + 1; b < geo.size() && geo[b].minx <= geo[a].maxx; ++b) {
+      if (geo[b].miny > geo[a].maxy || geo[b].maxy < geo[a].miny) continue;
+      if (Se_Solapan(x, y, geo[a], geo[b]))
+        problemas.push_back("triangles (" + std::to_string(geo[a].v[0]) + " " + std::to_string(geo[a].v[1]) + " " +
+                            std::to_string(geo[a].v[2]) + ") and (" + std::to_string(geo[b].v[0]) + " " +
+                            std::to_string(geo[b].v[1]) + " " + std::to_string(geo[b].v[2]) + ") overlap");
+    }
+  return problemas;
+}
+
+}  // namespace Vyr_Trilat::prueba

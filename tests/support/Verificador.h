@@ -1,0 +1,30 @@
+// One checker for every triangulation a test produces: corners valid and distinct, no zero-area triangle,
+// no two triangles overlapping or repeated, all decided with exact orientation tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "trilat/platform/HostArray.h"
+
+namespace Vyr_Trilat::prueba {
+
+struct Tri {
+  Long a, b, c;
+};
+
+// The triangles 0 to nTri of the host's arrays; none when the arrays hold no triangle.
+std::vector<Tri> Triangulos(Long nTri, const HostArray<Long>& V1, const HostArray<Long>& V2, const HostArray<Long>& V3);
+
+struct Opciones_Verificacion {
+  bool permite_area_cero = false;  // the literal sweep may return its fallback seed on collinear points
+};
+
+// Every problem found, one line each; empty when the triangulation is sound. Points are 1-based.
+std::vector<std::string> Verifica(const std::vector<double>& x, const std::vector<double>& y,
+                                  const std::vector<Tri>& tris, const Opciones_Verificacion& op = {});
+
+// Twice the signed area, exact in sign; used by tests that compare covered area.
+double Area_Doble(const std::vector<double>& x, const std::vector<double>& y, const Tri& t);
+
+}  // namespace Vyr_Trilat::prueba

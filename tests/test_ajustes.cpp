@@ -1,0 +1,221 @@
+// The settings store against a real file in a private folder: round trips, the environment that picks the file,
+// concurrent writers, a corrupt file that must stay untouched, escaping of any string, window positions.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "trilat/platform/RuntimeError.h"
+#include "trilat/sibling/Documento_Ajustes.h"
+#include "trilat/sibling/c_Ajustes.h"
+
+namespace Vyr_Trilat {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Ventana_Prueba : Ventana {
+  Long izquierda = 111, arriba = 222;
+  Long Left() const override { return izquierda; }
+  Long Top() const override { return arriba; }
+  void Mueve(Long l, Long t) override { izquierda = l, arriba = t; }
+};
+
+std::string Contenido(const fs::path& p) {
+  std::ostringstream s;
+  s << std::ifstream(p, std::ios::binary).rdbuf();
+  return s.str();
+}
+
+class Ajustes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string plantilla = (fs::temp_directory_path() / "trilat_ajustes_XXXXXX").string();
+    ASSERT_NE(::mkdtemp(plantilla.data()), nullptr);
+    carpeta_ = plantilla;
+    for (const char* v : {"TRILAT_SETTINGS", "XDG_CONFIG_HOME", "HOME"})
+      if (const char* x = std::getenv(v)) entorno_[v] = x;
+    ::setenv("TRILAT_SETTINGS", archivo().c_str(), 1);
+  }
+  void TearDown() override {
+    for (const char* v : {"TRILAT_SETTINGS", "XDG_CONFIG_HOME", "HOME"}) ::unsetenv(v);
+    for (const auto& [v, x] : entorno_) ::setenv(v.c_str(), x.c_str(), 1);
+    fs::remove_all(carpeta_);
+  }
+  fs::path archivo() const { return carpeta_ / "settings.ini"; }
+  std::set<std::string> Nombres() const {
+    std::set<std::string> r;
+    for (const auto& e : fs::directory_iterator(carpeta_)) r.insert(e.path().filename().string());
+    return r;
+  }
+  Variant Lee(const std::string& seccion, const std::string& clave, const Variant& defecto = {}) {
+    return a_.Lee_Valor("MDT", seccion, clave, defecto);
+  }
+  void Guarda(const std::string& seccion, const std::string& clave, const Variant& valor) {
+    a_.Guarda_Valor("MDT", seccion, clave, valor);
+  }
+
+  std::map<std::string, std::string> entorno_;
+  fs::path carpeta_;
+  c_Ajustes& a_ = c_Ajustes::Instancia();
+};
+
+TEST_F(Ajustes, ValuesRoundTripThroughTheFileAsText) {
+  const Variant cien = Variant::De_Entero(100);
+  EXPECT_EQ(Lee("Triangulación", "Distacia Maxima", cien), cien);
+  EXPECT_FALSE(fs::exists(archivo()));  // reading creates nothing
+
+  Guarda("Triangulación", "Distacia Maxima", Variant::De_Texto("75,5"));
+  Guarda("Triangulación", "Formacion", Variant::De_Entero(1));
+  Guarda("Triangulación", "Alineacion", Variant::De_Booleano(True));
+  Guarda("Triangulación", "Color", Variant::De_Largo(65280));
+  Guarda("Curvado", "Segmentos", Variant::De_Doble(0.1 + 0.2));
+  Guarda("Triangulación", "Formacion", Variant::De_Entero(0));
+  EXPECT_EQ(Lee("Triangulación", "Distacia Maxima", cien), Variant::De_Texto("75,5"));
+  EXPECT_EQ(Lee("Triangulación", "Formacion").A_Entero(), 0);
+  EXPECT_EQ(Lee("Triangulación", "Alineacion").A_Booleano(), True);
+  EXPECT_EQ(Lee("Triangulación", "Color").A_Largo(), 65280);
+  EXPECT_EQ(Lee("Curvado", "Segmentos").A_Doble(), 0.1 + 0.2);
+  EXPECT_EQ(Lee("Curvado", "Formacion", cien), cien);
+  EXPECT_NE(Contenido(archivo()).find(
+                "[MDT/Triangulación]\nDistacia Maxima=75,5\nFormacion=0\nAlineacion=True\nColor=65280\n"),
+            std::string::npos);
+
+  // A file a person edited: byte-order mark, CR-LF, comments, blanks around names; a save keeps the comments.
+  std::ofstream(archivo(), std::ios::binary)
+      << "\xEF\xBB\xBF; mine\r\n[ MDT / Curvado ]\r\n  Segmentos = 7 \r\n# x\r\n";
+  EXPECT_EQ(Lee("Curvado", "Segmentos"), Variant::De_Texto("7"));
+  Guarda("Curvado", "Formacion", Variant::De_Entero(1));
+  EXPECT_EQ(Contenido(archivo()), "; mine\n[ MDT / Curvado ]\n  Segmentos = 7 \nFormacion=1\n# x\n");
+}
+
+TEST_F(Ajustes, TheEnvironmentPicksTheFileAtEachCall) {
+  Guarda("S", "k", Variant::De_Texto("first"));
+  ::setenv("TRILAT_SETTINGS", (carpeta_ / "nested/other.ini").c_str(), 1);
+  EXPECT_EQ(Lee("S", "k"), Variant());
+  Guarda("S", "k", Variant::De_Texto("second"));
+  EXPECT_NE(Contenido(carpeta_ / "nested/other.ini").find("k=second"), std::string::npos);
+  ::setenv("TRILAT_SETTINGS", archivo().c_str(), 1);
+  EXPECT_EQ(Lee("S", "k"), Variant::De_Texto("first"));
+
+  ::unsetenv("TRILAT_SETTINGS");
+  ::setenv("HOME", (carpeta_ / "home").c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", (carpeta_ / "xdg").c_str(), 1);
+  Guarda("S", "k", Variant::De_Texto("xdg"));
+  EXPECT_NE(Contenido(carpeta_ / "xdg/vyr_trilat/settings.ini").find("k=xdg"), std::string::npos);
+  ::setenv("XDG_CONFIG_HOME", "relative", 1);  // ignored, as the base-directory convention asks
+  Guarda("S", "k", Variant::De_Texto("home"));
+  EXPECT_NE(Contenido(carpeta_ / "home/.config/vyr_trilat/settings.ini").find("k=home"), std::string::npos);
+}
+
+TEST_F(Ajustes, TwoProcessesSavingAtOnceLoseNothing) {
+  constexpr int kClaves = 40;
+  std::vector<pid_t> hijos;
+  for (const char* prefijo : {"a", "b"}) {
+    hijos.push_back(::fork());
+    ASSERT_GE(hijos.back(), 0);
+    if (hijos.back() == 0) {
+      try {
+        for (int i = 0; i < kClaves; ++i) Guarda("Carrera", prefijo + std::to_string(i), Variant::De_Largo(i));
+      } catch (...) {
+        ::_exit(1);
+      }
+      ::_exit(0);
+    }
+  }
+  for (const pid_t pid : hijos) {
+    int estado = 0;
+    ASSERT_EQ(::waitpid(pid, &estado, 0), pid);
+    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+  }
+  for (const char* prefijo : {"a", "b"})
+    for (int i = 0; i < kClaves; ++i) EXPECT_EQ(Lee("Carrera", prefijo + std::to_string(i)).A_Largo(), i);
+  EXPECT_EQ(Nombres(), (std::set<std::string>{"settings.ini", "settings.ini.lock"}));  // no temporary left
+}
+
+TEST_F(Ajustes, ACorruptFileReadsAsDefaultsAndIsNeverOverwritten) {
+  const std::string bien = "[MDT/Triangulación]\nFormacion=0\n";
+  for (const std::string& malo : std::vector<std::string>{
+           bien + "\xFF\n", bien + std::string("x\0=1\n", 5), bien + "no equals sign\n", "Formacion=0\n" + bien,
+           bien + "Color=\\x4\n", bien + "Color=1\\\n", "[MDT Triangulación]\nFormacion=0\n",
+           "[MDT/Triangulación\nFormacion=0\n", "[MDT/Triangulación] x\nFormacion=0\n", bien + "\xED\xA0\x80\n"}) {
+    std::ofstream(archivo(), std::ios::binary) << malo;
+    EXPECT_EQ(Lee("Triangulación", "Formacion", Variant::De_Entero(1)), Variant::De_Entero(1)) << malo;
+    try {
+      Guarda("Triangulación", "Formacion", Variant::De_Entero(1));
+      ADD_FAILURE() << "saved over " << malo;
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.Number(), 75);
+      EXPECT_NE(e.Description().find(archivo().string()), std::string::npos) << e.Description();
+    }
+    EXPECT_THROW(a_.Guarda_Posicion(Ventana_Prueba(), "MDT", "Posicion Curvado"), RuntimeError);
+    EXPECT_EQ(Contenido(archivo()), malo);
+    EXPECT_EQ(Nombres(), (std::set<std::string>{"settings.ini", "settings.ini.lock"}));
+  }
+  // A path that cannot be read as a file is treated the same way.
+  fs::remove(archivo());
+  fs::create_directory(archivo());
+  EXPECT_EQ(Lee("Triangulación", "Formacion", Variant::De_Entero(1)), Variant::De_Entero(1));
+  EXPECT_THROW(Guarda("Triangulación", "Formacion", Variant::De_Entero(1)), RuntimeError);
+  EXPECT_TRUE(fs::is_directory(archivo()));
+}
+
+TEST_F(Ajustes, AnyStringsRoundTrip) {
+  using namespace std::string_view_literals;
+  const std::string_view kPiezas[] = {
+      "="sv,  ";"sv,  "#"sv, "["sv,  "]"sv, "/"sv,    "\\"sv,           " "sv,   "\t"sv, "\n"sv,
+      "\r"sv, "\0"sv, "a"sv, "x0"sv, "é"sv, "\xFF"sv, "\xE2\x82\xAC"sv, "\\x4"sv};
+  std::mt19937 azar(20240611);
+  const auto texto = [&] {
+    std::string s;
+    for (int n = std::uniform_int_distribution<int>(0, 8)(azar); n > 0; --n)
+      s += kPiezas[std::uniform_int_distribution<std::size_t>(0, std::size(kPiezas) - 1)(azar)];
+    return s;
+  };
+  std::vector<std::string> nombres(12);
+  for (auto& n : nombres) n = texto();
+  const auto nombre = [&] { return nombres[std::uniform_int_distribution<std::size_t>(0, 11)(azar)]; };
+
+  // Many changes to one document: its text always parses and holds every value last set. Every tenth change
+  // goes through the store and its file too.
+  Documento_Ajustes documento;
+  std::map<Clave_Ajuste, std::string> esperado, en_archivo;
+  for (int i = 0; i < 400; ++i) {
+    const Clave_Ajuste c{nombre(), nombre(), nombre()};
+    documento.Pon(c, esperado[c] = texto());
+    if (i % 10 == 0) a_.Guarda_Valor(c.aplicacion, c.seccion, c.clave, Variant::De_Texto(en_archivo[c] = esperado[c]));
+    const auto leido = Documento_Ajustes::Analiza(documento.Texto());
+    ASSERT_TRUE(leido) << documento.Texto();
+    for (const auto& [k, v] : esperado) ASSERT_TRUE(leido->Valor(k) && *leido->Valor(k) == v) << documento.Texto();
+  }
+  for (const auto& [c, v] : en_archivo) EXPECT_EQ(a_.Lee_Valor(c.aplicacion, c.seccion, c.clave, {}).A_Texto(), v);
+}
+
+TEST_F(Ajustes, PositionsRoundTripPerKey) {
+  const auto posicion = [](const Ventana& v) { return std::pair(v.Left(), v.Top()); };
+  Ventana_Prueba v, otra, curvado, tercera;
+  a_.Pon_Posicion(v, "MDT", "Posicion Triangulacion");
+  EXPECT_EQ(posicion(v), posicion(Ventana_Prueba()));  // nothing saved: the window stays
+
+  v.Mueve(1200, -300);
+  a_.Guarda_Posicion(v, "MDT", "Posicion Triangulacion");
+  a_.Pon_Posicion(otra, "MDT", "Posicion Triangulacion");
+  a_.Pon_Posicion(curvado, "MDT", "Posicion Curvado");
+  EXPECT_EQ(posicion(otra), posicion(v));
+  EXPECT_EQ(posicion(curvado), posicion(Ventana_Prueba()));
+
+  // A position edited into something that is not one leaves the window where it is.
+  Guarda("Posicion Triangulacion", "Top", Variant::De_Texto("12.5"));
+  a_.Pon_Posicion(tercera, "MDT", "Posicion Triangulacion");
+  EXPECT_EQ(posicion(tercera), posicion(Ventana_Prueba()));
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat

@@ -1,0 +1,188 @@
+// The Cairo picture box seen through the library's own drawing primitives: which pixels a line covers, the
+// platform's pen-position rules, pen widths and colours, and the PNG and SVG files it saves.
+#include <cairo.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <set>
+
+#include "hosts/support/Cairo_PictureBox.h"
+#include "trilat/draw/mDibuja.h"
+
+namespace Vyr_Trilat {
+namespace {
+
+namespace fs = std::filesystem;
+using Pixeles = std::set<std::pair<int, int>>;
+
+constexpr Long kBlanco = 0xFFFFFF, kRojo = 0x0000FF, kVerde = 0x00FF00, kAzul = 0xFF0000;
+constexpr int kAlto = 30;
+
+// A picture on which world units are pixels and world Y grows upwards from the bottom row.
+std::shared_ptr<Cairo_PictureBox> Vista() {
+  auto p = std::make_shared<Cairo_PictureBox>(40, kAlto);
+  mDibuja::Pon_Vista(0.0, 0.0, 1.0, kAlto, p);
+  return p;
+}
+double Y(int fila) { return kAlto - fila; }
+
+Pixeles Pintados(const Cairo_PictureBox& p) {
+  Pixeles r;
+  for (int y = 0; y < p.Alto(); ++y)
+    for (int x = 0; x < p.Ancho(); ++x)
+      if (p.Pixel(x, y) != kBlanco) r.insert({x, y});
+  return r;
+}
+
+// Pixels of horizontal, vertical or diagonal runs {x0, y0, x1, y1}, each up to, not including, (x1, y1).
+Pixeles Rectas(std::initializer_list<std::array<int, 4>> tramos) {
+  Pixeles r;
+  for (auto [x, y, x1, y1] : tramos)
+    for (const int sx = (x1 > x) - (x1 < x), sy = (y1 > y) - (y1 < y); x != x1 || y != y1; x += sx, y += sy)
+      r.insert({x, y});
+  return r;
+}
+
+TEST(Cairo_PictureBox, LinesFollowThePlatformPenRulesAndColours) {
+  auto pic = Vista();
+  mDibuja::Linea_Color(2, Y(5), 8, Y(5), kRojo, 0);
+  EXPECT_EQ(Pintados(*pic), Rectas({{2, 5, 8, 5}})) << "the end pixel of LineTo stays undrawn";
+  EXPECT_EQ(pic->Pixel(2, 5), kRojo);
+
+  mDibuja::Linea_Hasta(8, Y(1));         // continues from where the pen was left
+  mDibuja::Linea(20, Y(20), 20, Y(20));  // draws nothing, moves the pen
+  mDibuja::Linea_Hasta(23, Y(20));
+  mDibuja::Triangulo(30, Y(2), 36, Y(2), 30, Y(8));  // closed outline; the pen stays at (23, 20)
+  mDibuja::Linea_Hasta(23, Y(25));
+  EXPECT_EQ(Pintados(*pic), Rectas({{2, 5, 8, 5},
+                                    {8, 5, 8, 1},
+                                    {20, 20, 23, 20},
+                                    {30, 2, 36, 2},
+                                    {36, 2, 30, 8},
+                                    {30, 8, 30, 2},
+                                    {23, 20, 23, 25}}));
+  EXPECT_EQ(pic->hDC()->Posicion(), (POINT{23, 25}));
+
+  // Later drawing covers earlier drawing, whatever its kind.
+  pic->Let_ForeColor(kAzul);
+  mDibuja::Linea(0, Y(10), 20, Y(10));
+  mDibuja::Linea_Color(10, Y(0), 10, Y(20), kVerde, 0);
+  mDibuja::Punto(15, Y(10), kRojo);
+  mDibuja::Punto(-3, Y(10), kRojo);  // outside: nothing
+  EXPECT_EQ(pic->Pixel(5, 10), kAzul);
+  EXPECT_EQ(pic->Pixel(10, 10), kVerde);
+  EXPECT_EQ(pic->Pixel(15, 10), kRojo);
+  mDibuja::Linea(14, Y(10), 16, Y(10));
+  EXPECT_EQ(pic->Pixel(15, 10), kVerde) << "Linea_Color leaves its colour for later lines";
+  EXPECT_THROW(pic->Pixel(40, 0), std::out_of_range);
+}
+
+TEST(Cairo_PictureBox, DrawWidthSetsThicknessAcrossTheLine) {
+  for (Integer ancho : {0, 1, 2, 3, 5}) {
+    auto pic = Vista();
+    pic->Let_DrawWidth(ancho);
+    mDibuja::Linea(5, Y(10), 30, Y(10));
+    mDibuja::Linea(20, Y(15), 20, Y(28));
+    int fila = 0, columna = 0;
+    for (int i = 0; i < kAlto; ++i) fila += pic->Pixel(12, i) != kBlanco;
+    for (int i = 0; i < pic->Ancho(); ++i) columna += pic->Pixel(i, 22) != kBlanco;
+    EXPECT_EQ(fila, std::max<int>(ancho, 1)) << "width " << ancho;
+    EXPECT_EQ(columna, std::max<int>(ancho, 1)) << "width " << ancho;
+    EXPECT_EQ(pic->Pixel(30, 10), kBlanco) << "a wide pen still leaves the end undrawn";
+  }
+}
+
+// Any one-pixel line covers one pixel per step of its major axis, from its start up to its end, each within half
+// a pixel of the ideal line; a polyline covers what the same chain of LineTo calls covers.
+TEST(Cairo_PictureBox, ThinLinesAndPolylinesCoverTheIdealPixels) {
+  std::mt19937 azar(7);
+  std::uniform_int_distribution<int> coord(0, 31);
+  for (int caso = 0; caso < 200; ++caso) {
+    POINT p[4];
+    for (auto& q : p) q = {coord(azar), coord(azar)};
+    Cairo_PictureBox unica(32, 32), cadena(32, 32), polilinea(32, 32);
+    MoveToEx(unica.hDC(), p[0].x, p[0].y);
+    LineTo(unica.hDC(), p[1].x, p[1].y);
+    const Pixeles pintados = Pintados(unica);
+    const int dx = p[1].x - p[0].x, dy = p[1].y - p[0].y;
+    const int pasos = std::max(std::abs(dx), std::abs(dy));
+    ASSERT_EQ(static_cast<int>(pintados.size()), pasos) << "case " << caso;
+    EXPECT_EQ(pintados.count({p[0].x, p[0].y}), pasos > 0 ? 1u : 0u) << "case " << caso;
+    for (const auto& [x, y] : pintados) {
+      const bool horizontal = std::abs(dx) >= std::abs(dy);
+      const double t = horizontal ? double(x - p[0].x) / dx : double(y - p[0].y) / dy;
+      EXPECT_TRUE(t >= 0 && t < 1) << "case " << caso;
+      EXPECT_LE(std::abs(horizontal ? y - (p[0].y + t * dy) : x - (p[0].x + t * dx)), 0.5) << "case " << caso;
+    }
+    MoveToEx(cadena.hDC(), p[0].x, p[0].y);
+    for (int i = 1; i < 4; ++i) LineTo(cadena.hDC(), p[i].x, p[i].y);
+    Polyline(polilinea.hDC(), p, 4);
+    EXPECT_EQ(Pintados(cadena), Pintados(polilinea)) << "case " << caso;
+  }
+}
+
+TEST(Cairo_PictureBox, SavesPngAndSvgAtomically) {
+  const fs::path carpeta = fs::temp_directory_path() / ("cairo_picturebox_" + std::to_string(getpid()));
+  fs::create_directories(carpeta);
+  const auto contenido = [&] {
+    std::set<std::string> r;
+    for (const auto& e : fs::directory_iterator(carpeta)) r.insert(e.path().filename().string());
+    return r;
+  };
+  auto pic = Vista();
+  mDibuja::Linea_Color(2, Y(5), 20, Y(5), kRojo, 0);
+  mDibuja::Linea_Color(2, Y(9), 20, Y(9), kAzul, 0);
+  const std::string png = (carpeta / "dibujo.png").string(), svg = (carpeta / "dibujo.svg").string();
+  pic->Guarda_PNG(png);
+  pic->Guarda_PNG(png);  // replaces the file in place
+  pic->Guarda_SVG(svg);
+  EXPECT_EQ(contenido(), (std::set<std::string>{"dibujo.png", "dibujo.svg"}));
+
+  cairo_surface_t* leida = cairo_image_surface_create_from_png(png.c_str());
+  ASSERT_EQ(cairo_surface_status(leida), CAIRO_STATUS_SUCCESS);
+  EXPECT_EQ(cairo_image_surface_get_width(leida), 40);
+  const auto argb = [&](int x, int y) {
+    std::uint32_t p;
+    std::memcpy(&p, cairo_image_surface_get_data(leida) + y * cairo_image_surface_get_stride(leida) + 4 * x, 4);
+    return p & 0xFFFFFF;
+  };
+  EXPECT_EQ(argb(3, 5), 0xFF0000u) << "red in the file's red channel";
+  EXPECT_EQ(argb(3, 9), 0x0000FFu);
+  EXPECT_EQ(argb(20, 5), 0xFFFFFFu);
+  cairo_surface_destroy(leida);
+
+  std::ifstream entrada(svg);
+  const std::string texto((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(texto.rfind("<?xml", 0), 0u);
+  for (const char* parte : {"width=\"40px\" height=\"30px\"", "fill:rgb(100%,0%,0%)", "fill:rgb(0%,0%,100%)", "</svg>"})
+    EXPECT_NE(texto.find(parte), std::string::npos) << parte;
+  EXPECT_EQ(std::count(texto.begin(), texto.end(), '<'), std::count(texto.begin(), texto.end(), '>'));
+  std::size_t trazados = 0;
+  for (auto i = texto.find("<path"); i != std::string::npos; i = texto.find("<path", i + 1)) ++trazados;
+  EXPECT_EQ(trazados, 2u) << "one filled path per run of one colour";
+
+  // Failures: a missing folder, and a temporary file that cannot be renamed over a folder.
+  const std::string sin_carpeta = (carpeta / "no_existe" / "dibujo.png").string();
+  try {
+    pic->Guarda_PNG(sin_carpeta);
+    ADD_FAILURE() << "saved into a missing folder";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find(sin_carpeta), std::string::npos) << e.what();
+  }
+  fs::remove(svg);
+  fs::create_directory(svg);
+  EXPECT_THROW(pic->Guarda_SVG(svg), std::runtime_error);
+  EXPECT_THROW(pic->Guarda_PNG(svg), std::runtime_error);
+  EXPECT_EQ(contenido(), (std::set<std::string>{"dibujo.png", "dibujo.svg"}));
+  EXPECT_TRUE(fs::is_directory(svg));
+  fs::remove_all(carpeta);
+  EXPECT_THROW(Cairo_PictureBox(0, 10), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat

@@ -1,0 +1,109 @@
+// The command-line host run as a user runs it: results read back agree with calling the library directly,
+// and bad input is refused with the file and line, leaving nothing written.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/support/Triangula.h"
+
+#ifndef TRILAT_CLI_PATH
+#error "TRILAT_CLI_PATH names the built trilat command"
+#endif
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Salida_Orden {
+  int estado;
+  std::string err;
+};
+
+Salida_Orden Ejecuta(const std::string& args, const fs::path& dir) {
+  const fs::path err = dir / "stderr.txt";
+  const std::string orden = std::string(TRILAT_CLI_PATH) + " " + args + " 2>" + err.string() + " >/dev/null";
+  const int r = std::system(orden.c_str());
+  std::ifstream f(err);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, ss.str()};
+}
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("trilat-cli-" + std::to_string(::getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  fs::path Escribe(const std::string& nombre, const std::string& texto) {
+    std::ofstream(dir_ / nombre) << texto;
+    return dir_ / nombre;
+  }
+  fs::path dir_;
+};
+
+TEST_F(Cli, TinIgualAlDeLaBiblioteca) {
+  const Nube c = Genera(Forma::Agrupada, 400, 300, 5, 431000, 4581000);
+  std::ostringstream texto;
+  texto << "n,x,y,z\n";
+  texto.precision(17);
+  // Point numbers that are not 1..n: the host maps them to positions and back.
+  for (std::size_t i = 0; i < c.size(); ++i) texto << 7000 + 3 * i << ',' << c.x[i] << ',' << c.y[i] << ',' << c.z[i] << '\n';
+  const auto puntos = Escribe("p.csv", texto.str());
+  const auto r = Ejecuta("run " + puntos.string() + " --dist-max 40 --out " + (dir_ / "out").string(), dir_);
+  ASSERT_EQ(r.estado, 0) << r.err;
+
+  const auto esperado = Triangula(c, 40);
+  std::ifstream f(dir_ / "out" / "tin.csv");
+  std::string linea;
+  std::getline(f, linea);
+  EXPECT_EQ(linea, "index,v1,v2,v3");
+  std::size_t k = 0;
+  while (std::getline(f, linea)) {
+    ASSERT_LT(k, esperado.tris.size());
+    const auto& t = esperado.tris[k];
+    const auto n = [](Long p) { return std::to_string(7000 + 3 * (p - 1)); };
+    EXPECT_EQ(linea, std::to_string(k) + "," + n(t.a) + "," + n(t.b) + "," + n(t.c));
+    ++k;
+  }
+  EXPECT_EQ(k, esperado.tris.size());
+  EXPECT_TRUE(fs::exists(dir_ / "out" / "picture.png"));
+  EXPECT_TRUE(fs::exists(dir_ / "out" / "picture.svg"));
+}
+
+TEST_F(Cli, EntradaMalaNoEscribeNada) {
+  const struct {
+    const char* texto;
+    const char* error;
+  } casos[] = {
+      {"n,x,y,z\n1,0,0,0\n2,1,0,0\n3,x,1,0\n", "p.csv:4: x 'x' is not a finite number"},
+      {"n,x,y,z\n1,0,0,0\n2,1,0\n", "p.csv:3: expected n,x,y,z"},
+      {"n,x,y,z\n1,0,0,0\n1,1,0,0\n", "p.csv:3: point number 1 is repeated"},
+      {"n,x,y,z\n1,0,0,0\n2,nan,0,0\n", "p.csv:3: x 'nan' is not a finite number"},
+      {"n,x,y,z\n1,0,0,inf\n", "p.csv:2: z 'inf' is not a finite number"},
+      {"n,x,y,z\n-4,0,0,0\n", "p.csv:2: point number '-4' is not a positive integer"},
+      {"n,x,y,z\n", "the file holds no points"},
+      {"n,x,y,z\n1,0,0,0\n2,1,0,0\n", "No hay puntos para triangular"},
+  };
+  for (const auto& caso : casos) {
+    const auto puntos = Escribe("p.csv", caso.texto);
+    const auto r = Ejecuta("run " + puntos.string() + " --out " + (dir_ / "out").string(), dir_);
+    EXPECT_EQ(r.estado, 1) << caso.texto;
+    EXPECT_NE(r.err.find(caso.error), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir_ / "out")) << caso.texto;
+  }
+  EXPECT_EQ(Ejecuta("run " + (dir_ / "missing.csv").string() + " --out x", dir_).estado, 1);
+  EXPECT_EQ(Ejecuta("run --out x", dir_).estado, 2);
+  EXPECT_EQ(Ejecuta("run p.csv --dist-max abc --out x", dir_).estado, 2);
+  EXPECT_EQ(Ejecuta("frobnicate", dir_).estado, 2);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba

@@ -1,0 +1,266 @@
+// The triangulation dialog as a user and its caller see it: what it shows on load, its validation message, the
+// colour button, Aceptar and Cancelar, and what it remembers in a real settings file.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "tests/support/Grabadores.h"
+#include "tests/support/Presentador_Guionizado.h"
+#include "trilat/dialogs/f_Tri_P.h"
+#include "trilat/sibling/c_Ajustes.h"
+#include "trilat/sibling/c_Color.h"
+#include "trilat/sibling/c_Numeros.h"
+
+namespace Vyr_Trilat {
+namespace {
+
+using namespace prueba;
+namespace fs = std::filesystem;
+
+const Mensaje kMensaje_Distancia{"La distancia máxima debe ser mayor de 1", vbCritical, "Triangulación:"};
+
+// Each test keeps its settings in a file of its own, in a fresh folder.
+class Tri_P : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string plantilla = (fs::temp_directory_path() / "trilat_tri_p_XXXXXX").string();
+    ASSERT_NE(mkdtemp(plantilla.data()), nullptr);
+    carpeta_ = plantilla;
+    if (const char* v = getenv("TRILAT_SETTINGS")) anterior_ = v;
+    ASSERT_EQ(setenv("TRILAT_SETTINGS", (carpeta_ / "ajustes.ini").c_str(), 1), 0);
+  }
+  void TearDown() override {
+    anterior_ ? setenv("TRILAT_SETTINGS", anterior_->c_str(), 1) : unsetenv("TRILAT_SETTINGS");
+    fs::remove_all(carpeta_);
+  }
+
+  static std::string Ajuste(const std::string& clave) {
+    return c_Ajustes::Instancia().Lee_Valor("MDT", "Triangulación", clave, Variant()).A_Texto();
+  }
+  static void Guarda(const std::string& clave, const std::string& valor) {
+    c_Ajustes::Instancia().Guarda_Valor("MDT", "Triangulación", clave, Variant::De_Texto(valor));
+  }
+  std::string Archivo() const {
+    std::ostringstream s;
+    s << std::ifstream(carpeta_ / "ajustes.ini").rdbuf();
+    return s.str();
+  }
+
+  Mensajes_Grabados mensajes_;
+
+ private:
+  fs::path carpeta_;
+  std::optional<std::string> anterior_;
+};
+
+TEST_F(Tri_P, PrimerUsoMuestraLosValoresPorDefecto) {
+  f_Tri_P dlg;
+  EXPECT_EQ(dlg.Busca("chkTriForm").Value(), 0);
+  dlg.Load();
+  EXPECT_EQ(dlg.Busca("txtDistMax").Texto(), c_Numeros::Instancia().Formatea(Variant::De_Doble(100), 0, 0));
+  EXPECT_EQ(dlg.Busca("txtDistMax").Texto(), "100");
+  EXPECT_EQ(dlg.Busca("txtDistMax").ToolTipText(),
+            "No se formará nigun triángulo con un lado mayor  a la distancia dada");
+  EXPECT_EQ(dlg.Busca("chkTriForm").Value(), 1);
+  EXPECT_EQ(dlg.Busca("chkTriVerZona").Value(), 0);
+  EXPECT_EQ(dlg.Busca("cmbColorF").BackColor(), 65280);
+  EXPECT_EQ(dlg.A_color, 65280);
+  EXPECT_TRUE(dlg.Siempre_Encima());
+  EXPECT_EQ(dlg.A_Distac_Maxima(), 100);
+  EXPECT_EQ(dlg.A_Ver_Formacion(), True);
+  EXPECT_EQ(dlg.A_Suavizar(), False);
+  EXPECT_EQ(dlg.A_Aceptar, False);
+  EXPECT_EQ(dlg.A_CancelarMDT1, False);
+  EXPECT_TRUE(mensajes_.Lista().empty());
+
+  // No presenter: the show returns at once as a window closed without choosing, and nothing is stored.
+  dlg.Show_Modal();
+  EXPECT_EQ(dlg.A_Aceptar, False);
+  EXPECT_EQ(dlg.A_CancelarMDT1, False);
+  EXPECT_EQ(Ajuste("Distacia Maxima"), "");
+}
+
+TEST_F(Tri_P, DistanciaGuardadaMenorQueUno) {
+  for (const char* guardada : {"0.5", "0.4", "0", "-3", "nada"}) {
+    Guarda("Distacia Maxima", guardada);
+    const std::size_t antes = mensajes_.Lista().size();
+    f_Tri_P dlg;
+    dlg.Load();
+    // "0.5" is shown as Formatea(0.5, 0, 0) = "0", a tie rounded to even, and so it is corrected too.
+    ASSERT_EQ(mensajes_.Lista().size(), antes + 1) << guardada;
+    EXPECT_EQ(mensajes_.Lista().back(), kMensaje_Distancia);
+    EXPECT_EQ(dlg.Busca("txtDistMax").Texto(), "100");
+    const double d = c_Numeros::Instancia().Lee_Numero(guardada);
+    EXPECT_EQ(dlg.A_Distac_Maxima(), d > 0 ? d : 100) << guardada;
+    Presentador_Guionizado p({Pulsa("cmdDatosaceptar")});
+    dlg.Show_Modal();
+    EXPECT_EQ(Ajuste("Distacia Maxima"), "100");
+    EXPECT_EQ(dlg.A_Distac_Maxima(), 100);
+  }
+}
+
+TEST_F(Tri_P, EdicionesPorDebajoDeUnoSeCorrigenAlMomento) {
+  f_Tri_P dlg;
+  dlg.Load();
+  Control& caja = dlg.Busca("txtDistMax");
+  for (double v = -2.5; v <= 3; v += 0.125) {
+    for (const std::string& texto :
+         {c_Numeros::Instancia().Formatea(Variant::De_Doble(v), 3, 0), " " + std::to_string(v) + "m"}) {
+      const std::size_t antes = mensajes_.Lista().size();
+      caja.Let_Texto(texto);
+      const bool corto = v < 1;
+      EXPECT_EQ(mensajes_.Lista().size(), antes + (corto ? 1 : 0)) << texto;
+      EXPECT_EQ(caja.Texto(), corto ? "100" : texto);
+    }
+  }
+  Presentador_Guionizado p({Escribe("txtDistMax", "0"), Escribe("txtDistMax", "250.5"), Pulsa("cmdDatosaceptar")});
+  const std::size_t antes = mensajes_.Lista().size();
+  dlg.Show_Modal();
+  EXPECT_EQ(mensajes_.Lista().size(), antes + 1);
+  EXPECT_EQ(Ajuste("Distacia Maxima"), "250.5");
+  EXPECT_EQ(dlg.A_Distac_Maxima(), 250.5);
+}
+
+TEST_F(Tri_P, ColorElegidoSeGuardaSoloConAceptar) {
+  Guarda("Color", "255");
+  {
+    f_Tri_P dlg;
+    dlg.Load();
+    Presentador_Guionizado p({Pulsa("cmbColorF"), Elige_Color(0xFF0000), Pulsa("bt_salir")});
+    dlg.Show_Modal();
+    EXPECT_EQ(p.Formularios(), (std::vector<std::string>{"Triangulación:", "Color triangulos:"}));
+    EXPECT_EQ(dlg.A_color, 0xFF0000);
+    EXPECT_EQ(dlg.Busca("cmbColorF").BackColor(), 0xFF0000);
+    EXPECT_EQ(dlg.A_Aceptar, False);
+    EXPECT_EQ(dlg.A_CancelarMDT1, True);
+    EXPECT_EQ(Ajuste("Color"), "255");
+  }
+  f_Tri_P dlg;
+  dlg.Load();
+  EXPECT_EQ(dlg.A_color, 255);
+  // A cancelled chooser keeps the button's colour; a chosen one is stored on Aceptar.
+  Presentador_Guionizado p({Pulsa("cmbColorF"), Pulsa(c_Color::kBoton_Cancelar), Pulsa("cmbColorF"),
+                            Elige_Color(123456), Pulsa("cmdDatosaceptar")});
+  dlg.Show_Modal();
+  EXPECT_EQ(dlg.A_color, 123456);
+  EXPECT_EQ(Ajuste("Color"), "123456");
+}
+
+TEST_F(Tri_P, CotasPasanPorTresDecimales) {
+  for (double z : {0.0, 1.0005, -12.3456, 123.4567, 2.675, 98765.4321}) {
+    f_Tri_P dlg;
+    dlg.Load();
+    dlg.Let_A_Cota_Maxima(z);
+    dlg.Let_A_Cota_Minima(z - 1);
+    const std::string max = c_Numeros::Instancia().Formatea(Variant::De_Doble(z), 3, 0);
+    const std::string min = c_Numeros::Instancia().Formatea(Variant::De_Doble(z - 1), 3, 0);
+    EXPECT_EQ(dlg.Busca("txtCotaMax").Texto(), max);
+    EXPECT_EQ(dlg.Busca("txtCotaMin").Texto(), min);
+    EXPECT_EQ(dlg.A_Cota_Maxima(), z);
+    Presentador_Guionizado p({Pulsa("cmdDatosaceptar")});
+    dlg.Show_Modal();
+    EXPECT_EQ(dlg.A_Cota_Maxima(), c_Numeros::Instancia().Lee_Numero(max));
+    EXPECT_EQ(dlg.A_Cota_Minima(), c_Numeros::Instancia().Lee_Numero(min));
+  }
+  f_Tri_P dlg;
+  dlg.Let_A_Cota_Maxima(123.4567);
+  EXPECT_EQ(dlg.Busca("txtCotaMax").Texto(), "123.457");
+  // The elevation boxes lie below the client area: a user cannot reach them.
+  Presentador_Guionizado p({Escribe("txtCotaMax", "5")});
+  EXPECT_THROW(dlg.Show_Modal(), std::logic_error);
+}
+
+TEST_F(Tri_P, AceptarGuardaEnOrdenYLaPosicionSeRecuerda) {
+  {
+    f_Tri_P dlg;
+    dlg.Load();
+    dlg.Mueve(1500, 900);
+    Presentador_Guionizado p({Escribe("txtDistMax", "37,5"), Marca("chkTriForm", false), Pulsa("cmdDatosaceptar")});
+    dlg.Show_Modal();
+    EXPECT_EQ(dlg.A_Aceptar, True);
+    EXPECT_EQ(dlg.A_CancelarMDT1, False);
+    dlg.Unload();
+  }
+  EXPECT_EQ(Ajuste("Distacia Maxima"), "37,5");
+  EXPECT_EQ(Ajuste("Formacion"), "0");
+  EXPECT_EQ(Ajuste("Alineacion"), "0");
+  EXPECT_EQ(Ajuste("Color"), "65280");
+  const std::string archivo = Archivo();
+  std::size_t anterior = 0;
+  for (const char* clave : {"Distacia Maxima=", "Formacion=", "Alineacion=", "Color="}) {
+    const std::size_t pos = archivo.find(clave);
+    ASSERT_NE(pos, std::string::npos) << clave;
+    EXPECT_GT(pos, anterior) << clave;
+    anterior = pos;
+  }
+  {
+    f_Tri_P dlg;
+    dlg.Load();
+    EXPECT_EQ(dlg.A_Distac_Maxima(), 37.5);
+    EXPECT_EQ(dlg.A_Ver_Formacion(), False);
+    EXPECT_EQ(dlg.Busca("txtDistMax").Texto(), "38");
+    EXPECT_EQ(dlg.Left(), 1500);
+    EXPECT_EQ(dlg.Top(), 900);
+    dlg.Mueve(30, 60);
+    dlg.Unload();  // never shown
+  }
+  f_Tri_P dlg;
+  dlg.Load();
+  EXPECT_EQ(dlg.Left(), 30);
+  EXPECT_EQ(dlg.Top(), 60);
+}
+
+struct Disposicion {
+  Tipo_Control tipo;
+  Id_Control id;
+  const char* contenedor;
+  const char* texto;
+  Caja_Twips caja;
+};
+
+TEST_F(Tri_P, DisposicionComoSeDiseno) {
+  using enum Tipo_Control;
+  const Disposicion tabla[] = {
+      {Frame, {"Frame3"}, nullptr, "Parámetros triángulos:", {60, 90, 3390, 1305}},
+      {Label, {"Label4", 0}, "Frame3", "Distáncia máxima de los lados:", {90, 450, 2160, 195}},
+      {TextBox, {"txtDistMax"}, "Frame3", "75", {2340, 420, 855, 285}},
+      {Label, {"Label4", 1}, "Frame3", "Color triángulos:", {1050, 870, 1125, 195}},
+      {CommandButton, {"cmbColorF"}, "Frame3", "", {2370, 840, 435, 315}},
+      {CheckBox, {"chkTriForm"}, nullptr, "Ver formacion de los triangulos", {90, 1530, 3360, 285}},
+      {CommandButton, {"cmdDatosaceptar"}, nullptr, "Aceptar", {2460, 1920, 1035, 360}},
+      {CommandButton, {"bt_salir"}, nullptr, "Cancelar", {1290, 1920, 1035, 360}},
+      {Frame, {"Frame1"}, nullptr, "Frame1", {270, 2880, 3405, 1995}},
+      {Label, {"Label8", 0}, "Frame1", "Cota máxima:", {1170, 240, 1035, 255}},
+      {TextBox, {"txtCotaMax"}, "Frame1", "0", {2400, 210, 855, 285}},
+      {Label, {"Label8", 1}, "Frame1", "Cota mínima:", {1170, 600, 1035, 255}},
+      {TextBox, {"txtCotaMin"}, "Frame1", "0.001", {2430, 585, 855, 285}},
+      {Line, {"Line1"}, "Frame1", "", {0, 990, 3660, 0}},
+      {CheckBox, {"chkTriVerZona"}, "Frame1", "Ver zona de Triangulacion", {150, 1290, 3030, 285}},
+  };
+  f_Tri_P dlg;
+  EXPECT_EQ(dlg.Caption(), "Triangulación:");
+  EXPECT_EQ(dlg.Ancho_Cliente(), 3585);
+  EXPECT_EQ(dlg.Alto_Cliente(), 2430);
+  ASSERT_EQ(dlg.Controles().size(), std::size(tabla));
+  for (std::size_t i = 0; i < std::size(tabla); ++i) {
+    const Control& c = *dlg.Controles()[i];
+    const Disposicion& d = tabla[i];
+    SCOPED_TRACE(d.id.nombre);
+    EXPECT_EQ(c.Tipo(), d.tipo);
+    EXPECT_EQ(c.Id(), d.id);
+    EXPECT_EQ(c.Contenedor() ? c.Contenedor()->Id().nombre : "", d.contenedor ? d.contenedor : "");
+    EXPECT_EQ(c.Texto(), d.texto);
+    EXPECT_EQ(c.Caja(), d.caja);
+    EXPECT_EQ(dlg.Al_Alcance(c), c.Id().nombre != "Frame1" && (!d.contenedor || d.contenedor == std::string("Frame3")));
+  }
+  EXPECT_EQ(dlg.Busca("Line1").Trazo(), (Trazo_Twips{{0, 990}, {3660, 990}}));
+  EXPECT_TRUE(dlg.Busca("cmbColorF").Grafico());
+  EXPECT_EQ(dlg.Busca("chkTriVerZona").ToolTipText(), "Ver zona de Triangulacion");
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat

@@ -1,0 +1,106 @@
+// Number/text conversion: Formatea against exact rounding over many values, the leading-number rules of
+// Val_Texto and Lee_Numero, and independence from the process locale.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <locale>
+#include <random>
+
+#include "tests/support/Numero_Error.h"
+#include "trilat/sibling/c_Numeros.h"
+
+namespace Vyr_Trilat {
+namespace {
+
+const c_Numeros& N() { return c_Numeros::Instancia(); }
+std::string F(double v, Integer d) { return N().Formatea(Variant::De_Doble(v), d, 0); }
+using prueba::Numero_Error;
+
+TEST(Numeros, FormateaRoundsTheExactValueHalvesToEven) {
+  // clang-format off
+  const struct { double v; Integer d; const char* texto; } kCasos[] = {
+      {100, 0, "100"}, {123.4567, 3, "123.457"}, {2, 2, "2.00"}, {0.125, 2, "0.12"}, {0.375, 2, "0.38"},
+      {-0.125, 2, "-0.12"}, {0.5, 0, "0"}, {-2.5, 0, "-2"}, {2.675, 2, "2.67"}, {-0.0, 3, "0.000"},
+      {-0.0004, 3, "0.000"}, {-0.4, 0, "0"}, {9.9996, 3, "10.000"}, {1e-300, 3, "0.000"},
+      {4500000.1235, 3, "4500000.123"}, {1e20, 0, "100000000000000000000"}};
+  // clang-format on
+  for (const auto& c : kCasos) {
+    EXPECT_EQ(F(c.v, c.d), c.texto) << c.v;
+    EXPECT_EQ(N().Formatea(Variant::De_Doble(c.v), c.d, 7), c.texto);  // the option changes nothing
+  }
+  EXPECT_EQ(N().Formatea(Variant::De_Texto(" 12.5 "), 3, 0), "12.500");
+  EXPECT_EQ(Numero_Error([] { N().Formatea(Variant::De_Texto("12 m"), 3, 0); }), 13);
+  EXPECT_EQ(Numero_Error([] { F(HUGE_VAL, 3); }), 6);
+
+  // Against the C library's exact conversion (the tests run in the "C" locale), on values as typed, which lie
+  // next to the halves, and on exact halves: odd multiples of 2^-(d+1).
+  ASSERT_STREQ(std::localeconv()->decimal_point, ".");
+  std::mt19937_64 azar(7);
+  std::uniform_int_distribution<int> decimales(0, 6), magnitud(-8, 15);
+  std::uniform_real_distribution<double> mantisa(-10, 10);
+  for (int i = 0; i < 30000; ++i) {
+    const int d = decimales(azar);
+    double v = mantisa(azar) * std::pow(10.0, magnitud(azar));
+    if (i % 3 == 1) v = std::round(v * 1000) / 1000;
+    if (i % 3 == 2) v = std::ldexp(2 * std::round(v) + 1, -(d + 1));
+    char c[400];
+    std::snprintf(c, sizeof c, "%.*f", d, v);
+    ASSERT_EQ(F(v, d), std::string(c).find_first_not_of("-0.") == std::string::npos ? c + (*c == '-') : c)
+        << v << " with " << d;
+  }
+}
+
+TEST(Numeros, LeadingNumberRules) {
+  // clang-format off
+  const struct { const char* texto; double val, lee; } kCasos[] = {  // Val_Texto, Lee_Numero
+      {"12abc", 12, 12}, {"abc", 0, 0}, {" -3.5e2x", -350, -350}, {"", 0, 0}, {"\t .5", 0.5, 0.5}, {"2E+", 2, 2},
+      {"+7 m", 7, 7}, {"--1", 0, 0}, {"12,5", 12, 12.5}, {"-0,25", 0, -0.25}, {"1.234,5", 1.234, 1.234},
+      {"1,234,5", 1, 1.234}, {"inf", 0, 0}, {"0x1A", 0, 0}, {"1e-400", 0, 0}};
+  // clang-format on
+  for (const auto& c : kCasos) {
+    EXPECT_EQ(N().Val_Texto(c.texto), c.val) << c.texto;
+    EXPECT_EQ(N().Lee_Numero(c.texto), c.lee) << c.texto;
+  }
+  EXPECT_FALSE(std::signbit(N().Val_Texto("-0,25")));  // a zero is never "-0" once formatted
+  EXPECT_EQ(Numero_Error([] { N().Val_Texto("1e400"); }), 6);
+  EXPECT_EQ(Numero_Error([] { N().Lee_Numero("-9e99999999999999999999"); }), 6);
+
+  // Any double written shortest, with blanks before and junk after, reads back exactly.
+  std::mt19937_64 azar(11);
+  for (int i = 0; i < 20000; ++i) {
+    const std::uint64_t bits = azar();
+    double v = 0;
+    std::memcpy(&v, &bits, sizeof v);
+    if (!std::isfinite(v) || v == 0) continue;
+    char b[64];
+    const std::string s(b, std::to_chars(b, b + sizeof b, v).ptr);
+    ASSERT_EQ(N().Val_Texto("  " + s + "x,5"), v) << s;
+    ASSERT_EQ(N().Lee_Numero(s + " m"), v) << s;
+  }
+}
+
+TEST(Numeros, TheProcessLocaleChangesNothing) {
+  const std::string previo = std::setlocale(LC_ALL, nullptr);
+  const char* coma = nullptr;
+  for (const char* nombre : {"es_ES.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.utf8", "de_DE.utf8"})
+    if (!coma && std::setlocale(LC_ALL, nombre) && *std::localeconv()->decimal_point == ',') coma = nombre;
+  if (!coma) {
+    std::setlocale(LC_ALL, previo.c_str());
+    GTEST_SKIP() << "no locale with a decimal comma is installed";
+  }
+  const std::locale anterior = std::locale::global(std::locale(coma));
+  EXPECT_EQ(F(1234567.5, 2), "1234567.50");
+  EXPECT_EQ(N().Formatea(Variant::De_Texto("0.5"), 1, 0), "0.5");
+  EXPECT_EQ(N().Val_Texto("1,5"), 1);
+  EXPECT_EQ(N().Lee_Numero("2,25"), 2.25);
+  std::locale::global(anterior);
+  std::setlocale(LC_ALL, previo.c_str());
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat

@@ -1,0 +1,128 @@
+// The host-boundary types: bounded arrays, checked conversions, the error report, and the world-to-pixel
+// transforms with the line primitives on a recording picture box.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "tests/support/Grabadores.h"
+#include "tests/support/Numero_Error.h"
+#include "trilat/common/Informe_Error.h"
+#include "trilat/draw/mDibuja.h"
+#include "trilat/platform/HostArray.h"
+#include "trilat/platform/Variant.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+TEST(Plataforma, HostArrayLimites) {
+  HostArray<Long> a;
+  EXPECT_FALSE(a.Allocated());
+  EXPECT_EQ(Numero_Error([&] { a(0) = 1; }), 9);
+  EXPECT_EQ(Numero_Error([&] { (void)a.UBound(); }), 9);
+  a.ReDim(1, 3);
+  a(1) = 10, a(3) = 30;
+  EXPECT_EQ(Numero_Error([&] { a(0) = 1; }), 9);
+  EXPECT_EQ(Numero_Error([&] { a(4) = 1; }), 9);
+  a.ReDim_Preserve(1, 5);
+  EXPECT_EQ(a(1), 10);
+  EXPECT_EQ(a(3), 30);
+  EXPECT_EQ(a(5), 0);
+  a.ReDim_Preserve(1, 2);
+  EXPECT_EQ(a.UBound(), 2);
+  EXPECT_EQ(a(1), 10);
+  EXPECT_EQ(Numero_Error([&] { a.ReDim_Preserve(0, 2); }), 9);  // the lower bound stays
+  a.ReDim(-2, 0);
+  EXPECT_EQ(a(-2), 0);
+  EXPECT_EQ(a.LBound(), -2);
+  a.Erase();
+  EXPECT_FALSE(a.Allocated());
+}
+
+TEST(Plataforma, ConversionesComprobadas) {
+  EXPECT_EQ(CInt(2.5), 2);
+  EXPECT_EQ(CInt(3.5), 4);
+  EXPECT_EQ(CInt(-2.5), -2);
+  EXPECT_EQ(CInt(32767.4), 32767);
+  EXPECT_EQ(Numero_Error([] { CInt(32767.5); }), 6);
+  EXPECT_EQ(Numero_Error([] { CInt(-32768.6); }), 6);
+  EXPECT_EQ(CLng(-2147483648.4), -2147483647 - 1);
+  EXPECT_EQ(Numero_Error([] { CLng(2147483647.5); }), 6);
+  EXPECT_EQ(Numero_Error([] { CLng(std::nan("")); }), 6);
+  EXPECT_EQ(Numero_Error([] { Suma(2147483647, 1); }), 6);
+
+  EXPECT_EQ(Variant::De_Texto(" 65280 ").A_Largo(), 65280);
+  EXPECT_EQ(Variant::De_Texto("0.5").A_Doble(), 0.5);
+  EXPECT_EQ(Variant::De_Texto("True").A_Booleano(), True);
+  EXPECT_EQ(Variant::De_Texto("1").A_Booleano(), True);
+  EXPECT_EQ(Variant::De_Texto("0").A_Entero(), 0);
+  EXPECT_EQ(Numero_Error([] { Variant::De_Texto("abc").A_Doble(); }), 13);
+  EXPECT_EQ(Numero_Error([] { Variant::De_Texto("1e400").A_Doble(); }), 6);
+  EXPECT_EQ(Variant::De_Doble(0.1).A_Texto(), "0.1");
+  EXPECT_EQ(Variant::De_Booleano(True).A_Texto(), "True");
+}
+
+TEST(Plataforma, InformeDeError) {
+  const RuntimeError e(Err::Subscript_Out_Of_Range);
+  EXPECT_EQ(Texto_Informe_Error("Calcula triangulos 2 - Error nº ", e),
+            "Calcula triangulos 2 - Error nº  9:Subscript out of range");
+  EXPECT_EQ(Texto_Informe_Error("Curvado - Error nº ", RuntimeError(-5, "x"), ": "), "Curvado - Error nº -5: x");
+  Mensajes_Grabados m;
+  Informe_Error("L ", RuntimeError(Err::Type_Mismatch));
+  ASSERT_EQ(m.Lista().size(), 1u);
+  EXPECT_EQ(m.Lista()[0], (Mensaje{"L  13:Type mismatch", vbCritical, "Vyr_Trilat"}));
+}
+
+TEST(Plataforma, TransformadasYPrimitivas) {
+  auto sup = std::make_shared<Superficie_Grabadora>();
+  double o = 0, e = 1, alto = 300;
+  mDibuja::Pon_Vista(o, o, e, alto, sup);
+  using mDibuja::Pixel_X;
+  using mDibuja::Pixel_Y;
+  EXPECT_EQ(Pixel_X(0.999), 0);
+  EXPECT_EQ(Pixel_X(-0.001), -1);
+  EXPECT_EQ(Pixel_X(32000.5), 32000);
+  EXPECT_EQ(Pixel_X(32001), 32000);
+  EXPECT_EQ(Pixel_X(-40000), -32000);
+  EXPECT_EQ(Pixel_X(-32000), -32000);
+  EXPECT_EQ(Pixel_X(-32001), -32000);
+  EXPECT_EQ(Pixel_Y(0), 300);
+  EXPECT_EQ(Pixel_Y(0.5), 300);
+  EXPECT_EQ(Pixel_Y(1), 299);
+  EXPECT_EQ(Pixel_Y(-0.5), 301);
+  alto = 300.5;
+  mDibuja::Pon_Vista(o, o, e, alto, sup);
+  EXPECT_EQ(Pixel_Y(0), 300);
+  alto = 301.5;
+  mDibuja::Pon_Vista(o, o, e, alto, sup);
+  EXPECT_EQ(Pixel_Y(0), 302);
+  EXPECT_EQ(Numero_Error([] { Pixel_X(3e9); }), 6);  // beyond 32 bits: an overflow, not a clamp
+  double cero = 0;
+  mDibuja::Pon_Vista(o, o, cero, alto, sup);
+  EXPECT_EQ(Numero_Error([] { Pixel_X(1); }), 11);
+  EXPECT_EQ(Numero_Error([] { Pixel_X(0); }), 6);
+
+  alto = 100;
+  mDibuja::Pon_Vista(o, o, e, alto, sup);
+  mDibuja::Linea(1, 1, 5, 1);
+  mDibuja::Linea_Hasta(5, 5);
+  mDibuja::Linea_Color(2, 2, 2, 2, 255, 0);
+  mDibuja::Triangulo(0, 0, 10, 0, 0, 10);
+  mDibuja::Punto(3, 4, 65280);
+  const Registro esperado{"MoveToEx 1,99", "LineTo 5,99", "LineTo 5,95",  "ForeColor 255",
+                          "MoveToEx 2,98", "LineTo 2,98", "Polyline 0,100 10,100 0,90 0,100", "PSet 3,96 65280"};
+  EXPECT_EQ(sup->Llamadas(), esperado);
+
+  // Not a picture box: type mismatch, and the view set before the refusal stays.
+  auto progreso = std::make_shared<Progreso_Grabador>();
+  double otro = 7;
+  EXPECT_EQ(Numero_Error([&] { mDibuja::Pon_Vista(otro, o, e, alto, progreso); }), 13);
+  EXPECT_EQ(mDibuja::Estado().oX1, 7);
+  EXPECT_EQ(mDibuja::Estado().draww, sup);
+  ObjectRef nada;
+  mDibuja::Pon_Vista(o, o, e, alto, nada);
+  EXPECT_EQ(Numero_Error([] { mDibuja::Linea(0, 0, 1, 1); }), 91);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba

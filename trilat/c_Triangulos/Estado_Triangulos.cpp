@@ -1,0 +1,30 @@
+#include "trilat/c_Triangulos/Estado_Triangulos.h"
+
+namespace Vyr_Trilat {
+
+namespace {
+
+template <typename... V>
+void Redimensiona(std::size_t n, V&... v) {
+  (v.resize(n), ...);
+}
+
+}  // namespace
+
+void Triangulos_Trabajo::Dimensiona(Long limite) {
+  V1.clear(), V2.clear(), V3.clear();
+  Lado12.clear(), Lado13.clear(), Lado23.clear(), Cerrado.clear(), Excluido.clear();
+  Amplia(limite);
+}
+
+void Triangulos_Trabajo::Amplia(Long limite) {
+  Redimensiona(static_cast<std::size_t>(limite + 1), V1, V2, V3, Lado12, Lado13, Lado23, Cerrado, Excluido);
+}
+
+void Triangulos_Trabajo::Libera_Vertices() {
+  V1 = {};
+  V2 = {};
+  V3 = {};
+}
+
+}  // namespace Vyr_Trilat

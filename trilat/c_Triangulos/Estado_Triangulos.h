@@ -1,0 +1,60 @@
+// The state of one c_Triangulos instance that the construction reads and writes: its parameters, progress
+// object, abort flag and progress counters, the in-circle state, and the working tables of the last run.
+//
+// Working points are positions 0 to nPuntos - 1 of Puntos_Trab, in sweep order. A working triangle stores the
+// positions of its corners ascending (V1 < V2 < V3); an edge flag says the edge already has a triangle on its
+// far side (or is the edge the triangle was built through); Cerrado means all three are set; an Excluido
+// triangle has a side longer than Dist_Max and stays in the construction without being returned.
+#pragma once
+
+#include <vector>
+
+#include "trilat/c_Triangulos/Predicados.h"
+#include "trilat/common/Registros.h"
+#include "trilat/platform/Object.h"
+#include "trilat/platform/Types.h"
+
+namespace Vyr_Trilat {
+
+struct Triangulos_Trabajo {
+  std::vector<Long> V1, V2, V3;
+  std::vector<Boolean> Lado12, Lado13, Lado23, Cerrado, Excluido;
+
+  // Upper bound of the arrays, -1 when they hold nothing.
+  Long Limite() const { return static_cast<Long>(Cerrado.size()) - 1; }
+  // Every array to 0 .. limite, cleared.
+  void Dimensiona(Long limite);
+  // Every array to 0 .. limite, keeping contents.
+  void Amplia(Long limite);
+  // The corner arrays are released when a run completes; the flags stay.
+  void Libera_Vertices();
+};
+
+struct Estado_Triangulos {
+  // Parameters.
+  double Dist_Max = 0;
+  double Dist_Busqueda = 0;
+  Boolean Ver_Formacion = False;
+  Long Color_Tri = 0;
+
+  ObjectRef Progreso;
+  Boolean Abortar = False;
+  Long Punto_Actual = 0;
+  Long nPuntos = 0;
+
+  // The in-circle tolerance is 0 until the first run sets it, and the edge counter is never reset: both
+  // outlive a run and change how the next one decides.
+  double Tolerancia = 0;
+  Circulo Circ;
+  Long Contador_Lados = 0;
+
+  // Working tables.
+  std::vector<XYZ> Puntos_Trab;
+  Triangulos_Trabajo Triangs;
+  Long count = 0;
+  std::vector<Boolean> Conectado;
+  Long Primer_Tri = 0;
+  Long Primer_Pto = 0;
+};
+
+}  // namespace Vyr_Trilat

@@ -1,0 +1,34 @@
+// The plane tests on which the construction decides. Tolerances are part of the behaviour: results depend on
+// them, and on the order in which each formula is evaluated.
+#pragma once
+
+#include "trilat/common/Registros.h"
+
+namespace Vyr_Trilat {
+
+// Circumcircle of the last triangle tested by the in-circle test.
+struct Circulo {
+  double Xc = 0;
+  double Yc = 0;
+  double R = 0;
+};
+
+// P strictly inside the circumcircle of 1-2-3, with `tolerancia` added to P's squared distance to the centre.
+// Leaves the circumcircle of 1-2-3 in `c` (centre 0, 0 and radius 100000 for a degenerate triangle).
+bool En_Circulo(double tolerancia, Circulo& c, double Xp, double Yp, double X1, double Y1, double X2, double Y2,
+                double X3, double Y3);
+
+struct Lejos {
+  bool AB = false, BC = false, AC = false;
+};
+
+// far_XY: P is farther than `limite` from X or from Y.
+Lejos Lejanias(const XYZ& A, const XYZ& B, const XYZ& C, const XYZ& P, double limite);
+
+// True if a side of A-B-C is longer than `dist_max` (a side exactly that long is allowed).
+bool Lados_Largos(const XYZ& A, const XYZ& B, const XYZ& C, double dist_max);
+
+// Plane distance, as every length test of the construction measures it.
+double Distancia(const XYZ& a, const XYZ& b);
+
+}  // namespace Vyr_Trilat

@@ -1,0 +1,23 @@
+// Where the settings file lives and how it is read and changed. Reads take no lock: every change replaces the
+// whole file by an atomic rename, so a reader sees either the old file or the new one. Changes are
+// read-modify-write under an exclusive lock on "<file>.lock", so concurrent processes lose none of each
+// other's values.
+//
+// The file is the one that TRILAT_SETTINGS names, else $XDG_CONFIG_HOME/vyr_trilat/settings.ini, else
+// ~/.config/vyr_trilat/settings.ini; the environment is read at each call.
+#pragma once
+
+#include <functional>
+
+#include "trilat/sibling/Documento_Ajustes.h"
+
+namespace Vyr_Trilat {
+
+// The settings the file holds now; a missing, unreadable or corrupt file reads as no settings.
+Documento_Ajustes Lee_Ajustes();
+
+// Applies `cambio` to the file's settings and writes them back. When the file cannot be read, is not a
+// settings file or cannot be written, raises error 75 naming the file, and the file stays as it was.
+void Cambia_Ajustes(const std::function<void(Documento_Ajustes&)>& cambio);
+
+}  // namespace Vyr_Trilat

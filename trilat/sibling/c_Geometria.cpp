@@ -1,0 +1,25 @@
+#include "trilat/sibling/c_Geometria.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace Vyr_Trilat {
+
+void c_Geometria::Acimut_Distancia(const Vert& origen, const Vert& p, double& acimut, double& distancia) const {
+  const double dx = p.X - origen.X;
+  const double dy = p.Y - origen.Y;
+  distancia = std::sqrt(dx * dx + dy * dy);
+  if (distancia == 0) {
+    acimut = 0;
+    return;
+  }
+  acimut = std::atan2(dx, dy) * 200 / std::numbers::pi;
+  if (acimut < 0) acimut += 400;
+}
+
+Vert c_Geometria::Polar(const Vert& origen, double acimut, double distancia) const {
+  const double a = acimut * std::numbers::pi / 200;
+  return {origen.X + distancia * std::sin(a), origen.Y + distancia * std::cos(a)};
+}
+
+}  // namespace Vyr_Trilat

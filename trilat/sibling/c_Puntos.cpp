@@ -1,0 +1,82 @@
+#include "trilat/sibling/c_Puntos.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+namespace Vyr_Trilat {
+
+namespace {
+
+struct Celda {
+  std::int64_t i, j;
+  bool operator==(const Celda&) const = default;
+};
+
+struct Hash_Celda {
+  std::size_t operator()(const Celda& c) const {
+    return std::hash<std::int64_t>()(c.i * 0x9E3779B97F4A7C15LL ^ c.j);
+  }
+};
+
+}  // namespace
+
+void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y, HostArray<double>& Z,
+                             HostArray<Long>& numeros, const ObjectRef&, double tolerancia, Boolean) {
+  // Cells twice the tolerance wide: two points nearer than the tolerance always fall in neighbouring cells,
+  // even after the rounding of the division.
+  const double lado = 2 * tolerancia;
+  std::unordered_map<Celda, std::vector<Long>, Hash_Celda> rejilla;
+  rejilla.reserve(static_cast<std::size_t>(std::max<Long>(n, 0)));
+  const auto celda = [&](double x, double y) {
+    return Celda{static_cast<std::int64_t>(std::floor(x / lado)), static_cast<std::int64_t>(std::floor(y / lado))};
+  };
+  // Coordinates too large for a cell index are compared only with each other, in one shared list.
+  const auto indexable = [&](double x, double y) { return std::fabs(x / lado) < 1e17 && std::fabs(y / lado) < 1e17; };
+
+  Long kept = 0;
+  for (Long k = 1; k <= n; ++k) {
+    const double x = X(k), y = Y(k);
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(Z(k))) continue;
+    const bool usa_rejilla = lado > 0 && indexable(x, y);
+    const Celda c = usa_rejilla ? celda(x, y) : Celda{INT64_MAX, INT64_MAX};
+    bool cerca = false;
+    for (std::int64_t di = -1; di <= 1 && !cerca; ++di)
+      for (std::int64_t dj = -1; dj <= 1 && !cerca; ++dj) {
+        if (!usa_rejilla && (di != 0 || dj != 0)) continue;
+        const auto it = rejilla.find(Celda{c.i + (usa_rejilla ? di : 0), c.j + (usa_rejilla ? dj : 0)});
+        if (it == rejilla.end()) continue;
+        for (Long m : it->second) {
+          const double dx = x - X(m), dy = y - Y(m);
+          if (std::sqrt(dx * dx + dy * dy) < tolerancia) {
+            cerca = true;
+            break;
+          }
+        }
+      }
+    if (cerca) continue;
+    ++kept;
+    X(kept) = x;
+    Y(kept) = y;
+    Z(kept) = Z(k);
+    numeros(kept) = numeros(k);
+    rejilla[c].push_back(kept);
+  }
+  n = kept;
+}
+
+void c_Puntos::Ordena_Indices(Long n, const HostArray<double>& X, HostArray<Long>& idx, const ObjectRef&) {
+  if (n <= 0) return;
+  std::vector<Long> orden(static_cast<std::size_t>(n));
+  for (Long k = 1; k <= n; ++k) orden[static_cast<std::size_t>(k - 1)] = idx(k);
+  std::vector<double> clave(orden.size());
+  for (std::size_t k = 0; k < orden.size(); ++k) clave[k] = X(orden[k]);
+  std::vector<std::size_t> perm(orden.size());
+  for (std::size_t k = 0; k < perm.size(); ++k) perm[k] = k;
+  std::stable_sort(perm.begin(), perm.end(), [&](std::size_t a, std::size_t b) { return clave[a] < clave[b]; });
+  for (Long k = 1; k <= n; ++k) idx(k) = orden[perm[static_cast<std::size_t>(k - 1)]];
+}
+
+}  // namespace Vyr_Trilat
