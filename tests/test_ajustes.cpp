@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "trilat/platform/RuntimeError.h"
+#include "tests/support/Ajustes_Temporales.h"
 #include "trilat/sibling/Documento_Ajustes.h"
 #include "trilat/sibling/c_Ajustes.h"
 
@@ -36,20 +37,7 @@ std::string Contenido(const fs::path& p) {
 
 class Ajustes : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string plantilla = (fs::temp_directory_path() / "trilat_ajustes_XXXXXX").string();
-    ASSERT_NE(::mkdtemp(plantilla.data()), nullptr);
-    carpeta_ = plantilla;
-    for (const char* v : {"TRILAT_SETTINGS", "XDG_CONFIG_HOME", "HOME"})
-      if (const char* x = std::getenv(v)) entorno_[v] = x;
-    ::setenv("TRILAT_SETTINGS", archivo().c_str(), 1);
-  }
-  void TearDown() override {
-    for (const char* v : {"TRILAT_SETTINGS", "XDG_CONFIG_HOME", "HOME"}) ::unsetenv(v);
-    for (const auto& [v, x] : entorno_) ::setenv(v.c_str(), x.c_str(), 1);
-    fs::remove_all(carpeta_);
-  }
-  fs::path archivo() const { return carpeta_ / "settings.ini"; }
+  fs::path archivo() const { return temporales_.Archivo(); }
   std::set<std::string> Nombres() const {
     std::set<std::string> r;
     for (const auto& e : fs::directory_iterator(carpeta_)) r.insert(e.path().filename().string());
@@ -62,8 +50,8 @@ class Ajustes : public ::testing::Test {
     a_.Guarda_Valor("MDT", seccion, clave, valor);
   }
 
-  std::map<std::string, std::string> entorno_;
-  fs::path carpeta_;
+  prueba::Ajustes_Temporales temporales_;
+  const fs::path& carpeta_ = temporales_.Carpeta();
   c_Ajustes& a_ = c_Ajustes::Instancia();
 };
 

@@ -25,7 +25,8 @@ struct Salida_Orden {
 
 Salida_Orden Ejecuta(const std::string& args, const fs::path& dir) {
   const fs::path err = dir / "stderr.txt";
-  const std::string orden = std::string(TRILAT_CLI_PATH) + " " + args + " 2>" + err.string() + " >/dev/null";
+  const std::string orden = std::string(TRILAT_CLI_PATH) + " " + args + " --settings " +
+                            (dir / "settings.ini").string() + " 2>" + err.string() + " >/dev/null";
   const int r = std::system(orden.c_str());
   std::ifstream f(err);
   std::stringstream ss;
@@ -76,6 +77,31 @@ TEST_F(Cli, TinIgualAlDeLaBiblioteca) {
   EXPECT_EQ(k, esperado.tris.size());
   EXPECT_TRUE(fs::exists(dir_ / "out" / "picture.png"));
   EXPECT_TRUE(fs::exists(dir_ / "out" / "picture.svg"));
+}
+
+// Without --dist-max the remembered dialog value is used; with it, that run only.
+TEST_F(Cli, AjustesRecordadosYValoresDeUnaEjecucion) {
+  const Nube c = Genera(Forma::Uniforme, 200, 100, 8);
+  std::ostringstream texto;
+  texto << "n,x,y,z\n";
+  texto.precision(17);
+  for (std::size_t i = 0; i < c.size(); ++i) texto << i + 1 << ',' << c.x[i] << ',' << c.y[i] << ',' << c.z[i] << '\n';
+  const auto puntos = Escribe("p.csv", texto.str());
+  Escribe("settings.ini", "[MDT/Triangulación]\nDistacia Maxima=9\n");
+  const auto filas = [&](const std::string& extra) {
+    fs::remove_all(dir_ / "out");
+    EXPECT_EQ(Ejecuta("run " + puntos.string() + " --out " + (dir_ / "out").string() + extra, dir_).estado, 0);
+    std::ifstream f(dir_ / "out" / "tin.csv");
+    std::size_t n = 0;
+    for (std::string l; std::getline(f, l);) ++n;
+    return n - 1;
+  };
+  EXPECT_EQ(filas(""), Triangula(c, 9).tris.size());
+  EXPECT_EQ(filas(" --dist-max 20"), Triangula(c, 20).tris.size());
+  std::ifstream f(dir_ / "settings.ini");
+  std::stringstream ajustes;
+  ajustes << f.rdbuf();
+  EXPECT_NE(ajustes.str().find("Distacia Maxima=9"), std::string::npos);
 }
 
 TEST_F(Cli, EntradaMalaNoEscribeNada) {

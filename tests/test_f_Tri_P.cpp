@@ -1,13 +1,8 @@
 // The triangulation dialog as a user and its caller see it: what it shows on load, its validation message, the
 // colour button, Aceptar and Cancelar, and what it remembers in a real settings file.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <optional>
-#include <sstream>
-
+#include "tests/support/Ajustes_Temporales.h"
 #include "tests/support/Grabadores.h"
 #include "tests/support/Presentador_Guionizado.h"
 #include "trilat/dialogs/f_Tri_P.h"
@@ -19,42 +14,22 @@ namespace Vyr_Trilat {
 namespace {
 
 using namespace prueba;
-namespace fs = std::filesystem;
 
 const Mensaje kMensaje_Distancia{"La distancia máxima debe ser mayor de 1", vbCritical, "Triangulación:"};
 
 // Each test keeps its settings in a file of its own, in a fresh folder.
 class Tri_P : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string plantilla = (fs::temp_directory_path() / "trilat_tri_p_XXXXXX").string();
-    ASSERT_NE(mkdtemp(plantilla.data()), nullptr);
-    carpeta_ = plantilla;
-    if (const char* v = getenv("TRILAT_SETTINGS")) anterior_ = v;
-    ASSERT_EQ(setenv("TRILAT_SETTINGS", (carpeta_ / "ajustes.ini").c_str(), 1), 0);
-  }
-  void TearDown() override {
-    anterior_ ? setenv("TRILAT_SETTINGS", anterior_->c_str(), 1) : unsetenv("TRILAT_SETTINGS");
-    fs::remove_all(carpeta_);
-  }
-
   static std::string Ajuste(const std::string& clave) {
     return c_Ajustes::Instancia().Lee_Valor("MDT", "Triangulación", clave, Variant()).A_Texto();
   }
   static void Guarda(const std::string& clave, const std::string& valor) {
     c_Ajustes::Instancia().Guarda_Valor("MDT", "Triangulación", clave, Variant::De_Texto(valor));
   }
-  std::string Archivo() const {
-    std::ostringstream s;
-    s << std::ifstream(carpeta_ / "ajustes.ini").rdbuf();
-    return s.str();
-  }
+  std::string Archivo() const { return ajustes_.Texto(); }
 
+  Ajustes_Temporales ajustes_;
   Mensajes_Grabados mensajes_;
-
- private:
-  fs::path carpeta_;
-  std::optional<std::string> anterior_;
 };
 
 TEST_F(Tri_P, PrimerUsoMuestraLosValoresPorDefecto) {

@@ -17,6 +17,18 @@ double Numero(const std::string& opcion, const std::string& texto) {
 
 }  // namespace
 
+std::int32_t Lee_Color(const std::string& opcion, const std::string& texto) {
+  const bool hex = texto.size() == 7 && texto[0] == '#';
+  std::uint32_t v = 0;
+  const char* ini = texto.data() + (hex ? 1 : 0);
+  const auto [p, ec] = std::from_chars(ini, texto.data() + texto.size(), v, hex ? 16 : 10);
+  if (ec != std::errc() || p != texto.data() + texto.size() || v > 0xFFFFFF)
+    throw Error_Uso(opcion + " expects a colour as #RRGGBB or a decimal value up to 16777215, not '" + texto + "'");
+  // "#RRGGBB" lists red first; the library's colours keep red in the low byte.
+  if (hex) v = ((v & 0xFF) << 16) | (v & 0xFF00) | (v >> 16);
+  return static_cast<std::int32_t>(v);
+}
+
 Opciones Lee_Opciones(const std::vector<std::string>& args) {
   Opciones o;
   if (args.empty()) throw Error_Uso("no command given");
@@ -35,6 +47,12 @@ Opciones Lee_Opciones(const std::vector<std::string>& args) {
     if (a == "--dist-max") {
       o.dist_max = Numero(a, valor());
       if (*o.dist_max <= 0) throw Error_Uso("--dist-max must be greater than 0");
+    } else if (a == "--formation" || a == "--no-formation") {
+      o.ver_formacion = a == "--formation";
+    } else if (a == "--tri-color") {
+      o.color_triangulos = Lee_Color(a, valor());
+    } else if (a == "--settings") {
+      o.ajustes = valor();
     } else if (a == "--out") {
       o.salida = valor();
     } else if (a.starts_with("--")) {
@@ -57,22 +75,30 @@ std::string Texto_Ayuda() {
   return R"(trilat - terrain model from surveyed points
 
 Usage:
-  trilat run POINTS --out DIR [--dist-max D]
-  trilat demo [--out DIR]
+  trilat run POINTS --out DIR [options]
+  trilat demo [--out DIR] [options]
   trilat --help | --version
 
 POINTS is a text file with a header line and then one point per line as n,x,y,z
 (point number, easting, northing, elevation).
 
 Options:
-  --dist-max D   longest side a triangle of the model may have, in survey units (default 100)
-  --out DIR      folder for the results (created when missing); demo writes to trilat-demo by default
+  --out DIR          folder for the results (created when missing); demo writes to trilat-demo by default
+  --settings FILE    remembered dialog settings to use (default: the user's settings file)
+  The triangulation dialog's values, for this run only (remembered settings are not changed):
+  --dist-max D       longest side a triangle of the model may have, in survey units
+  --formation, --no-formation
+                     draw the triangles into the picture as they form, or not
+  --tri-color C      their colour, as #RRGGBB or the decimal value with red in the low byte
 
 Outputs in DIR:
   tin.csv        the triangles: index,v1,v2,v3 with the survey's point numbers
+  picture.png, picture.svg
+                 the model as it was drawn, fitted to the survey
 
 Examples:
   trilat run survey.csv --dist-max 25 --out model
+  trilat run survey.csv --out model --settings project.ini --tri-color '#0000FF'
   trilat demo
 
 Exit status: 0 done, 1 the job failed (bad input, nothing to triangulate), 2 bad command line.

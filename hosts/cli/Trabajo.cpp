@@ -1,5 +1,7 @@
 #include "hosts/cli/Trabajo.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 
@@ -21,8 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr double kDist_Max_Defecto = 100;
-constexpr Long kColor_Triangulos = 0x00A000;  // green, red in the low byte
 constexpr int kAncho_Imagen = 1600;
 constexpr int kMargen_Imagen = 20;
 
@@ -84,10 +84,18 @@ int Ejecuta(const Opciones& o) {
   ObjectRef progreso = std::make_shared<Barra_Progreso_Terminal>("Triangulación");
   double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
 
+  if (!o.ajustes.empty()) ::setenv("TRILAT_SETTINGS", o.ajustes.c_str(), 1);
   Mensajes_A_Stderr mensajes;
   c_Triangulos tri;
   tri.Param_Dibujo1(oX1, oY1, EE1, altoY, draww, progreso);
-  tri.Parametros_Directos(o.dist_max.value_or(kDist_Max_Defecto), True, kColor_Triangulos);
+  Boolean mostrar = False, cancela = False;
+  Long color = 0;
+  const auto [zmin, zmax] = std::minmax_element(lev.z.begin(), lev.z.end());
+  tri.Parametros_Triangulacion3(*zmax, *zmin, mostrar, cancela, color);
+  const auto& p = tri.Estado();
+  tri.Parametros_Directos(o.dist_max.value_or(p.Dist_Max),
+                          o.ver_formacion ? A_Booleano(*o.ver_formacion) : p.Ver_Formacion,
+                          o.color_triangulos.value_or(color));
   Modelo m;
   Long iNoCont = 0;
   HostArray<Long> iV1, iV2;

@@ -6,6 +6,7 @@
 #include "trilat/c_Triangulos/Barrido_Literal.h"
 #include "trilat/c_Triangulos/Construccion.h"
 #include "trilat/common/Informe_Error.h"
+#include "trilat/dialogs/f_Tri_P.h"
 #include "trilat/draw/mDibuja.h"
 #include "trilat/platform/MsgBox.h"
 #include "trilat/sibling/c_Puntos.h"
@@ -19,6 +20,15 @@ constexpr double kTolerancia_Depuracion = 0.02;
 constexpr Integer kCopyPen = 13;
 
 void Sin_Puntos(const char* texto) { MsgBox(texto, vbCritical, kTitulo); }
+
+// A failing step is skipped and the next one runs, so a damaged setting cannot stop a host from computing.
+template <typename F>
+void Paso(F&& f) {
+  try {
+    f();
+  } catch (const RuntimeError&) {
+  }
+}
 
 }  // namespace
 
@@ -50,6 +60,27 @@ void c_Triangulos::Param_Dibujo1(double& oX1, double& oY1, double& EE1, double& 
 void c_Triangulos::Parametros_Triangulacion(double, double, Boolean&) {}
 void c_Triangulos::Parametros_Triangulacion1(double, double, Boolean&, Boolean&) {}
 void c_Triangulos::Parametros_Triangulacion2(double, double, Boolean&, Boolean&, Long&) {}
+
+void c_Triangulos::Parametros_Triangulacion3(double MaxZ, double MinZ, Boolean& Show, Boolean& Cancela,
+                                             Long& colortri, const Boolean& Formacion) {
+  f_Tri_P dialogo;
+  Paso([&] { dialogo.Load(); });
+  Paso([&] { dialogo.Let_A_Cota_Maxima(MaxZ); });
+  Paso([&] { dialogo.Let_A_Cota_Minima(MinZ); });
+  if (Es_Verdadero(Show)) Paso([&] { dialogo.Show_Modal(); });
+  Paso([&] { s_.Dist_Busqueda = dialogo.A_Distac_Maxima() * 10; });
+  Paso([&] { s_.Dist_Max = dialogo.A_Distac_Maxima(); });
+  Paso([&] { Cota_Max_ = dialogo.A_Cota_Maxima(); });
+  Paso([&] { Cota_Min_ = dialogo.A_Cota_Minima(); });
+  Paso([&] { s_.Ver_Formacion = Es_Verdadero(Formacion) ? dialogo.A_Ver_Formacion() : False; });
+  Paso([&] { colortri = dialogo.A_color; });
+  dialogo.Let_Siempre_Encima(false);
+  Paso([&] { Aceptado_ = dialogo.A_Aceptar; });
+  Paso([&] { Cancelado_ = dialogo.A_CancelarMDT1; });
+  Paso([&] { dialogo.Unload(); });
+  Cancela = Cancelado_;
+  s_.Color_Tri = colortri;
+}
 
 void c_Triangulos::Parametros_Directos(double dist_max, Boolean ver_formacion, Long color_tri) {
   s_.Dist_Max = dist_max;

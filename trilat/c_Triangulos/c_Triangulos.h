@@ -23,7 +23,11 @@ class c_Triangulos {
   void Parametros_Triangulacion1(double MaxZ, double MinZ, Boolean& Show, Boolean& Cancela);
   void Parametros_Triangulacion2(double MaxZ, double MinZ, Boolean& Show, Boolean& Cancela, Long& colortri);
 
-  // The parameters a host would accept in the dialog, set without it and without touching remembered settings.
+  // Parameters from the dialog (shown when Show is True) or, silently, from its remembered settings.
+  void Parametros_Triangulacion3(double MaxZ, double MinZ, Boolean& Show, Boolean& Cancela, Long& colortri,
+                                 const Boolean& Formacion = True);
+
+  // The values a user would accept in the dialog, for one run: remembered settings are not touched.
   void Parametros_Directos(double dist_max, Boolean ver_formacion, Long color_tri);
 
   void Calcula_Triangulos(Long nPt, HostArray<double>& X, HostArray<double>& Y, HostArray<double>& Z, Long& nTri,
@@ -50,6 +54,8 @@ class c_Triangulos {
                            HostArray<Boolean>& Actic);
 
   Estado_Triangulos s_;
+  double Cota_Max_ = 0, Cota_Min_ = 0;
+  Boolean Aceptado_ = False, Cancelado_ = False;
   Long iNoCont_ = 0;
   HostArray<Long> iV1_, iV2_;
   // Selection of the last run, positions 1 to n: host numbers and the sweep order.

@@ -1,0 +1,202 @@
+// c_Triangulos as a host drives it: the progress writes and message-loop turns of a run, aborting from inside
+// the loop, drawing while forming, the error reports, and the parameters taken from the dialog.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "tests/support/Ajustes_Temporales.h"
+#include "tests/support/Presentador_Guionizado.h"
+#include "tests/support/Triangula.h"
+#include "trilat/sibling/c_Ajustes.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+struct Anfitrion {
+  std::shared_ptr<Registro> registro = std::make_shared<Registro>();
+  std::shared_ptr<Superficie_Grabadora> superficie = std::make_shared<Superficie_Grabadora>();
+  std::shared_ptr<Progreso_Grabador> progreso = std::make_shared<Progreso_Grabador>(registro);
+  c_Triangulos t;
+  Anfitrion(double dist_max, Boolean formacion = False, Long color = 0) {
+    Prepara_Dibujo(t, superficie, progreso);
+    t.Parametros_Directos(dist_max, formacion, color);
+  }
+};
+
+TEST(Servicio_Triangulos, ProgresoYBucleDeMensajes) {
+  Anfitrion h(1e5);
+  Arrays_Anfitrion a(Genera(Forma::Uniforme, 40, 100, 2));
+  std::vector<std::pair<Long, Long>> cuanto;
+  Bucle_Temporal bucle([&] {
+    h.registro->push_back("yield");
+    Long c = 0, d = 0;
+    h.t.CuantoVaYa(c, d);
+    cuanto.emplace_back(c, d);
+  });
+  const auto r = Calcula(h.t, a);
+  ASSERT_FALSE(r.tris.empty());
+  // Value 0, Max, Visible; then each new position once, followed by a turn of the loop; Visible False at the end.
+  Registro esperado{"Value=0", "Max=40", "Visible=True"};
+  for (int i = 1; i < 40; ++i) {
+    esperado.push_back("Value=" + std::to_string(i));
+    esperado.push_back("yield");
+  }
+  esperado.push_back("Visible=False");
+  EXPECT_EQ(*h.registro, esperado);
+  ASSERT_EQ(cuanto.size(), 39u);
+  for (const auto& [c, d] : cuanto) EXPECT_EQ(d, 40);
+  EXPECT_LE(cuanto.front().first, 1);
+
+  Long iNoCont = -1;
+  HostArray<Long> iV1(0, 3), iV2;
+  h.t.CalculaContornos(iNoCont, iV1, iV2);
+  EXPECT_EQ(iNoCont, 0);
+  EXPECT_FALSE(iV1.Allocated());
+}
+
+TEST(Servicio_Triangulos, AbortarDesdeElBucleDejaLaSalidaComoEstaba) {
+  Anfitrion h(1e5);
+  Arrays_Anfitrion a(Genera(Forma::Agrupada, 60, 100, 4));
+  int vueltas = 0;
+  Bucle_Temporal bucle([&] {
+    if (++vueltas == 10) h.t.A_ABORTA(True);
+  });
+  Resultado r;
+  r.nTri = 77;
+  r.Vt1.ReDim(0, 2);
+  r.Vt1(1) = 5;
+  Long iNoCont = 0;
+  HostArray<Long> iV1, iV2;
+  double d = 0;
+  h.t.Calcula_Triangulos2(a.nPt, a.X, a.Y, a.Z, a.Actic, r.nTri, r.Vt1, r.Vt2, r.Vt3, iNoCont, iV1, iV2, d);
+  EXPECT_EQ(r.nTri, 77);
+  EXPECT_EQ(r.Vt1.UBound(), 2);
+  EXPECT_EQ(r.Vt1(1), 5);
+  EXPECT_FALSE(r.Vt2.Allocated());
+  // The pass finishes before the flag is read; the bar stays visible.
+  EXPECT_EQ(vueltas, 59);
+  EXPECT_EQ(h.registro->back(), "Value=59");
+
+  // The flag persists: the next run stops at its first pass, until the host clears it.
+  h.registro->clear();
+  const auto r2 = Calcula(h.t, a);
+  EXPECT_EQ(r2.nTri, -7);
+  EXPECT_EQ(*h.registro, (Registro{"Value=0", "Max=60", "Visible=True"}));
+  h.t.A_ABORTA(False);
+  const auto r3 = Calcula(h.t, a);
+  EXPECT_FALSE(r3.tris.empty());
+}
+
+TEST(Servicio_Triangulos, DibujaCadaTrianguloAceptado) {
+  Anfitrion h(30, True, 255);
+  Arrays_Anfitrion a(Genera(Forma::Uniforme, 120, 100, 9));
+  const auto r = Calcula(h.t, a);
+  const auto& llamadas = h.superficie->Llamadas();
+  ASSERT_GE(llamadas.size(), 4u);
+  EXPECT_EQ(llamadas[0], "DrawMode 13");
+  EXPECT_EQ(llamadas[1], "AutoRedraw 0");
+  EXPECT_EQ(llamadas[2], "ForeColor 255");
+  EXPECT_EQ(llamadas.back(), "AutoRedraw -1");
+  // Triangles are drawn as they are accepted, the excluded ones not: one outline per returned triangle.
+  EXPECT_EQ(h.superficie->Polilineas(), r.tris.size());
+
+  // Without drawing, the surface is only prepared.
+  Anfitrion sin(30, False, 255);
+  Calcula(sin.t, a);
+  EXPECT_EQ(sin.superficie->Llamadas(), (Registro{"DrawMode 13", "AutoRedraw 0"}));
+}
+
+TEST(Servicio_Triangulos, InformesDeError) {
+  Arrays_Anfitrion a(Genera(Forma::Uniforme, 30, 100, 1));
+  {  // Not a picture box: the report of the drawing-parameters call; the progress object is not kept.
+    c_Triangulos t;
+    Mensajes_Grabados m;
+    ObjectRef no_es = std::make_shared<Progreso_Grabador>();
+    double o = 0, e = 1, alto = 10;
+    t.Param_Dibujo1(o, o, e, alto, no_es, no_es);
+    EXPECT_EQ(m.Lista(), (std::vector<Mensaje>{{"Tri Parametros dibujo 1 - Error nº  13:Type mismatch", vbCritical,
+                                                "Vyr_Trilat"}}));
+    EXPECT_EQ(t.Estado().Progreso, nullptr);
+  }
+  {  // A progress object without the property: the run's report, and the host's call still returns.
+    c_Triangulos t;
+    ObjectRef sup = std::make_shared<Superficie_Grabadora>(), mudo = std::make_shared<Object>();
+    double o = 0, e = 1, alto = 10;
+    t.Param_Dibujo1(o, o, e, alto, sup, mudo);
+    t.Parametros_Directos(100, False, 0);
+    const auto r = Calcula(t, a);
+    EXPECT_EQ(r.mensajes, (std::vector<Mensaje>{{"Calcula triangulos 2 - Error nº  438:Object doesn't support this "
+                                                 "property or method", vbCritical, "Vyr_Trilat"}}));
+    EXPECT_EQ(r.nTri, -7);
+  }
+  {  // No surface was ever handed over on this thread.
+    std::thread hilo([&] {
+      c_Triangulos t;
+      t.Parametros_Directos(100, False, 0);
+      const auto r = Calcula(t, a);
+      ASSERT_EQ(r.mensajes.size(), 1u);
+      EXPECT_EQ(r.mensajes[0].texto, "Calcula triangulos 2 - Error nº  91:Object variable or With block variable not set");
+    });
+    hilo.join();
+  }
+  {  // The variants that do nothing leave every argument as it was.
+    c_Triangulos t;
+    Long nTri = 3, iNoCont = 4;
+    HostArray<Long> V1(0, {1, 2, 3}), V2, V3, iV1, iV2;
+    double d = 5;
+    t.Calcula_Triangulos(a.nPt, a.X, a.Y, a.Z, nTri, V1, V2, V3, iNoCont, iV1, iV2);
+    t.Calcula_Triangulos1(a.nPt, a.X, a.Y, a.Z, nTri, V1, V2, V3, iNoCont, iV1, iV2, d);
+    EXPECT_EQ(nTri, 3);
+    EXPECT_EQ(iNoCont, 4);
+    EXPECT_EQ(V1.UBound(), 2);
+    EXPECT_EQ(d, 5);
+  }
+}
+
+TEST(Servicio_Triangulos, ParametrosDesdeElDialogo) {
+  Ajustes_Temporales ajustes;
+  Mensajes_Grabados mensajes;
+  c_Triangulos t;
+  Boolean mostrar = False, cancela = 7;
+  Long color = 0;
+  // Silently: the remembered values, or the defaults on first use.
+  t.Parametros_Triangulacion3(650, 600, mostrar, cancela, color);
+  EXPECT_EQ(t.Estado().Dist_Max, 100);
+  EXPECT_EQ(t.Estado().Dist_Busqueda, 1000);
+  EXPECT_EQ(t.Estado().Ver_Formacion, True);
+  EXPECT_EQ(color, 65280);
+  EXPECT_EQ(t.Estado().Color_Tri, 65280);
+  EXPECT_EQ(cancela, False);
+
+  // Shown: the user types a distance and accepts; it is remembered for the next silent call.
+  mostrar = True;
+  {
+    Presentador_Guionizado usuario({Escribe("txtDistMax", "12.5"), Marca("chkTriForm", false), Pulsa("cmdDatosaceptar")});
+    t.Parametros_Triangulacion3(650, 600, mostrar, cancela, color);
+  }
+  EXPECT_EQ(t.Estado().Dist_Max, 12.5);
+  EXPECT_EQ(t.Estado().Dist_Busqueda, 125);
+  EXPECT_EQ(t.Estado().Ver_Formacion, False);
+  mostrar = False;
+  c_Triangulos otra;
+  otra.Parametros_Triangulacion3(0, 0, mostrar, cancela, color);
+  EXPECT_EQ(otra.Estado().Dist_Max, 12.5);
+
+  // Cancelled: nothing stored, Cancela says so; without Formación the drawing is off whatever was stored.
+  mostrar = True;
+  {
+    Presentador_Guionizado usuario({Escribe("txtDistMax", "40"), Pulsa("bt_salir")});
+    t.Parametros_Triangulacion3(650, 600, mostrar, cancela, color, True);
+  }
+  EXPECT_EQ(cancela, True);
+  EXPECT_EQ(t.Estado().Dist_Max, 12.5);
+  c_Ajustes::Instancia().Guarda_Valor("MDT", "Triangulación", "Formacion", Variant::De_Entero(1));
+  mostrar = False;
+  t.Parametros_Triangulacion3(650, 600, mostrar, cancela, color, False);
+  EXPECT_EQ(t.Estado().Ver_Formacion, False);
+  EXPECT_EQ(cancela, False);
+  EXPECT_TRUE(mensajes.Lista().empty());
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba
