@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "trilat/c_Triangulos/Barrido_Literal.h"
+#include "trilat/c_Triangulos/Barrido_Rapido.h"
 #include "trilat/c_Triangulos/Construccion.h"
 #include "trilat/common/Informe_Error.h"
 #include "trilat/dialogs/f_Tri_P.h"
@@ -31,6 +31,8 @@ void Paso(F&& f) {
 }
 
 }  // namespace
+
+c_Triangulos::c_Triangulos() : construye_(Construye_Rapido) {}
 
 void c_Triangulos::A_ABORTA(const Boolean& abortar) { s_.Abortar = abortar; }
 
@@ -160,7 +162,7 @@ void c_Triangulos::Calcula_Triangulos2(Long nPt, HostArray<double>& X, HostArray
       if (Es_Verdadero(s_.Ver_Formacion)) draww.Let_ForeColor(s_.Color_Tri);
 
       Prepara_Tablas(s_, nPt, X, Y, Z, numeros_, indices_);
-      if (!Barrido_Literal(s_).Construye()) return;
+      if (!construye_(s_)) return;
 
       if (Es_Verdadero(s_.Ver_Formacion)) mDibuja::Superficie().Let_AutoRedraw(True);
       Escribe_Salida(s_, nTri, Vt1, Vt2, Vt3);

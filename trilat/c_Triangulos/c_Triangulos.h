@@ -12,6 +12,13 @@ namespace Vyr_Trilat {
 
 class c_Triangulos {
  public:
+  // How the triangles are built from the prepared working tables; false when the abort flag stopped it.
+  using Construccion = bool (*)(Estado_Triangulos&);
+
+  c_Triangulos();
+  // With another construction of the same triangles (tests compare the indexed one with the plain scans).
+  explicit c_Triangulos(Construccion construye) : construye_(construye) {}
+
   void A_ABORTA(const Boolean& abortar);
   void CuantoVaYa(Long& Cuantos, Long& deptos) const;
   void CalculaContornos(Long& iNoCont, HostArray<Long>& iV1, HostArray<Long>& iV2) const;
@@ -53,6 +60,7 @@ class c_Triangulos {
   bool Selecciona_y_Ordena(Long nPt, HostArray<double>& X, HostArray<double>& Y, HostArray<double>& Z,
                            HostArray<Boolean>& Actic);
 
+  Construccion construye_;
   Estado_Triangulos s_;
   double Cota_Max_ = 0, Cota_Min_ = 0;
   Boolean Aceptado_ = False, Cancelado_ = False;

@@ -1,4 +1,4 @@
-#include "trilat/c_Triangulos/Barrido_Literal.h"
+#include "trilat/c_Triangulos/Barrido.h"
 
 #include <algorithm>
 #include <limits>
@@ -12,7 +12,6 @@ namespace Vyr_Trilat {
 
 namespace {
 
-constexpr double kHolgura_Circulo = 0.0001;
 constexpr double kRadio_Maximo = 1000;
 constexpr double kRadio_Maximo_Semilla = 10000;
 // Triangle arrays grow in steps, a little before they are full.
@@ -23,19 +22,14 @@ bool Cruza(const XYZ& a, const XYZ& b, const XYZ& c, const XYZ& d) {
   return mGeom::Cruza_Segmentos(a.X, a.Y, b.X, b.Y, c.X, c.Y, d.X, d.Y);
 }
 
-// A working point strictly inside the circle, by its squared distance to the centre plus the slack.
-bool Dentro(const XYZ& p, const Circulo& c, double R2) {
-  const double dx = p.X - c.Xc, dy = p.Y - c.Yc;
-  return dx * dx + dy * dy + kHolgura_Circulo < R2;
-}
-
 }  // namespace
 
-bool Barrido_Literal::En_Circulo(const XYZ& p, const XYZ& a, const XYZ& b, const XYZ& c) {
+
+bool Barrido::En_Circulo(const XYZ& p, const XYZ& a, const XYZ& b, const XYZ& c) {
   return Vyr_Trilat::En_Circulo(s_.Tolerancia, s_.Circ, p.X, p.Y, a.X, a.Y, b.X, b.Y, c.X, c.Y);
 }
 
-bool Barrido_Literal::Construye() {
+bool Barrido::Construye() {
   Semilla();
   Long inicio_anterior = 0;
   for (;;) {
@@ -51,14 +45,14 @@ bool Barrido_Literal::Construye() {
   }
 }
 
-void Barrido_Literal::Avance(Long i) {
+void Barrido::Avance(Long i) {
   if (i <= maximo_avance_) return;
   maximo_avance_ = i;
   Let_Propiedad(s_.Progreso, "Value", Variant::De_Largo(i));
   DoEvents();
 }
 
-void Barrido_Literal::Semilla() {
+void Barrido::Semilla() {
   const auto& pts = s_.Puntos_Trab;
   const XYZ& A = pts[0];
   Long B = 0;
@@ -78,19 +72,10 @@ void Barrido_Literal::Semilla() {
     if (j == B) continue;
     const XYZ& Pj = pts[static_cast<std::size_t>(j)];
     if (En_Circulo(Q, A, PB, Pj)) continue;
-    const double limite = Pj.X + s_.Dist_Busqueda;
+    // The radius is looked at before the scan: both reject, and a wide circle would make the scan long.
+    if (s_.Circ.R >= kRadio_Maximo_Semilla) continue;
     const double R2 = s_.Circ.R * s_.Circ.R;
-    bool vacio = true;
-    for (Long k = 1; k < s_.nPuntos; ++k) {
-      if (k == B) continue;
-      const XYZ& Pk = pts[static_cast<std::size_t>(k)];
-      if (Pk.X > limite) break;
-      if (Dentro(Pk, s_.Circ, R2)) {
-        vacio = false;
-        break;
-      }
-    }
-    if (vacio && s_.Circ.R < kRadio_Maximo_Semilla) C = j;
+    if (!Hay_Punto_Dentro(1, Pj.X + s_.Dist_Busqueda, B, true, s_.Circ, R2)) C = j;
   }
 
   if (C < 0) {
@@ -106,13 +91,13 @@ void Barrido_Literal::Semilla() {
   Valida_Triangulo(0);
 }
 
-void Barrido_Literal::Inserta(Long i) {
+void Barrido::Inserta(Long i) {
   const auto& pts = s_.Puntos_Trab;
   const XYZ& P = pts[static_cast<std::size_t>(i)];
   s_.Punto_Actual = i;
   auto& T = s_.Triangs;
   const Long hasta = s_.count - 1;
-  for (Long t = s_.Primer_Tri; t <= hasta; ++t) {
+  for (Long t = Siguiente_Visita(s_.Primer_Tri, hasta, i); t <= hasta; t = Siguiente_Visita(t + 1, hasta, i)) {
     const auto k = static_cast<std::size_t>(t);
     if (Es_Verdadero(T.Cerrado[k])) continue;
     const Long v1 = T.V1[k], v2 = T.V2[k], v3 = T.V3[k];
@@ -129,11 +114,14 @@ void Barrido_Literal::Inserta(Long i) {
     if (!(Es_Verdadero(T.Lado13[k]) && !lejos.AC) && Prueba_Lado(v1, v3, v2, i)) T.Lado13[k] = True;
     if (!(Es_Verdadero(T.Lado23[k]) && !lejos.BC) && Prueba_Lado(v2, v3, v1, i)) T.Lado23[k] = True;
     if (!(Es_Verdadero(T.Lado12[k]) && !lejos.AB) && Prueba_Lado(v1, v2, v3, i)) T.Lado12[k] = True;
-    if (Es_Verdadero(T.Lado12[k]) && Es_Verdadero(T.Lado13[k]) && Es_Verdadero(T.Lado23[k])) T.Cerrado[k] = True;
+    if (Es_Verdadero(T.Lado12[k]) && Es_Verdadero(T.Lado13[k]) && Es_Verdadero(T.Lado23[k])) {
+      T.Cerrado[k] = True;
+      Triangulo_Cerrado(t);
+    }
   }
 }
 
-bool Barrido_Literal::Prueba_Lado(Long x, Long y, Long o, Long i) {
+bool Barrido::Prueba_Lado(Long x, Long y, Long o, Long i) {
   const auto& pts = s_.Puntos_Trab;
   const XYZ& X = pts[static_cast<std::size_t>(x)];
   const XYZ& Y = pts[static_cast<std::size_t>(y)];
@@ -142,15 +130,9 @@ bool Barrido_Literal::Prueba_Lado(Long x, Long y, Long o, Long i) {
   // P must lie on the far side of the edge from O.
   if (Cruza(X, P, O, Y) || Cruza(Y, P, O, X)) return false;
   if (En_Circulo(O, X, Y, P)) return false;
-  const double limite = P.X + s_.Dist_Busqueda;
-  const double R2 = s_.Circ.R * s_.Circ.R;
-  for (Long k = s_.Primer_Pto; k < s_.nPuntos; ++k) {
-    const XYZ& Pk = pts[static_cast<std::size_t>(k)];
-    if (Pk.X > limite) break;
-    if (k == o) continue;
-    if (Dentro(Pk, s_.Circ, R2)) return false;
-  }
   if (s_.Circ.R >= kRadio_Maximo) return false;
+  const double R2 = s_.Circ.R * s_.Circ.R;
+  if (Hay_Punto_Dentro(s_.Primer_Pto, P.X + s_.Dist_Busqueda, o, false, s_.Circ, R2)) return false;
 
   if (s_.Contador_Lados < std::numeric_limits<Long>::max()) ++s_.Contador_Lados;
   Alta_Triangulo(x, y, i);
@@ -160,7 +142,7 @@ bool Barrido_Literal::Prueba_Lado(Long x, Long y, Long o, Long i) {
   return true;
 }
 
-void Barrido_Literal::Alta_Triangulo(Long a, Long b, Long p) {
+void Barrido::Alta_Triangulo(Long a, Long b, Long p) {
   Long v[3] = {a, b, p};
   std::sort(v, v + 3);
   auto& T = s_.Triangs;
@@ -169,6 +151,7 @@ void Barrido_Literal::Alta_Triangulo(Long a, Long b, Long p) {
   T.V1[k] = v[0];
   T.V2[k] = v[1];
   T.V3[k] = v[2];
+  Triangulo_Nuevo(s_.count);
   if (s_.count == 0) return;
   // The edge opposite the new point is the old triangle's edge it was built through.
   const bool nuevo_en_1 = p == v[0], nuevo_en_2 = !nuevo_en_1 && p == v[1], nuevo_en_3 = !nuevo_en_1 && !nuevo_en_2;
@@ -181,28 +164,7 @@ void Barrido_Literal::Alta_Triangulo(Long a, Long b, Long p) {
   if (!nuevo_en_1) T.Lado23[k] = A_Booleano(Marca_Lado(v[1], v[2]));
 }
 
-bool Barrido_Literal::Marca_Lado(Long u, Long w) {
-  auto& T = s_.Triangs;
-  for (Long t = s_.Primer_Tri; t < s_.count; ++t) {
-    const auto k = static_cast<std::size_t>(t);
-    if (Es_Verdadero(T.Cerrado[k])) continue;
-    if (T.V1[k] == u && T.V2[k] == w) {
-      T.Lado12[k] = True;
-      return true;
-    }
-    if (T.V1[k] == u && T.V3[k] == w) {
-      T.Lado13[k] = True;
-      return true;
-    }
-    if (T.V2[k] == u && T.V3[k] == w) {
-      T.Lado23[k] = True;
-      return true;
-    }
-  }
-  return false;
-}
-
-void Barrido_Literal::Valida_Triangulo(Long t) {
+void Barrido::Valida_Triangulo(Long t) {
   const auto& T = s_.Triangs;
   const auto k = static_cast<std::size_t>(t);
   const XYZ& A = s_.Puntos_Trab[static_cast<std::size_t>(T.V1[k])];

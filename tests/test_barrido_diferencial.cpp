@@ -1,0 +1,87 @@
+// The indexed construction against the plain scans on many generated point sets: the same triangles in the
+// same order with the same edge flags, scan limits, messages and progress writes.
+#include <gtest/gtest.h>
+
+#include "tests/support/Barrido_Literal.h"
+#include "tests/support/Triangula.h"
+#include "trilat/c_Triangulos/Barrido_Rapido.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+// The working tables as a construction leaves them, before the run releases the corners.
+thread_local Estado_Triangulos tablas;
+
+bool Literal_Y_Guarda(Estado_Triangulos& s) {
+  const bool r = Construye_Literal(s);
+  tablas = s;
+  return r;
+}
+bool Rapido_Y_Guarda(Estado_Triangulos& s) {
+  const bool r = Construye_Rapido(s);
+  tablas = s;
+  return r;
+}
+
+struct Corrida {
+  Resultado r;
+  Estado_Triangulos tablas;
+  Registro progreso;
+};
+
+Corrida Corre(c_Triangulos::Construccion construye, const Nube& c, double dist_max) {
+  c_Triangulos t(construye);
+  auto registro = std::make_shared<Registro>();
+  Prepara_Dibujo(t, nullptr, std::make_shared<Progreso_Grabador>(registro));
+  t.Parametros_Directos(dist_max, False, 0);
+  Arrays_Anfitrion a(c);
+  Corrida k;
+  k.r = Calcula(t, a);
+  k.tablas = tablas;
+  k.progreso = *registro;
+  return k;
+}
+
+void Compara(const Corrida& a, const Corrida& b, const std::string& caso) {
+  ASSERT_EQ(a.tablas.count, b.tablas.count) << caso;
+  const auto& A = a.tablas.Triangs;
+  const auto& B = b.tablas.Triangs;
+  for (std::size_t t = 0; t < static_cast<std::size_t>(a.tablas.count); ++t) {
+    ASSERT_EQ(A.V1[t], B.V1[t]) << caso << " triangle " << t;
+    ASSERT_EQ(A.V2[t], B.V2[t]) << caso << " triangle " << t;
+    ASSERT_EQ(A.V3[t], B.V3[t]) << caso << " triangle " << t;
+    ASSERT_EQ(A.Lado12[t], B.Lado12[t]) << caso << " triangle " << t;
+    ASSERT_EQ(A.Lado13[t], B.Lado13[t]) << caso << " triangle " << t;
+    ASSERT_EQ(A.Lado23[t], B.Lado23[t]) << caso << " triangle " << t;
+    ASSERT_EQ(A.Cerrado[t], B.Cerrado[t]) << caso << " triangle " << t;
+    ASSERT_EQ(A.Excluido[t], B.Excluido[t]) << caso << " triangle " << t;
+  }
+  EXPECT_EQ(a.tablas.Primer_Tri, b.tablas.Primer_Tri) << caso;
+  EXPECT_EQ(a.tablas.Primer_Pto, b.tablas.Primer_Pto) << caso;
+  EXPECT_EQ(a.tablas.Contador_Lados, b.tablas.Contador_Lados) << caso;
+  EXPECT_EQ(a.r.nTri, b.r.nTri) << caso;
+  EXPECT_EQ(a.r.mensajes, b.r.mensajes) << caso;
+  EXPECT_EQ(a.progreso, b.progreso) << caso;
+}
+
+// Sizes and limits chosen so that the scan limits move: a maximum side small against the site makes triangles
+// fall behind the sweep and the first point of each scan advance.
+TEST(Barrido_Diferencial, MismaConstruccionQueLosRecorridosLiterales) {
+  const Forma formas[] = {Forma::Uniforme, Forma::Agrupada, Forma::Rejilla, Forma::Rejilla_Movida,
+                          Forma::Alineada, Forma::Duplicados, Forma::Pocos};
+  int casos = 0;
+  for (Forma f : formas)
+    for (std::uint64_t semilla = 1; semilla <= 5; ++semilla)
+      for (double dist_max : {500.0, 40.0, 6.0, 2.5}) {
+        const bool utm = semilla % 2 == 1;
+        const Nube c = Genera(f, 150 + 60 * semilla, 200, semilla * 31 + 7, utm ? 500000 : 0, utm ? 4500000 : 0);
+        const std::string caso = Nombre(f) + " semilla " + std::to_string(semilla) + " Dist_Max " +
+                                 std::to_string(dist_max);
+        Compara(Corre(Literal_Y_Guarda, c, dist_max), Corre(Rapido_Y_Guarda, c, dist_max), caso);
+        ++casos;
+      }
+  EXPECT_EQ(casos, 140);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba

@@ -1,0 +1,59 @@
+// The sweep construction: points in X order, each joined to edges of the triangles already built when the
+// circle through the edge and the point is empty of nearby points. The loop bounds, scan limits and
+// first-wins rules here decide the result; the three searches it makes (which triangle to visit next, which
+// triangle holds an edge, whether a circle holds a point) are virtual so that an indexed version can answer
+// them faster with exactly the same answers as the plain scans.
+#pragma once
+
+#include "trilat/c_Triangulos/Estado_Triangulos.h"
+
+namespace Vyr_Trilat {
+
+class Barrido {
+ public:
+  explicit Barrido(Estado_Triangulos& s) : s_(s) {}
+  virtual ~Barrido() = default;
+  Barrido(const Barrido&) = delete;
+  Barrido& operator=(const Barrido&) = delete;
+
+  // Seed triangle and passes over a prepared working table. False when the abort flag stopped the run.
+  bool Construye();
+
+ protected:
+  // The first triangle at or after position t (and before `hasta`) whose visit for point i may have an effect;
+  // hasta + 1 when none. Visiting more triangles than needed is harmless: a Cerrado one is passed over.
+  virtual Long Siguiente_Visita(Long t, Long hasta, Long i) = 0;
+  // Flags edge u-w (u < w) of the first triangle in Primer_Tri .. count - 1 that is not Cerrado and has it.
+  virtual bool Marca_Lado(Long u, Long w) = 0;
+  // Scans working points from `desde` in order, stopping at the first beyond `limite` in X (the seed passes
+  // over `salta` before looking at the limit; an edge try looks at the limit first), passing over `salta`:
+  // true when a scanned point is strictly inside the circle, its squared distance to the centre plus the
+  // slack below R2.
+  virtual bool Hay_Punto_Dentro(Long desde, double limite, Long salta, bool salta_antes_del_limite,
+                                const Circulo& c, double R2) = 0;
+  // Notices for indexes: a triangle was stored at position t; triangle t became Cerrado.
+  virtual void Triangulo_Nuevo(Long /*t*/) {}
+  virtual void Triangulo_Cerrado(Long /*t*/) {}
+
+  Estado_Triangulos& s_;
+
+ private:
+  void Semilla();
+  void Inserta(Long i);
+  bool Prueba_Lado(Long x, Long y, Long o, Long i);
+  void Alta_Triangulo(Long a, Long b, Long p);
+  void Valida_Triangulo(Long t);
+  bool En_Circulo(const XYZ& p, const XYZ& a, const XYZ& b, const XYZ& c);
+  void Avance(Long i);
+
+  Long maximo_avance_ = 0;  // the progress bar starts at 0
+};
+
+// Squared distance of a working point to the circle's centre plus the construction's slack is below R2.
+inline bool Dentro_Del_Circulo(const XYZ& p, const Circulo& c, double R2) {
+  constexpr double kHolgura_Circulo = 0.0001;
+  const double dx = p.X - c.Xc, dy = p.Y - c.Yc;
+  return dx * dx + dy * dy + kHolgura_Circulo < R2;
+}
+
+}  // namespace Vyr_Trilat

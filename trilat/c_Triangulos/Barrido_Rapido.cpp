@@ -1,0 +1,191 @@
+#include "trilat/c_Triangulos/Barrido_Rapido.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Vyr_Trilat {
+
+namespace {
+
+// A range this short is scanned directly: cheaper than walking grid cells.
+constexpr Long kRango_Corto = 48;
+constexpr double kPuntos_Por_Celda = 2;
+
+}  // namespace
+
+Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s) : Barrido(s) {
+  const auto& pts = s_.Puntos_Trab;
+  const auto n = static_cast<std::size_t>(s_.nPuntos);
+  primero_en_vertice_.assign(n, -1);
+  ultimo_en_vertice_.assign(n, -1);
+
+  while (hojas_ < n) hojas_ *= 2;
+  maximo_x_.assign(2 * hojas_, -std::numeric_limits<double>::infinity());
+  for (std::size_t k = 0; k < n; ++k) maximo_x_[hojas_ + k] = pts[k].X;
+  for (std::size_t k = hojas_ - 1; k >= 1; --k) maximo_x_[k] = std::max(maximo_x_[2 * k], maximo_x_[2 * k + 1]);
+
+  double xmin = pts[0].X, xmax = xmin, ymin = pts[0].Y, ymax = ymin;
+  for (const auto& p : pts) {
+    xmin = std::min(xmin, p.X), xmax = std::max(xmax, p.X);
+    ymin = std::min(ymin, p.Y), ymax = std::max(ymax, p.Y);
+  }
+  const double ancho = std::max(xmax - xmin, 1e-9), alto = std::max(ymax - ymin, 1e-9);
+  const double celdas = std::max(1.0, static_cast<double>(n) / kPuntos_Por_Celda);
+  lado_celda_ = std::max(std::sqrt(ancho * alto / celdas), std::max(ancho, alto) / 4096);
+  columnas_ = static_cast<Long>(std::floor(ancho / lado_celda_)) + 1;
+  filas_ = static_cast<Long>(std::floor(alto / lado_celda_)) + 1;
+  x0_ = xmin, y0_ = ymin;
+  const auto celda = [&](const XYZ& p) {
+    const auto i = std::clamp<Long>(static_cast<Long>((p.X - x0_) / lado_celda_), 0, columnas_ - 1);
+    const auto j = std::clamp<Long>(static_cast<Long>((p.Y - y0_) / lado_celda_), 0, filas_ - 1);
+    return static_cast<std::size_t>(j) * static_cast<std::size_t>(columnas_) + static_cast<std::size_t>(i);
+  };
+  inicio_celda_.assign(static_cast<std::size_t>(columnas_) * static_cast<std::size_t>(filas_) + 1, 0);
+  for (const auto& p : pts) ++inicio_celda_[celda(p) + 1];
+  for (std::size_t c = 1; c < inicio_celda_.size(); ++c) inicio_celda_[c] += inicio_celda_[c - 1];
+  puntos_celda_.resize(n);
+  std::vector<Long> lleno(inicio_celda_.begin(), inicio_celda_.end() - 1);
+  for (std::size_t k = 0; k < n; ++k) puntos_celda_[static_cast<std::size_t>(lleno[celda(pts[k])]++)] = static_cast<Long>(k);
+}
+
+Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
+  if (t > hasta) return t;
+  // Find the root, then point every node on the way at it.
+  Long r = t;
+  while (siguiente_abierto_[static_cast<std::size_t>(r)] != r) r = siguiente_abierto_[static_cast<std::size_t>(r)];
+  while (siguiente_abierto_[static_cast<std::size_t>(t)] != r) {
+    const Long sig = siguiente_abierto_[static_cast<std::size_t>(t)];
+    siguiente_abierto_[static_cast<std::size_t>(t)] = r;
+    t = sig;
+  }
+  return r;
+}
+
+void Barrido_Rapido::Triangulo_Nuevo(Long t) {
+  // Positions are filled in order; position t + 1 stands for "beyond the table" until it is filled.
+  siguiente_abierto_.resize(static_cast<std::size_t>(t) + 2);
+  siguiente_abierto_[static_cast<std::size_t>(t)] = t;
+  siguiente_abierto_[static_cast<std::size_t>(t) + 1] = t + 1;
+  siguiente_en_vertice_.resize(3 * (static_cast<std::size_t>(t) + 1), -1);
+  const auto& T = s_.Triangs;
+  const Long v[3] = {T.V1[static_cast<std::size_t>(t)], T.V2[static_cast<std::size_t>(t)],
+                     T.V3[static_cast<std::size_t>(t)]};
+  for (int c = 0; c < 3; ++c) {
+    // A seed of repeated corners lists the triangle once per distinct corner.
+    if (c > 0 && v[c] == v[c - 1]) continue;
+    const auto vc = static_cast<std::size_t>(v[c]);
+    const Long enlace = 3 * t + c;
+    if (ultimo_en_vertice_[vc] < 0) {
+      primero_en_vertice_[vc] = enlace;
+    } else {
+      siguiente_en_vertice_[static_cast<std::size_t>(ultimo_en_vertice_[vc])] = enlace;
+    }
+    ultimo_en_vertice_[vc] = enlace;
+  }
+}
+
+void Barrido_Rapido::Triangulo_Cerrado(Long t) { siguiente_abierto_[static_cast<std::size_t>(t)] = t + 1; }
+
+bool Barrido_Rapido::Marca_Lado(Long u, Long w) {
+  auto& T = s_.Triangs;
+  for (Long e = primero_en_vertice_[static_cast<std::size_t>(u)]; e >= 0;
+       e = siguiente_en_vertice_[static_cast<std::size_t>(e)]) {
+    const Long t = e / 3;
+    if (t >= s_.count) break;
+    const auto k = static_cast<std::size_t>(t);
+    if (t < s_.Primer_Tri || Es_Verdadero(T.Cerrado[k])) continue;
+    // u < w and the corners ascend, so the pair sits in exactly one of the three edges.
+    if (T.V1[k] == u && T.V2[k] == w) {
+      T.Lado12[k] = True;
+      return true;
+    }
+    if (T.V1[k] == u && T.V3[k] == w) {
+      T.Lado13[k] = True;
+      return true;
+    }
+    if (T.V2[k] == u && T.V3[k] == w) {
+      T.Lado23[k] = True;
+      return true;
+    }
+  }
+  return false;
+}
+
+Long Barrido_Rapido::Primero_Mas_Alla(Long desde, double limite) const {
+  if (desde >= s_.nPuntos) return s_.nPuntos;
+  std::size_t k = hojas_ + static_cast<std::size_t>(desde);
+  // Climb until a subtree to the right holds a value beyond the limit, then descend to its first one.
+  while (!(maximo_x_[k] > limite)) {
+    while (k & 1) k >>= 1;
+    if (k == 0) return s_.nPuntos;
+    ++k;
+  }
+  while (k < hojas_) {
+    k *= 2;
+    if (!(maximo_x_[k] > limite)) ++k;
+  }
+  return std::min(static_cast<Long>(k - hojas_), s_.nPuntos);
+}
+
+bool Barrido_Rapido::Dentro_En_Rango(Long k, Long salta, const Circulo& c, double R2) const {
+  return k != salta && Dentro_Del_Circulo(s_.Puntos_Trab[static_cast<std::size_t>(k)], c, R2);
+}
+
+bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, bool salta_antes_del_limite,
+                                      const Circulo& c, double R2) {
+  Long hasta = Primero_Mas_Alla(desde, limite);
+  if (salta_antes_del_limite && hasta == salta) hasta = Primero_Mas_Alla(salta + 1, limite);
+  if (hasta <= desde) return false;
+  if (hasta - desde <= kRango_Corto) {
+    for (Long k = desde; k < hasta; ++k)
+      if (Dentro_En_Rango(k, salta, c, R2)) return true;
+    return false;
+  }
+  // Cells covering the circle's bounding box, one cell wider for the rounding of the cell index.
+  const double r = std::sqrt(R2);
+  const auto indice = [&](double v, double v0, Long cuantas) {
+    const double f = std::floor((v - v0) / lado_celda_);
+    return static_cast<Long>(std::clamp(f, -1.0, static_cast<double>(cuantas)));
+  };
+  const Long i0 = std::max<Long>(indice(c.Xc - r, x0_, columnas_) - 1, 0);
+  const Long i1 = std::min<Long>(indice(c.Xc + r, x0_, columnas_) + 1, columnas_ - 1);
+  const Long j0 = std::max<Long>(indice(c.Yc - r, y0_, filas_) - 1, 0);
+  const Long j1 = std::min<Long>(indice(c.Yc + r, y0_, filas_) + 1, filas_ - 1);
+  if (i0 > i1 || j0 > j1) return false;
+  const double celdas = static_cast<double>(i1 - i0 + 1) * static_cast<double>(j1 - j0 + 1);
+  if (celdas > static_cast<double>(hasta - desde)) {
+    for (Long k = desde; k < hasta; ++k)
+      if (Dentro_En_Rango(k, salta, c, R2)) return true;
+    return false;
+  }
+  const auto celda_con_punto_dentro = [&](Long i, Long j) {
+    const auto celda = static_cast<std::size_t>(j) * static_cast<std::size_t>(columnas_) + static_cast<std::size_t>(i);
+    const auto ini = puntos_celda_.begin() + inicio_celda_[celda];
+    const auto fin = puntos_celda_.begin() + inicio_celda_[celda + 1];
+    for (auto it = std::lower_bound(ini, fin, desde); it != fin && *it < hasta; ++it)
+      if (Dentro_En_Rango(*it, salta, c, R2)) return true;
+    return false;
+  };
+  // Rings of cells outward from the cell nearest the centre: a point inside a wide circle is found at once,
+  // and an empty circle costs the cells it covers.
+  const Long ci = std::clamp(indice(c.Xc, x0_, columnas_), i0, i1);
+  const Long cj = std::clamp(indice(c.Yc, y0_, filas_), j0, j1);
+  const Long anillos = std::max({ci - i0, i1 - ci, cj - j0, j1 - cj});
+  for (Long a = 0; a <= anillos; ++a) {
+    const Long ja = std::max(cj - a, j0), jb = std::min(cj + a, j1);
+    const Long ia = std::max(ci - a, i0), ib = std::min(ci + a, i1);
+    for (Long j = ja; j <= jb; ++j) {
+      const bool borde_fila = j == cj - a || j == cj + a;
+      for (Long i = ia; i <= ib; i += borde_fila ? 1 : std::max<Long>(ib - ia, 1)) {
+        if (!borde_fila && i != ci - a && i != ci + a) continue;
+        if (celda_con_punto_dentro(i, j)) return true;
+      }
+    }
+  }
+  return false;
+}
+
+bool Construye_Rapido(Estado_Triangulos& s) { return Barrido_Rapido(s).Construye(); }
+
+}  // namespace Vyr_Trilat
