@@ -9,14 +9,20 @@
 #include <unordered_map>
 #include <vector>
 
+#include "hosts/cli/Opciones_Lectura.h"
+
 namespace Vyr_Trilat::anfitrion {
 
 struct Levantamiento {
   std::vector<std::int64_t> numeros;
   std::vector<double> x, y, z;
   std::unordered_map<std::int64_t, std::int32_t> posicion;  // point number -> library position (1-based)
+  std::vector<std::string> descripciones;                   // one per point when the file has descriptions
 
   std::size_t size() const { return numeros.size(); }
+
+  // Appends a point; false, adding nothing, when its number is already taken.
+  bool Agrega(std::int64_t numero, double px, double py, double pz);
 };
 
 // An input that cannot be used, with the file and line it came from.
@@ -25,8 +31,8 @@ class Error_Entrada : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Reads "n,x,y,z" rows after a header line. Refuses, naming file and line, malformed or non-numeric fields,
-// coordinates that are not finite, duplicate or non-positive point numbers, and a file with no points.
-Levantamiento Lee_Puntos(const std::filesystem::path& ruta);
+// Reads a survey: delimited text for the usual text extensions (.csv, .txt, .xyz, .pts, .dat, .prn, .asc or none),
+// any other file through GDAL/OGR. Error_Entrada naming the file and the line or feature for anything unusable.
+Levantamiento Lee_Puntos(const std::filesystem::path& ruta, const Opciones_Lectura& opciones = {});
 
 }  // namespace Vyr_Trilat::anfitrion

@@ -2,15 +2,31 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 
+#include "hosts/cli/Carpeta_Salida.h"
+#include "hosts/cli/Interrupcion.h"
+#include "hosts/cli/Lectura_Roturas.h"
+#include "hosts/cli/Lectura_Roturas_OGR.h"
+#include "hosts/cli/Lectura_Tin.h"
 #include "hosts/cli/Levantamiento.h"
+#include "hosts/cli/Parametros_Curvas.h"
+#include "hosts/cli/Salida_Curvas_OGR.h"
+#include "hosts/cli/Salida_GeoJSON.h"
+#include "hosts/cli/Salida_LandXML.h"
+#include "hosts/cli/Tiempos.h"
 #include "hosts/cli/Vista.h"
 #include "hosts/support/Archivo_Atomico.h"
 #include "hosts/support/Barra_Progreso_Terminal.h"
 #include "hosts/support/Cairo_PictureBox.h"
+#include "hosts/support/Presentador_Terminal.h"
+#include "trilat/c_Curvado/c_Curvado.h"
+#include "trilat/c_Rotura/c_Rotura.h"
 #include "trilat/c_Triangulos/c_Triangulos.h"
+#include "trilat/platform/DoEvents.h"
 #include "trilat/platform/MsgBox.h"
 
 #ifndef TRILAT_SAMPLE_DATA_DIR
@@ -25,8 +41,9 @@ namespace fs = std::filesystem;
 
 constexpr int kAncho_Imagen = 1600;
 constexpr int kMargen_Imagen = 20;
+constexpr Long kColor_Roturas = 255;  // red, red in the low byte
 
-// Library messages go to standard error; a critical one means the job cannot give a result.
+// Library messages go to standard error as "TITLE: TEXT"; a critical one means the job cannot give a result.
 class Mensajes_A_Stderr {
  public:
   Mensajes_A_Stderr()
@@ -45,74 +62,238 @@ class Mensajes_A_Stderr {
   Presentador_Mensajes anterior_;
 };
 
-struct Modelo {
-  Long nTri = 0;
-  HostArray<Long> Vt1, Vt2, Vt3;
+// A job that cannot go on: the message has been said; nothing is written.
+struct Trabajo_Detenido {
+  int estado;
 };
 
-void Escribe_Tin(const fs::path& ruta, const Levantamiento& lev, const Modelo& m) {
+struct Modelo_Anfitrion {
+  Long nPt = 0;
+  HostArray<double> X, Y, Z;
+  HostArray<Boolean> Actic;
+  Long nTri = 0;
+  HostArray<Long> Vt1, Vt2, Vt3;
+
+  bool Tiene_Triangulos() const { return Vt1.Allocated() && Vt1(0) != 0; }
+  std::vector<std::array<std::int64_t, 3>> Triangulos(const Levantamiento& lev) const {
+    std::vector<std::array<std::int64_t, 3>> r;
+    if (!Tiene_Triangulos()) return r;
+    const auto numero = [&](Long k) { return lev.numeros[static_cast<std::size_t>(k - 1)]; };
+    for (Long t = 0; t <= nTri; ++t) r.push_back({numero(Vt1(t)), numero(Vt2(t)), numero(Vt3(t))});
+    return r;
+  }
+};
+
+Modelo_Anfitrion Arrays_Del(const Levantamiento& lev) {
+  Modelo_Anfitrion m;
+  m.nPt = static_cast<Long>(lev.size());
+  m.X.ReDim(1, m.nPt), m.Y.ReDim(1, m.nPt), m.Z.ReDim(1, m.nPt), m.Actic.ReDim(1, m.nPt);
+  for (Long i = 1; i <= m.nPt; ++i) {
+    const auto k = static_cast<std::size_t>(i - 1);
+    m.X(i) = lev.x[k], m.Y(i) = lev.y[k], m.Z(i) = lev.z[k], m.Actic(i) = True;
+  }
+  return m;
+}
+
+void Comprueba_Interrupcion() {
+  if (Interrupcion_Pedida()) {
+    std::cerr << "trilat: interrupted; nothing written\n";
+    throw Trabajo_Detenido{kSalida_Interrumpida};
+  }
+}
+
+void Detiene(const std::string& por_que) {
+  std::cerr << "trilat: " << por_que << "; nothing written\n";
+  throw Trabajo_Detenido{1};
+}
+
+ObjectRef Barra(const Opciones& o, const char* etiqueta) {
+  return std::make_shared<Barra_Progreso_Terminal>(etiqueta, o.silencioso);
+}
+
+void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m, const Vista& v, ObjectRef& draww,
+               const Tiempos& tiempos, const Mensajes_A_Stderr* mensajes) {
+  c_Triangulos tri;
+  double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
+  ObjectRef progreso = Barra(o, "Triangulación");
+  tri.Param_Dibujo1(oX1, oY1, EE1, altoY, draww, progreso);
+  Boolean mostrar = A_Booleano(o.dialogo), cancela = False;
+  Long color = 0;
+  const auto [zmin, zmax] = std::minmax_element(lev.z.begin(), lev.z.end());
+  tri.Parametros_Triangulacion3(*zmax, *zmin, mostrar, cancela, color);
+  if (Es_Verdadero(cancela)) Detiene("the triangulation dialog was cancelled");
+  const auto& p = tri.Estado();
+  tri.Parametros_Directos(o.dist_max.value_or(p.Dist_Max),
+                          o.ver_formacion ? A_Booleano(*o.ver_formacion) : p.Ver_Formacion,
+                          o.color_triangulos.value_or(color));
+
+  // Ctrl-C reaches the triangulation through its abort request, when it lets the message loop run.
+  const Bucle_Mensajes anterior = Instala_Bucle_Mensajes([&tri] {
+    if (Interrupcion_Pedida()) tri.A_ABORTA(True);
+  });
+  Long iNoCont = 0;
+  HostArray<Long> iV1, iV2;
+  double distan = 0;
+  tri.Calcula_Triangulos2(m.nPt, m.X, m.Y, m.Z, m.Actic, m.nTri, m.Vt1, m.Vt2, m.Vt3, iNoCont, iV1, iV2, distan);
+  Instala_Bucle_Mensajes(anterior);
+  Comprueba_Interrupcion();
+  if ((mensajes && mensajes->Critico()) || !m.Vt1.Allocated()) Detiene("no triangulation was made");
+  tiempos.Cuenta("sweep", tri.Estado().Del_Barrido);
+  tiempos.Cuenta("completion", tri.Estado().Del_Completado);
+}
+
+void Fuerza_Roturas(const std::vector<std::vector<std::int64_t>>& lineas, const Levantamiento& lev,
+                    Modelo_Anfitrion& m, const Vista& v, ObjectRef& draww) {
+  if (m.nTri < 1) Detiene("breaklines need a triangulation of at least two triangles");
+  c_Rotura rotura;
+  double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
+  Long color = kColor_Roturas;
+  rotura.Param_Dibujo1(oX1, oY1, EE1, altoY, draww, color);
+  HostArray<Polilinea> pol = Polilineas_Biblioteca(lineas, lev);
+  rotura.Calcula_Triang_con_Polilineas(m.nPt, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3,
+                                       static_cast<Long>(lineas.size()), pol);
+}
+
+std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, Modelo_Anfitrion& m, const Vista& v, ObjectRef& draww,
+                                         const Mensajes_A_Stderr* mensajes) {
+  if (m.nTri < 1) Detiene("contours need a triangulation of at least two triangles");
+  c_Curvado curvado;
+  double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
+  ObjectRef progreso = Barra(o, "Curvado");
+  curvado.Param_Dibujo(oX1, oY1, EE1, altoY, draww, progreso);
+
+  double zmax = m.Z(1), zmin = m.Z(1);
+  for (Long i = 2; i <= m.nPt; ++i) zmax = std::max(zmax, m.Z(i)), zmin = std::min(zmin, m.Z(i));
+  std::string elegidos;
+  Valores_Curvas vc = Lee_Valores_Curvas(zmax - zmin, elegidos);
+  if (!elegidos.empty() && !o.equidistancia)
+    std::cerr << "trilat: contours with " << elegidos << " (nothing remembered; --equidistance, --major, "
+              << "--minor-color and --major-color set others)\n";
+  vc.finas = o.equidistancia.value_or(vc.finas);
+  vc.maestras = o.maestra.value_or(o.equidistancia && !o.maestra ? 5 * vc.finas : vc.maestras);
+  vc.color_finas = o.color_finas.value_or(vc.color_finas);
+  vc.color_maestras = o.color_maestras.value_or(vc.color_maestras);
+
+  Boolean mostrar = A_Booleano(o.dialogo);
+  double E_finas = vc.finas, E_Maestras = vc.maestras;
+  Long Colfinas = vc.color_finas, ColMaestras = vc.color_maestras;
+  curvado.Parametros_Curvado1(zmax, zmin, mostrar, E_finas, E_Maestras, Colfinas, ColMaestras);
+  if (o.segmentos || o.suavizar) {
+    // Options override what the dialog remembers for this run; the rest keeps the remembered values.
+    const auto& s = curvado.Estado();
+    curvado.Parametros_Directos(o.segmentos.value_or(s.Segmentos), o.suavizar ? A_Booleano(*o.suavizar) : s.Suavizar,
+                                s.Dibuja_Curvas);
+  }
+  Boolean cancela = False;
+  curvado.Curvado_calcula1(m.nPt, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3, cancela);
+  Comprueba_Interrupcion();
+  if (Es_Verdadero(cancela)) Detiene("the contouring dialog was cancelled");
+  if (mensajes && mensajes->Critico()) Detiene("no contours were made");
+  if (o.dialogo) Guarda_Valores_Curvas({E_finas, E_Maestras, Colfinas, ColMaestras});
+  return curvado.Get_Curvas();
+}
+
+void Escribe_Tin_Csv(const fs::path& ruta, const std::vector<std::array<std::int64_t, 3>>& tris) {
   Escribe_Atomico(ruta, [&](std::ostream& f) {
     f << "index,v1,v2,v3\n";
-    if (!m.Vt1.Allocated() || m.Vt1(0) == 0) return;  // no triangle
-    const auto numero = [&](Long k) { return lev.numeros[static_cast<std::size_t>(k - 1)]; };
-    for (Long t = 0; t <= m.nTri; ++t)
-      f << t << ',' << numero(m.Vt1(t)) << ',' << numero(m.Vt2(t)) << ',' << numero(m.Vt3(t)) << '\n';
+    for (std::size_t t = 0; t < tris.size(); ++t) f << t << ',' << tris[t][0] << ',' << tris[t][1] << ',' << tris[t][2] << '\n';
   });
+}
+
+std::string Nombre_Vectorial(const std::string& formato) {
+  if (formato == "GPKG") return "contours.gpkg";
+  if (formato == "ESRI Shapefile") return "contours.shp";
+  if (formato == "FlatGeobuf") return "contours.fgb";
+  if (formato == "GeoJSON") return "contours.vector.geojson";
+  if (formato == "GML") return "contours.gml";
+  if (formato == "KML") return "contours.kml";
+  return "contours." + formato;
+}
+
+void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev, const Modelo_Anfitrion& m,
+             const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox& imagen) {
+  Carpeta_Salida carpeta(salida);
+  const auto quiere = [&](const char* f) { return o.formatos.count(f) > 0; };
+  const auto tris = m.Triangulos(lev);
+  if (quiere("tin.csv")) Escribe_Tin_Csv(carpeta.Ruta("tin.csv"), tris);
+  if (quiere("tin.xml")) Escribe_Tin_LandXML(carpeta.Ruta("tin.xml"), lev, tris);
+  if (curvas) {
+    if (quiere("contours.geojson")) Escribe_Curvas_GeoJSON(carpeta.Ruta("contours.geojson"), *curvas);
+    if (quiere("contours.dxf")) Escribe_Curvas_DXF(carpeta.Ruta("contours.dxf"), *curvas, o.capas_dxf);
+    if (quiere("contours.gpkg"))
+      Escribe_Curvas_Vectorial(carpeta.Ruta(Nombre_Vectorial(o.formato_vectorial)), *curvas, o.formato_vectorial, o.crs);
+  }
+  if (quiere("picture.png")) imagen.Guarda_PNG(carpeta.Ruta("picture.png").string());
+  if (quiere("picture.svg")) imagen.Guarda_SVG(carpeta.Ruta("picture.svg").string());
+  Comprueba_Interrupcion();
+  carpeta.Publica();
+}
+
+int Ejecuta_Trabajo(const Opciones& o) {
+  const fs::path puntos = o.orden == "demo" ? fs::path(TRILAT_SAMPLE_DATA_DIR) / "sample_survey.csv" : o.puntos;
+  const fs::path roturas = o.orden == "demo" && o.roturas.empty()
+                               ? fs::path(TRILAT_SAMPLE_DATA_DIR) / "sample_breaklines.txt"
+                               : o.roturas;
+  const fs::path salida = o.salida.empty() ? fs::path("trilat-demo") : o.salida;
+  if (!o.ajustes.empty()) ::setenv("TRILAT_SETTINGS", o.ajustes.c_str(), 1);
+  Atiende_Interrupcion();
+
+  Tiempos tiempos(o.tiempos);
+  Levantamiento lev;
+  std::vector<std::vector<std::int64_t>> lineas;
+  std::optional<Tin_Leido> tin;
+  tiempos.Etapa("reading", [&] {
+    lev = Lee_Puntos(puntos, o.lectura);
+    if (!roturas.empty()) {
+      const auto ext = roturas.extension().string();
+      lineas = ext == ".txt" || ext.empty() ? Lee_Roturas(roturas, lev) : Lee_Roturas_OGR(roturas, lev, o.capa_roturas);
+    }
+    if (!o.tin.empty()) tin = Lee_Tin(o.tin, lev);
+  });
+  Comprueba_Interrupcion();
+
+  Modelo_Anfitrion m = Arrays_Del(lev);
+  const Vista v = Ajusta_Vista(lev.x, lev.y, kAncho_Imagen, kMargen_Imagen);
+  auto imagen = std::make_shared<Cairo_PictureBox>(v.ancho, v.alto);
+  ObjectRef draww = imagen;
+
+  // With --dialog the dialogs and the library's messages are on the terminal; otherwise messages go to stderr.
+  std::optional<Presentador_Terminal> terminal;
+  std::optional<Mensajes_A_Stderr> mensajes;
+  std::ifstream tty;
+  if (o.dialogo) {
+    tty.open("/dev/tty");
+    terminal.emplace(tty.is_open() ? static_cast<std::istream&>(tty) : std::cin, std::cerr);
+  } else {
+    mensajes.emplace();
+  }
+  const Mensajes_A_Stderr* criticos = mensajes ? &*mensajes : nullptr;
+
+  if (tin) {
+    m.nTri = tin->nTri, m.Vt1 = tin->Vt1, m.Vt2 = tin->Vt2, m.Vt3 = tin->Vt3;
+  } else {
+    tiempos.Etapa("triangulation", [&] { Triangula(o, lev, m, v, draww, tiempos, criticos); });
+  }
+  if (!lineas.empty()) tiempos.Etapa("breaklines", [&] { Fuerza_Roturas(lineas, lev, m, v, draww); });
+  Comprueba_Interrupcion();
+  std::optional<Datos_Curvas> curvas;
+  if (!o.sin_curvas) curvas = tiempos.Etapa("contours", [&] { return Traza_Curvas(o, m, v, draww, criticos); });
+
+  tiempos.Etapa("writing", [&] { Escribe(o, salida, lev, m, curvas, *imagen); });
+  std::cerr << "trilat: " << m.Triangulos(lev).size() << " triangles";
+  if (curvas) std::cerr << ", " << curvas->nCurvas << " contour lines";
+  std::cerr << " from " << lev.size() << " points written to " << salida.string() << '\n';
+  return 0;
 }
 
 }  // namespace
 
 int Ejecuta(const Opciones& o) {
-  const fs::path puntos = o.orden == "demo" ? fs::path(TRILAT_SAMPLE_DATA_DIR) / "sample_survey.csv" : o.puntos;
-  const fs::path salida = o.salida.empty() ? fs::path("trilat-demo") : o.salida;
-  const Levantamiento lev = Lee_Puntos(puntos);
-
-  const auto nPt = static_cast<Long>(lev.size());
-  HostArray<double> X(1, nPt), Y(1, nPt), Z(1, nPt);
-  HostArray<Boolean> Actic(1, nPt);
-  for (Long i = 1; i <= nPt; ++i) {
-    const auto k = static_cast<std::size_t>(i - 1);
-    X(i) = lev.x[k];
-    Y(i) = lev.y[k];
-    Z(i) = lev.z[k];
-    Actic(i) = True;
+  try {
+    return Ejecuta_Trabajo(o);
+  } catch (const Trabajo_Detenido& d) {
+    return d.estado;
   }
-
-  const Vista v = Ajusta_Vista(lev.x, lev.y, kAncho_Imagen, kMargen_Imagen);
-  auto imagen = std::make_shared<Cairo_PictureBox>(v.ancho, v.alto);
-  ObjectRef draww = imagen;
-  ObjectRef progreso = std::make_shared<Barra_Progreso_Terminal>("Triangulación");
-  double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
-
-  if (!o.ajustes.empty()) ::setenv("TRILAT_SETTINGS", o.ajustes.c_str(), 1);
-  Mensajes_A_Stderr mensajes;
-  c_Triangulos tri;
-  tri.Param_Dibujo1(oX1, oY1, EE1, altoY, draww, progreso);
-  Boolean mostrar = False, cancela = False;
-  Long color = 0;
-  const auto [zmin, zmax] = std::minmax_element(lev.z.begin(), lev.z.end());
-  tri.Parametros_Triangulacion3(*zmax, *zmin, mostrar, cancela, color);
-  const auto& p = tri.Estado();
-  tri.Parametros_Directos(o.dist_max.value_or(p.Dist_Max),
-                          o.ver_formacion ? A_Booleano(*o.ver_formacion) : p.Ver_Formacion,
-                          o.color_triangulos.value_or(color));
-  Modelo m;
-  Long iNoCont = 0;
-  HostArray<Long> iV1, iV2;
-  double distan = 0;
-  tri.Calcula_Triangulos2(nPt, X, Y, Z, Actic, m.nTri, m.Vt1, m.Vt2, m.Vt3, iNoCont, iV1, iV2, distan);
-  if (mensajes.Critico() || !m.Vt1.Allocated()) {
-    std::cerr << "trilat: no triangulation was made; nothing written\n";
-    return 1;
-  }
-
-  fs::create_directories(salida);
-  Escribe_Tin(salida / "tin.csv", lev, m);
-  imagen->Guarda_PNG((salida / "picture.png").string());
-  imagen->Guarda_SVG((salida / "picture.svg").string());
-  std::cerr << "trilat: " << (m.Vt1(0) == 0 ? 0 : m.nTri + 1) << " triangles from " << nPt << " points written to "
-            << salida.string() << '\n';
-  return 0;
 }
 
 }  // namespace Vyr_Trilat::anfitrion

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -24,11 +25,27 @@ void Sincroniza(const std::filesystem::path& ruta) {
   ::close(fd);
 }
 
+// Runs `escribe`; when it fails, removes the temporary `tmp` (a file or a folder) and names the target.
+template <typename F>
+void Limpia_Si_Falla(const std::filesystem::path& destino, const std::filesystem::path& tmp, F&& escribe) {
+  try {
+    escribe();
+  } catch (const std::filesystem::filesystem_error& e) {
+    std::error_code ignorado;
+    std::filesystem::remove_all(tmp, ignorado);
+    throw std::runtime_error("cannot write " + destino.string() + ": " + e.code().message());
+  } catch (...) {
+    std::error_code ignorado;
+    std::filesystem::remove_all(tmp, ignorado);
+    throw;
+  }
+}
+
 }  // namespace
 
 void Escribe_Atomico(const std::filesystem::path& destino, const std::function<void(std::ostream&)>& escribe) {
   const auto tmp = Temporal(destino);
-  try {
+  Limpia_Si_Falla(destino, tmp, [&] {
     {
       std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
       if (!f) throw std::runtime_error("cannot create " + tmp.string());
@@ -38,15 +55,22 @@ void Escribe_Atomico(const std::filesystem::path& destino, const std::function<v
     }
     Sincroniza(tmp);
     std::filesystem::rename(tmp, destino);
-  } catch (const std::filesystem::filesystem_error& e) {
-    std::error_code ignorado;
-    std::filesystem::remove(tmp, ignorado);
-    throw std::runtime_error("cannot write " + destino.string() + ": " + e.code().message());
-  } catch (...) {
-    std::error_code ignorado;
-    std::filesystem::remove(tmp, ignorado);
-    throw;
-  }
+  });
+}
+
+void Escribe_Atomico_Por_Nombre(const std::filesystem::path& destino,
+                                const std::function<void(const std::filesystem::path&)>& escribe) {
+  const auto carpeta = Temporal(destino);
+  Limpia_Si_Falla(destino, carpeta, [&] {
+    std::filesystem::remove_all(carpeta);
+    std::filesystem::create_directory(carpeta);
+    escribe(carpeta / destino.filename());
+    std::vector<std::filesystem::path> hechos;
+    for (const auto& e : std::filesystem::directory_iterator(carpeta)) hechos.push_back(e.path());
+    for (const auto& f : hechos) Sincroniza(f);
+    for (const auto& f : hechos) std::filesystem::rename(f, destino.parent_path() / f.filename());
+    std::filesystem::remove(carpeta);
+  });
 }
 
 }  // namespace Vyr_Trilat::anfitrion

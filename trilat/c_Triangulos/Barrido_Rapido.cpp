@@ -134,6 +134,8 @@ bool Barrido_Rapido::Dentro_En_Rango(Long k, Long salta, const Circulo& c, doubl
 
 bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, bool salta_antes_del_limite,
                                       const Circulo& c, double R2) {
+  // No squared distance plus the slack is below a radius that is this small or not a number.
+  if (!(R2 > 0)) return false;
   Long hasta = Primero_Mas_Alla(desde, limite);
   if (salta_antes_del_limite && hasta == salta) hasta = Primero_Mas_Alla(salta + 1, limite);
   if (hasta <= desde) return false;

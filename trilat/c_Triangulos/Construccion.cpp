@@ -1,5 +1,7 @@
 #include "trilat/c_Triangulos/Construccion.h"
 
+#include <algorithm>
+
 #include "trilat/sibling/c_Geometria.h"
 
 namespace Vyr_Trilat {
@@ -37,26 +39,25 @@ void Prepara_Tablas(Estado_Triangulos& s, Long nPt, const HostArray<double>& X, 
   s.Primer_Pto = 0;
 }
 
-void Escribe_Salida(const Estado_Triangulos& s, Long& nTri, HostArray<Long>& Vt1, HostArray<Long>& Vt2,
-                    HostArray<Long>& Vt3) {
-  Vt1.ReDim(0, s.count);
-  Vt2.ReDim(0, s.count);
-  Vt3.ReDim(0, s.count);
-  Long m = -1;
-  const auto& t = s.Triangs;
-  for (Long k = 0; k < s.count; ++k) {
-    const auto i = static_cast<std::size_t>(k);
-    if (Es_Verdadero(t.Excluido[i])) continue;
-    ++m;
-    Vt1(m) = s.Puntos_Trab[static_cast<std::size_t>(t.V1[i])].n;
-    Vt2(m) = s.Puntos_Trab[static_cast<std::size_t>(t.V2[i])].n;
-    Vt3(m) = s.Puntos_Trab[static_cast<std::size_t>(t.V3[i])].n;
+void Escribe_Salida(const Estado_Triangulos& s, const Modelo& m, Long& nTri, HostArray<Long>& Vt1,
+                    HostArray<Long>& Vt2, HostArray<Long>& Vt3) {
+  const Long total = static_cast<Long>(m.triangulos.size());
+  const Long limite = std::max(s.count, total);
+  Vt1.ReDim(0, limite);
+  Vt2.ReDim(0, limite);
+  Vt3.ReDim(0, limite);
+  const auto numero = [&](Long k) { return s.Puntos_Trab[static_cast<std::size_t>(k)].n; };
+  for (Long t = 0; t < total; ++t) {
+    const auto& v = m.triangulos[static_cast<std::size_t>(t)];
+    Vt1(t) = numero(v[0]);
+    Vt2(t) = numero(v[1]);
+    Vt3(t) = numero(v[2]);
   }
-  nTri = m;
-  if (m >= 1) {
-    Vt1.ReDim_Preserve(0, m);
-    Vt2.ReDim_Preserve(0, m);
-    Vt3.ReDim_Preserve(0, m);
+  nTri = total - 1;
+  if (nTri >= 1) {
+    Vt1.ReDim_Preserve(0, nTri);
+    Vt2.ReDim_Preserve(0, nTri);
+    Vt3.ReDim_Preserve(0, nTri);
   } else {
     nTri = 0;
   }

@@ -2,6 +2,7 @@
 // output written into the host's triangle arrays.
 #pragma once
 
+#include "trilat/c_Triangulos/Completado.h"
 #include "trilat/c_Triangulos/Estado_Triangulos.h"
 #include "trilat/platform/HostArray.h"
 
@@ -15,8 +16,9 @@ void Prepara_Tablas(Estado_Triangulos& s, Long nPt, const HostArray<double>& X, 
 // Turns a point about `origen` by the construction's small fixed angle.
 Vert Gira(const Vert& origen, const Vert& p);
 
-// Every triangle not Excluido, in construction order, as host point numbers.
-void Escribe_Salida(const Estado_Triangulos& s, Long& nTri, HostArray<Long>& Vt1, HostArray<Long>& Vt2,
-                    HostArray<Long>& Vt3);
+// The model's triangles as host point numbers. Arrays that end with fewer than two keep the bounds of the
+// whole construction.
+void Escribe_Salida(const Estado_Triangulos& s, const Modelo& m, Long& nTri, HostArray<Long>& Vt1,
+                    HostArray<Long>& Vt2, HostArray<Long>& Vt3);
 
 }  // namespace Vyr_Trilat

@@ -55,6 +55,10 @@ struct Estado_Triangulos {
   std::vector<Boolean> Conectado;
   Long Primer_Tri = 0;
   Long Primer_Pto = 0;
+
+  // How the last model was made: triangles returned from the sweep and added by the completion.
+  Long Del_Barrido = 0;
+  Long Del_Completado = 0;
 };
 
 }  // namespace Vyr_Trilat

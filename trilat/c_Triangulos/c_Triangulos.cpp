@@ -9,6 +9,7 @@
 #include "trilat/dialogs/f_Tri_P.h"
 #include "trilat/draw/mDibuja.h"
 #include "trilat/platform/MsgBox.h"
+#include "trilat/platform/Omite_Error.h"
 #include "trilat/sibling/c_Puntos.h"
 
 namespace Vyr_Trilat {
@@ -20,15 +21,6 @@ constexpr double kTolerancia_Depuracion = 0.02;
 constexpr Integer kCopyPen = 13;
 
 void Sin_Puntos(const char* texto) { MsgBox(texto, vbCritical, kTitulo); }
-
-// A failing step is skipped and the next one runs, so a damaged setting cannot stop a host from computing.
-template <typename F>
-void Paso(F&& f) {
-  try {
-    f();
-  } catch (const RuntimeError&) {
-  }
-}
 
 }  // namespace
 
@@ -65,21 +57,22 @@ void c_Triangulos::Parametros_Triangulacion2(double, double, Boolean&, Boolean&,
 
 void c_Triangulos::Parametros_Triangulacion3(double MaxZ, double MinZ, Boolean& Show, Boolean& Cancela,
                                              Long& colortri, const Boolean& Formacion) {
+  // A failing step is skipped and the next one runs, so a damaged setting cannot stop a host from computing.
   f_Tri_P dialogo;
-  Paso([&] { dialogo.Load(); });
-  Paso([&] { dialogo.Let_A_Cota_Maxima(MaxZ); });
-  Paso([&] { dialogo.Let_A_Cota_Minima(MinZ); });
-  if (Es_Verdadero(Show)) Paso([&] { dialogo.Show_Modal(); });
-  Paso([&] { s_.Dist_Busqueda = dialogo.A_Distac_Maxima() * 10; });
-  Paso([&] { s_.Dist_Max = dialogo.A_Distac_Maxima(); });
-  Paso([&] { Cota_Max_ = dialogo.A_Cota_Maxima(); });
-  Paso([&] { Cota_Min_ = dialogo.A_Cota_Minima(); });
-  Paso([&] { s_.Ver_Formacion = Es_Verdadero(Formacion) ? dialogo.A_Ver_Formacion() : False; });
-  Paso([&] { colortri = dialogo.A_color; });
+  Omite_Error([&] { dialogo.Load(); });
+  Omite_Error([&] { dialogo.Let_A_Cota_Maxima(MaxZ); });
+  Omite_Error([&] { dialogo.Let_A_Cota_Minima(MinZ); });
+  if (Es_Verdadero(Show)) Omite_Error([&] { dialogo.Show_Modal(); });
+  Omite_Error([&] { s_.Dist_Busqueda = dialogo.A_Distac_Maxima() * 10; });
+  Omite_Error([&] { s_.Dist_Max = dialogo.A_Distac_Maxima(); });
+  Omite_Error([&] { Cota_Max_ = dialogo.A_Cota_Maxima(); });
+  Omite_Error([&] { Cota_Min_ = dialogo.A_Cota_Minima(); });
+  Omite_Error([&] { s_.Ver_Formacion = Es_Verdadero(Formacion) ? dialogo.A_Ver_Formacion() : False; });
+  Omite_Error([&] { colortri = dialogo.A_color; });
   dialogo.Let_Siempre_Encima(false);
-  Paso([&] { Aceptado_ = dialogo.A_Aceptar; });
-  Paso([&] { Cancelado_ = dialogo.A_CancelarMDT1; });
-  Paso([&] { dialogo.Unload(); });
+  Omite_Error([&] { Aceptado_ = dialogo.A_Aceptar; });
+  Omite_Error([&] { Cancelado_ = dialogo.A_CancelarMDT1; });
+  Omite_Error([&] { dialogo.Unload(); });
   Cancela = Cancelado_;
   s_.Color_Tri = colortri;
 }
@@ -163,9 +156,20 @@ void c_Triangulos::Calcula_Triangulos2(Long nPt, HostArray<double>& X, HostArray
 
       Prepara_Tablas(s_, nPt, X, Y, Z, numeros_, indices_);
       if (!construye_(s_)) return;
-
-      if (Es_Verdadero(s_.Ver_Formacion)) mDibuja::Superficie().Let_AutoRedraw(True);
-      Escribe_Salida(s_, nTri, Vt1, Vt2, Vt3);
+      const Modelo modelo = Completa(s_, X, Y);
+      s_.Del_Barrido = static_cast<Long>(modelo.del_barrido);
+      s_.Del_Completado = static_cast<Long>(modelo.triangulos.size() - modelo.del_barrido);
+      if (Es_Verdadero(s_.Ver_Formacion)) {
+        for (std::size_t t = modelo.del_barrido; t < modelo.triangulos.size(); ++t) {
+          const auto& v = modelo.triangulos[t];
+          const auto& a = s_.Puntos_Trab[static_cast<std::size_t>(v[0])];
+          const auto& b = s_.Puntos_Trab[static_cast<std::size_t>(v[1])];
+          const auto& c = s_.Puntos_Trab[static_cast<std::size_t>(v[2])];
+          mDibuja::Triangulo(a.X, a.Y, b.X, b.Y, c.X, c.Y);
+        }
+        mDibuja::Superficie().Let_AutoRedraw(True);
+      }
+      Escribe_Salida(s_, modelo, nTri, Vt1, Vt2, Vt3);
       iNoCont_ = 0;
       s_.Triangs.Libera_Vertices();
       Let_Propiedad(s_.Progreso, "Visible", Variant::De_Booleano(False));

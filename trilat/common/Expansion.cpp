@@ -1,25 +1,43 @@
 #include "trilat/common/Expansion.h"
 
+#include <cmath>
+
 namespace Vyr_Trilat::expansion {
 
-void Suma(Expansion& e, double b) {
-  double q = b;
-  std::size_t k = 0;
-  for (double c : e) {
+// Both inputs merged by increasing magnitude and swept with exact sums (the fast expansion sum of Shewchuk's
+// "Adaptive Precision Floating-Point Arithmetic"): non-overlapping in, non-overlapping out, under round-to-even.
+int Suma(const double* e, int ne, const double* f, int nf, double* h) {
+  int i = 0, j = 0, k = 0;
+  const auto menor = [&]() {
+    if (j >= nf || (i < ne && std::fabs(e[i]) <= std::fabs(f[j]))) return e[i++];
+    return f[j++];
+  };
+  double q = menor();
+  for (int m = 1; m < ne + nf; ++m) {
     double s = 0, err = 0;
-    Two_Sum(q, c, s, err);
+    Two_Sum(q, menor(), s, err);
+    if (err != 0) h[k++] = err;
     q = s;
-    if (err != 0) e[k++] = err;
   }
-  e.resize(k);
-  if (q != 0 || e.empty()) e.push_back(q);
+  if (q != 0 || k == 0) h[k++] = q;
+  return k;
 }
 
-int Signo(const Expansion& e) {
-  // Components do not overlap, so the largest non-zero one decides.
-  for (auto it = e.rbegin(); it != e.rend(); ++it)
-    if (*it != 0) return *it > 0 ? 1 : -1;
-  return 0;
+int Escala(const double* e, int ne, double b, double* h) {
+  int k = 0;
+  double q = 0, err = 0;
+  Two_Product(e[0], b, q, err);
+  if (err != 0) h[k++] = err;
+  for (int i = 1; i < ne; ++i) {
+    double alto = 0, bajo = 0, s = 0;
+    Two_Product(e[i], b, alto, bajo);
+    Two_Sum(q, bajo, s, err);
+    if (err != 0) h[k++] = err;
+    Two_Sum(alto, s, q, err);
+    if (err != 0) h[k++] = err;
+  }
+  if (q != 0 || k == 0) h[k++] = q;
+  return k;
 }
 
 }  // namespace Vyr_Trilat::expansion

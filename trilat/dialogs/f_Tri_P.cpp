@@ -5,7 +5,7 @@
 #include "trilat/platform/MsgBox.h"
 #include "trilat/platform/Variant.h"
 #include "trilat/sibling/c_Ajustes.h"
-#include "trilat/sibling/c_Color.h"
+#include "trilat/dialogs/Boton_Color.h"
 #include "trilat/sibling/c_Numeros.h"
 
 namespace Vyr_Trilat {
@@ -105,17 +105,7 @@ void f_Tri_P::txtDistMax_Change() {
   }
 }
 
-void f_Tri_P::cmbColorF_Click() {
-  c_Color selector;
-  selector.Let_Titulo("Color triangulos:");
-  selector.Let_Color_Inicial(std::to_string(cmbColorF_->BackColor()));
-  selector.Let_Opciones(0);
-  selector.Let_Ventana_Propietaria(0);
-  selector.Let_Colores_Propios(0);
-  selector.Muestra();
-  cmbColorF_->Let_BackColor(selector.Color());
-  A_color = cmbColorF_->BackColor();
-}
+void f_Tri_P::cmbColorF_Click() { A_color = Elige_Color(*cmbColorF_, "Color triangulos:"); }
 
 void f_Tri_P::cmdDatosaceptar_Click() {
   Guarda_Ajuste("Distacia Maxima", Variant::De_Texto(txtDistMax_->Texto()));

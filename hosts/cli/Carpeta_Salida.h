@@ -1,0 +1,27 @@
+// The output folder of a job, filled all at once: every file is first written into a staging folder inside
+// it and moved into place only when all of them were written, so a failed job leaves nothing behind.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace Vyr_Trilat::anfitrion {
+
+class Carpeta_Salida {
+ public:
+  explicit Carpeta_Salida(std::filesystem::path destino);
+  ~Carpeta_Salida();  // removes what was staged (and the folder itself when this job created it) unless published
+  Carpeta_Salida(const Carpeta_Salida&) = delete;
+  Carpeta_Salida& operator=(const Carpeta_Salida&) = delete;
+
+  // Where a file of this name is to be written now.
+  std::filesystem::path Ruta(const std::string& nombre) const { return preparacion_ / nombre; }
+  // Moves every staged file into the folder.
+  void Publica();
+
+ private:
+  std::filesystem::path destino_, preparacion_;
+  bool creada_ = false, publicada_ = false;
+};
+
+}  // namespace Vyr_Trilat::anfitrion

@@ -1,0 +1,55 @@
+#include "hosts/cli/Lectura_Roturas.h"
+
+#include <fstream>
+#include <string>
+
+#include "hosts/cli/Numero_Texto.h"
+
+namespace Vyr_Trilat::anfitrion {
+
+std::vector<std::vector<std::int64_t>> Lee_Roturas(const std::filesystem::path& ruta, const Levantamiento& lev) {
+  std::ifstream f(ruta, std::ios::binary);
+  if (!f) throw Error_Entrada(ruta.string() + ": cannot open the breaklines file");
+  std::vector<std::vector<std::int64_t>> lineas;
+  std::string texto;
+  for (std::size_t n = 1; std::getline(f, texto); ++n) {
+    const auto donde = [&] { return ruta.string() + ":" + std::to_string(n) + ": "; };
+    std::string_view resto(texto);
+    resto = resto.substr(0, resto.find('#'));
+    std::vector<std::int64_t> linea;
+    for (;;) {
+      const auto ini = resto.find_first_not_of(" \t\r,");
+      if (ini == std::string_view::npos) break;
+      resto.remove_prefix(ini);
+      const std::string_view campo = resto.substr(0, resto.find_first_of(" \t\r,"));
+      resto.remove_prefix(campo.size());
+      std::int64_t numero = 0;
+      if (!Lee_Numero(campo, numero))
+        throw Error_Entrada(donde() + "'" + std::string(campo) + "' is not a point number");
+      if (!lev.posicion.count(numero))
+        throw Error_Entrada(donde() + "point " + std::to_string(numero) + " is not in the survey");
+      linea.push_back(numero);
+    }
+    if (linea.size() == 1)
+      throw Error_Entrada(donde() + "a breakline needs two points or more; this line has only point " +
+                          std::to_string(linea.front()));
+    if (!linea.empty()) lineas.push_back(std::move(linea));
+  }
+  if (f.bad()) throw Error_Entrada(ruta.string() + ": cannot read the breaklines file");
+  return lineas;
+}
+
+HostArray<Polilinea> Polilineas_Biblioteca(const std::vector<std::vector<std::int64_t>>& lineas,
+                                           const Levantamiento& lev) {
+  HostArray<Polilinea> Pol(1, static_cast<Long>(lineas.size()));
+  for (Long p = 1; p <= Pol.UBound(); ++p) {
+    const auto& linea = lineas[static_cast<std::size_t>(p - 1)];
+    Polilinea& destino = Pol(p);
+    destino.nPtos = static_cast<Long>(linea.size());
+    destino.Ptos.ReDim(1, destino.nPtos);
+    for (Long k = 1; k <= destino.nPtos; ++k) destino.Ptos(k) = lev.posicion.at(linea[static_cast<std::size_t>(k - 1)]);
+  }
+  return Pol;
+}
+
+}  // namespace Vyr_Trilat::anfitrion

@@ -1,0 +1,80 @@
+#include "hosts/cli/Lectura_Tin.h"
+
+#include <array>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "hosts/cli/Numero_Texto.h"
+
+namespace Vyr_Trilat::anfitrion {
+
+namespace {
+
+// The comma-separated fields of a row, blanks around each left out.
+std::vector<std::string_view> Campos_Fila(std::string_view fila) {
+  std::vector<std::string_view> campos;
+  for (;;) {
+    const auto coma = fila.find(',');
+    std::string_view campo = fila.substr(0, coma);
+    const auto ini = campo.find_first_not_of(" \t\r");
+    campo = ini == std::string_view::npos ? std::string_view{} : campo.substr(ini, campo.find_last_not_of(" \t\r") - ini + 1);
+    campos.push_back(campo);
+    if (coma == std::string_view::npos) return campos;
+    fila.remove_prefix(coma + 1);
+  }
+}
+
+}  // namespace
+
+Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
+  std::ifstream f(ruta, std::ios::binary);
+  if (!f) throw Error_Entrada(ruta.string() + ": cannot open the triangulation file");
+  std::vector<std::array<Long, 3>> triangulos;
+  std::string texto;
+  for (std::size_t n = 1; std::getline(f, texto); ++n) {
+    const auto donde = [&] { return ruta.string() + ":" + std::to_string(n) + ": "; };
+    const auto campos = Campos_Fila(texto);
+    if (n == 1) {
+      if (campos != std::vector<std::string_view>{"index", "v1", "v2", "v3"})
+        throw Error_Entrada(donde() + "expected the header index,v1,v2,v3");
+      continue;
+    }
+    if (campos.size() == 1 && campos[0].empty()) continue;
+    if (campos.size() != 4) throw Error_Entrada(donde() + "expected index,v1,v2,v3");
+    std::int64_t indice = 0;
+    if (!Lee_Numero(campos[0], indice)) throw Error_Entrada(donde() + "index '" + std::string(campos[0]) + "' is not a whole number");
+    if (indice != static_cast<std::int64_t>(triangulos.size()))
+      throw Error_Entrada(donde() + "index " + std::to_string(indice) + " out of sequence (expected " +
+                          std::to_string(triangulos.size()) + ")");
+    std::array<Long, 3> t{};
+    for (std::size_t k = 0; k < 3; ++k) {
+      std::int64_t numero = 0;
+      if (!Lee_Numero(campos[k + 1], numero))
+        throw Error_Entrada(donde() + "'" + std::string(campos[k + 1]) + "' is not a point number");
+      const auto it = lev.posicion.find(numero);
+      if (it == lev.posicion.end())
+        throw Error_Entrada(donde() + "point " + std::to_string(numero) + " is not in the survey");
+      t[k] = it->second;
+    }
+    if (t[0] == t[1] || t[1] == t[2] || t[0] == t[2])
+      throw Error_Entrada(donde() + "a triangle needs three different points");
+    triangulos.push_back(t);
+  }
+  if (f.bad()) throw Error_Entrada(ruta.string() + ": cannot read the triangulation file");
+  if (triangulos.empty()) throw Error_Entrada(ruta.string() + ": the file holds no triangles");
+  Tin_Leido tin;
+  tin.nTri = static_cast<Long>(triangulos.size()) - 1;
+  tin.Vt1.ReDim(0, tin.nTri);
+  tin.Vt2.ReDim(0, tin.nTri);
+  tin.Vt3.ReDim(0, tin.nTri);
+  for (Long t = 0; t <= tin.nTri; ++t) {
+    const auto& v = triangulos[static_cast<std::size_t>(t)];
+    tin.Vt1(t) = v[0];
+    tin.Vt2(t) = v[1];
+    tin.Vt3(t) = v[2];
+  }
+  return tin;
+}
+
+}  // namespace Vyr_Trilat::anfitrion

@@ -1,0 +1,146 @@
+#include "hosts/cli/Salida_Curvas_OGR.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <stdexcept>
+
+#include "hosts/cli/Vectorial_GDAL.h"
+#include "hosts/support/Archivo_Atomico.h"
+
+namespace Vyr_Trilat::anfitrion {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Calls hace(number, line) for lines 1 to nCurvas that the array holds and that have a segment.
+template <typename F>
+void Para_Cada_Linea(const Datos_Curvas& d, F&& hace) {
+  if (d.Curvas.Size() == 0) return;
+  const Long ultima = std::min(d.nCurvas, d.Curvas.UBound());
+  for (Long i = std::max<Long>(1, d.Curvas.LBound()); i <= ultima; ++i)
+    if (d.Curvas(i).Vertices.Size() >= 2) hace(i, d.Curvas(i));
+}
+
+OGRLineString Linea(const Curva& c) {
+  OGRLineString l;
+  l.setNumPoints(c.Vertices.Size());
+  for (Long k = 0; k < c.Vertices.Size(); ++k) {
+    const Pto3D& v = c.Vertices(c.Vertices.LBound() + k);
+    l.setPoint(k, v.X, v.Y, v.Z);
+  }
+  return l;
+}
+
+// A line ends where it starts when the gap is negligible beside its length (smoothing may move its ends apart
+// by a rounding error).
+bool Cerrada(const OGRLineString& l) {
+  const int n = l.getNumPoints() - 1;
+  return n > 1 && std::hypot(l.getX(n) - l.getX(0), l.getY(n) - l.getY(0)) <= 1e-9 * l.get_Length();
+}
+
+// "#RRGGBB" of a colour with red in the low byte.
+std::string Color_Html(Long color) {
+  const auto c = static_cast<std::uint32_t>(color);
+  char texto[8];
+  std::snprintf(texto, sizeof texto, "#%02X%02X%02X", c & 0xFFu, (c >> 8) & 0xFFu, (c >> 16) & 0xFFu);
+  return texto;
+}
+
+GDALDriver& Driver(const std::string& nombre) {
+  Inicia_GDAL();
+  GDALDriver* d = GetGDALDriverManager()->GetDriverByName(nombre.c_str());
+  if (d == nullptr || d->GetMetadataItem(GDAL_DCAP_VECTOR) == nullptr ||
+      d->GetMetadataItem(GDAL_DCAP_CREATE) == nullptr)
+    throw std::invalid_argument("no GDAL/OGR driver named '" + nombre + "' that writes vector files");
+  return *d;
+}
+
+// The file made by the driver and filled by `llena`, whole or not at all.
+void Escribe_Con(GDALDriver& driver, const fs::path& ruta, const std::function<void(GDALDataset&)>& llena) {
+  Escribe_Atomico_Por_Nombre(ruta, [&](const fs::path& tmp) {
+    Errores_GDAL errores;
+    const auto falla = [&](const std::string& por_que) {
+      return std::runtime_error("cannot write " + ruta.string() + ": " + por_que);
+    };
+    Conjunto_GDAL d(driver.Create(tmp.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+    if (!d) throw falla(errores.Mensaje());
+    try {
+      llena(*d);
+    } catch (const std::runtime_error& e) {
+      throw falla(e.what());
+    }
+    d.reset();  // closing writes what the driver still holds
+    if (errores.Fallo()) throw falla(errores.Mensaje());
+  });
+}
+
+OGRLayer& Crea_Capa(GDALDataset& d, const char* nombre, OGRSpatialReference* srs) {
+  OGRLayer* capa = d.CreateLayer(nombre, srs, wkbLineString25D, nullptr);
+  if (capa == nullptr) throw std::runtime_error(std::string("cannot create layer ") + nombre);
+  return *capa;
+}
+
+void Crea_Elemento(OGRLayer& capa, OGRFeature& f) {
+  if (capa.CreateFeature(&f) != OGRERR_NONE)
+    throw std::runtime_error(std::string("cannot write a line: ") + CPLGetLastErrorMsg());
+}
+
+}  // namespace
+
+void Escribe_Curvas_DXF(const std::filesystem::path& ruta, const Datos_Curvas& d, const Capas_DXF& capas) {
+  // CAD refuses a drawing whose layer names are empty or hold any of these.
+  for (const std::string& nombre : {capas.finas, capas.maestras})
+    if (nombre.empty() || nombre.find_first_of("<>/\\\":;?*|=`") != std::string::npos)
+      throw std::invalid_argument("'" + nombre + "' cannot name a DXF layer");
+  Escribe_Con(Driver("DXF"), ruta, [&](GDALDataset& dxf) {
+    OGRLayer& capa = Crea_Capa(dxf, "entities", nullptr);
+    Para_Cada_Linea(d, [&](Long, const Curva& c) {
+      OGRFeature f(capa.GetLayerDefn());
+      f.SetField("Layer", (c.Maestra != False ? capas.maestras : capas.finas).c_str());
+      f.SetStyleString(("PEN(c:" + Color_Html(c.Color) + ")").c_str());
+      OGRLineString l = Linea(c);
+      f.SetGeometry(&l);
+      Crea_Elemento(capa, f);
+    });
+  });
+}
+
+void Escribe_Curvas_Vectorial(const std::filesystem::path& ruta, const Datos_Curvas& d, const std::string& formato,
+                              const std::string& crs) {
+  GDALDriver& driver = Driver(formato);
+  OGRSpatialReference srs;
+  srs.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+  if (!crs.empty()) {
+    Errores_GDAL errores;
+    if (srs.SetFromUserInput(crs.c_str(), OGRSpatialReference::SET_FROM_USER_INPUT_LIMITATIONS_get()) != OGRERR_NONE)
+      throw std::invalid_argument("unknown coordinate reference system '" + crs + "'");
+  }
+  Escribe_Con(driver, ruta, [&](GDALDataset& salida) {
+    OGRLayer& capa = Crea_Capa(salida, "contours", crs.empty() ? nullptr : &srs);
+    OGRFieldDefn id("ID", OFTInteger), elev("ELEV", OFTReal), tipo("TYPE", OFTString), cerrada("CLOSED", OFTInteger);
+    tipo.SetWidth(5);
+    cerrada.SetSubType(OFSTBoolean);
+    for (OGRFieldDefn* campo : {&id, &elev, &tipo, &cerrada})
+      if (capa.CreateField(campo) != OGRERR_NONE)
+        throw std::runtime_error(std::string("cannot create attribute ") + campo->GetNameRef());
+    const bool transaccion = salida.StartTransaction() == OGRERR_NONE;
+    Para_Cada_Linea(d, [&](Long numero, const Curva& c) {
+      OGRFeature f(capa.GetLayerDefn());
+      OGRLineString l = Linea(c);
+      f.SetField("ID", static_cast<int>(numero));
+      f.SetField("ELEV", l.getZ(0));
+      f.SetField("TYPE", c.Maestra != False ? "major" : "minor");
+      f.SetField("CLOSED", Cerrada(l) ? 1 : 0);
+      f.SetGeometry(&l);
+      Crea_Elemento(capa, f);
+    });
+    if (transaccion && salida.CommitTransaction() != OGRERR_NONE)
+      throw std::runtime_error(std::string("cannot write the lines: ") + CPLGetLastErrorMsg());
+  });
+}
+
+}  // namespace Vyr_Trilat::anfitrion

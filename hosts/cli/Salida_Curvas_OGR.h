@@ -1,0 +1,31 @@
+// The contour lines of a run written through GDAL/OGR: a DXF drawing for CAD (each line a polyline at its
+// elevation on the layer and in the colour of its kind) and any OGR vector format for GIS (LineStrings with Z and
+// their attributes). Both are written whole or not at all.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "trilat/sibling/Datos_Curvas.h"
+
+namespace Vyr_Trilat::anfitrion {
+
+struct Capas_DXF {
+  std::string finas = "CURVAS_FINAS";
+  std::string maestras = "CURVAS_MAESTRAS";
+};
+
+// Lines 1 to nCurvas of the record (those the array holds) with two vertices or more, in stored order, each an
+// LWPOLYLINE at its elevation (group code 38) in the line's own colour, or the nearest of CAD's indexed colours
+// (GDAL's DXF writer keeps no other). std::invalid_argument for a layer name CAD refuses (empty, or holding any
+// of < > / \ " : ; ? * | = `), std::runtime_error naming the file when it cannot be written.
+void Escribe_Curvas_DXF(const std::filesystem::path& ruta, const Datos_Curvas& d, const Capas_DXF& capas = {});
+
+// The same lines as layer "contours" of a file of the OGR driver `formato` ("GPKG", "ESRI Shapefile", ...):
+// LineStrings with Z and the attributes ID (the line's number in the record), ELEV, TYPE ("minor" or "major") and
+// CLOSED (the line ends where it starts). `crs` ("EPSG:25830", a WKT or PROJ string; empty for none) is recorded
+// in the file. std::invalid_argument for an unknown driver or CRS, std::runtime_error when it cannot be written.
+void Escribe_Curvas_Vectorial(const std::filesystem::path& ruta, const Datos_Curvas& d,
+                              const std::string& formato = "GPKG", const std::string& crs = {});
+
+}  // namespace Vyr_Trilat::anfitrion

@@ -1,0 +1,19 @@
+// The contour lines of a run as GeoJSON: one LineString feature per stored line, in stored order, coordinates
+// [x, y, z] exactly as stored (the shortest text that reads back to the same double), with the line's number,
+// level, kind, colour and last vertex index as properties.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+#include "trilat/sibling/Datos_Curvas.h"
+
+namespace Vyr_Trilat::anfitrion {
+
+// Lines 1 to nCurvas of the record (those the array holds). A value that is not a finite number is written null.
+void Escribe_Curvas_GeoJSON(std::ostream& f, const Datos_Curvas& d);
+
+// The same, written whole or not at all; std::runtime_error naming the file when it cannot be written.
+void Escribe_Curvas_GeoJSON(const std::filesystem::path& ruta, const Datos_Curvas& d);
+
+}  // namespace Vyr_Trilat::anfitrion

@@ -1,0 +1,105 @@
+// The completed model: sound on any survey, and complete where short triangles belong.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "tests/support/Triangula.h"
+#include "trilat/c_Triangulos/Predicados.h"
+#include "trilat/common/Solape_Triangulos.h"
+#include "trilat/common/Triangulacion_Delaunay.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+Nube Lee_Csv(const std::filesystem::path& ruta) {
+  Nube c;
+  std::ifstream f(ruta);
+  std::string linea;
+  std::getline(f, linea);
+  while (std::getline(f, linea)) {
+    double n = 0, x = 0, y = 0, z = 0;
+    if (std::sscanf(linea.c_str(), "%lf,%lf,%lf,%lf", &n, &x, &y, &z) != 4) continue;
+    c.x.push_back(x);
+    c.y.push_back(y);
+    c.z.push_back(z);
+  }
+  return c;
+}
+
+double Radio(const Nube& c, const std::array<int, 3>& t) {
+  const auto p = [&](int k) { return Vert{c.x[static_cast<std::size_t>(k)], c.y[static_cast<std::size_t>(k)]}; };
+  const Vert a = p(t[0]), b = p(t[1]), d = p(t[2]);
+  const double ab = std::hypot(b.X - a.X, b.Y - a.Y), bd = std::hypot(d.X - b.X, d.Y - b.Y);
+  const double da = std::hypot(a.X - d.X, a.Y - d.Y);
+  return ab * bd * da / (2 * std::fabs((b.X - a.X) * (d.Y - a.Y) - (b.Y - a.Y) * (d.X - a.X)));
+}
+
+// Every triangle of the points' Delaunay triangulation that meets both limits and overlaps no triangle the
+// sweep returned is in the model: the sweep's gaps are filled wherever short triangles belong.
+TEST(Completado, ModeloCompletoDondeCabenTriangulosCortos) {
+  for (Forma f : {Forma::Uniforme, Forma::Agrupada})
+    for (std::uint64_t semilla = 1; semilla <= 8; ++semilla)
+      for (double dist_max : {1000.0, 25.0, 9.0}) {
+        const Nube c = Genera(f, 400, 200, semilla, semilla % 2 ? 500000 : 0, semilla % 2 ? 4500000 : 0);
+        c_Triangulos t;
+        Prepara(t, dist_max);
+        Arrays_Anfitrion a(c);
+        const auto r = Calcula(t, a);
+        const std::string caso = Nombre(f) + " " + std::to_string(semilla) + " " + std::to_string(dist_max);
+        const auto problemas = Verifica(c.x, c.y, r.tris);
+        ASSERT_TRUE(problemas.empty()) << caso << ": " << problemas.front();
+        ASSERT_EQ(static_cast<std::size_t>(t.Estado().Del_Barrido + t.Estado().Del_Completado), r.tris.size());
+
+        std::set<std::array<Long, 3>> modelo;
+        for (const auto& tr : r.tris) {
+          std::array<Long, 3> v{tr.a, tr.b, tr.c};
+          std::sort(v.begin(), v.end());
+          modelo.insert(v);
+        }
+        const auto plano = [&](Long u, Long v, Long w) {
+          const auto p = [&](Long k) { return Vert{c.x[static_cast<std::size_t>(k - 1)], c.y[static_cast<std::size_t>(k - 1)]}; };
+          return En_Sentido_Antihorario(p(u), p(v), p(w));
+        };
+        Triangulacion_Delaunay dt(c.x, c.y);
+        for (const auto& d : dt.Triangulos()) {
+          const XYZ A{c.x[static_cast<std::size_t>(d[0])], c.y[static_cast<std::size_t>(d[0])], 0, 0};
+          const XYZ B{c.x[static_cast<std::size_t>(d[1])], c.y[static_cast<std::size_t>(d[1])], 0, 0};
+          const XYZ C{c.x[static_cast<std::size_t>(d[2])], c.y[static_cast<std::size_t>(d[2])], 0, 0};
+          if (Lados_Largos(A, B, C, dist_max) || !(Radio(c, d) < 1000)) continue;
+          const auto td = plano(d[0] + 1, d[1] + 1, d[2] + 1);
+          bool solapa_barrido = false;
+          for (std::size_t k = 0; k < static_cast<std::size_t>(t.Estado().Del_Barrido); ++k)
+            if (Interiores_Se_Solapan(plano(r.tris[k].a, r.tris[k].b, r.tris[k].c), td)) solapa_barrido = true;
+          if (solapa_barrido) continue;
+          std::array<Long, 3> v{d[0] + 1, d[1] + 1, d[2] + 1};
+          std::sort(v.begin(), v.end());
+          EXPECT_TRUE(modelo.count(v)) << caso << ": missing " << v[0] << " " << v[1] << " " << v[2];
+        }
+      }
+}
+
+// Point sets that once broke well-known triangulators: near-duplicates a few ulps apart, near-collinear runs,
+// wide coordinate ranges. Whatever the model, it is sound and the run ends.
+TEST(Completado, ConjuntosQueRompieronTrianguladores) {
+  const std::filesystem::path dir = std::filesystem::path(TRILAT_TEST_DATA_DIR) / "robustness";
+  int conjuntos = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) {
+    if (e.path().extension() != ".csv") continue;
+    const Nube c = Lee_Csv(e.path());
+    ++conjuntos;
+    for (double dist_max : {1e6, 100.0, 3.0, 0.5}) {
+      const auto r = Triangula(c, dist_max);
+      const auto problemas = Verifica(c.x, c.y, r.tris);
+      EXPECT_TRUE(problemas.empty()) << e.path().filename() << " " << dist_max << ": " << problemas.front();
+    }
+  }
+  EXPECT_GE(conjuntos, 8);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba

@@ -1,0 +1,360 @@
+// c_Curvado as a host sees it, through the recording picture box, progress object, message box and message
+// loop: what each run draws and stores, the record it hands back and takes, its messages and its failures.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "tests/support/Ajustes_Temporales.h"
+#include "tests/support/Numero_Error.h"
+#include "tests/support/Presentador_Guionizado.h"
+#include "tests/support/Terrenos.h"
+#include "trilat/draw/mDibuja.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+constexpr Long kFinas = 38088, kMaestras = 11578544;
+
+// Two triangles rising from 100.25 to 101.75 eastwards: level 101 is one open chain x = 30, y = 10 to 50.
+Modelo Rampa() {
+  return Modelo_De({{10, 10, 100.25}, {50, 10, 101.75}, {50, 50, 101.75}, {10, 50, 100.25}}, {{1, 2, 3}, {1, 3, 4}});
+}
+
+// Four triangles round a peak of 101.75 over corners at 100.25: level 101 is a closed square ring.
+Modelo Piramide() {
+  return Modelo_De({{10, 10, 100.25}, {50, 10, 100.25}, {50, 50, 100.25}, {10, 50, 100.25}, {30, 30, 101.75}},
+                   {{1, 2, 5}, {2, 3, 5}, {3, 4, 5}, {4, 1, 5}});
+}
+
+// The entries of a log written as one text, "; " between them.
+Registro Partes(const std::string& texto) {
+  Registro r;
+  for (std::size_t i = 0, fin; i <= texto.size(); i = fin + 2) {
+    fin = std::min(texto.find("; ", i), texto.size());
+    r.push_back(texto.substr(i, fin - i));
+  }
+  return r;
+}
+
+// The line's vertices, written "x,y x,y ...", all at the level.
+void Espera_Vertices(const Curva& c, const std::string& esperados, double cota) {
+  std::istringstream s(esperados);
+  Long i = 0;
+  for (double x, y; s >> x && s.ignore(1) && s >> y; ++i) {
+    ASSERT_LE(i, c.Ultimo);
+    EXPECT_TRUE(c.Vertices(i).X == x && c.Vertices(i).Y == y && c.Vertices(i).Z == cota) << i;
+  }
+  EXPECT_EQ(i, c.Ultimo + 1);
+}
+
+std::size_t Cuenta(const Registro& r, const std::string& prefijo) {
+  return static_cast<std::size_t>(
+      std::count_if(r.begin(), r.end(), [&](const std::string& s) { return s.rfind(prefijo, 0) == 0; }));
+}
+
+Mensaje Informe(Long numero, const std::string& descripcion) {
+  return {" Calcula curvado 1 - Error nº  " + std::to_string(numero) + ": " + descripcion, vbCritical, "Vyr_Trilat"};
+}
+
+class Curvado : public ::testing::Test {
+ protected:
+  void SetUp() override { Prepara_Curvado(c_, sup_, prog_); }
+  Salida_Curvado Corre(Modelo& m, const Ajustes_Curvado& a, c_Curvado* c = nullptr) {
+    c = c ? c : &c_;
+    Configura_Curvado(*c, m, a);
+    log_->clear();
+    return Calcula_Curvado(*c, m);
+  }
+  Salida_Curvado Nueva(Modelo& m, const Ajustes_Curvado& a) {
+    c_Curvado c;
+    Prepara_Curvado(c, sup_, prog_);
+    return Corre(m, a, &c);
+  }
+
+  Ajustes_Temporales ajustes_;
+  std::shared_ptr<Registro> log_ = std::make_shared<Registro>();
+  std::shared_ptr<Superficie_Grabadora> sup_ = std::make_shared<Superficie_Grabadora>(log_);
+  std::shared_ptr<Progreso_Grabador> prog_ = std::make_shared<Progreso_Grabador>(log_);
+  Bucle_Temporal bucle_{[this] { log_->push_back("DoEvents"); }};
+  c_Curvado c_;
+};
+
+TEST_F(Curvado, CadenaAbiertaYAnilloCerrado) {
+  Modelo rampa = Rampa();
+  Salida_Curvado s = Corre(rampa, {});
+  EXPECT_TRUE(s.mensajes.empty());
+  // Progress, the pen, the one yield per line before it is drawn, the line segment by segment through its control
+  // sequence, then once more as one polyline; the picture's redraw off for the run.
+  EXPECT_EQ(*log_, Partes("AutoRedraw 0; Visible=True; Min=0; Max=2; Value=0; Value=1; DrawWidth 1; DoEvents; "
+                          "ForeColor 38088; MoveToEx 30,990; LineTo 30,980; LineTo 30,980; MoveToEx 30,980; "
+                          "LineTo 30,980; LineTo 30,970; MoveToEx 30,980; LineTo 30,970; LineTo 30,960; "
+                          "MoveToEx 30,970; LineTo 30,960; LineTo 30,950; MoveToEx 30,960; LineTo 30,950; "
+                          "LineTo 30,950; MoveToEx 30,950; LineTo 30,950; LineTo 30,950; ForeColor 38088; "
+                          "Polyline 30,990 30,990 30,980 30,980 30,970 30,960 30,950 30,950; Value=2; "
+                          "Visible=False; AutoRedraw -1"));
+  const Datos_Curvas& d = s.datos;
+  ASSERT_EQ(d.nCurvas, 1);
+  Espera_Vertices(d.Curvas(1), "30,10 30,10 30,20 30,20 30,30 30,40 30,50 30,50 30,50", 101);
+  EXPECT_TRUE(d.Curvas(1).Color == kFinas && d.Curvas(1).Maestra == False);
+  EXPECT_TRUE(d.Colfinas == kFinas && d.ColMaestras == kMaestras && d.E_finas == 1 && d.E_Maestras == 5 &&
+              d.Segmentos == 5 && d.Dibuja_Curvas == True && d.Suavizar == False && d.Cota_Max == 101.75 &&
+              d.Cota_Min == 100.25 && d.Calculado == True);
+
+  // A ring starts and ends on the middle of its first edge; it is drawn as one polyline without its last vertex.
+  Modelo piramide = Piramide();
+  s = Corre(piramide, {});
+  ASSERT_EQ(s.datos.nCurvas, 2);
+  Espera_Vertices(s.datos.Curvas(2),
+                  "20,30 20,30 20,35 20,35 20,40 30,40 40,40 40,30 40,20 35,20 30,20 20,20 20,30 "
+                  "20,30 20,30",
+                  101);
+  EXPECT_EQ(Cuenta(*log_, "MoveToEx"), 12u);
+  EXPECT_EQ(Cuenta(*log_,
+                   "Polyline 20,970 20,970 20,965 20,965 20,960 30,960 40,960 40,970 40,980 35,980 30,980 "
+                   "20,980 20,970 20,970"),
+            1u);
+}
+
+TEST_F(Curvado, MuestreoConUnoYCuatroSegmentos) {
+  for (const Long segmentos : {1, 4}) {
+    Modelo rampa = Rampa();
+    const Curva c = Nueva(rampa, {.segmentos = segmentos, .suavizar = True}).datos.Curvas(1);
+    const Long muestras = 1 + 6 * (segmentos + 1);  // six spans of the nine-value sequence
+    EXPECT_EQ(c.Ultimo, muestras - 1);
+    EXPECT_TRUE(c.Vertices(0).X == 30 && c.Vertices(0).Y == 10);
+    EXPECT_NEAR(c.Vertices(c.Ultimo).Y, 50, 1e-12);
+    // Every sample is drawn, the end included, and nothing segment by segment.
+    ASSERT_EQ(sup_->Polilineas(), 1u);
+    const std::string p = *std::find_if(log_->begin(), log_->end(), [](auto& x) { return x.rfind("Poly", 0) == 0; });
+    EXPECT_EQ(std::count(p.begin(), p.end(), ','), muestras);
+    EXPECT_EQ(p.substr(p.size() - 7), " 30,950");
+    EXPECT_EQ(Cuenta(*log_, "LineTo"), 0u);
+  }
+  Modelo piramide = Piramide();
+  const Curva anillo = Nueva(piramide, {.segmentos = 4, .suavizar = True}).datos.Curvas(1);
+  EXPECT_EQ(anillo.Ultimo, 12 * 5);
+  EXPECT_NEAR(anillo.Vertices(anillo.Ultimo).X, anillo.Vertices(0).X, 1e-12);
+  EXPECT_NEAR(anillo.Vertices(anillo.Ultimo).Y, anillo.Vertices(0).Y, 1e-12);
+}
+
+TEST_F(Curvado, GuardaSiempreYDibujaSegunLasDosBanderas) {
+  Modelo m = Rejilla(Relieve::Suave, 12, 12, 10, 0.3, 7);
+  const Long lineas = Nueva(m, {}).datos.nCurvas;
+  ASSERT_GT(lineas, 3);
+  for (const Boolean suavizar : {False, True}) {
+    for (const Boolean dibuja : {False, True}) {
+      SCOPED_TRACE(testing::Message() << suavizar << " " << dibuja);
+      EXPECT_EQ(Nueva(m, {.suavizar = suavizar, .dibuja = dibuja}).datos.nCurvas, lineas);
+      EXPECT_EQ(Cuenta(*log_, "DoEvents"), static_cast<std::size_t>(lineas));
+      EXPECT_EQ(Cuenta(*log_, "LineTo") > 0, suavizar == False);
+      EXPECT_EQ(sup_->Polilineas(), dibuja == True ? static_cast<std::size_t>(lineas) : 0u);
+    }
+  }
+}
+
+TEST_F(Curvado, RegistroPorCopiaProfundaTotalAcumuladoYRepintado) {
+  const Datos_Curvas vacio = c_.Get_Curvas();
+  EXPECT_TRUE(vacio.nCurvas == 0 && vacio.E_finas == 0 && vacio.Colfinas == 0 && !vacio.Curvas.Allocated());
+  Modelo m = Rejilla(Relieve::Rugoso, 9, 9, 10, 0.3, 11);
+  const Ajustes_Curvado a{.e_finas = 2,
+                          .e_maestras = 10,
+                          .colfinas = 255,
+                          .colmaestras = 65280,
+                          .segmentos = 3,
+                          .suavizar = True,
+                          .dibuja = False};
+  const Datos_Curvas primera = Corre(m, a).datos;
+  const Long n = primera.nCurvas;
+  ASSERT_GT(n, 2);
+  const Datos_Curvas segunda = Corre(m, a).datos;
+  ASSERT_EQ(segunda.nCurvas, 2 * n);  // the second run's lines follow the first's
+  for (Long i = 1; i <= n; ++i) EXPECT_EQ(segunda.Curvas(n + i).Vertices(2).X, primera.Curvas(i).Vertices(2).X);
+
+  // Neither the host's copy nor what it handed over is shared with the instance; the count stays the instance's.
+  Datos_Curvas copia = c_.Get_Curvas();
+  copia.Curvas(1).Vertices(0).X = -1;
+  EXPECT_EQ(c_.Get_Curvas().Curvas(1).Vertices(0).X, primera.Curvas(1).Vertices(0).X);
+  Datos_Curvas propio = primera;
+  c_.Let_Curvas(propio);
+  propio.Curvas(1).Vertices(0).X = -2;
+  EXPECT_EQ(c_.Get_Curvas().Curvas(1).Vertices(0).X, primera.Curvas(1).Vertices(0).X);
+  EXPECT_EQ(c_.Get_Curvas().nCurvas, 2 * n);
+
+  // A repaint on another instance repeats the run from the record; No_dibujes True draws; Cancela is not used.
+  c_Curvado otra;
+  Prepara_Curvado(otra, sup_, prog_);
+  otra.Let_Curvas(primera);
+  for (const Boolean dibuja : {True, False}) {
+    log_->clear();
+    Boolean cancela = 7, flag = dibuja;
+    otra.Curvado_repinta1(m.nPun, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3, cancela, flag);
+    EXPECT_EQ(cancela, 7);
+    EXPECT_EQ(sup_->Polilineas(), dibuja == True ? static_cast<std::size_t>(n) : 0u);
+  }
+  const Datos_Curvas repintado = otra.Get_Curvas();
+  ASSERT_EQ(repintado.nCurvas, 2 * n);
+  for (Long i = 1; i <= n; ++i) {
+    EXPECT_TRUE(repintado.Curvas(i).Ultimo == primera.Curvas(i).Ultimo &&
+                repintado.Curvas(i).Color == primera.Curvas(i).Color &&
+                repintado.Curvas(i).Vertices(1).Y == primera.Curvas(i).Vertices(1).Y)
+        << i;
+  }
+  // A cancelled dialog stops calcula1, not a repaint.
+  Presentador_Guionizado p({Pulsa("bt_salir")});
+  Boolean mostrar = True, cancela = False, dibujar = True;
+  double ef = 1, em = 5;
+  Long cf = 1, cm = 2;
+  otra.Parametros_Curvado1(110, 90, mostrar, ef, em, cf, cm);
+  log_->clear();
+  otra.Curvado_calcula1(m.nPun, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3, cancela);
+  EXPECT_TRUE(cancela == True && log_->empty());
+  otra.Curvado_repinta1(m.nPun, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3, cancela, dibujar);
+  EXPECT_GT(sup_->Polilineas(), 0u);
+}
+
+TEST_F(Curvado, ComprobacionesDeEntradaYNiveles) {
+  const std::string titulo = "No se puede hacer el Curvado:";
+  Modelo uno = Modelo_De({{0, 0, 1}, {1, 0, 2}, {0, 1, 3}}, {{1, 2, 3}});
+  Salida_Curvado s = Corre(uno, {});
+  EXPECT_EQ(s.mensajes, (std::vector<Mensaje>{{"No hay triangulación formada (MDT).", vbCritical, titulo}}));
+  EXPECT_TRUE(s.datos.Cota_Max == 3 && s.datos.Calculado == False && log_->empty());
+  Modelo llano = Rampa();
+  for (Long i = 1; i <= llano.nPun; ++i) llano.Z(i) = 0;
+  EXPECT_EQ(Corre(llano, {}).mensajes,
+            (std::vector<Mensaje>{{"Todas las cotas son iguales (0.000)", vbCritical, titulo}}));
+  // Fewer than three points, a range of 32000.001, one under half an equidistance: the redraw comes back on.
+  Modelo m = Rampa();
+  for (const double alto : {100.7, 32100.25, 32100.251, 0.0}) {
+    Configura_Curvado(c_, m, {});
+    Boolean mostrar = False;
+    double ef = 1, em = 5;
+    Long cf = kFinas, cm = kMaestras;
+    if (alto != 0) c_.Parametros_Curvado1(alto, 100.25, mostrar, ef, em, cf, cm);
+    Modelo corrido = m;
+    if (alto == 0) corrido.nPun = 2;
+    log_->clear();
+    s = Calcula_Curvado(c_, corrido);
+    if (alto == 32100.25) {  // exactly 32000: traced
+      EXPECT_TRUE(s.mensajes.empty());
+      EXPECT_EQ(Cuenta(*log_, "Value="), 32001u);
+      continue;
+    }
+    if (alto == 32100.251) {
+      EXPECT_EQ(s.mensajes, (std::vector<Mensaje>{{"La diferencia máxima de desnivel no puede ser mayor de 32000 y es "
+                                                   "32000.001",
+                                                   vbCritical, titulo}}));
+    } else {
+      EXPECT_TRUE(s.mensajes.empty());
+    }
+    EXPECT_EQ(*log_, (Registro{"AutoRedraw 0", "AutoRedraw -1"})) << alto;
+  }
+
+  // Levels are added up: from 0 by 0.1 the tenth is 0.9999999999999999, a major level of 0.5 drawn 2 wide.
+  Modelo ladera = Modelo_De({{0, 0, 0.05}, {120, 0, 1.25}, {120, 10, 1.25}, {0, 10, 0.05}}, {{1, 2, 3}, {1, 3, 4}});
+  s = Nueva(ladera, {.e_finas = 0.1, .e_maestras = 0.5});
+  ASSERT_EQ(s.datos.nCurvas, 12);
+  double cota = 0;
+  for (Long i = 1; i <= 12; ++i) {
+    cota = cota + 0.1;
+    const Curva& c = s.datos.Curvas(i);
+    EXPECT_TRUE(c.Vertices(0).Z == cota && c.Maestra == A_Booleano(i % 5 == 0) &&
+                c.Color == (i % 5 == 0 ? kMaestras : kFinas))
+        << i;
+  }
+  EXPECT_EQ(Cuenta(*log_, "DrawWidth 2"), 2u);
+  // A corner on a level is lifted 0.004: the level passes beside it on its two falling edges, in two lines.
+  Modelo esquina = Modelo_De({{0, 0, 100.5}, {10, 0, 101}, {0, 10, 101.5}, {10, 10, 100.5}}, {{1, 2, 3}, {2, 4, 3}});
+  const Datos_Curvas e = Nueva(esquina, {}).datos;
+  ASSERT_EQ(e.nCurvas, 2);
+  EXPECT_EQ(e.Curvas(1).Vertices(0).X, 10 * ((101 - 100.5) / (101.004 - 100.5)));
+  EXPECT_EQ(e.Curvas(2).Vertices(0).Y, 10 * ((101 - 101.004) / (100.5 - 101.004)));
+}
+
+TEST_F(Curvado, FallosAcabanConSuInformeYDejanElDibujo) {
+  Modelo m = Rejilla(Relieve::Suave, 8, 8, 10, 0.2, 5);
+  // Smoothing with no segments or a negative count ends the run at its first line, nothing half stored.
+  for (const Long segmentos : {0, -2}) {
+    const Salida_Curvado s = Corre(m, {.segmentos = segmentos, .suavizar = True});
+    EXPECT_EQ(s.mensajes, std::vector<Mensaje>{segmentos == 0 ? Informe(11, "Division by zero")
+                                                              : Informe(5, "Invalid procedure call or argument")});
+    EXPECT_TRUE(log_->back() == "AutoRedraw -1" && s.datos.nCurvas == 0 && s.datos.Calculado == False);
+  }
+  const Salida_Curvado bien = Corre(m, {.segmentos = 2, .suavizar = True});  // storing starts at line 1
+  EXPECT_TRUE(bien.datos.nCurvas > 0 && bien.datos.Curvas(1).Ultimo > 0 &&
+              bien.datos.Curvas.UBound() == bien.datos.nCurvas);
+
+  // A corner that is no point of the survey, or point arrays shorter than nPun.
+  for (const Long esquina : {Long{0}, m.nPun + 1, m.nPun + 101, Long{-5}}) {
+    Modelo roto = m;
+    roto.Vt2(3) = esquina;
+    EXPECT_EQ(Corre(roto, {}).mensajes, std::vector<Mensaje>{Informe(9, "Subscript out of range")}) << esquina;
+    EXPECT_EQ(log_->back(), "AutoRedraw -1");
+  }
+  Modelo corto = m;
+  corto.Z.ReDim_Preserve(1, m.nPun - 1);
+  EXPECT_EQ(Calcula_Curvado(c_, corto).mensajes, std::vector<Mensaje>{Informe(9, "Subscript out of range")});
+
+  // A progress object without the properties, and a view that cannot be drawn in: each straight line then
+  // reports its own error, untitled, and the run goes on.
+  for (const double escala : {1.0, 0.0}) {
+    c_Curvado c;
+    ObjectRef draww = sup_, progreso = escala == 1 ? std::make_shared<Object>() : ObjectRef(prog_);
+    double o = 0, e = escala, alto = 1000;
+    c.Param_Dibujo(o, o, e, alto, draww, progreso);
+    const Salida_Curvado s = Corre(m, {}, &c);
+    if (escala == 1) {
+      EXPECT_EQ(s.mensajes, std::vector<Mensaje>{Informe(438, "Object doesn't support this property or method")});
+      EXPECT_EQ(*log_, (Registro{"AutoRedraw 0", "AutoRedraw -1"}));
+    } else {
+      ASSERT_GT(s.mensajes.size(), 1u);
+      for (const Mensaje& x : s.mensajes) EXPECT_EQ(x, (Mensaje{"Vyr_Trilat 11Division by zero", vbOKOnly, {}}));
+      EXPECT_TRUE(s.datos.Calculado == True && s.datos.nCurvas == 0);
+    }
+  }
+  // No picture box: the run ends before it touches one.
+  mDibuja::Estado().draww.reset();
+  EXPECT_EQ(Corre(m, {}).mensajes, std::vector<Mensaje>{Informe(91, "Object variable or With block variable not set")});
+  EXPECT_TRUE(log_->empty());
+}
+
+TEST_F(Curvado, ParametrosDelDialogoYVariantesQueNoHacenNada) {
+  Modelo m = Rampa();
+  Boolean mostrar = False;
+  double ef = 0, em = 0;
+  Long cf = 12, cm = 34;
+  c_.Parametros_Curvado1(0, 100.25, mostrar, ef, em, cf, cm);
+  EXPECT_TRUE(ef == 1 && em == 5 && cf == 12 && cm == 34);  // zero equidistances come back as 1 and 5
+  EXPECT_TRUE(c_.Estado().Segmentos == 5 && c_.Estado().Suavizar == False && c_.Estado().Dibuja_Curvas == True);
+  // Not shown: the remembered choices of an empty store (no smoothing, drawn, 5 segments); 0 stands for 5000.
+  Salida_Curvado s = Calcula_Curvado(c_, m);
+  EXPECT_TRUE(s.datos.Cota_Max == 5000 && s.datos.Suavizar == False && s.datos.Dibuja_Curvas == True &&
+              s.datos.Segmentos == 5);
+  {
+    Presentador_Guionizado p({Escribe("txtequidist", "0,5"), Escribe("txtMaestras", "2.5"), Pulsa("cmdColor"),
+                              Marca("chkFormCrv", false), Pulsa("cmdDatosaceptar")});
+    mostrar = True;
+    c_.Parametros_Curvado1(101.75, 100.25, mostrar, ef, em, cf, cm);
+  }
+  EXPECT_TRUE(ef == 0.5 && em == 2.5 && cf == kFinas && cm == kMaestras);
+  s = Calcula_Curvado(c_, m);
+  EXPECT_TRUE(s.datos.E_finas == 0.5 && s.datos.Dibuja_Curvas == False && s.datos.Suavizar == True &&
+              s.cancela == False);
+  EXPECT_NE(ajustes_.Texto().find("[MDT/Posicion Curvado]"), std::string::npos);
+
+  const Long lineas = c_.Get_Curvas().nCurvas;
+  double maxz = 7, minz = 3;
+  Boolean cancela = 5;
+  log_->clear();
+  c_.Parametros_Curvado(maxz, minz, mostrar);
+  c_.Curvado_calcula(m.nPun, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3);
+  c_.Curvado_repinta(m.nPun, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3, cancela);
+  EXPECT_TRUE(cancela == 5 && mostrar == True && maxz == 7 && log_->empty() && c_.Get_Curvas().nCurvas == lineas);
+  // Something that is not a picture box is refused to the caller.
+  ObjectRef otro = std::make_shared<Progreso_Grabador>();
+  double o = 0, e = 1, alto = 10;
+  EXPECT_EQ(Numero_Error([&] { c_.Param_Dibujo(o, o, e, alto, otro, otro); }), 13);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba

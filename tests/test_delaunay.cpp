@@ -1,0 +1,429 @@
+// The Delaunay and constrained Delaunay triangulation on generated point sets of every awkward kind and on point
+// sets that broke other triangulators: always a valid triangulation of the whole convex hull, Delaunay except
+// across constraints, every constraint present as edges, duplicates mapped to their first point.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "tests/support/Circulo_Entero.h"
+#include "tests/support/Generadores.h"
+#include "tests/support/Verificador.h"
+#include "trilat/common/Predicados_Exactos.h"
+#include "trilat/common/Triangulacion_Delaunay.h"
+#include "trilat/platform/RuntimeError.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+using Arista = Triangulacion_Delaunay::Arista;
+
+struct Puntos {
+  std::vector<double> x, y;
+  void Pon(double a, double b) {
+    x.push_back(a);
+    y.push_back(b);
+  }
+};
+
+int Orienta(const Puntos& p, int a, int b, int c) {
+  return Orientacion(p.x[a], p.y[a], p.x[b], p.y[b], p.x[c], p.y[c]);
+}
+
+// Distinct points on the convex hull's boundary, those inside its edges included (monotone chain that keeps
+// collinear points); 0 when the points are fewer than three or all on one line.
+std::size_t Puntos_En_Casco(const Puntos& p, const std::vector<int>& distintos) {
+  std::vector<int> v = distintos;
+  std::sort(v.begin(), v.end(), [&](int a, int b) { return p.x[a] != p.x[b] ? p.x[a] < p.x[b] : p.y[a] < p.y[b]; });
+  const auto cadena = [&](auto inicio, auto fin) {
+    std::vector<int> h;
+    for (auto it = inicio; it != fin; ++it) {
+      while (h.size() >= 2 && Orienta(p, h[h.size() - 2], h.back(), *it) < 0) h.pop_back();
+      h.push_back(*it);
+    }
+    return h;
+  };
+  const auto inferior = cadena(v.begin(), v.end());
+  const auto superior = cadena(v.rbegin(), v.rend());
+  if (inferior.size() == v.size() && superior.size() == v.size()) return 0;  // all on one line
+  return inferior.size() + superior.size() - 2;
+}
+
+// Everything a triangulation must be. `restringidas` lists the constrained pieces inserted so far.
+void Comprueba(const Triangulacion_Delaunay& T, const Puntos& p, const std::set<std::pair<int, int>>& restringidas = {},
+               bool delaunay_global = false) {
+  const int n = static_cast<int>(p.x.size());
+  std::map<std::pair<double, double>, int> primero;
+  std::vector<int> distintos;
+  for (int i = 0; i < n; ++i) {
+    const auto [it, nuevo] = primero.emplace(std::pair(p.x[i], p.y[i]), i);
+    ASSERT_EQ(T.Representante(i), it->second) << "point " << i;
+    if (nuevo) distintos.push_back(i);
+  }
+  const auto tris = T.Triangulos();
+  ASSERT_EQ(tris.size(), T.Numero_Triangulos());
+  const std::size_t h = Puntos_En_Casco(p, distintos);
+  if (h == 0) {
+    EXPECT_FALSE(T.Tiene_Triangulos());
+    EXPECT_TRUE(tris.empty());
+    return;
+  }
+  ASSERT_TRUE(T.Tiene_Triangulos());
+  // Euler's formula: with every distinct point a corner and no overlap, this count means the hull is covered.
+  ASSERT_EQ(tris.size(), 2 * distintos.size() - 2 - h);
+
+  // Directed edges sorted, each with its triangle's third corner: the twin of a-b is b-a.
+  struct Lado {
+    int a, b, opuesto;
+    bool operator<(const Lado& o) const { return a != o.a ? a < o.a : b < o.b; }
+  };
+  std::vector<Lado> lados;
+  std::vector<Tri> uno;
+  std::vector<int> esquinas;
+  for (std::size_t t = 0; t < tris.size(); ++t) {
+    const auto& c = tris[t];
+    ASSERT_GT(Orienta(p, c[0], c[1], c[2]), 0) << "triangle " << t << " not counter-clockwise";
+    uno.push_back({c[0] + 1, c[1] + 1, c[2] + 1});
+    for (int i = 0; i < 3; ++i) {
+      ASSERT_EQ(T.Representante(c[i]), c[i]);
+      esquinas.push_back(c[i]);
+      lados.push_back({c[i], c[(i + 1) % 3], c[(i + 2) % 3]});
+    }
+  }
+  const auto problemas = Verifica(p.x, p.y, uno);
+  ASSERT_TRUE(problemas.empty()) << problemas.front();
+  std::sort(esquinas.begin(), esquinas.end());
+  ASSERT_EQ(std::unique(esquinas.begin(), esquinas.end()) - esquinas.begin(),
+            static_cast<std::ptrdiff_t>(distintos.size()));
+  std::sort(lados.begin(), lados.end());
+  ASSERT_TRUE(std::adjacent_find(lados.begin(), lados.end(),
+                                 [](const Lado& s, const Lado& t) { return !(s < t) && !(t < s); }) == lados.end());
+
+  std::size_t en_casco = 0;
+  for (const Lado& l : lados) {
+    ASSERT_TRUE(T.Existe_Arista(l.b, l.a));
+    const bool restringida = restringidas.count({std::min(l.a, l.b), std::max(l.a, l.b)}) > 0;
+    ASSERT_EQ(T.Es_Restringida(l.a, l.b), restringida) << l.a << "-" << l.b;
+    const auto gemela = std::lower_bound(lados.begin(), lados.end(), Lado{l.b, l.a, 0});
+    if (gemela == lados.end() || gemela->a != l.b || gemela->b != l.a) {
+      ++en_casco;
+      continue;
+    }
+    // Locally Delaunay across every unconstrained edge; with every edge so, the whole is (constrained) Delaunay.
+    if (restringida) continue;
+    const int a = l.a, b = l.b, c = l.opuesto, d = gemela->opuesto;
+    ASSERT_LE(Incirculo(p.x[a], p.y[a], p.x[b], p.y[b], p.x[c], p.y[c], p.x[d], p.y[d]), 0)
+        << "edge " << a << "-" << b << " not Delaunay";
+  }
+  EXPECT_EQ(en_casco, h);
+  for (const auto& [u, w] : restringidas) ASSERT_TRUE(T.Existe_Arista(u, w)) << u << "-" << w;
+  // Pairs of points far apart in input order: an edge exactly when the triangles have it.
+  for (int i = 0; i < n; i += 1 + n / 50)
+    for (int j = n - 1; j >= 0; j -= 1 + n / 50) {
+      const int a = T.Representante(i), b = T.Representante(j);
+      const auto l = std::lower_bound(lados.begin(), lados.end(), Lado{a, b, 0});
+      const bool arista = (l != lados.end() && l->a == a && l->b == b) ||
+                          std::binary_search(lados.begin(), lados.end(), Lado{b, a, 0});
+      ASSERT_EQ(T.Existe_Arista(i, j), arista) << i << "-" << j;
+    }
+
+  if (!delaunay_global) return;
+  for (const auto& c : tris)
+    for (int q : distintos)
+      ASSERT_LE(Incirculo(p.x[c[0]], p.y[c[0]], p.x[c[1]], p.y[c[1]], p.x[c[2]], p.y[c[2]], p.x[q], p.y[q]), 0);
+}
+
+Puntos De_Nube(const Nube& c) { return {c.x, c.y}; }
+
+TEST(Delaunay, FormasGeneradas) {
+  for (Forma f : {Forma::Uniforme, Forma::Agrupada, Forma::Rejilla, Forma::Rejilla_Movida, Forma::Alineada,
+                  Forma::Duplicados, Forma::Pocos})
+    for (std::uint64_t semilla : {1, 2})
+      for (std::size_t n : {3, 4, 10, 100, 600}) {
+        SCOPED_TRACE(Nombre(f) + " " + std::to_string(n) + " " + std::to_string(semilla));
+        const bool utm = semilla % 2 == 1;
+        const Puntos p = De_Nube(Genera(f, n, utm ? 800 : 1, semilla, utm ? 500000 : 0, utm ? 4500000 : 0));
+        const Triangulacion_Delaunay T(p.x, p.y);
+        Comprueba(T, p, {}, n <= 100);
+      }
+}
+
+TEST(Delaunay, RejillasEnterasCocirculares) {
+  // Every grid square is a cocircular quadruple; the triangulation must still choose one diagonal per square.
+  for (int lado : {2, 3, 7, 40}) {
+    Puntos p;
+    for (int i = 0; i < lado; ++i)
+      for (int j = 0; j < lado; ++j) p.Pon(500000 + i * 0.5, 4500000 + j * 0.5);
+    const Triangulacion_Delaunay T(p.x, p.y);
+    Comprueba(T, p, {}, lado <= 7);
+    EXPECT_EQ(T.Numero_Triangulos(), static_cast<std::size_t>(2 * (lado - 1) * (lado - 1)));
+  }
+  // Points on one circle, with its centre and without.
+  for (bool centro : {false, true}) {
+    Puntos p;
+    for (const auto& [x, y] : Circulo_Entero(1105)) p.Pon(static_cast<double>(x), static_cast<double>(y));
+    if (centro) p.Pon(0, 0);
+    const Triangulacion_Delaunay T(p.x, p.y);
+    Comprueba(T, p, {}, true);
+  }
+}
+
+TEST(Delaunay, ColinealesDuplicadosYCasiDuplicados) {
+  // All on one line, in any direction and order: no triangles, no edges, no constraints.
+  for (const auto& [dx, dy] : {std::pair(1.0, 0.0), {0.0, 1.0}, {1.0, 1.0}, {3.0, -7.0}}) {
+    Puntos p;
+    for (int i : {5, 0, 9, 2, 2, 7, 1, 8, 3, 4, 6, 5}) p.Pon(500000 + i * dx, 4500000 + i * dy);
+    Triangulacion_Delaunay T(p.x, p.y);
+    Comprueba(T, p);
+    EXPECT_FALSE(T.Existe_Arista(0, 1));
+    EXPECT_FALSE(T.Inserta_Restriccion(0, 2).has_value());
+    // One point off the line gives a fan to it.
+    p.Pon(500000 + 4.5 * dx - dy, 4500000 + 4.5 * dy + dx);
+    const Triangulacion_Delaunay U(p.x, p.y);
+    Comprueba(U, p, {}, true);
+    EXPECT_EQ(U.Numero_Triangulos(), 9u);
+  }
+  // None, one, two points, all the same point.
+  for (std::size_t n : {0, 1, 2, 5}) {
+    Puntos p;
+    for (std::size_t i = 0; i < n; ++i) p.Pon(n == 5 ? 1.0 : static_cast<double>(i), 2.0);
+    const Triangulacion_Delaunay T(p.x, p.y);
+    Comprueba(T, p);
+  }
+  // Clusters of points a few ulps apart, exact duplicates among them, over a wide range of magnitudes.
+  std::mt19937_64 rng(21);
+  std::uniform_int_distribution<int> pasos(-3, 3);
+  for (double escala : {1e-3, 1.0, 500000.0, 4500000.0, 1e15}) {
+    Puntos p;
+    for (int g = 0; g < 30; ++g) {
+      const double cx = escala * (1 + (g % 6) * 0.1), cy = escala * (1 + (g / 6) * 0.07);
+      for (int k = 0; k < 12; ++k) {
+        double x = cx, y = cy;
+        for (int s = pasos(rng); s != 0; s += s > 0 ? -1 : 1) x = std::nextafter(x, s > 0 ? 1e300 : -1e300);
+        for (int s = pasos(rng); s != 0; s += s > 0 ? -1 : 1) y = std::nextafter(y, s > 0 ? 1e300 : -1e300);
+        p.Pon(x, y);
+      }
+    }
+    const Triangulacion_Delaunay T(p.x, p.y);
+    Comprueba(T, p);
+  }
+}
+
+TEST(Delaunay, EntradaInvalidaRechazada) {
+  const std::vector<double> x{0, 1, 2}, y{0, 1};
+  EXPECT_THROW((Triangulacion_Delaunay{x, y}), RuntimeError);
+  for (double malo : {std::nan(""), std::numeric_limits<double>::infinity(), 1e61, 1e-61}) {
+    const std::vector<double> a{0, 1, malo}, b{0, 1, 0};
+    EXPECT_THROW((Triangulacion_Delaunay{a, b}), RuntimeError);
+  }
+  const std::vector<double> a{0, 1, 0}, b{0, 0, 1};
+  Triangulacion_Delaunay T(a, b);
+  EXPECT_THROW(T.Inserta_Restriccion(0, 3), RuntimeError);
+  EXPECT_THROW((void)T.Existe_Arista(-1, 0), RuntimeError);
+}
+
+std::vector<std::filesystem::path> Archivos_Robustez() {
+  std::vector<std::filesystem::path> r;
+  for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(TRILAT_TEST_DATA_DIR) / "robustness"))
+    if (e.path().extension() == ".csv") r.push_back(e.path());
+  std::sort(r.begin(), r.end());
+  return r;
+}
+
+Puntos Lee_Csv(const std::filesystem::path& archivo) {
+  std::ifstream f(archivo);
+  std::string linea;
+  std::getline(f, linea);
+  Puntos p;
+  while (std::getline(f, linea)) {
+    std::stringstream s(linea);
+    std::string n, x, y;
+    std::getline(s, n, ',');
+    std::getline(s, x, ',');
+    std::getline(s, y, ',');
+    p.Pon(std::stod(x), std::stod(y));
+  }
+  return p;
+}
+
+TEST(Delaunay, PuntosQueRompieronOtrosTrianguladores) {
+  const auto archivos = Archivos_Robustez();
+  ASSERT_EQ(archivos.size(), 8u);
+  for (const auto& archivo : archivos) {
+    SCOPED_TRACE(archivo.filename().string());
+    const Puntos p = Lee_Csv(archivo);
+    Triangulacion_Delaunay T(p.x, p.y);
+    Comprueba(T, p, {}, p.x.size() <= 100);
+    // The country's outline, point after point, as constraints: each goes in, split where it runs through a
+    // point, or is refused where the outline crosses itself.
+    if (archivo.filename() != "ukraine.csv") continue;
+    std::set<std::pair<int, int>> restringidas;
+    for (int i = 0; i + 1 < static_cast<int>(p.x.size()); ++i) {
+      const auto piezas = T.Inserta_Restriccion(i, i + 1);
+      if (piezas)
+        for (const Arista& a : *piezas) restringidas.insert({std::min(a.a, a.b), std::max(a.a, a.b)});
+    }
+    Comprueba(T, p, restringidas);
+  }
+}
+
+// Every constraint: refused exactly when it crosses a constrained piece away from a point, and then nothing
+// changed; otherwise its pieces run from a to b through exactly the points on the segment.
+void Inserta_Y_Comprueba(Triangulacion_Delaunay& T, const Puntos& p, int a, int b,
+                         std::set<std::pair<int, int>>& restringidas) {
+  const auto antes = T.Triangulos();
+  const auto piezas = T.Inserta_Restriccion(a, b);
+  a = T.Representante(a);
+  b = T.Representante(b);
+  bool cruza = false;
+  for (const auto& [u, w] : restringidas)
+    if (Orienta(p, a, b, u) * Orienta(p, a, b, w) < 0 && Orienta(p, u, w, a) * Orienta(p, u, w, b) < 0) cruza = true;
+  ASSERT_EQ(!piezas, cruza) << a << "-" << b;
+  if (!piezas) {
+    ASSERT_EQ(T.Triangulos(), antes);
+    return;
+  }
+  // The points strictly inside the segment, in order from a.
+  std::vector<int> en_medio;
+  const auto entre = [](double s, double m, double t) { return (s < m && m < t) || (t < m && m < s); };
+  for (int q = 0; q < static_cast<int>(p.x.size()); ++q)
+    if (T.Representante(q) == q && q != a && q != b && Orienta(p, a, b, q) == 0 &&
+        (entre(p.x[a], p.x[q], p.x[b]) || entre(p.y[a], p.y[q], p.y[b])))
+      en_medio.push_back(q);
+  std::sort(en_medio.begin(), en_medio.end(), [&](int s, int t) {
+    return std::fabs(p.x[s] - p.x[a]) + std::fabs(p.y[s] - p.y[a]) <
+           std::fabs(p.x[t] - p.x[a]) + std::fabs(p.y[t] - p.y[a]);
+  });
+  std::vector<int> camino{a};
+  camino.insert(camino.end(), en_medio.begin(), en_medio.end());
+  if (a != b) camino.push_back(b);
+  ASSERT_EQ(piezas->size() + 1, a == b ? 1 : camino.size());
+  for (std::size_t i = 0; i < piezas->size(); ++i) {
+    ASSERT_EQ((*piezas)[i], (Arista{camino[i], camino[i + 1]}));
+    restringidas.insert({std::min(camino[i], camino[i + 1]), std::max(camino[i], camino[i + 1])});
+  }
+}
+
+TEST(Delaunay, RestriccionesAleatoriasYCruzadas) {
+  std::mt19937_64 rng(31);
+  for (Forma f : {Forma::Uniforme, Forma::Rejilla, Forma::Alineada, Forma::Duplicados, Forma::Agrupada})
+    for (std::uint64_t semilla : {1, 2}) {
+      SCOPED_TRACE(Nombre(f) + " " + std::to_string(semilla));
+      const Puntos p = De_Nube(Genera(f, 300, 100, semilla, 500000, 4500000));
+      Triangulacion_Delaunay T(p.x, p.y);
+      std::set<std::pair<int, int>> restringidas;
+      std::uniform_int_distribution<int> U(0, 299);
+      for (int k = 0; k < 60; ++k) {
+        const int a = U(rng);
+        // Mostly short constraints, some across the whole set.
+        int b = U(rng);
+        if (k % 3 != 0) {
+          int mejor = -1;
+          for (int i = 0; i < 300; ++i) {
+            const double d = std::hypot(p.x[i] - p.x[a], p.y[i] - p.y[a]);
+            if (i != a && d < 25 && (mejor < 0 || i % 7 == k % 7)) mejor = i;
+          }
+          if (mejor >= 0) b = mejor;
+        }
+        Inserta_Y_Comprueba(T, p, a, b, restringidas);
+      }
+      Comprueba(T, p, restringidas);
+    }
+}
+
+TEST(Delaunay, RestriccionesPorPuntosDeUnaRejilla) {
+  // Rows, columns, diagonals and knight's-move lines of an integer grid: each runs through points, so splits.
+  Puntos p;
+  const int lado = 25;
+  for (int i = 0; i < lado; ++i)
+    for (int j = 0; j < lado; ++j) p.Pon(500000 + i, 4500000 + j);
+  const auto id = [&](int i, int j) { return i * lado + j; };
+  Triangulacion_Delaunay T(p.x, p.y);
+  std::set<std::pair<int, int>> restringidas;
+  Inserta_Y_Comprueba(T, p, id(0, 0), id(24, 24), restringidas);
+  Inserta_Y_Comprueba(T, p, id(0, 24), id(24, 0), restringidas);  // crosses the first diagonal at a point
+  Inserta_Y_Comprueba(T, p, id(0, 3), id(24, 15), restringidas);  // slope 1/2: every second column
+  Inserta_Y_Comprueba(T, p, id(3, 0), id(3, 24), restringidas);   // crosses the last one between points: refused
+  Inserta_Y_Comprueba(T, p, id(1, 0), id(2, 24), restringidas);   // through no point, across the diagonal: refused
+  Inserta_Y_Comprueba(T, p, id(20, 2), id(21, 24), restringidas);
+  Inserta_Y_Comprueba(T, p, id(5, 5), id(5, 5), restringidas);
+  Inserta_Y_Comprueba(T, p, id(10, 10), id(8, 8), restringidas);  // along an existing constraint
+  Comprueba(T, p, restringidas);
+  EXPECT_EQ(restringidas.count({id(12, 12), id(13, 13)}), 1u);
+}
+
+TEST(Delaunay, RestriccionesDeOtraTriangulacion) {
+  // The edges of a triangulation of a subset never cross each other: all of them go in, split where they run
+  // exactly through other points (gridded sets have many).
+  for (Forma f : {Forma::Uniforme, Forma::Rejilla, Forma::Rejilla_Movida, Forma::Alineada, Forma::Duplicados}) {
+    SCOPED_TRACE(Nombre(f));
+    const Puntos p = De_Nube(Genera(f, 500, 150, 7, 500000, 4500000));
+    Puntos sub;
+    std::vector<int> de_sub;
+    for (int i = 0; i < static_cast<int>(p.x.size()); i += 3) {
+      sub.Pon(p.x[i], p.y[i]);
+      de_sub.push_back(i);
+    }
+    const Triangulacion_Delaunay S(sub.x, sub.y);
+    Triangulacion_Delaunay T(p.x, p.y);
+    std::set<std::pair<int, int>> restringidas;
+    for (const auto& c : S.Triangulos())
+      for (int i = 0; i < 3; ++i) {
+        const int a = de_sub[c[i]], b = de_sub[c[(i + 1) % 3]];
+        if (a > b) continue;
+        const auto piezas = T.Inserta_Restriccion(a, b);
+        ASSERT_TRUE(piezas.has_value()) << a << "-" << b;
+        ASSERT_EQ(piezas->front().a, T.Representante(a));
+        ASSERT_EQ(piezas->back().b, T.Representante(b));
+        for (const Arista& e : *piezas) restringidas.insert({std::min(e.a, e.b), std::max(e.a, e.b)});
+      }
+    Comprueba(T, p, restringidas);
+  }
+}
+
+TEST(Delaunay, RestriccionQueRodeaUnVertice) {
+  // The segment from (1, 10) to (1, -10) passes every triangle round (0, 0) without touching it: the crossed
+  // triangles enclose that vertex, which must stay a vertex on one side of the constraint, and the edge that
+  // holds it (here constrained first) must stay.
+  for (double lejos : {2.0, 3.0, 6.0}) {
+    const double esquinas[][2] = {{1, 10}, {1, -10}, {0, 0},   {lejos, lejos}, {lejos, -lejos},
+                                  {-2, 0}, {-6, 9},  {-6, -9}, {8, 0}};
+    Puntos p;
+    for (const auto& [x, y] : esquinas) p.Pon(x, y);
+    Triangulacion_Delaunay T(p.x, p.y);
+    std::set<std::pair<int, int>> restringidas;
+    Inserta_Y_Comprueba(T, p, 2, 5, restringidas);
+    Inserta_Y_Comprueba(T, p, 0, 1, restringidas);
+    Comprueba(T, p, restringidas);
+  }
+}
+
+TEST(Delaunay, MismoResultadoEnTodaMaquina) {
+  // Coordinates from integer arithmetic only, so the input is the same everywhere; the triangles, their order
+  // and their corners must be too.
+  Puntos p;
+  std::uint64_t s = 12345;
+  for (int i = 0; i < 5000; ++i) {
+    s = s * 6364136223846793005ULL + 1442695040888963407ULL;
+    const double x = 500000 + static_cast<double>(s >> 40) / 16.0;
+    s = s * 6364136223846793005ULL + 1442695040888963407ULL;
+    p.Pon(x, 4500000 + static_cast<double>(s >> 40) / 16.0);
+  }
+  Triangulacion_Delaunay T(p.x, p.y);
+  for (int i = 0; i + 1 < 200; i += 2) T.Inserta_Restriccion(i, i + 1);
+  std::uint64_t h = 14695981039346656037ULL;
+  for (const auto& c : T.Triangulos())
+    for (int v : c) h = (h ^ static_cast<std::uint64_t>(v)) * 1099511628211ULL;
+  EXPECT_EQ(h, 6954103815259929693u);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba

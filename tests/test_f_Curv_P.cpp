@@ -1,0 +1,174 @@
+// The contouring dialog as a user and its caller see it: its layout, what it shows on load, the segment count it
+// keeps within 1 to 9, the colour buttons and "Restaurar colores", Aceptar (statement by statement), Cancelar,
+// and what it remembers in a real settings file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/support/Ajustes_Temporales.h"
+#include "tests/support/Disposicion.h"
+#include "tests/support/Grabadores.h"
+#include "tests/support/Presentador_Guionizado.h"
+#include "trilat/dialogs/f_Curv_P.h"
+#include "trilat/sibling/c_Ajustes.h"
+#include "trilat/sibling/c_Color.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+class Curv_P : public ::testing::Test {
+ protected:
+  static std::string Ajuste(const std::string& clave) {
+    return c_Ajustes::Instancia().Lee_Valor("MDT", "Curvado", clave, Variant()).A_Texto();
+  }
+  static void Guarda(const std::string& clave, const std::string& valor) {
+    c_Ajustes::Instancia().Guarda_Valor("MDT", "Curvado", clave, Variant::De_Texto(valor));
+  }
+
+  Ajustes_Temporales ajustes_;
+  Mensajes_Grabados mensajes_;
+};
+
+TEST_F(Curv_P, DisposicionYCargaConElAlmacenVacio) {
+  using enum Tipo_Control;
+  const Disposicion tabla[] = {
+      {Frame, {"Frame3"}, nullptr, "Curvado:", {60, 60, 2895, 2715}, true},
+      {Label, {"Label8", 0}, "Frame3", "Cota Maxima:", {120, 300, 1035, 255}, true},
+      {TextBox, {"txtCotaMax"}, "Frame3", "0", {1440, 240, 1275, 285}, true},
+      {Label, {"Label8", 1}, "Frame3", "Cota Minima:", {120, 705, 1035, 255}, true},
+      {TextBox, {"txtCotaMin"}, "Frame3", "0.001", {1440, 615, 1275, 285}, true},
+      {Label, {"Label2"}, "Frame3", "Curvas Finas :", {120, 1185, 1005, 195}, true},
+      {TextBox, {"txtequidist"}, "Frame3", "1", {1440, 1095, 855, 285}, true},
+      {CommandButton, {"cmbColorF"}, "Frame3", "", {2370, 1080, 435, 315}, true},
+      {Label, {"Label7"}, "Frame3", "Curvas Maestras :", {120, 1530, 1275, 195}, true},
+      {TextBox, {"txtMaestras"}, "Frame3", "5", {1440, 1455, 855, 285}, true},
+      {CommandButton, {"cmbColorM"}, "Frame3", "", {2370, 1440, 435, 315}, true},
+      {CommandButton, {"cmdColor"}, "Frame3", "Restaurar colores", {1320, 1830, 1485, 345}, true},
+      {Frame, {"Frame1"}, "Frame3", "", {60, 2280, 2895, 30}, true},
+      {CheckBox, {"chkcurvAli"}, nullptr, "Suavizar", {210, 2460, 1215, 195}, true},
+      {CheckBox, {"chkFormCrv"}, nullptr, "Ver formacion del curvado", {210, 2730, 3030, 195}, true},
+      {CommandButton, {"bt_salir"}, nullptr, "Cancelar", {780, 3060, 1035, 345}, true},
+      {CommandButton, {"cmdDatosaceptar"}, nullptr, "Aceptar", {1920, 3060, 1035, 345}, true},
+      {Label, {"Label5"}, nullptr, "Suavizado de 1 a 9 :", {240, 5040, 1470, 195}, false},
+      {TextBox, {"txtsegment"}, nullptr, "5", {2040, 4920, 555, 285}, false},
+  };
+  f_Curv_P dlg;
+  EXPECT_TRUE(dlg.Caption() == "Curvado:" && dlg.Ancho_Cliente() == 2985 && dlg.Alto_Cliente() == 3525);
+  Espera_Disposicion(dlg, tabla);
+  EXPECT_TRUE(dlg.Busca("cmbColorF").Grafico() && dlg.Busca("cmbColorM").Grafico());
+  EXPECT_EQ(dlg.Busca("chkcurvAli").ToolTipText(), "Calcula curvas suavizadas o solo sus alineaciones exactas");
+  EXPECT_EQ(dlg.Busca("chkFormCrv").ToolTipText(), "Ver formacion del curvado");
+
+  dlg.A_CancelarCrv1 = True;
+  dlg.Load();
+  EXPECT_FALSE(dlg.Siempre_Encima());
+  EXPECT_EQ(dlg.Busca("txtsegment").Texto(), "5.00");
+  EXPECT_TRUE(dlg.Busca("chkcurvAli").Value() == 1 && dlg.Busca("chkFormCrv").Value() == 1);
+  EXPECT_TRUE(dlg.Busca("txtsegment").Enabled() && dlg.Busca("Label5").Enabled());
+  EXPECT_EQ(dlg.A_CancelarCrv1, False);
+  // The properties read the store with their own defaults: no smoothing, although the box is checked.
+  EXPECT_TRUE(dlg.A_Suavizar() == False && dlg.A_Ver_Formacion() == True && dlg.A_Segmentos() == 5);
+
+  // Unticking smoothing disables the segment count; resizing puts the frame back; closing stores nothing.
+  Presentador_Guionizado p({Marca("chkcurvAli", false), Redimensiona(5000, 2000), Cierra()});
+  dlg.Show_Modal();
+  EXPECT_TRUE(!dlg.Busca("txtsegment").Enabled() && !dlg.Busca("Label5").Enabled());
+  EXPECT_TRUE(dlg.Width() == 3300 && dlg.Height() == 4095);
+  dlg.Busca("chkcurvAli").Let_Value(1);
+  EXPECT_TRUE(dlg.Busca("txtsegment").Enabled());
+  EXPECT_EQ(ajustes_.Texto(), "");
+  EXPECT_TRUE(mensajes_.Lista().empty());
+}
+
+TEST_F(Curv_P, SegmentosRecordadosEntreUnoYNueve) {
+  for (const auto& [guardado, texto, propiedad] : std::vector<std::tuple<std::string, std::string, double>>{
+           {"12", "9", 12}, {"0", "1", 0}, {"-3", "1", 5}, {"3.456", "3.46", 3.456}, {"0.999", "1.00", 0.999}}) {
+    Guarda("Segmentos", guardado);
+    Guarda("Formacion", "0");
+    Guarda("Alineacion", "0");
+    f_Curv_P dlg;
+    dlg.Load();
+    EXPECT_EQ(dlg.Busca("txtsegment").Texto(), texto) << guardado;
+    EXPECT_EQ(dlg.A_Segmentos(), propiedad) << guardado;  // negative gives 5, zero stays
+    EXPECT_TRUE(dlg.Busca("chkFormCrv").Value() == 0 && !dlg.Busca("txtsegment").Enabled() &&
+                dlg.A_Ver_Formacion() == False);
+  }
+  f_Curv_P dlg;
+  Control& caja = dlg.Busca("txtsegment");
+  for (const auto& [texto, queda] : std::vector<std::pair<std::string, std::string>>{
+           {"12", "9"}, {"0", "1"}, {"abc", "1"}, {" 7.5x", " 7.5x"}, {"9.5", "9"}}) {
+    caja.Let_Texto(texto);
+    EXPECT_EQ(caja.Texto(), queda) << texto;
+  }
+}
+
+TEST_F(Curv_P, AceptarGuardaYDevuelveLoEscrito) {
+  {
+    f_Curv_P dlg;
+    dlg.Load();
+    dlg.Let_A_Cota_Maxima(0);
+    dlg.Let_A_Cota_Minima(0);
+    EXPECT_TRUE(dlg.Busca("txtCotaMax").Texto() == "5000.000" && dlg.A_Cota_Maxima() == 5000);
+    EXPECT_TRUE(dlg.Busca("txtCotaMin").Texto() == "0.000" && dlg.A_Cota_Minima() == 0);
+    dlg.Busca("txtsegment").Let_Texto(" 7.50 pasos");
+    dlg.Mueve(1200, 700);
+    Presentador_Guionizado p({Escribe("txtequidist", "0"), Escribe("txtMaestras", "nada"),
+                              Escribe("txtCotaMax", "250,5"), Escribe("txtCotaMin", "12.25"),
+                              Marca("chkFormCrv", false), Pulsa("cmdDatosaceptar")});
+    dlg.Show_Modal();
+    EXPECT_EQ(p.Pendientes(), 0u);
+    EXPECT_TRUE(dlg.A_Aceptar1 == True && dlg.A_CancelarCrv1 == False);
+    EXPECT_TRUE(dlg.A_EquiFi == 1 && dlg.A_EquiMa == 5);  // zero equidistances become 1 and 5
+    EXPECT_TRUE(dlg.A_Cota_Maxima() == 250.5 && dlg.A_Cota_Minima() == 12.25);
+    EXPECT_TRUE(Ajuste("Segmentos") == "7.5" && Ajuste("Formacion") == "0" && Ajuste("Alineacion") == "1");
+    EXPECT_TRUE(dlg.A_Segmentos() == 7.5 && dlg.A_Suavizar() == True);
+    dlg.Unload();
+  }
+  const std::string texto = ajustes_.Texto();
+  EXPECT_LT(texto.find("Segmentos="), texto.find("Formacion="));
+  EXPECT_LT(texto.find("Formacion="), texto.find("Alineacion="));
+  // The position comes back, also after a dialog that was never shown.
+  for (const Long izquierda : {1200, 10}) {
+    f_Curv_P dlg;
+    dlg.Load();
+    EXPECT_EQ(dlg.Left(), izquierda);
+    dlg.Mueve(10, 20);
+    dlg.Unload();
+  }
+
+  // A number too large to read keeps what the caller set; a damaged store refuses every write; the rest runs.
+  { std::ofstream(ajustes_.Archivo(), std::ios::binary) << std::string("x=\0", 3); }
+  f_Curv_P dlg;
+  dlg.Load();
+  dlg.A_EquiMa = 2.5;
+  Presentador_Guionizado p({Escribe("txtMaestras", "1e999"), Escribe("txtequidist", "0,25"),
+                            Escribe("txtCotaMax", "88"), Pulsa("cmdDatosaceptar")});
+  dlg.Show_Modal();
+  EXPECT_TRUE(dlg.A_EquiMa == 2.5 && dlg.A_EquiFi == 0.25 && dlg.A_Cota_Maxima() == 88 && dlg.A_Aceptar1 == True);
+  EXPECT_EQ(ajustes_.Texto(), std::string("x=\0", 3));
+  EXPECT_TRUE(mensajes_.Lista().empty());
+}
+
+TEST_F(Curv_P, ColoresYCancelar) {
+  f_Curv_P dlg;
+  dlg.Load();
+  dlg.Busca("cmbColorF").Let_BackColor(dlg.A_ColorF = 255);
+  dlg.Busca("cmbColorM").Let_BackColor(dlg.A_ColorM = 65280);
+  {
+    Presentador_Guionizado p({Pulsa("cmbColorF"), Elige_Color(0x123456), Pulsa("cmbColorM"),
+                              Pulsa(c_Color::kBoton_Cancelar), Pulsa("bt_salir")});
+    dlg.Show_Modal();
+    EXPECT_EQ(p.Formularios(), (std::vector<std::string>{"Curvado:", "Color curvas finas:", "Color curvas maestras:"}));
+  }
+  EXPECT_TRUE(dlg.A_ColorF == 0x123456 && dlg.Busca("cmbColorF").BackColor() == 0x123456);
+  EXPECT_EQ(dlg.A_ColorM, 65280);  // a cancelled chooser keeps the button's colour
+  EXPECT_TRUE(dlg.A_Aceptar1 == False && dlg.A_CancelarCrv1 == True);
+  // "Restaurar colores" and Cancelar: the caller still reads the restored colours, and nothing is stored.
+  Presentador_Guionizado p({Pulsa("cmdColor"), Pulsa("bt_salir")});
+  dlg.Show_Modal();
+  EXPECT_TRUE(dlg.A_ColorF == 38088 && dlg.A_ColorM == 11578544 && dlg.Busca("cmbColorM").BackColor() == 11578544);
+  EXPECT_EQ(ajustes_.Texto(), "");
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba

@@ -1,0 +1,264 @@
+// Survey text read back exactly whatever its separator, header, column order, comments and line ends, and every
+// malformed row refused with its file and line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <random>
+#include <stdexcept>
+
+#include "hosts/cli/Lectura_Puntos_Texto.h"
+#include "tests/support/Carpeta_Temporal.h"
+#include "tests/support/Mensaje_Error.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+using anfitrion::Lee_Columnas;
+using anfitrion::Lee_Puntos_Texto;
+using anfitrion::Levantamiento;
+using anfitrion::Opciones_Lectura;
+
+std::string Texto(double v) {
+  char t[32];
+  return std::string(t, std::to_chars(t, t + sizeof t, v).ptr);
+}
+
+// A generated survey file and what reading it must give.
+struct Archivo {
+  std::string texto;
+  std::string letras;  // the file's column order
+  bool cabecera_con_nombres = false;
+  std::string separador;
+  std::vector<std::int64_t> numeros;
+  std::vector<double> x, y, z;
+  std::vector<std::string> descripciones;
+  std::vector<std::size_t> lineas;               // the line of each point
+  std::vector<std::vector<std::string>> campos;  // the fields of each point's row, in file order
+  std::vector<std::string> nombres;              // header names by column, when it has them
+};
+
+template <typename T>
+const T& Uno(std::mt19937_64& g, const std::vector<T>& v) {
+  return v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(g)];
+}
+
+std::string Nombre_Columna(std::mt19937_64& g, char letra) {
+  static const std::vector<std::string> p = {"P", "Point", "id", "Number", "Pt", "No"},
+                                        e = {"E", "East", "Easting", "X", "este"}, n = {"North", "Northing", "Y", "N"},
+                                        z = {"Z", "Elev", "Elevation", "H", "Cota"},
+                                        d = {"D", "Desc", "Description", "Code"};
+  std::string s = Uno(g, letra == 'P' ? p : letra == 'E' ? e : letra == 'N' ? n : letra == 'Z' ? z : d);
+  if (g() % 2) std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
+  return s;
+}
+
+Archivo Genera_Archivo(std::uint64_t semilla) {
+  std::mt19937_64 g(semilla);
+  Archivo a;
+  std::string letras = Uno(g, std::vector<std::string>{"PENZD", "PENZ", "PNEZD", "PNEZ", "ENZ", "NEZ", "ZENP"});
+  const bool con_d = letras.back() == 'D';
+  if (con_d) letras.pop_back();
+  std::shuffle(letras.begin(), letras.end(), g);
+  if (con_d) letras += 'D';  // a description is last, so it may hold blanks and separators
+  a.letras = letras;
+  const std::string sep = Uno(g, std::vector<std::string>{",", ";", "\t", " ", "   ", " \t ", ", "});
+  a.separador = sep;
+  const int cabecera = static_cast<int>(g() % 3);  // none, naming, or names the reader does not know
+  a.cabecera_con_nombres = cabecera == 1;
+  const std::string fin_linea = g() % 2 ? "\n" : "\r\n";
+  const bool comillas = sep[0] == ',' || sep[0] == ';';
+
+  std::size_t linea = 0;
+  const auto escribe = [&](const std::string& l) {
+    a.texto += l + fin_linea;
+    ++linea;
+  };
+  const auto ruido = [&] {
+    if (g() % 6 == 0) escribe(g() % 2 ? "# a comment, with; separators\tin it" : "  \t ");
+  };
+  if (g() % 4 == 0) a.texto = "\xEF\xBB\xBF";
+  ruido();
+  if (cabecera > 0) {
+    std::string l;
+    for (const char c : letras) {
+      a.nombres.push_back(cabecera == 1 ? Nombre_Columna(g, c) : std::string("col") + c);
+      l += (l.empty() ? "" : sep) + a.nombres.back();
+    }
+    escribe(l);
+  }
+  const std::size_t n = 1 + g() % 60;
+  std::int64_t numero = 1 + static_cast<std::int64_t>(g() % 1000000000000);
+  std::uniform_real_distribution<double> u(0, 1);
+  const std::vector<std::string> descripciones = {"fence", "top of bank", "CL, road; kerb", "", "tree 3"};
+  for (std::size_t i = 0; i < n; ++i) {
+    ruido();
+    numero += 1 + static_cast<std::int64_t>(g() % 1000);
+    const double x = 431000 + u(g) * 1000, y = 4581000 + u(g) * 1000, z = (g() % 5 == 0 ? -1 : 1) * u(g) * 900;
+    const std::string d = con_d ? Uno(g, descripciones) : "";
+    std::vector<std::string> campos;
+    for (const char c : letras) {
+      std::string v = c == 'P'   ? std::to_string(numero)
+                      : c == 'E' ? Texto(x)
+                      : c == 'N' ? Texto(y)
+                      : c == 'Z' ? Texto(z)
+                                 : d;
+      if (c != 'D' && v[0] != '-' && g() % 8 == 0) v = "+" + v;
+      if (c != 'D' && comillas && g() % 8 == 0) v = "\"" + v + "\"";
+      campos.push_back(v);
+    }
+    if (con_d && d.empty() && g() % 2) campos.pop_back();
+    std::string l;
+    for (const auto& v : campos) l += (l.empty() ? "" : sep) + v;
+    escribe(l);
+    a.numeros.push_back(letras.find('P') == std::string::npos ? static_cast<std::int64_t>(i + 1) : numero);
+    a.x.push_back(x);
+    a.y.push_back(y);
+    a.z.push_back(z);
+    if (con_d) a.descripciones.push_back(d);
+    a.lineas.push_back(linea);
+    a.campos.push_back(campos);
+  }
+  if (g() % 3 == 0) a.texto.resize(a.texto.size() - fin_linea.size());  // no line end on the last row
+  return a;
+}
+
+Opciones_Lectura Opciones_De(const Archivo& a) {
+  Opciones_Lectura o;
+  // A header that names the columns decides them: the option then says something else on purpose.
+  if (!a.cabecera_con_nombres) o.columnas = Lee_Columnas(a.letras);
+  return o;
+}
+
+std::string Error_De(const std::filesystem::path& ruta, const Opciones_Lectura& o) {
+  return Mensaje_Error([&] { Lee_Puntos_Texto(ruta, o); });
+}
+
+TEST(LecturaTexto, CualquierSeparadorCabeceraYOrdenDeColumnas) {
+  Carpeta_Temporal dir;
+  for (std::uint64_t s = 0; s < 400; ++s) {
+    const Archivo a = Genera_Archivo(s);
+    const auto ruta = dir.Escribe("p.txt", a.texto);
+    const Levantamiento lev = Lee_Puntos_Texto(ruta, Opciones_De(a));
+    SCOPED_TRACE("seed " + std::to_string(s) + "\n" + a.texto);
+    ASSERT_EQ(lev.numeros, a.numeros);
+    EXPECT_EQ(lev.x, a.x);
+    EXPECT_EQ(lev.y, a.y);
+    EXPECT_EQ(lev.z, a.z);
+    EXPECT_EQ(lev.descripciones, a.descripciones);
+    for (std::size_t i = 0; i < lev.size(); ++i) EXPECT_EQ(lev.posicion.at(lev.numeros[i]), i + 1);
+  }
+}
+
+// Every kind of bad field, put in one random row of a good file, is reported at that row.
+TEST(LecturaTexto, CampoMaloNombraArchivoYLinea) {
+  Carpeta_Temporal dir;
+  const std::vector<std::string> no_numeros = {"abc", "1.2.3", "nan", "inf", "-inf", "1e999", "0x10", "12a", "--1"};
+  const std::vector<std::string> no_enteros = {"0", "-3", "1.5", "x7", "99999999999999999999", "1e3"};
+  int probados = 0;
+  for (std::uint64_t s = 0; s < 600; ++s) {
+    Archivo a = Genera_Archivo(s);
+    std::mt19937_64 g(s * 7 + 1);
+    const std::size_t i = g() % a.numeros.size();
+    const int tipo = static_cast<int>(g() % 4);
+    const auto p = a.letras.find('P');
+    if ((tipo == 1 || tipo == 2) && p == std::string::npos) continue;
+    if (tipo == 2 && i == 0) continue;
+    auto& campos = a.campos[i];
+    std::string esperado;
+    const auto nombre = [&](char c) {
+      const auto k = a.letras.find(c);
+      if (a.cabecera_con_nombres) return a.nombres[k];
+      return std::string(c == 'E' ? "easting" : c == 'N' ? "northing" : "elevation");
+    };
+    if (tipo == 0) {
+      const char c = "ENZ"[g() % 3];
+      const std::string v = Uno(g, no_numeros);
+      campos[a.letras.find(c)] = v;
+      esperado = nombre(c) + " '" + v + "' is not a finite number";
+    } else if (tipo == 1) {
+      const std::string v = Uno(g, no_enteros);
+      campos[p] = v;
+      esperado = "point number '" + v + "' is not a positive integer";
+    } else if (tipo == 2) {
+      campos[p] = std::to_string(a.numeros[g() % i]);
+      esperado = "point number " + campos[p] + " is repeated";
+    } else {
+      campos.resize(std::min<std::size_t>(campos.size(), 2));
+      esperado = "expected ";
+    }
+    // The row rewritten in place with the same separator.
+    std::vector<std::string> lineas;
+    std::string resto = a.texto;
+    for (std::size_t k; (k = resto.find('\n')) != std::string::npos; resto.erase(0, k + 1))
+      lineas.push_back(resto.substr(0, k + 1));
+    lineas.push_back(resto);
+    std::string fila;
+    for (const auto& v : campos) fila += (fila.empty() ? "" : a.separador) + v;
+    lineas[a.lineas[i] - 1] = fila + "\n";
+    std::string texto;
+    for (const auto& l : lineas) texto += l;
+    const auto ruta = dir.Escribe("p.txt", texto);
+    const std::string donde = ruta.string() + ":" + std::to_string(a.lineas[i]) + ": ";
+    const std::string error = Error_De(ruta, Opciones_De(a));
+    EXPECT_EQ(error.substr(0, donde.size() + esperado.size()), donde + esperado) << "seed " << s << "\n" << texto;
+    ++probados;
+  }
+  EXPECT_GT(probados, 400);
+}
+
+TEST(LecturaTexto, CabecerasQueDecidenYLasQueNo) {
+  Carpeta_Temporal dir;
+  const auto lee = [&](const std::string& texto, const std::string& letras = "PENZD") {
+    Opciones_Lectura o;
+    o.columnas = Lee_Columnas(letras);
+    return Lee_Puntos_Texto(dir.Escribe("p.csv", texto), o);
+  };
+  // "N" is the number beside X and Y, the northing beside an easting.
+  Levantamiento l = lee("n,x,y,z\n5,1,2,3\n");
+  EXPECT_EQ(l.numeros[0], 5);
+  EXPECT_EQ(l.y[0], 2);
+  l = lee("N E Z\n10 20 30\n11 21 31\n");
+  EXPECT_EQ(l.numeros, (std::vector<std::int64_t>{1, 2}));
+  EXPECT_EQ(l.x[0], 20);
+  EXPECT_EQ(l.y[0], 10);
+  l = lee("Punto;N;E;Cota;Codigo\n7;1;2;3;a b\n");
+  EXPECT_EQ(l.x[0], 2);
+  EXPECT_EQ(l.descripciones[0], "a b");
+  // A header that names neither easting nor northing leaves the columns to the option.
+  l = lee("a,b,c,d\n1,2,3,4\n", "ENZP");
+  EXPECT_EQ(l.numeros[0], 4);
+  EXPECT_EQ(l.x[0], 1);
+  // A first row with a number in it is data, even when other fields are not numbers.
+  EXPECT_NE(Error_De(dir.Escribe("p.csv", "1,x,2,3\n"), {}).find("p.csv:1: easting 'x'"), std::string::npos);
+
+  const struct {
+    const char* texto;
+    const char* error;
+  } malos[] = {
+      {"P,N,E,N,Z\n1,2,3,4,5\n", "p.csv:1: the header's 'N' is ambiguous"},
+      {"x,a,z\n1,2,3\n", "p.csv:1: the header names the easting but not the northing"},
+      {"x,y,foo\n1,2,3\n", "p.csv:1: the header names no elevation column"},
+      {"# survey\nx,y,z,East\n1,2,3,4\n", "p.csv:2: the header names the easting twice ('x' and 'East')"},
+      {"", "p.csv: the file holds no points"},
+      {"# only\n\n  \n# comments\n", "p.csv: the file holds no points"},
+      {"P,E,N,Z\n", "p.csv: the file holds no points"},
+      {"1,2,3,4\n\n1,2,3", "p.csv:3: expected number,easting,northing,elevation"},
+  };
+  for (const auto& m : malos)
+    EXPECT_NE(Error_De(dir.Escribe("p.csv", m.texto), {}).find(m.error), std::string::npos) << m.texto;
+
+  EXPECT_NE(Error_De(dir / "missing.csv", {}).find("missing.csv: cannot open the points file"), std::string::npos);
+  EXPECT_NE(Error_De(dir.Ruta(), {}).find("cannot read the points file"), std::string::npos);
+  const std::string larga = "1,2,3,4\n" + std::string(std::size_t{1} << 21, '7') + "\n";
+  EXPECT_NE(Error_De(dir.Escribe("p.csv", larga), {}).find("p.csv:2: line longer than"), std::string::npos);
+
+  for (const char* malas : {"PENQ", "PEEZ", "PEN", "", "PENZDD"})
+    EXPECT_THROW(Lee_Columnas(malas), std::invalid_argument);
+  const auto c = Lee_Columnas("xyz");
+  EXPECT_EQ(c.numero, -1);
+  EXPECT_EQ(c.norte, 1);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba

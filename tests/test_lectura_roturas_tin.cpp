@@ -1,0 +1,78 @@
+// The command's breaklines and tin.csv readers: what they make of good files (point numbers mapped to library
+// positions, the tin the command writes read back whole) and the file and line they name for bad ones.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "hosts/cli/Lectura_Roturas.h"
+#include "hosts/cli/Lectura_Tin.h"
+
+namespace Vyr_Trilat::anfitrion {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Lecturas : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("trilat-lecturas-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+    // Survey numbers 100, 110, ... 190 at library positions 1 to 10.
+    for (std::int64_t k = 0; k < 10; ++k) lev_.Agrega(100 + 10 * k, static_cast<double>(k), 0, 0);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  fs::path Escribe(const std::string& texto) {
+    const fs::path r = dir_ / "entrada.txt";
+    std::ofstream(r, std::ios::binary) << texto;
+    return r;
+  }
+  std::string Error(const std::function<void()>& f) {
+    try {
+      f();
+    } catch (const Error_Entrada& e) {
+      return e.what();
+    }
+    return "";
+  }
+  fs::path dir_;
+  Levantamiento lev_;
+};
+
+TEST_F(Lecturas, RoturasBuenasYMalas) {
+  const auto lineas = Lee_Roturas(Escribe("# kerbs\n100 110,120\r\n\n  130 , 140\t150 # top\n#\n"), lev_);
+  EXPECT_EQ(lineas, (std::vector<std::vector<std::int64_t>>{{100, 110, 120}, {130, 140, 150}}));
+  const HostArray<Polilinea> Pol = Polilineas_Biblioteca(lineas, lev_);
+  ASSERT_EQ(Pol.UBound(), 2);
+  EXPECT_EQ(Pol(1).nPtos, 3);
+  EXPECT_EQ((std::vector<Long>{Pol(2).Ptos(1), Pol(2).Ptos(2), Pol(2).Ptos(3)}), (std::vector<Long>{4, 5, 6}));
+  EXPECT_TRUE(Lee_Roturas(Escribe(""), lev_).empty());
+
+  const std::string f = (dir_ / "entrada.txt").string();
+  EXPECT_EQ(Error([&] { Lee_Roturas(Escribe("100 110\n120 1x3\n"), lev_); }), f + ":2: '1x3' is not a point number");
+  EXPECT_EQ(Error([&] { Lee_Roturas(Escribe("100 105\n"), lev_); }), f + ":1: point 105 is not in the survey");
+  EXPECT_EQ(Error([&] { Lee_Roturas(Escribe("\n\n150\n"), lev_); }),
+            f + ":3: a breakline needs two points or more; this line has only point 150");
+  EXPECT_EQ(Error([&] { Lee_Roturas(dir_ / "no_existe.txt", lev_); }),
+            (dir_ / "no_existe.txt").string() + ": cannot open the breaklines file");
+}
+
+TEST_F(Lecturas, TinBuenoYMalo) {
+  const Tin_Leido tin = Lee_Tin(Escribe("index,v1,v2,v3\r\n0,100,110,120\r\n1, 110 ,130,120\r\n\r\n"), lev_);
+  EXPECT_EQ(tin.nTri, 1);
+  EXPECT_EQ((std::vector<Long>{tin.Vt1(1), tin.Vt2(1), tin.Vt3(1)}), (std::vector<Long>{2, 4, 3}));
+
+  const std::string f = (dir_ / "entrada.txt").string();
+  const auto error = [&](const std::string& texto) { return Error([&] { Lee_Tin(Escribe(texto), lev_); }); };
+  EXPECT_EQ(error("n,x,y,z\n0,100,110,120\n"), f + ":1: expected the header index,v1,v2,v3");
+  EXPECT_EQ(error("index,v1,v2,v3\n0,100,110\n"), f + ":2: expected index,v1,v2,v3");
+  EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,120\n2,100,110,130\n"), f + ":3: index 2 out of sequence (expected 1)");
+  EXPECT_EQ(error("index,v1,v2,v3\nz,100,110,120\n"), f + ":2: index 'z' is not a whole number");
+  EXPECT_EQ(error("index,v1,v2,v3\n0,100,11.5,120\n"), f + ":2: '11.5' is not a point number");
+  EXPECT_EQ(error("index,v1,v2,v3\n0,100,111,120\n"), f + ":2: point 111 is not in the survey");
+  EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,100\n"), f + ":2: a triangle needs three different points");
+  EXPECT_EQ(error("index,v1,v2,v3\n"), f + ": the file holds no triangles");
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::anfitrion

@@ -1,0 +1,187 @@
+// The dialogs on a text terminal: what the user reads, typing that runs the forms' own handlers, what Aceptar,
+// Cancelar and the end of the input leave in the settings store, and one session on a real pseudo-terminal.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <iostream>
+#include <sstream>
+
+#include "hosts/support/Presentador_Terminal.h"
+#include "tests/support/Ajustes_Temporales.h"
+#include "tests/support/Grabadores.h"
+#include "tests/support/Presentador_Guionizado.h"
+#include "trilat/dialogs/f_Curv_P.h"
+#include "trilat/dialogs/f_Tri_P.h"
+#include "trilat/sibling/c_Ajustes.h"
+
+namespace Vyr_Trilat::anfitrion {
+namespace {
+
+using prueba::Ajustes_Temporales;
+constexpr auto npos = std::string::npos;
+
+const std::string kLista_Tri_P =
+    "Triangulación:\n  Parámetros triángulos:\n    1) Distáncia máxima de los lados: 100\n"
+    "    2) Color triángulos: #00FF00\n  3) [x] Ver formacion de los triangulos\n  4) <Aceptar>\n  5) <Cancelar>\n"
+    "Choose 1-5: ";
+
+// Shows the loaded form to a user who types `teclas`; returns what the terminal showed.
+std::string Sesion(Formulario& f, std::istream& teclas) {
+  std::ostringstream pantalla;
+  Presentador_Terminal presentador(teclas, pantalla);
+  f.Show_Modal();
+  return pantalla.str();
+}
+
+std::string Ajuste(const std::string& seccion, const std::string& clave) {
+  return c_Ajustes::Instancia().Lee_Valor("MDT", seccion, clave, Variant()).A_Texto();
+}
+
+TEST(Presentador_Terminal, TriangulationDialogValidatesAndEndOfInputClosesWithoutStoring) {
+  Ajustes_Temporales ajustes;
+  f_Tri_P dlg;
+  dlg.Load();
+  std::istringstream teclas("1\n0.5\n\nx\n99\n");  // then the input ends
+  const std::string pantalla = Sesion(dlg, teclas);
+  const std::string validacion =
+      "Distáncia máxima de los lados [100]: Triangulación:: La distancia máxima debe ser mayor de 1\n[Enter] \n";
+  const std::string aviso = "Type a number from the list (Enter shows it again), or Ctrl-D to close.\n";
+  EXPECT_EQ(pantalla,
+            "\n" + kLista_Tri_P + validacion + kLista_Tri_P + aviso + "Choose 1-5: " + aviso + "Choose 1-5: \n");
+  EXPECT_EQ(dlg.Busca("txtDistMax").Texto(), "100");
+  EXPECT_EQ(dlg.A_CancelarMDT1, False) << "closing the window runs no button handler";
+  EXPECT_EQ(ajustes.Texto(), "");
+}
+
+TEST(Presentador_Terminal, TriangulationDialogAceptarStoresTheEditedValuesCancelarNothing) {
+  {
+    Ajustes_Temporales ajustes;
+    f_Tri_P dlg;
+    dlg.Load();
+    // The distance, formation off, the colour through the chooser (a form shown from a handler), Aceptar; the
+    // show returns as soon as the form hides itself, leaving the rest of the input unread.
+    std::istringstream teclas("1\n250\n3\n2\n1\n#FF0000\n3\n4\nnot for the form\n");
+    const std::string pantalla = Sesion(dlg, teclas);
+    EXPECT_NE(pantalla.find("Color triangulos:\n  1) Color (número o #RRGGBB): #FF0000\n  2) <Cancelar>"), npos);
+    EXPECT_NE(pantalla.find("    2) Color triángulos: #FF0000\n  3) [ ] Ver formacion"), npos) << pantalla;
+    EXPECT_EQ(dlg.A_Aceptar, True);
+    EXPECT_EQ(Ajuste("Triangulación", "Distacia Maxima"), "250");
+    EXPECT_EQ(Ajuste("Triangulación", "Formacion"), "0");
+    EXPECT_EQ(Ajuste("Triangulación", "Color"), "255");
+    std::string resto;
+    EXPECT_TRUE(std::getline(teclas, resto) && resto == "not for the form") << resto;
+  }
+  Ajustes_Temporales ajustes;
+  f_Tri_P dlg;
+  dlg.Load();
+  std::istringstream teclas("1\n250\n3\n5\n");
+  Sesion(dlg, teclas);
+  EXPECT_EQ(dlg.A_CancelarMDT1, True);
+  EXPECT_EQ(ajustes.Texto(), "");
+}
+
+TEST(Presentador_Terminal, ContouringDialogShowsEveryReachableControlAndStoresOnAceptar) {
+  Ajustes_Temporales ajustes;
+  f_Curv_P dlg;
+  dlg.A_ColorF = 38088;
+  dlg.A_ColorM = 11578544;
+  dlg.Load();
+  dlg.Let_A_Cota_Maxima(812.5);
+  dlg.Let_A_Cota_Minima(700);
+  std::istringstream teclas("3\n2.5\n5\n10\n8\n11\n");
+  const std::string pantalla = Sesion(dlg, teclas);
+  // The segment count sits below the client area: never listed.
+  EXPECT_EQ(pantalla.find("\nCurvado:\n  Curvado:\n    1) Cota Maxima: 812.500\n    2) Cota Minima: 700.000\n"
+                          "    3) Curvas Finas: 1\n    4) Color Curvas Finas: #C89400\n    5) Curvas Maestras: 5\n"
+                          "    6) Color Curvas Maestras: #B0ACB0\n    7) <Restaurar colores>\n  8) [x] Suavizar\n"
+                          "  9) [x] Ver formacion del curvado\n  10) <Cancelar>\n  11) <Aceptar>\nChoose 1-11: "),
+            0u)
+      << pantalla;
+  EXPECT_NE(pantalla.find("  8) [ ] Suavizar\n"), npos);
+  EXPECT_EQ(dlg.A_Aceptar1, True);
+  EXPECT_EQ(dlg.A_EquiFi, 2.5);
+  EXPECT_EQ(dlg.A_EquiMa, 10);
+  EXPECT_EQ(Ajuste("Curvado", "Alineacion"), "0");
+}
+
+TEST(Presentador_Terminal, PresentsOnlyWhileItLives) {
+  Ajustes_Temporales ajustes;
+  prueba::Mensajes_Grabados mensajes;
+  prueba::Presentador_Guionizado guion;
+  f_Tri_P dlg;
+  std::istringstream enter("\n");
+  std::ostringstream pantalla;
+  {
+    Presentador_Terminal presentador(enter, pantalla);
+    MsgBox("hola", vbExclamation);
+  }
+  EXPECT_EQ(pantalla.str(), "Vyr_Trilat: hola\n[Enter] ");
+  MsgBox("adiós");
+  dlg.Show_Modal();
+  ASSERT_EQ(mensajes.Lista().size(), 1u);
+  EXPECT_EQ(mensajes.Lista()[0].texto, "adiós");
+  EXPECT_EQ(guion.Formularios(), std::vector<std::string>{"Triangulación:"});
+}
+
+// Reads the pseudo-terminal's screen until `texto` shows after what was seen before; false after ten seconds of
+// silence or once the program closed the terminal.
+bool Espera(int maestro, std::string& pantalla, std::size_t& visto, const std::string& texto) {
+  while (pantalla.find(texto, visto) == npos) {
+    pollfd pf{maestro, POLLIN, 0};
+    char buf[512];
+    const ssize_t n = poll(&pf, 1, 10000) > 0 ? read(maestro, buf, sizeof buf) : 0;
+    if (n <= 0) return false;
+    pantalla.append(buf, static_cast<std::size_t>(n));
+  }
+  visto = pantalla.find(texto, visto) + texto.size();
+  return true;
+}
+
+TEST(Presentador_Terminal, AcceptsEditedValuesOnARealTerminal) {
+  Ajustes_Temporales ajustes;
+  int maestro = -1;
+  const pid_t hijo = forkpty(&maestro, nullptr, nullptr, nullptr);
+  ASSERT_GE(hijo, 0);
+  if (hijo == 0) {  // the program on the terminal, reading the keyboard through std::cin
+    try {
+      f_Tri_P dlg;
+      dlg.Load();
+      Presentador_Terminal presentador(std::cin, std::cout);
+      dlg.Show_Modal();
+      std::cout << (dlg.A_Aceptar == True ? "result: accepted" : "result: not accepted") << std::endl;
+      _exit(0);
+    } catch (...) {
+      _exit(2);
+    }
+  }
+  // Each answer once its prompt shows. Enter sends a carriage return as a keyboard does; Ctrl-D closes the colour
+  // chooser only, and the dialog goes on reading.
+  const std::pair<const char*, const char*> dialogo[] = {{"Choose 1-5: ", "2\r"}, {"Choose 1-3: ", "\x04"},
+                                                         {"Choose 1-5: ", "1\r"}, {"[100]: ", "250\r"},
+                                                         {"Choose 1-5: ", "4\r"}, {"result: accepted", ""}};
+  std::string pantalla;
+  std::size_t visto = 0;
+  bool completo = true;
+  for (const auto& [pregunta, respuesta] : dialogo) {
+    completo = completo && Espera(maestro, pantalla, visto, pregunta) &&
+               write(maestro, respuesta, std::strlen(respuesta)) == static_cast<ssize_t>(std::strlen(respuesta));
+  }
+  if (!completo) kill(hijo, SIGKILL);
+  int estado = 0;
+  waitpid(hijo, &estado, 0);
+  close(maestro);
+  EXPECT_TRUE(completo) << pantalla;
+  EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
+  EXPECT_NE(pantalla.find("Color triangulos:\r\n"), npos) << "lines end as a terminal ends them";
+  EXPECT_NE(pantalla.find("1) Distáncia máxima de los lados: 250\r\n"), npos) << pantalla;
+  EXPECT_EQ(Ajuste("Triangulación", "Distacia Maxima"), "250");
+  EXPECT_EQ(Ajuste("Triangulación", "Color"), "65280");
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::anfitrion

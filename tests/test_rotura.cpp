@@ -1,0 +1,312 @@
+// c_Rotura on small cases whose result is known: the segment test's codes, the end search, the forcing of a
+// square's other diagonal and of a fan, what is drawn, the messages and their order, the point-in-polygon test
+// on the 0.01 grid, and the cases that the forcing's own procedure cannot triangulate soundly.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "tests/support/Ajustes_Temporales.h"
+#include "tests/support/Numero_Error.h"
+#include "tests/support/Rotura_Anfitrion.h"
+#include "tests/support/Rotura_Literal.h"
+#include "trilat/c_Rotura/Corte_Segmentos.h"
+#include "trilat/c_Rotura/Forma_Triangulos.h"
+#include "trilat/sibling/c_Ajustes.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+const Mensaje kSin_Triangulacion{"No hay triangulación", vbCritical, std::nullopt};
+const Mensaje kSin_Puntos{"No hay Puntos", vbCritical, std::nullopt};
+
+Modelo Cuadrado() { return De_Listas({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, {{1, 2, 3}, {1, 3, 4}}); }
+
+std::vector<std::array<Long, 3>> Salida(const Modelo& m) {
+  std::vector<std::array<Long, 3>> r;
+  for (Long t = 0; t <= m.nTri; ++t) r.push_back({m.Vt1(t), m.Vt2(t), m.Vt3(t)});
+  return r;
+}
+
+TEST(Rotura, CodigosDelCorteDeSegmentos) {
+  EXPECT_EQ(Corte_Segmentos(0, 0, 2, 1, 0, 0, 2, 1), kMismo_Segmento);
+  EXPECT_EQ(Corte_Segmentos(0, 0, 2, 1, 2, 1, 0, 0), kMismo_Segmento);
+  // Shared ends, each of the four pairings.
+  EXPECT_EQ(Corte_Segmentos(0, 0, 2, 1, 0, 0, 3, 5), kExtremo_Comun);
+  EXPECT_EQ(Corte_Segmentos(0, 0, 2, 1, 3, 5, 0, 0), kExtremo_Comun);
+  EXPECT_EQ(Corte_Segmentos(0, 0, 2, 1, 2, 1, 3, 5), kExtremo_Comun);
+  EXPECT_EQ(Corte_Segmentos(0, 0, 2, 1, 3, 5, 2, 1), kExtremo_Comun);
+  EXPECT_EQ(Corte_Segmentos(0, 0, 2, 2, 0, 2, 2, 0), kSe_Cortan);
+  EXPECT_EQ(Corte_Segmentos(0, 0, 1, 1, 2, 0, 3, 1), kNo_Se_Cortan);
+  // Touching: an end of T on S, and S's end on T.
+  EXPECT_EQ(Corte_Segmentos(0, 0, 4, 2, 2, 1, 3, 5), kSe_Cortan);
+  EXPECT_EQ(Corte_Segmentos(2, 1, 3, 5, 0, 0, 4, 2), kSe_Cortan);
+  // On one line, apart: the inclusive side tests call it meeting.
+  EXPECT_EQ(Corte_Segmentos(0, 0, 1, 1, 2, 2, 3, 3), kSe_Cortan);
+  // Two parallel verticals 0.0005 apart meet, because S's first end is moved to (0.001, 0); T is never moved.
+  EXPECT_EQ(Corte_Segmentos(0, 0, 0, 10, 0.0005, -1, 0.0005, 20), kSe_Cortan);
+  EXPECT_EQ(Corte_Segmentos(0.0005, -1, 0.0005, 20, 0, 0, 0, 10), kNo_Se_Cortan);
+  // A horizontal S 0.002 below a horizontal T stays apart.
+  EXPECT_EQ(Corte_Segmentos(0, 0, 10, 0, 1, 0.002, 9, 0.002), kNo_Se_Cortan);
+}
+
+TEST(Rotura, BuscaVerticeAjustaAlPrimeroDeLaTabla) {
+  // Corners 0.0005 apart near point 6; the first in table order, then corner order, wins.
+  Estado_Rotura s;
+  s.Coord.ReDim(0, 7);
+  const Vert p[] = {{0, 0}, {5, 5}, {5.0005, 5}, {9, 0}, {0, 9}, {5.0003, 5.0002}, {40, 40}};
+  for (Long i = 1; i <= 7; ++i) s.Coord(i) = p[i - 1];
+  s.Triangs.ReDim(1, 3);
+  s.Triangs(1) = {False, False, False, 1, 3, 4, 0};
+  s.Triangs(2) = {False, False, False, 2, 1, 5, 1};
+  s.Triangs(3) = {False, False, False, 1, 4, 5, 2};
+  for (Long consulta : std::initializer_list<Long>{1, 6, 7, 0}) {
+    Long a = consulta, b = consulta;
+    Busqueda_Literal literal(s);
+    const bool hay_literal = literal.Busca_Vertice(a);
+    EXPECT_EQ(Crea_Busqueda_Indexada(s)->Busca_Vertice(b), hay_literal) << consulta;
+    EXPECT_EQ(a, b) << consulta;
+  }
+  Long seis = 6;
+  Crea_Busqueda_Indexada(s)->Busca_Vertice(seis);
+  EXPECT_EQ(seis, 3);  // triangle 1's second corner comes before triangle 2's first
+  Long fuera = 8;
+  EXPECT_EQ(Numero_Error([&] { Crea_Busqueda_Indexada(s)->Busca_Vertice(fuera); }), 9);
+
+  // Through the host call: an unused point 0.0005 from a corner stands for it, and the line goes to the corner.
+  Modelo m = De_Listas({{0, 0}, {10, 0}, {10, 10}, {0, 10}, {10.0005, 0.0003}, {10.002, 0}}, {{1, 2, 3}, {1, 3, 4}});
+  c_Rotura r;
+  auto sup = Superficie_Nueva();
+  Fuerza_Segmento(r, m, 5, 4);
+  EXPECT_EQ(Salida(m), (std::vector<std::array<Long, 3>>{{2, 4, 3}, {2, 4, 1}}));
+  EXPECT_EQ(sup->Llamadas()[3], "MoveToEx 10,1000");
+  // 0.002 away is too far: nothing is forced.
+  Modelo m2 = De_Listas({{0, 0}, {10, 0}, {10, 10}, {0, 10}, {10.002, 0}}, {{1, 2, 3}, {1, 3, 4}});
+  Fuerza_Segmento(r, m2, 5, 4);
+  EXPECT_EQ(Salida(m2), Salida(Cuadrado()));
+}
+
+TEST(Rotura, CuadradoPartidoPorLaOtraDiagonal) {
+  Modelo m = Cuadrado();
+  c_Rotura r;
+  auto sup = Superficie_Nueva();
+  EXPECT_TRUE(Fuerza_Segmento(r, m, 2, 4).empty());
+  // The two old host indices take the two new triangles, in the order found from the edge list.
+  EXPECT_EQ(Salida(m), (std::vector<std::array<Long, 3>>{{2, 4, 3}, {2, 4, 1}}));
+  // A fresh instance draws in black without the forming: the line, then the crossed edges only.
+  Registro esperado{"ForeColor 0", "DrawWidth 1", "AutoRedraw -1", "MoveToEx 10,1000", "LineTo 0,990",
+                    "DrawWidth 1", "ForeColor 0", "DrawWidth 1",
+                    // Triangle 0 is crossed on its third edge (light green), triangle 1 on its first (light cyan).
+                    "ForeColor 65280", "MoveToEx 10,990", "LineTo 0,1000", "ForeColor 16776960", "MoveToEx 0,1000",
+                    "LineTo 10,990", "ForeColor 0", "DrawWidth 1", "ForeColor 0", "DrawWidth 1", "DrawWidth 1"};
+  for (int k = 0; k < 5; ++k) esperado.push_back("ForeColor 0");
+  for (const char* s : {"DrawWidth 1", "ForeColor 0", "AutoRedraw -1"}) esperado.push_back(s);
+  EXPECT_EQ(sup->Llamadas(), esperado);
+  EXPECT_EQ(r.Estado().Cuentas.Aceptados, 1);
+
+  // Already an edge (either way round): nothing touched, nothing drawn.
+  const auto antes = Salida(m);
+  auto otra = Superficie_Nueva();
+  Fuerza_Segmento(r, m, 4, 2);
+  Fuerza_Segmento(r, m, 3, 4);
+  EXPECT_EQ(Salida(m), antes);
+  EXPECT_TRUE(otra->Llamadas().empty());
+}
+
+TEST(Rotura, AbanicoDeTriangulosCruzados) {
+  const Vert a{0, 0}, b{10, 0}, c{5, -4};
+  Modelo m = De_Listas({a, b, c, {2, 2}, {4, 3}, {6, 3}, {8, 2}},
+                       {{1, 4, 3}, {4, 5, 3}, {5, 6, 3}, {6, 7, 3}, {7, 2, 3}});
+  const Modelo antes = m;
+  c_Rotura r;
+  Superficie_Nueva();
+  Fuerza_Segmento(r, m, 1, 2);
+  EXPECT_TRUE(Comprueba_Forzado(antes, m, {{1, 2}}).empty());
+  int con_ab = 0;
+  for (const auto& t : Salida(m)) {
+    const bool a_ = t[0] == 1 || t[1] == 1 || t[2] == 1, b_ = t[0] == 2 || t[1] == 2 || t[2] == 2;
+    con_ab += a_ && b_;
+  }
+  EXPECT_EQ(con_ab, 2);
+  EXPECT_EQ(r.Estado().Cuentas.Aceptados, 1);
+}
+
+TEST(Rotura, DiagonalesQueSeCruzanGanaLaPrimera) {
+  // A hexagon a, p, q, b, r, s: b-p is tried (for p) before a-q, which crosses it; likewise a-r before b-s.
+  Estado_Rotura s;
+  s.Coord.ReDim(0, 6);
+  for (Long i = 1; i <= 6; ++i) {
+    const double ang = (i - 1) * std::numbers::pi / 3;
+    s.Coord(i) = {10 * std::cos(ang), 10 * std::sin(ang)};
+  }
+  HostArray<Long> Anillo(0, {6, 1, 2, 3, 4, 5, 6});
+  Superficie_Nueva();
+  const auto lados = Lados_Cavidad(s, 1, 4, Anillo, 6);
+  std::vector<std::pair<Long, Long>> pares;
+  for (const Lado& l : lados) pares.emplace_back(l.P1, l.P2);
+  EXPECT_EQ(pares, (std::vector<std::pair<Long, Long>>{{1, 4}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 1}, {4, 2},
+                                                       {1, 5}}));
+  EXPECT_EQ(Forma_Triangulos(s, lados).size(), 4u);
+}
+
+TEST(Rotura, MensajesDeValidacionYSuOrden) {
+  c_Rotura r;
+  Superficie_Nueva();
+  Modelo m = Cuadrado();
+  HostArray<Polilinea> Pol;
+  const auto llama = [&](Long nPt, Long nTri, bool polilineas) {
+    Mensajes_Grabados mensajes;
+    if (polilineas) {
+      r.Calcula_Triang_con_Polilineas(nPt, m.X, m.Y, m.Z, nTri, m.Vt1, m.Vt2, m.Vt3, 0, Pol);
+    } else {
+      r.Calcula_Triang_con_Rotura(nPt, m.X, m.Y, m.Z, nTri, m.Vt1, m.Vt2, m.Vt3, 2, 4);
+    }
+    return mensajes.Lista();
+  };
+  for (bool polilineas : {false, true}) {
+    EXPECT_EQ(llama(2, 0, polilineas), std::vector<Mensaje>{kSin_Triangulacion});
+    EXPECT_EQ(llama(2, 1, polilineas), std::vector<Mensaje>{kSin_Puntos});
+  }
+  EXPECT_EQ(Salida(m), Salida(Cuadrado()));
+
+  // Loading: three points load exactly three, entry 0 stays (0, 0); too few keep the table as it was.
+  Long nTri = 1;
+  r.Mete_Triang_con_Rotura(3, m.X, m.Y, m.Z, nTri, m.Vt1, m.Vt2, m.Vt3);
+  EXPECT_EQ(r.Estado().Coord.UBound(), 3);
+  EXPECT_EQ(r.Estado().Coord(0).X, 0);
+  EXPECT_EQ(r.Estado().Coord(3).Y, 10);
+  Mensajes_Grabados mensajes;
+  r.Mete_Triang_con_Rotura(2, m.X, m.Y, m.Z, nTri, m.Vt1, m.Vt2, m.Vt3);
+  EXPECT_EQ(mensajes.Lista(), std::vector<Mensaje>{kSin_Puntos});
+  EXPECT_EQ(r.Estado().Coord.UBound(), 3);
+}
+
+TEST(Rotura, PolilineaConUnVerticeQueNoEsDeLaTriangulacion) {
+  Modelo m = De_Listas({{0, 0}, {10, 0}, {10, 10}, {0, 10}, {50, 50}}, {{1, 2, 3}, {1, 3, 4}});
+  c_Rotura r;
+  auto sup = Superficie_Nueva();
+  const auto mensajes = Fuerza_Polilineas(r, m, {{2, 5, 4}, {2, 4}, {3}});
+  // One message for the segment into the point and one for the segment out of it; the other line is forced.
+  EXPECT_EQ(mensajes, (std::vector<Mensaje>{{"no existe la recta  2 -  5", vbOKOnly, std::nullopt},
+                                            {"no existe la recta  5 -  4", vbOKOnly, std::nullopt}}));
+  EXPECT_EQ(Salida(m), (std::vector<std::array<Long, 3>>{{2, 4, 3}, {2, 4, 1}}));
+  // Persistent drawing off while the polylines are forced, and the segments themselves not drawn.
+  const Registro& l = sup->Llamadas();
+  EXPECT_EQ((Registro{l[0], l[1], l[2], l[3]}), (Registro{"ForeColor 0", "DrawWidth 2", "AutoRedraw 0", "DrawWidth 1"}));
+  EXPECT_EQ(l.back(), "AutoRedraw -1");
+  EXPECT_EQ(Numero_Error([&] { Fuerza_Polilineas(r, m, {{1, 9}}); }), 9);
+}
+
+TEST(Rotura, PuntoEnPoligonoSobreLaRejilla) {
+  Modelo m = Cuadrado();
+  c_Rotura r;
+  r.Mete_Triang_con_Rotura(m.nPun, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3);
+  HostArray<Long> cuadrado(0, {4, 1, 2, 3, 4});
+  const auto en = [&](double x, double y, Long* loc = nullptr) {
+    return r.Pto_en_Poligono(cuadrado, 4, x, y, loc);
+  };
+  Long loc = 7;
+  EXPECT_EQ(en(5, 5, &loc), True);
+  EXPECT_EQ(en(15, 5, &loc), False);
+  EXPECT_EQ(en(-0.004, 5, &loc), False);  // column floor(-0.4) = -1, left of the side's column 0
+  EXPECT_EQ(loc, 7);                       // the grid answer leaves Loc alone
+  EXPECT_EQ(en(0, 0, &loc), False);
+  EXPECT_EQ(loc, 2);
+  // Border points: the low-X and low-Y sides are in, the high ones out.
+  EXPECT_EQ(en(0, 5), True);
+  EXPECT_EQ(en(5, 0), True);
+  EXPECT_EQ(en(10, 5), False);
+  EXPECT_EQ(en(5, 10), False);
+  EXPECT_EQ(en(9.999, 5), True);
+  double x = 5, y = 5;
+  EXPECT_EQ(r.Pto_en_Poligono(cuadrado, 2, x, y, &loc), False);
+  EXPECT_EQ(loc, 0);
+  loc = 7;
+  EXPECT_EQ(r.Pto_en_Poligono_0(cuadrado, 4, x, y, &loc), False);
+  EXPECT_EQ(loc, 7);
+
+  // A pentagram winds twice around its centre: inside by the nonzero rule. 40000 corners are answered, not an
+  // overflow of the counts.
+  const Long n = 40000;
+  std::vector<Vert> pts;
+  for (Long i = 0; i < n; ++i) pts.push_back({100 * std::cos(2 * std::numbers::pi * i / n), 100 * std::sin(2 * std::numbers::pi * i / n)});
+  for (int k = 0; k < 5; ++k) pts.push_back({50 * std::cos(4 * std::numbers::pi * k / 5), 50 * std::sin(4 * std::numbers::pi * k / 5)});
+  Modelo grande = De_Listas(pts, {{1, 2, 3}, {2, 3, 4}});
+  r.Mete_Triang_con_Rotura(grande.nPun, grande.X, grande.Y, grande.Z, grande.nTri, grande.Vt1, grande.Vt2,
+                           grande.Vt3);
+  HostArray<Long> circulo(0, n);
+  for (Long i = 0; i <= n; ++i) circulo(i) = i == 0 ? n : i;
+  x = 0.5, y = 0.5;
+  EXPECT_EQ(r.Pto_en_Poligono(circulo, n, x, y), True);
+  x = 99.9, y = 10;
+  EXPECT_EQ(r.Pto_en_Poligono(circulo, n, x, y), False);
+  HostArray<Long> estrella(0, {n + 5, n + 1, n + 2, n + 3, n + 4, n + 5});
+  x = 0, y = 0.3;
+  EXPECT_EQ(r.Pto_en_Poligono(estrella, 5, x, y), True);
+}
+
+TEST(Rotura, ParametrosDeDibujo) {
+  Ajustes_Temporales ajustes;
+  Modelo m = Cuadrado();
+  auto sup = std::make_shared<Superficie_Grabadora>();
+  ObjectRef draww = sup;
+  double o = 0, e = 1, alto = 1000;
+  Long color = 255;
+  {  // Not a picture box: the report; the colour was already taken, the setting not yet read.
+    c_Rotura r;
+    Mensajes_Grabados mensajes;
+    ObjectRef no_es = std::make_shared<Progreso_Grabador>();
+    r.Param_Dibujo1(o, o, e, alto, no_es, color);
+    EXPECT_EQ(mensajes.Lista(),
+              (std::vector<Mensaje>{{"Rot Parametro dibujo 1 - Error nº  13:Type mismatch", vbCritical, "Vyr_Trilat"}}));
+    EXPECT_EQ(r.Estado().tricolor, 255);
+    EXPECT_EQ(r.Estado().Formacion, False);
+    r.Param_Dibujo(o, o, e, alto, draww);
+    EXPECT_EQ(r.Estado().tricolor, 255);
+  }
+  // No setting stored: the forming is drawn, in the instance's colour: every listed edge twice, both triangles.
+  c_Rotura r;
+  r.Param_Dibujo1(o, o, e, alto, draww, color);
+  EXPECT_EQ(r.Estado().Formacion, True);
+  Fuerza_Segmento(r, m, 2, 4);
+  EXPECT_EQ(sup->Polilineas(), 2u);
+  EXPECT_EQ(std::count(sup->Llamadas().begin(), sup->Llamadas().end(), "PSet 7,995 255"), 1);
+  EXPECT_EQ(std::count_if(sup->Llamadas().begin(), sup->Llamadas().end(),
+                          [](const std::string& s) { return s.rfind("LineTo", 0) == 0; }),
+            1 + 2 + 2 * 5);
+  c_Ajustes::Instancia().Guarda_Valor("MDT", "Triangulación", "Formacion", Variant::De_Entero(0));
+  r.Param_Dibujo1(o, o, e, alto, draww, color);
+  EXPECT_EQ(r.Estado().Formacion, False);
+}
+
+TEST(Rotura, PiezasPorVerticesYFueraDelArea) {
+  // A 3 x 3 grid split along the other diagonals: 1-9 runs through vertex 5 and is forced as 1-5 and 5-9.
+  std::vector<Vert> rejilla;
+  for (int j = 0; j < 3; ++j)
+    for (int i = 0; i < 3; ++i) rejilla.push_back({static_cast<double>(i), static_cast<double>(j)});
+  Modelo m = De_Listas(rejilla, {{1, 2, 4}, {2, 5, 4}, {2, 3, 5}, {3, 6, 5}, {4, 5, 7}, {5, 8, 7}, {5, 6, 8}, {6, 9, 8}});
+  Modelo antes = m;
+  c_Rotura r;
+  Superficie_Nueva();
+  Fuerza_Segmento(r, m, 1, 9);
+  EXPECT_TRUE(Comprueba_Forzado(antes, m, {{1, 9}}).empty());
+  EXPECT_EQ(r.Estado().Cuentas.Partidos, 1);
+  EXPECT_EQ(r.Estado().Cuentas.Aceptados, 2);
+
+  // A U-shaped area: from the inner corner 6 the segment to 3 enters the notch at once. The forcing's own
+  // triangles for the two crossed ones are refused, the corridor leaves the area: nothing changes.
+  Modelo u = De_Listas({{0, 0}, {10, 0}, {10, 10}, {7, 10}, {7, 3}, {3, 3}, {3, 10}, {0, 10}},
+                       {{1, 2, 5}, {1, 5, 6}, {2, 3, 4}, {2, 4, 5}, {1, 6, 7}, {1, 7, 8}});
+  antes = u;
+  c_Rotura r2;
+  Fuerza_Segmento(r2, u, 6, 3);
+  EXPECT_EQ(Salida(u), Salida(antes));
+  EXPECT_EQ(r2.Estado().Cuentas.Sin_Forzar, 1);
+  // Along the top across the notch: split at 7 and 4; the edges stay, the gap is left.
+  Fuerza_Segmento(r2, u, 8, 3);
+  EXPECT_EQ(Salida(u), Salida(antes));
+  EXPECT_EQ(r2.Estado().Cuentas.Partidos, 1);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba

@@ -1,0 +1,285 @@
+// Breaklines forced into many generated triangulations (scattered, gridded, clustered, kerb-like, UTM-sized, with
+// holes and gaps), through vertices, along edges and across holes: every forcing leaves a sound triangulation of
+// the same area with each piece an edge; the indexed searches give exactly what plain scans give; and where the
+// forcing's own procedure was sound throughout, the result is exactly that procedure's.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+
+#include "tests/support/Rotura_Anfitrion.h"
+#include "tests/support/Rotura_Literal.h"
+#include "tests/support/Triangula.h"
+#include "tests/support/Verificador.h"
+#include "trilat/c_Rotura/Mete_Roturas.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+struct Terreno_Prueba {
+  std::string nombre;
+  Modelo m;
+  int columnas = 0;         // an exact grid of this many columns, numbered row by row
+  Vert hueco{};             // centre and radius of a hole, radius 0 when there is none
+  double radio_hueco = 0;
+  double paso = 1;          // typical distance between neighbouring points
+};
+
+Modelo De_Nube(const Nube& c, double dist_max) {
+  const Resultado t = Triangula(c, dist_max);
+  std::vector<Vert> pts;
+  for (std::size_t i = 0; i < c.size(); ++i) pts.push_back({c.x[i], c.y[i]});
+  std::vector<std::array<Long, 3>> tris;
+  for (const Tri& x : t.tris) tris.push_back({x.a, x.b, x.c});
+  return De_Listas(pts, tris);
+}
+
+std::vector<Terreno_Prueba> Terrenos_De_Prueba(std::uint64_t semilla) {
+  std::vector<Terreno_Prueba> r;
+  const auto nube = [&](std::string nombre, Forma f, double lado, double dist_max, double x0 = 0, double y0 = 0) {
+    Terreno_Prueba t{std::move(nombre), De_Nube(Genera(f, 400, lado, semilla, x0, y0), dist_max)};
+    t.paso = lado / 20;
+    r.push_back(std::move(t));
+  };
+  nube("uniforme", Forma::Uniforme, 100, 1e5);
+  nube("agrupada", Forma::Agrupada, 100, 1e5);
+  nube("alineada", Forma::Alineada, 100, 1e5);
+  nube("duplicados", Forma::Duplicados, 100, 1e5);
+  nube("utm", Forma::Uniforme, 1000, 1e6, 431250, 4581430);
+  nube("rejilla", Forma::Rejilla, 100, 1e5);
+  nube("con_huecos", Forma::Uniforme, 100, 9);  // short maximum side: gaps and a ragged outline
+  for (double movido : {0.0, 0.3}) {
+    Terreno_Prueba t{movido == 0 ? "rejilla_exacta" : "rejilla_movida", Rejilla(Relieve::Suave, 20, 20, 5, movido, semilla)};
+    t.columnas = movido == 0 ? 20 : 0;
+    t.paso = 5;
+    r.push_back(std::move(t));
+  }
+  Terreno_Prueba h{"agujereada", Rejilla(Relieve::Suave, 20, 20, 5, 0, semilla + 1), 20, {47.5, 47.5}, 20, 5};
+  Agujerea(h.m, 47.5, 47.5, 20);
+  r.push_back(std::move(h));
+  return r;
+}
+
+// Random breaklines over a model's vertices: short and long, along edges, through vertices, across the hole.
+class Generador {
+ public:
+  Generador(const Terreno_Prueba& t, std::uint64_t semilla) : t_(t), rng_(semilla) {
+    std::vector<bool> usado(static_cast<std::size_t>(t.m.nPun) + 1, false);
+    for (Long k = 0; k <= t.m.nTri; ++k) usado[t.m.Vt1(k)] = usado[t.m.Vt2(k)] = usado[t.m.Vt3(k)] = true;
+    for (Long i = 1; i <= t.m.nPun; ++i)
+      if (usado[static_cast<std::size_t>(i)]) vertices_.push_back(i);
+  }
+
+  std::array<Long, 2> Segmento() {
+    switch (Azar(6)) {
+      case 0: return {Uno(), Uno()};
+      case 1: {  // an existing edge
+        const Long k = static_cast<Long>(Azar(static_cast<std::size_t>(t_.m.nTri) + 1));
+        return {t_.m.Vt1(k), Azar(2) ? t_.m.Vt2(k) : t_.m.Vt3(k)};
+      }
+      case 2:
+        if (t_.columnas > 0) return Por_Vertices();
+        break;
+      case 3:
+        if (t_.radio_hueco > 0) {
+          const double ang = std::uniform_real_distribution<double>(0, 6.3)(rng_), r = t_.radio_hueco * 1.3;
+          return {Cercano({t_.hueco.X + r * std::cos(ang), t_.hueco.Y + r * std::sin(ang)}),
+                  Cercano({t_.hueco.X - r * std::cos(ang), t_.hueco.Y - r * std::sin(ang)})};
+        }
+        break;
+      default: break;
+    }
+    const Long a = Uno();
+    return {a, Vecino(a)};
+  }
+
+  // A chain of short steps, sometimes straight on through a vertex of a grid.
+  std::vector<Long> Polilinea(int n) {
+    std::vector<Long> p{Uno()};
+    while (static_cast<int>(p.size()) < n) p.push_back(t_.columnas > 0 && Azar(3) == 0 ? Paso_Recto(p.back()) : Vecino(p.back()));
+    return p;
+  }
+
+ private:
+  std::size_t Azar(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
+  Long Uno() { return vertices_[Azar(vertices_.size())]; }
+  Vert P(Long i) const { return {t_.m.X(i), t_.m.Y(i)}; }
+
+  Long Cercano(const Vert& q) const {
+    Long mejor = vertices_.front();
+    double d = 1e300;
+    for (Long v : vertices_) {
+      const double e = std::hypot(P(v).X - q.X, P(v).Y - q.Y);
+      if (e < d) d = e, mejor = v;
+    }
+    return mejor;
+  }
+
+  Long Vecino(Long a) {
+    std::uniform_real_distribution<double> U(-4 * t_.paso, 4 * t_.paso);
+    return Cercano({P(a).X + U(rng_), P(a).Y + U(rng_)});
+  }
+
+  // Grid numbering: point (i, j) is j * columnas + i + 1.
+  Long Celda(int i, int j) const {
+    const int filas = t_.m.nPun / t_.columnas;
+    if (i < 0 || j < 0 || i >= t_.columnas || j >= filas) return 0;
+    return static_cast<Long>(j * t_.columnas + i + 1);
+  }
+
+  std::array<Long, 2> Por_Vertices() {
+    const int di = static_cast<int>(Azar(5)) - 2, dj = static_cast<int>(Azar(5)) - 2;
+    const Long a = Uno();
+    const int i = (a - 1) % t_.columnas, j = (a - 1) / t_.columnas, k = 2 + static_cast<int>(Azar(3));
+    const Long b = Celda(i + k * di, j + k * dj);
+    return {a, b ? b : Vecino(a)};
+  }
+
+  Long Paso_Recto(Long a) {
+    const std::array<Long, 2> s = Por_Vertices();
+    const int di = (s[1] - 1) % t_.columnas - (s[0] - 1) % t_.columnas, dj = (s[1] - 1) / t_.columnas - (s[0] - 1) / t_.columnas;
+    const Long b = Celda((a - 1) % t_.columnas + di, (a - 1) / t_.columnas + dj);
+    return b ? b : Vecino(a);
+  }
+
+  const Terreno_Prueba& t_;
+  std::mt19937_64 rng_;
+  std::vector<Long> vertices_;
+};
+
+Estadistica_Rotura& operator+=(Estadistica_Rotura& a, const Estadistica_Rotura& b) {
+  a.Aceptados += b.Aceptados;
+  a.Corredores += b.Corredores;
+  a.Sin_Forzar += b.Sin_Forzar;
+  a.Sin_Cortes += b.Sin_Cortes;
+  a.Ya_Aristas += b.Ya_Aristas;
+  a.Partidos += b.Partidos;
+  return a;
+}
+
+bool operator==(const Estadistica_Rotura& a, const Estadistica_Rotura& b) {
+  return a.Aceptados == b.Aceptados && a.Corredores == b.Corredores && a.Sin_Forzar == b.Sin_Forzar &&
+         a.Sin_Cortes == b.Sin_Cortes && a.Ya_Aristas == b.Ya_Aristas && a.Partidos == b.Partidos;
+}
+
+std::vector<std::array<Long, 2>> Segmentos_De(const std::vector<std::vector<Long>>& lineas) {
+  std::vector<std::array<Long, 2>> s;
+  for (const auto& l : lineas)
+    for (std::size_t k = 0; k + 1 < l.size(); ++k) s.push_back({l[k], l[k + 1]});
+  return s;
+}
+
+// How many seeds the property tests run: one by default, more through TRILAT_SEMILLAS_ROTURA for a longer search.
+std::uint64_t Semillas() {
+  const char* v = std::getenv("TRILAT_SEMILLAS_ROTURA");
+  return v ? std::max<std::uint64_t>(1, std::strtoull(v, nullptr, 10)) : 1;
+}
+
+std::string Texto(const Estadistica_Rotura& c) {
+  return std::to_string(c.Aceptados) + " by the procedure as written, " + std::to_string(c.Corredores) +
+         " by the corridor, " + std::to_string(c.Sin_Forzar) + " left (outside the area), " +
+         std::to_string(c.Sin_Cortes + c.Ya_Aristas) + " with nothing to do; " + std::to_string(c.Partidos) +
+         " splits at vertices";
+}
+
+// Every call of a run on both instances, checked after each; what the indexed one did, by terrain and in total.
+TEST(Rotura_Propiedades, ForzadoSanoEIgualAlDeLasBusquedasSimples) {
+  Estadistica_Rotura total;
+  int llamadas = 0;
+  for (std::uint64_t semilla = 11; semilla < 11 + Semillas(); ++semilla) {
+    for (Terreno_Prueba& t : Terrenos_De_Prueba(semilla)) {
+      SCOPED_TRACE(t.nombre + " " + std::to_string(semilla));
+      Generador g(t, semilla * 31 + static_cast<std::uint64_t>(t.m.nPun));
+      Modelo literal = t.m;
+      c_Rotura rapido, simple(Crea_Busqueda_Literal);
+      for (int k = 0; k < 36; ++k) {
+        const bool polilineas = k % 4 == 3;
+        std::vector<std::vector<Long>> lineas;
+        if (polilineas) {
+          for (int p = 0; p < 3; ++p) lineas.push_back(g.Polilinea(2 + k % 7));
+        } else {
+          const auto s = g.Segmento();
+          lineas.push_back({s[0], s[1]});
+        }
+        const Modelo antes = t.m;
+        auto sup_rapido = Superficie_Nueva();
+        polilineas ? Fuerza_Polilineas(rapido, t.m, lineas) : Fuerza_Segmento(rapido, t.m, lineas[0][0], lineas[0][1]);
+        auto sup_simple = Superficie_Nueva();
+        polilineas ? Fuerza_Polilineas(simple, literal, lineas)
+                   : Fuerza_Segmento(simple, literal, lineas[0][0], lineas[0][1]);
+        ++llamadas;
+        const auto problemas = Comprueba_Forzado(antes, t.m, Segmentos_De(lineas));
+        ASSERT_TRUE(problemas.empty()) << "call " << k << ": " << problemas.front();
+        ASSERT_EQ(sup_rapido->Llamadas(), sup_simple->Llamadas()) << "call " << k;
+        for (Long i = 0; i <= t.m.nTri; ++i)
+          ASSERT_TRUE(t.m.Vt1(i) == literal.Vt1(i) && t.m.Vt2(i) == literal.Vt2(i) && t.m.Vt3(i) == literal.Vt3(i))
+              << "call " << k << ", triangle " << i;
+      }
+      EXPECT_TRUE(rapido.Estado().Cuentas == simple.Estado().Cuentas);
+      std::cout << "[ forcing  ] " << t.nombre << ": " << Texto(rapido.Estado().Cuentas) << "\n";
+      total += rapido.Estado().Cuentas;
+    }
+  }
+  std::cout << "[ forcing  ] " << llamadas << " calls, pieces: " << Texto(total) << "\n";
+  EXPECT_GT(total.Aceptados, 0);
+  EXPECT_GT(total.Corredores, 0);
+  EXPECT_GT(total.Sin_Forzar, 0);
+}
+
+// The working tables of a host call, built directly.
+Estado_Rotura Estado_De(const Modelo& m, const std::vector<std::array<Long, 2>>& segmentos) {
+  Estado_Rotura s;
+  s.Coord.ReDim(0, m.nPun);
+  for (Long i = 1; i <= m.nPun; ++i) s.Coord(i) = {m.X(i), m.Y(i)};
+  s.Triangs.ReDim(1, m.nTri + 1);
+  for (Long i = 1; i <= m.nTri + 1; ++i) s.Triangs(i) = {False, False, False, m.Vt1(i - 1), m.Vt2(i - 1), m.Vt3(i - 1), i - 1};
+  s.nRoturas = static_cast<Long>(segmentos.size());
+  s.Roturas.ReDim(1, s.nRoturas);
+  for (Long k = 1; k <= s.nRoturas; ++k) s.Roturas(k) = {segmentos[static_cast<std::size_t>(k - 1)][0], segmentos[static_cast<std::size_t>(k - 1)][1]};
+  return s;
+}
+
+// Where every piece was the procedure's own and sound, the guarded forcing is the procedure as written, drawing
+// included; elsewhere the procedure as written corrupts the triangulation, which is why it is guarded.
+TEST(Rotura_Propiedades, IgualAlProcedimientoEscritoDondeEsteEsSano) {
+  int iguales = 0, corruptos = 0, total = 0;
+  for (Terreno_Prueba& t : Terrenos_De_Prueba(21)) {
+    SCOPED_TRACE(t.nombre);
+    Generador g(t, 77);
+    for (int k = 0; k < 30; ++k) {
+      const auto segmentos = Segmentos_De({g.Polilinea(2 + k % 4)});
+      Estado_Rotura guardado = Estado_De(t.m, segmentos), escrito = guardado;
+      auto sup_guardado = Superficie_Nueva();
+      const auto busqueda = Crea_Busqueda_Indexada(guardado);
+      const auto r_guardado = Mete_Roturas(guardado, *busqueda);
+      auto sup_escrito = Superficie_Nueva();
+      const auto r_escrito = Mete_Roturas_Literal(escrito);
+      ++total;
+      const Estadistica_Rotura& c = guardado.Cuentas;
+      if (c.Corredores == 0 && c.Sin_Forzar == 0 && c.Ya_Aristas == 0 && c.Partidos == 0) {
+        ++iguales;
+        ASSERT_EQ(sup_guardado->Llamadas(), sup_escrito->Llamadas()) << k;
+        ASSERT_EQ(r_guardado.size(), r_escrito.size()) << k;
+        for (std::size_t i = 0; i < r_guardado.size(); ++i)
+          ASSERT_TRUE(r_guardado[i].Num == r_escrito[i].Num && r_guardado[i].V1 == r_escrito[i].V1 &&
+                      r_guardado[i].V2 == r_escrito[i].V2 && r_guardado[i].V3 == r_escrito[i].V3)
+              << k;
+      } else {
+        std::vector<double> x, y;
+        for (Long i = 1; i <= t.m.nPun; ++i) x.push_back(t.m.X(i)), y.push_back(t.m.Y(i));
+        std::vector<Tri> tris;
+        for (Long i = 1; i <= escrito.Triangs.UBound(); ++i)
+          tris.push_back({escrito.Triangs(i).V1, escrito.Triangs(i).V2, escrito.Triangs(i).V3});
+        corruptos += !Verifica(x, y, tris).empty();
+      }
+    }
+  }
+  std::cout << "[ forcing  ] " << total << " polylines: " << iguales << " forced wholly by the procedure as written; "
+            << corruptos << " of the others it would have left overlapping or degenerate\n";
+  EXPECT_GT(iguales, total / 2);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba

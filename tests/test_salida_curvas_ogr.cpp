@@ -1,0 +1,178 @@
+// Contour lines written for CAD (DXF) and GIS (GeoPackage, Shapefile) and opened again through OGR: layers,
+// levels, attributes, colours and CRS as written; a failed write leaves nothing behind.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "hosts/cli/Salida_Curvas_OGR.h"
+#include "hosts/cli/Vectorial_GDAL.h"
+#include "hosts/support/Archivo_Atomico.h"
+#include "tests/support/Carpeta_Temporal.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Lines 1..n at levels that are whole metres, some closed rings, every fifth level major; one line of a single
+// vertex (not a line at all) and one stored past nCurvas, which no writer may take.
+Datos_Curvas Curvas(std::uint64_t semilla, Long n) {
+  std::mt19937_64 g(semilla);
+  std::uniform_real_distribution<double> u(0, 1);
+  Datos_Curvas d;
+  d.nCurvas = n;
+  d.Curvas.ReDim(0, n + 1);
+  for (Long i = 1; i <= n + 1; ++i) {
+    Curva& c = d.Curvas(i);
+    const double z = 600 + static_cast<double>(g() % 40);
+    c.Maestra = A_Booleano(static_cast<long>(z) % 5 == 0);
+    // The DXF writer keeps the nearest of CAD's indexed colours: these six are exactly among them.
+    static constexpr Long kColores[] = {0x0000FF, 0x00FFFF, 0x00FF00, 0xFFFF00, 0xFF0000, 0xFF00FF};
+    c.Color = kColores[g() % 6];
+    const Long ultimo = i == 3 ? 0 : 1 + static_cast<Long>(g() % 30);
+    c.Ultimo = ultimo;
+    c.Vertices.ReDim(0, ultimo);
+    const double cx = 431000 + u(g) * 1000, cy = 4581000 + u(g) * 1000, r = 1 + u(g) * 50;
+    const bool cerrada = ultimo > 2 && g() % 2;
+    for (Long k = 0; k <= ultimo; ++k) {
+      const double a = (cerrada && k == ultimo ? 0 : static_cast<double>(k)) * 0.2;
+      c.Vertices(k) = {cx + r * std::cos(a), cy + r * std::sin(a), z};
+    }
+  }
+  return d;
+}
+
+std::string Texto_De(const fs::path& ruta) {
+  std::ifstream f(ruta);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+std::string Html(Long color) {
+  char t[8];
+  std::snprintf(t, sizeof t, "#%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+  return t;
+}
+
+TEST(SalidaCurvas, DXFEnCapasYColoresConSuCota) {
+  Carpeta_Temporal dir;
+  const Datos_Curvas d = Curvas(1, 40);
+  const auto ruta = dir / "contours.dxf";
+  anfitrion::Escribe_Curvas_DXF(ruta, d, {"FINAS", "GRUESAS"});
+  EXPECT_EQ(dir.Contenido(), "contours.dxf");
+
+  const anfitrion::Conjunto_GDAL dxf = anfitrion::Abre_Vectorial(ruta);
+  OGRLayer* capa = dxf->GetLayer(0);
+  Long i = 0;
+  for (const auto& f : *capa) {
+    if (++i == 3) ++i;  // the line of one vertex is not written
+    const Curva& c = d.Curvas(i);
+    SCOPED_TRACE("line " + std::to_string(i));
+    EXPECT_STREQ(f->GetFieldAsString("Layer"), c.Maestra != False ? "GRUESAS" : "FINAS");
+    const std::string estilo = f->GetStyleString();
+    EXPECT_NE(estilo.find(Html(c.Color)), std::string::npos) << estilo;
+    const OGRGeometry* g = f->GetGeometryRef();
+    ASSERT_EQ(wkbFlatten(g->getGeometryType()), wkbLineString);
+    const OGRLineString& l = *g->toLineString();
+    ASSERT_EQ(l.getNumPoints(), c.Ultimo + 1);
+    for (int k = 0; k <= c.Ultimo; ++k) {
+      EXPECT_NEAR(l.getX(k), c.Vertices(k).X, 1e-6);
+      EXPECT_NEAR(l.getY(k), c.Vertices(k).Y, 1e-6);
+      EXPECT_EQ(l.getZ(k), c.Vertices(k).Z);
+    }
+  }
+  EXPECT_EQ(i, d.nCurvas);
+
+  // CAD reads each line as a 2D polyline at its elevation (group code 38) on a layer of the table.
+  const std::string texto = Texto_De(ruta);
+  std::size_t polilineas = 0, con_cota = 0;
+  for (auto p = texto.find("\nLWPOLYLINE\n"); p != std::string::npos; p = texto.find("\nLWPOLYLINE\n", p + 1)) {
+    ++polilineas;
+    const auto fin = texto.find("\n  0\n", p + 1);
+    con_cota += texto.find("\n 38\n", p) < fin;
+  }
+  EXPECT_EQ(polilineas, static_cast<std::size_t>(d.nCurvas - 1));
+  EXPECT_EQ(con_cota, polilineas);
+  EXPECT_EQ(texto.find("\nPOLYLINE\n"), std::string::npos);
+  for (const char* nombre : {"FINAS", "GRUESAS"})
+    EXPECT_NE(texto.find(std::string("AcDbLayerTableRecord\n  2\n") + nombre + "\n"), std::string::npos) << nombre;
+}
+
+TEST(SalidaCurvas, GeoPackageYShapefileConAtributosYCRS) {
+  Carpeta_Temporal dir;
+  const Datos_Curvas d = Curvas(2, 30);
+  for (const auto& [formato, nombre] :
+       {std::pair<std::string, std::string>{"GPKG", "contours.gpkg"}, {"ESRI Shapefile", "contours.shp"}}) {
+    SCOPED_TRACE(formato);
+    const auto ruta = dir / nombre;
+    anfitrion::Escribe_Curvas_Vectorial(ruta, d, formato, "EPSG:25830");
+    const anfitrion::Conjunto_GDAL salida = anfitrion::Abre_Vectorial(ruta);
+    OGRLayer* capa = salida->GetLayer(0);
+    EXPECT_STREQ(capa->GetName(), "contours");
+    EXPECT_EQ(wkbFlatten(capa->GetGeomType()), wkbLineString);
+    EXPECT_TRUE(OGR_GT_HasZ(capa->GetGeomType()));
+    ASSERT_NE(capa->GetSpatialRef(), nullptr);
+    EXPECT_STREQ(capa->GetSpatialRef()->GetAuthorityCode(nullptr), "25830");
+    Long i = 0;
+    for (const auto& f : *capa) {
+      if (++i == 3) ++i;
+      const Curva& c = d.Curvas(i);
+      EXPECT_EQ(f->GetFieldAsInteger("ID"), i);
+      EXPECT_EQ(f->GetFieldAsDouble("ELEV"), c.Vertices(0).Z);
+      EXPECT_STREQ(f->GetFieldAsString("TYPE"), c.Maestra != False ? "major" : "minor");
+      const auto& v = c.Vertices;
+      const bool cerrada = c.Ultimo > 2 && v(0).X == v(c.Ultimo).X && v(0).Y == v(c.Ultimo).Y;
+      EXPECT_EQ(f->GetFieldAsInteger("CLOSED"), cerrada ? 1 : 0) << i;
+      const OGRLineString& l = *f->GetGeometryRef()->toLineString();
+      ASSERT_EQ(l.getNumPoints(), c.Ultimo + 1);
+      for (int k = 0; k <= c.Ultimo; ++k) {
+        EXPECT_EQ(l.getX(k), v(k).X);
+        EXPECT_EQ(l.getY(k), v(k).Y);
+        EXPECT_EQ(l.getZ(k), v(k).Z);
+      }
+    }
+    EXPECT_EQ(i, d.nCurvas);
+  }
+  EXPECT_EQ(dir.Contenido(), "contours.dbf contours.gpkg contours.prj contours.shp contours.shx");
+
+  // Without a CRS none is recorded (GeoPackage says "undefined").
+  anfitrion::Escribe_Curvas_Vectorial(dir / "sin.gpkg", d);
+  const anfitrion::Conjunto_GDAL sin = anfitrion::Abre_Vectorial(dir / "sin.gpkg");
+  const OGRSpatialReference* srs = sin->GetLayer(0)->GetSpatialRef();
+  EXPECT_TRUE(srs == nullptr || srs->GetAuthorityCode(nullptr) == nullptr);
+}
+
+// Whatever fails, the folder holds what it held before: no temporary file or folder, the old file untouched.
+TEST(SalidaCurvas, FalloNoDejaNada) {
+  Carpeta_Temporal dir;
+  const Datos_Curvas d = Curvas(3, 5);
+  const auto viejo = dir.Escribe("contours.gpkg", "old");
+  const std::string antes = dir.Contenido();
+  EXPECT_THROW(anfitrion::Escribe_Curvas_Vectorial(viejo, d, "NoSuchDriver"), std::invalid_argument);
+  EXPECT_THROW(anfitrion::Escribe_Curvas_Vectorial(viejo, d, "GPKG", "EPSG:99999999"), std::invalid_argument);
+  EXPECT_THROW(anfitrion::Escribe_Curvas_Vectorial(viejo / "x.gpkg", d), std::runtime_error);
+  EXPECT_THROW(anfitrion::Escribe_Curvas_DXF(viejo / "x.dxf", d), std::runtime_error);
+  EXPECT_THROW(anfitrion::Escribe_Curvas_DXF(dir / "x.dxf", d, {"A:B", "C"}), std::invalid_argument);
+  EXPECT_EQ(dir.Contenido(), antes);
+  EXPECT_EQ(Texto_De(viejo), "old");
+
+  // A writer that fails after making its files leaves none of them.
+  EXPECT_THROW(anfitrion::Escribe_Atomico_Por_Nombre(dir / "a.shp",
+                                                     [](const fs::path& tmp) {
+                                                       std::ofstream(tmp) << "x";
+                                                       std::ofstream(fs::path(tmp).replace_extension(".dbf")) << "y";
+                                                       throw std::runtime_error("disk full");
+                                                     }),
+               std::runtime_error);
+  EXPECT_EQ(dir.Contenido(), antes);
+  // One that succeeds replaces the old file.
+  anfitrion::Escribe_Curvas_Vectorial(viejo, d);
+  EXPECT_EQ(dir.Contenido(), antes);
+  EXPECT_EQ(anfitrion::Abre_Vectorial(viejo)->GetLayer(0)->GetFeatureCount(), d.nCurvas - 1);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba

@@ -1,0 +1,83 @@
+// The searches of a forcing through indexes built on first use: the vertex index for the ends of a call, and for
+// the segments the triangle grid near them and the vertex grid along their lines.
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "trilat/c_Rotura/Busqueda_Rotura.h"
+#include "trilat/c_Rotura/Indice_Vertices.h"
+#include "trilat/c_Rotura/Rejilla_Triangulos.h"
+#include "trilat/c_Rotura/Rejilla_Vertices.h"
+
+namespace Vyr_Trilat {
+
+namespace {
+
+class Busqueda_Indexada : public Busqueda_Rotura {
+ public:
+  explicit Busqueda_Indexada(const Estado_Rotura& s) : s_(s) {}
+
+  bool Busca_Vertice(Long& P) override {
+    if (!vertices_) vertices_.emplace(s_);
+    return vertices_->Busca_Vertice(P);
+  }
+
+  void Cortables(const Vert& A, const Vert& B, std::vector<Long>& posiciones) override {
+    Prepara();
+    posiciones.clear();
+    triangulos_->Junto_A(A, B, Caja::De(A, B).Ampliada(holgura_), posiciones);
+    if (A.X != B.X || A.Y != B.Y) a_lo_largo_->A_Lo_Largo(A, B, posiciones);
+    Ordena(posiciones);
+  }
+
+  void Cercanos(const Vert& A, const Vert& B, std::vector<Long>& posiciones) override {
+    Prepara();
+    posiciones.clear();
+    triangulos_->Junto_A(A, B, Caja::De(A, B).Ampliada(holgura_), posiciones);
+    Ordena(posiciones);
+  }
+
+  void Cambiado(Long t) override {
+    if (!triangulos_) return;
+    triangulos_->Cambiado(t);
+    a_lo_largo_->Cambiado(t);
+  }
+
+ private:
+  static void Ordena(std::vector<Long>& posiciones) {
+    std::sort(posiciones.begin(), posiciones.end());
+    posiciones.erase(std::unique(posiciones.begin(), posiciones.end()), posiciones.end());
+  }
+
+  void Prepara() {
+    if (triangulos_) return;
+    Caja dominio{};
+    for (Long t = 1; t <= s_.Triangs.UBound(); ++t) {
+      const Caja c = Caja_Triangulo(s_, t);
+      dominio = t == 1 ? c : dominio.Con(c);
+    }
+    const double extension = std::max(dominio.x1 - dominio.x0, dominio.y1 - dominio.y0);
+    const double magnitud =
+        std::max({std::fabs(dominio.x0), std::fabs(dominio.x1), std::fabs(dominio.y0), std::fabs(dominio.y1)});
+    // The segment test tilts an axis-parallel edge by moving an end 0.001 in X and in Y; its rounded products err,
+    // as a distance, by far less than a millionth of the model's extent.
+    holgura_ = 0.002 + 1e-6 * extension + 1e-12 * magnitud;
+    dominio = dominio.Ampliada(holgura_);
+    triangulos_.emplace(s_, dominio, holgura_);
+    a_lo_largo_.emplace(s_, dominio, holgura_);
+  }
+
+  const Estado_Rotura& s_;
+  std::optional<Indice_Vertices> vertices_;
+  double holgura_ = 0;
+  std::optional<Rejilla_Triangulos> triangulos_;
+  std::optional<Rejilla_Vertices> a_lo_largo_;
+};
+
+}  // namespace
+
+std::unique_ptr<Busqueda_Rotura> Crea_Busqueda_Indexada(const Estado_Rotura& s) {
+  return std::make_unique<Busqueda_Indexada>(s);
+}
+
+}  // namespace Vyr_Trilat

@@ -1,0 +1,81 @@
+#include "trilat/c_Rotura/Lados_Cavidad.h"
+
+#include "trilat/c_Rotura/Corte_Segmentos.h"
+#include "trilat/c_Rotura/Pto_en_Poligono.h"
+#include "trilat/draw/mDibuja.h"
+
+namespace Vyr_Trilat {
+
+namespace {
+
+class Cavidad {
+ public:
+  Cavidad(const Estado_Rotura& s, const HostArray<Long>& Anillo, Long nAnillo)
+      : s_(s), Anillo_(Anillo), nAnillo_(nAnillo) {}
+
+  std::vector<Lado> lados;
+
+  // The diagonal from E to V, tried by the outline's sides j - 1 to j (2 to nAnillo) as the first segment of the
+  // test when `contra_contorno`, then by every listed edge, then by its midpoint.
+  bool Prueba(Long E, Long V, bool contra_contorno) {
+    const Vert e = s_.Coord(E), v = s_.Coord(V);
+    if (contra_contorno) {
+      for (Long j = 2; j <= nAnillo_; ++j) {
+        const Vert p = s_.Coord(Anillo_(j - 1)), q = s_.Coord(Anillo_(j));
+        if (Bloquea(Corte_Segmentos(p.X, p.Y, q.X, q.Y, e.X, e.Y, v.X, v.Y))) return false;
+      }
+    }
+    const std::size_t listados = lados.size();
+    for (std::size_t k = 0; k < listados; ++k) {
+      const Vert p = s_.Coord(lados[k].P1), q = s_.Coord(lados[k].P2);
+      if (Bloquea(Corte_Segmentos(e.X, e.Y, v.X, v.Y, p.X, p.Y, q.X, q.Y))) return false;
+    }
+    Long Loc = 0;
+    if (!Es_Verdadero(Pto_en_Poligono(s_.Coord, Anillo_, nAnillo_, (e.X + v.X) / 2, (e.Y + v.Y) / 2, &Loc)))
+      return false;
+    lados.push_back({E, V});
+    return true;
+  }
+
+ private:
+  static bool Bloquea(Long codigo) { return codigo == kSe_Cortan || codigo == kMismo_Segmento; }
+
+  const Estado_Rotura& s_;
+  const HostArray<Long>& Anillo_;
+  Long nAnillo_;
+};
+
+}  // namespace
+
+std::vector<Lado> Lados_Cavidad(const Estado_Rotura& s, Long a, Long b, const HostArray<Long>& Anillo, Long nAnillo) {
+  Cavidad c(s, Anillo, nAnillo);
+  c.lados.push_back({a, b});
+  for (Long i = 2; i <= nAnillo; ++i) c.lados.push_back({Anillo(i - 1), Anillo(i)});
+  c.lados.push_back({Anillo(nAnillo), Anillo(1)});
+  std::vector<bool> unido(static_cast<std::size_t>(nAnillo) + 1, false);
+  for (Long i = 1; i <= nAnillo; ++i) unido[static_cast<std::size_t>(i)] = Anillo(i) == a || Anillo(i) == b;
+
+  PictureBox& draww = mDibuja::Superficie();
+  if (Es_Verdadero(s.Formacion)) {
+    draww.Let_ForeColor(s.tricolor);
+    draww.Let_DrawWidth(1);
+    for (const Lado& l : c.lados) {
+      const Vert p = s.Coord(l.P1), q = s.Coord(l.P2);
+      mDibuja::Linea(p.X, p.Y, q.X, q.Y);
+    }
+    draww.Let_DrawWidth(1);
+  }
+  draww.Let_ForeColor(s.tricolor);
+  draww.Let_DrawWidth(1);
+
+  for (Long i = 1; i <= nAnillo; ++i) {
+    if (unido[static_cast<std::size_t>(i)]) continue;
+    if (c.Prueba(a, Anillo(i), true)) unido[static_cast<std::size_t>(i)] = true;
+    if (c.Prueba(b, Anillo(i), true)) unido[static_cast<std::size_t>(i)] = true;
+  }
+  for (Long i = 1; i <= nAnillo; ++i)
+    for (Long j = i + 1; j <= nAnillo; ++j) c.Prueba(Anillo(i), Anillo(j), false);
+  return c.lados;
+}
+
+}  // namespace Vyr_Trilat

@@ -1,0 +1,63 @@
+#include "trilat/c_Rotura/Rejilla_Vertices.h"
+
+#include <cmath>
+
+namespace Vyr_Trilat {
+
+Rejilla_Vertices::Rejilla_Vertices(const Estado_Rotura& s, const Caja& dominio, double holgura)
+    : s_(s), holgura_(holgura), rejilla_(dominio, static_cast<double>(s.Triangs.UBound()) / 4) {
+  const Long n = s.Triangs.UBound();
+  const auto nPt = static_cast<std::size_t>(s.Coord.UBound());
+  inicio_tri_.assign(nPt + 2, 0);
+  for (Long t = 1; t <= n; ++t) {
+    const Triang_Rot& r = s.Triangs(t);
+    for (Long v : {r.V1, r.V2, r.V3}) ++inicio_tri_[static_cast<std::size_t>(v) + 1];
+  }
+  // Each corner once in its cell: those with triangles.
+  inicio_.assign(rejilla_.Total() + 1, 0);
+  for (std::size_t v = 0; v <= nPt; ++v)
+    if (inicio_tri_[v + 1] > 0) ++inicio_[rejilla_.Celda(rejilla_.Columna(s.Coord(static_cast<Long>(v)).X),
+                                                      rejilla_.Fila(s.Coord(static_cast<Long>(v)).Y)) + 1];
+  for (std::size_t c = 0; c < rejilla_.Total(); ++c) inicio_[c + 1] += inicio_[c];
+  puntos_.resize(inicio_.back());
+  std::vector<std::size_t> lleno(inicio_.begin(), inicio_.end() - 1);
+  for (std::size_t v = 0; v <= nPt; ++v) {
+    if (inicio_tri_[v + 1] == 0) continue;
+    const Vert& p = s.Coord(static_cast<Long>(v));
+    puntos_[lleno[rejilla_.Celda(rejilla_.Columna(p.X), rejilla_.Fila(p.Y))]++] = {p.X, p.Y, static_cast<Long>(v)};
+  }
+  for (std::size_t v = 0; v <= nPt; ++v) inicio_tri_[v + 1] += inicio_tri_[v];
+  en_vertice_.resize(inicio_tri_.back());
+  lleno.assign(inicio_tri_.begin(), inicio_tri_.end() - 1);
+  for (Long t = 1; t <= n; ++t) {
+    const Triang_Rot& r = s.Triangs(t);
+    for (Long v : {r.V1, r.V2, r.V3}) en_vertice_[lleno[static_cast<std::size_t>(v)]++] = t;
+  }
+}
+
+void Rejilla_Vertices::Cambiado(Long t) {
+  const Triang_Rot& r = s_.Triangs(t);
+  for (Long v : {r.V1, r.V2, r.V3}) nuevos_[v].push_back(t);
+}
+
+void Rejilla_Vertices::A_Lo_Largo(const Vert& A, const Vert& B, std::vector<Long>& posiciones) const {
+  const double dx = B.X - A.X, dy = B.Y - A.Y, largo = std::sqrt(dx * dx + dy * dy);
+  const auto en_linea = [&](const Vert& p) { return std::fabs(dx * (p.Y - A.Y) - dy * (p.X - A.X)) <= holgura_ * largo; };
+  const auto mira = [&](Long t) {
+    const Triang_Rot& r = s_.Triangs(t);
+    const int cerca = en_linea(s_.Coord(r.V1)) + en_linea(s_.Coord(r.V2)) + en_linea(s_.Coord(r.V3));
+    if (cerca >= 2) posiciones.push_back(t);
+  };
+  rejilla_.Recorre_Franja(A, B, holgura_, Caja{-HUGE_VAL, -HUGE_VAL, HUGE_VAL, HUGE_VAL}, [&](std::size_t c) {
+    for (std::size_t k = inicio_[c]; k < inicio_[c + 1]; ++k) {
+      const Punto& p = puntos_[k];
+      if (!en_linea({p.x, p.y})) continue;
+      const auto v = static_cast<std::size_t>(p.v);
+      for (std::size_t i = inicio_tri_[v]; i < inicio_tri_[v + 1]; ++i) mira(en_vertice_[i]);
+      if (const auto it = nuevos_.find(p.v); it != nuevos_.end())
+        for (Long t : it->second) mira(t);
+    }
+  });
+}
+
+}  // namespace Vyr_Trilat

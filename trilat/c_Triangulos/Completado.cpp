@@ -1,0 +1,158 @@
+#include "trilat/c_Triangulos/Completado.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "trilat/c_Triangulos/Predicados.h"
+#include "trilat/common/Predicados_Exactos.h"
+#include "trilat/common/Solape_Triangulos.h"
+#include "trilat/common/Triangulacion_Delaunay.h"
+
+namespace Vyr_Trilat {
+
+namespace {
+
+constexpr double kRadio_Maximo = 1000;
+
+// Kept triangles by the grid cells their bounding boxes cover, for overlap and containment queries.
+class Rejilla_Triangulos {
+ public:
+  Rejilla_Triangulos(const std::vector<Vert>& p, std::size_t previstos) : p_(p) {
+    double xmin = p[0].X, xmax = xmin, ymin = p[0].Y, ymax = ymin;
+    for (const auto& v : p) {
+      xmin = std::min(xmin, v.X), xmax = std::max(xmax, v.X);
+      ymin = std::min(ymin, v.Y), ymax = std::max(ymax, v.Y);
+    }
+    const double ancho = std::max(xmax - xmin, 1e-9), alto = std::max(ymax - ymin, 1e-9);
+    lado_ = std::max(std::sqrt(ancho * alto / static_cast<double>(std::max<std::size_t>(previstos, 1))),
+                     std::max(ancho, alto) / 2048);
+    x0_ = xmin, y0_ = ymin;
+    columnas_ = static_cast<long>(ancho / lado_) + 1;
+    filas_ = static_cast<long>(alto / lado_) + 1;
+    celdas_.resize(static_cast<std::size_t>(columnas_ * filas_));
+  }
+
+  void Agrega(const std::array<Long, 3>& t, std::size_t id) {
+    Recorre(t, [&](std::vector<std::size_t>& celda) { celda.push_back(id); });
+  }
+
+  // Calls f(id) once for each kept triangle whose box shares a cell with the box of t.
+  template <typename F>
+  bool Alguno(const std::array<Long, 3>& t, F&& f) {
+    ++sello_;
+    bool hallado = false;
+    Recorre(t, [&](std::vector<std::size_t>& celda) {
+      for (std::size_t id : celda) {
+        if (hallado) return;
+        if (visto_.size() <= id) visto_.resize(id + 1, 0);
+        if (visto_[id] == sello_) continue;
+        visto_[id] = sello_;
+        if (f(id)) hallado = true;
+      }
+    });
+    return hallado;
+  }
+
+ private:
+  template <typename F>
+  void Recorre(const std::array<Long, 3>& t, F&& f) {
+    const Vert& a = p_[static_cast<std::size_t>(t[0])];
+    const Vert& b = p_[static_cast<std::size_t>(t[1])];
+    const Vert& c = p_[static_cast<std::size_t>(t[2])];
+    const long i0 = Indice(std::min({a.X, b.X, c.X}) - x0_, columnas_), i1 = Indice(std::max({a.X, b.X, c.X}) - x0_, columnas_);
+    const long j0 = Indice(std::min({a.Y, b.Y, c.Y}) - y0_, filas_), j1 = Indice(std::max({a.Y, b.Y, c.Y}) - y0_, filas_);
+    for (long j = j0; j <= j1; ++j)
+      for (long i = i0; i <= i1; ++i) f(celdas_[static_cast<std::size_t>(j * columnas_ + i)]);
+  }
+  long Indice(double d, long cuantas) const { return std::clamp(static_cast<long>(std::floor(d / lado_)), 0L, cuantas - 1); }
+
+  const std::vector<Vert>& p_;
+  double x0_ = 0, y0_ = 0, lado_ = 1;
+  long columnas_ = 1, filas_ = 1;
+  std::vector<std::vector<std::size_t>> celdas_;
+  std::vector<std::uint32_t> visto_;
+  std::uint32_t sello_ = 0;
+};
+
+std::array<Long, 3> Ascendente(Long a, Long b, Long c) {
+  std::array<Long, 3> v{a, b, c};
+  std::sort(v.begin(), v.end());
+  return v;
+}
+
+double Radio(const Vert& a, const Vert& b, const Vert& c) {
+  const double ab = std::hypot(b.X - a.X, b.Y - a.Y), bc = std::hypot(c.X - b.X, c.Y - b.Y);
+  const double ca = std::hypot(a.X - c.X, a.Y - c.Y);
+  const double doble_area = std::fabs((b.X - a.X) * (c.Y - a.Y) - (b.Y - a.Y) * (c.X - a.X));
+  return doble_area == 0 ? INFINITY : ab * bc * ca / (2 * doble_area);
+}
+
+}  // namespace
+
+Modelo Completa(const Estado_Triangulos& s, const HostArray<double>& X, const HostArray<double>& Y) {
+  const auto n = static_cast<std::size_t>(s.nPuntos);
+  std::vector<Vert> p(n);
+  std::vector<XYZ> host(n);
+  for (std::size_t k = 0; k < n; ++k) {
+    const Long h = s.Puntos_Trab[k].n;
+    p[k] = {X(h), Y(h)};
+    host[k] = {p[k].X, p[k].Y, 0, h};
+  }
+  const auto plano = [&](const std::array<Long, 3>& t) {
+    return En_Sentido_Antihorario(p[static_cast<std::size_t>(t[0])], p[static_cast<std::size_t>(t[1])],
+                                  p[static_cast<std::size_t>(t[2])]);
+  };
+
+  Modelo m;
+  Rejilla_Triangulos rejilla(p, 2 * n);
+  const auto& T = s.Triangs;
+  for (std::size_t t = 0; t < static_cast<std::size_t>(s.count); ++t) {
+    if (Es_Verdadero(T.Excluido[t])) continue;
+    const std::array<Long, 3> v{T.V1[t], T.V2[t], T.V3[t]};
+    const auto& a = p[static_cast<std::size_t>(v[0])];
+    const auto& b = p[static_cast<std::size_t>(v[1])];
+    const auto& c = p[static_cast<std::size_t>(v[2])];
+    if (Orientacion(a.X, a.Y, b.X, b.Y, c.X, c.Y) == 0) continue;
+    const auto tv = plano(v);
+    if (rejilla.Alguno(v, [&](std::size_t id) { return Interiores_Se_Solapan(plano(m.triangulos[id]), tv); })) continue;
+    rejilla.Agrega(v, m.triangulos.size());
+    m.triangulos.push_back(v);
+  }
+  m.del_barrido = m.triangulos.size();
+
+  std::vector<double> xs(n), ys(n);
+  for (std::size_t k = 0; k < n; ++k) xs[k] = p[k].X, ys[k] = p[k].Y;
+  Triangulacion_Delaunay cdt(xs, ys);
+  std::vector<std::pair<Long, Long>> aristas;
+  aristas.reserve(3 * m.del_barrido);
+  for (const auto& t : m.triangulos) aristas.insert(aristas.end(), {{t[0], t[1]}, {t[0], t[2]}, {t[1], t[2]}});
+  std::sort(aristas.begin(), aristas.end());
+  aristas.erase(std::unique(aristas.begin(), aristas.end()), aristas.end());
+  for (const auto& [a, b] : aristas) cdt.Inserta_Restriccion(a, b);
+
+  std::vector<std::array<Long, 3>> agregados;
+  for (const auto& t : cdt.Triangulos()) {
+    const auto v = Ascendente(t[0], t[1], t[2]);
+    const auto& a = host[static_cast<std::size_t>(v[0])];
+    const auto& b = host[static_cast<std::size_t>(v[1])];
+    const auto& c = host[static_cast<std::size_t>(v[2])];
+    if (Lados_Largos(a, b, c, s.Dist_Max)) continue;
+    if (!(Radio(p[static_cast<std::size_t>(v[0])], p[static_cast<std::size_t>(v[1])],
+                p[static_cast<std::size_t>(v[2])]) < kRadio_Maximo))
+      continue;
+    const bool cubierto = rejilla.Alguno(v, [&](std::size_t id) {
+      const auto k = plano(m.triangulos[id]);
+      return En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[0])]) &&
+             En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[1])]) &&
+             En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[2])]);
+    });
+    if (!cubierto) agregados.push_back(v);
+  }
+  std::sort(agregados.begin(), agregados.end(), [](const auto& u, const auto& w) {
+    return std::tie(u[2], u[1], u[0]) < std::tie(w[2], w[1], w[0]);
+  });
+  m.triangulos.insert(m.triangulos.end(), agregados.begin(), agregados.end());
+  return m;
+}
+
+}  // namespace Vyr_Trilat
