@@ -1,11 +1,6 @@
 // The dialogs on a text terminal: what the user reads, typing that runs the forms' own handlers, what Aceptar,
 // Cancelar and the end of the input leave in the settings store, and one session on a real pseudo-terminal.
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <pty.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <iostream>
@@ -15,6 +10,7 @@
 #include "tests/support/Ajustes_Temporales.h"
 #include "tests/support/Grabadores.h"
 #include "tests/support/Presentador_Guionizado.h"
+#include "tests/support/Sesion_Pty.h"
 #include "trilat/dialogs/f_Curv_P.h"
 #include "trilat/dialogs/f_Tri_P.h"
 #include "trilat/sibling/c_Ajustes.h"
@@ -128,55 +124,23 @@ TEST(Presentador_Terminal, PresentsOnlyWhileItLives) {
   EXPECT_EQ(guion.Formularios(), std::vector<std::string>{"Triangulación:"});
 }
 
-// Reads the pseudo-terminal's screen until `texto` shows after what was seen before; false after ten seconds of
-// silence or once the program closed the terminal.
-bool Espera(int maestro, std::string& pantalla, std::size_t& visto, const std::string& texto) {
-  while (pantalla.find(texto, visto) == npos) {
-    pollfd pf{maestro, POLLIN, 0};
-    char buf[512];
-    const ssize_t n = poll(&pf, 1, 10000) > 0 ? read(maestro, buf, sizeof buf) : 0;
-    if (n <= 0) return false;
-    pantalla.append(buf, static_cast<std::size_t>(n));
-  }
-  visto = pantalla.find(texto, visto) + texto.size();
-  return true;
-}
-
 TEST(Presentador_Terminal, AcceptsEditedValuesOnARealTerminal) {
   Ajustes_Temporales ajustes;
-  int maestro = -1;
-  const pid_t hijo = forkpty(&maestro, nullptr, nullptr, nullptr);
-  ASSERT_GE(hijo, 0);
-  if (hijo == 0) {  // the program on the terminal, reading the keyboard through std::cin
-    try {
-      f_Tri_P dlg;
-      dlg.Load();
-      Presentador_Terminal presentador(std::cin, std::cout);
-      dlg.Show_Modal();
-      std::cout << (dlg.A_Aceptar == True ? "result: accepted" : "result: not accepted") << std::endl;
-      _exit(0);
-    } catch (...) {
-      _exit(2);
-    }
-  }
+  prueba::Sesion_Pty sesion([] {  // the program on the terminal, reading the keyboard through std::cin
+    f_Tri_P dlg;
+    dlg.Load();
+    Presentador_Terminal presentador(std::cin, std::cout);
+    dlg.Show_Modal();
+    std::cout << (dlg.A_Aceptar == True ? "result: accepted" : "result: not accepted") << std::endl;
+    return 0;
+  });
   // Each answer once its prompt shows. Enter sends a carriage return as a keyboard does; Ctrl-D closes the colour
   // chooser only, and the dialog goes on reading.
-  const std::pair<const char*, const char*> dialogo[] = {{"Choose 1-5: ", "2\r"}, {"Choose 1-3: ", "\x04"},
-                                                         {"Choose 1-5: ", "1\r"}, {"[100]: ", "250\r"},
-                                                         {"Choose 1-5: ", "4\r"}, {"result: accepted", ""}};
-  std::string pantalla;
-  std::size_t visto = 0;
-  bool completo = true;
-  for (const auto& [pregunta, respuesta] : dialogo) {
-    completo = completo && Espera(maestro, pantalla, visto, pregunta) &&
-               write(maestro, respuesta, std::strlen(respuesta)) == static_cast<ssize_t>(std::strlen(respuesta));
-  }
-  if (!completo) kill(hijo, SIGKILL);
-  int estado = 0;
-  waitpid(hijo, &estado, 0);
-  close(maestro);
+  const bool completo = sesion.Conversa({{"Choose 1-5: ", "2\r"}, {"Choose 1-3: ", "\x04"}, {"Choose 1-5: ", "1\r"},
+                                         {"[100]: ", "250\r"}, {"Choose 1-5: ", "4\r"}, {"result: accepted", ""}});
+  const std::string& pantalla = sesion.Pantalla();
   EXPECT_TRUE(completo) << pantalla;
-  EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
+  EXPECT_EQ(sesion.Termina(), 0);
   EXPECT_NE(pantalla.find("Color triangulos:\r\n"), npos) << "lines end as a terminal ends them";
   EXPECT_NE(pantalla.find("1) Distáncia máxima de los lados: 250\r\n"), npos) << pantalla;
   EXPECT_EQ(Ajuste("Triangulación", "Distacia Maxima"), "250");

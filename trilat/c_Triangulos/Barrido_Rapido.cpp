@@ -22,8 +22,12 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s) : Barrido(s) {
 
   while (hojas_ < n) hojas_ *= 2;
   maximo_x_.assign(2 * hojas_, -std::numeric_limits<double>::infinity());
-  for (std::size_t k = 0; k < n; ++k) maximo_x_[hojas_ + k] = pts[k].X;
-  for (std::size_t k = hojas_ - 1; k >= 1; --k) maximo_x_[k] = std::max(maximo_x_[2 * k], maximo_x_[2 * k + 1]);
+  minimo_x_.assign(2 * hojas_, std::numeric_limits<double>::infinity());
+  for (std::size_t k = 0; k < n; ++k) maximo_x_[hojas_ + k] = minimo_x_[hojas_ + k] = pts[k].X;
+  for (std::size_t k = hojas_ - 1; k >= 1; --k) {
+    maximo_x_[k] = std::max(maximo_x_[2 * k], maximo_x_[2 * k + 1]);
+    minimo_x_[k] = std::min(minimo_x_[2 * k], minimo_x_[2 * k + 1]);
+  }
 
   double xmin = pts[0].X, xmax = xmin, ymin = pts[0].Y, ymax = ymin;
   for (const auto& p : pts) {
@@ -128,6 +132,16 @@ Long Barrido_Rapido::Primero_Mas_Alla(Long desde, double limite) const {
   return std::min(static_cast<Long>(k - hojas_), s_.nPuntos);
 }
 
+void Barrido_Rapido::Extremos_X(Long desde, Long hasta, double& minimo, double& maximo) const {
+  minimo = std::numeric_limits<double>::infinity();
+  maximo = -minimo;
+  for (std::size_t a = hojas_ + static_cast<std::size_t>(desde), b = hojas_ + static_cast<std::size_t>(hasta); a < b;
+       a /= 2, b /= 2) {
+    if (a & 1) minimo = std::min(minimo, minimo_x_[a]), maximo = std::max(maximo, maximo_x_[a]), ++a;
+    if (b & 1) --b, minimo = std::min(minimo, minimo_x_[b]), maximo = std::max(maximo, maximo_x_[b]);
+  }
+}
+
 bool Barrido_Rapido::Dentro_En_Rango(Long k, Long salta, const Circulo& c, double R2) const {
   return k != salta && Dentro_Del_Circulo(s_.Puntos_Trab[static_cast<std::size_t>(k)], c, R2);
 }
@@ -136,8 +150,14 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
                                       const Circulo& c, double R2) {
   // No squared distance plus the slack is below a radius that is this small or not a number.
   if (!(R2 > 0)) return false;
-  Long hasta = Primero_Mas_Alla(desde, limite);
-  if (salta_antes_del_limite && hasta == salta) hasta = Primero_Mas_Alla(salta + 1, limite);
+  const Long salta_al_limite = salta_antes_del_limite ? salta : -1;
+  if (reciente_.desde != desde || reciente_.limite != limite || reciente_.salta != salta_al_limite) {
+    Long fin = Primero_Mas_Alla(desde, limite);
+    if (salta_antes_del_limite && fin == salta) fin = Primero_Mas_Alla(salta + 1, limite);
+    reciente_ = {desde, limite, salta_al_limite, fin, 0, 0};
+    if (fin > desde) Extremos_X(desde, fin, reciente_.xmin, reciente_.xmax);
+  }
+  const Long hasta = reciente_.hasta;
   if (hasta <= desde) return false;
   if (hasta - desde <= kRango_Corto) {
     for (Long k = desde; k < hasta; ++k)
@@ -150,8 +170,10 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
     const double f = std::floor((v - v0) / lado_celda_);
     return static_cast<Long>(std::clamp(f, -1.0, static_cast<double>(cuantas)));
   };
-  const Long i0 = std::max<Long>(indice(c.Xc - r, x0_, columnas_) - 1, 0);
-  const Long i1 = std::min<Long>(indice(c.Xc + r, x0_, columnas_) + 1, columnas_ - 1);
+  // Only the strip of columns the scanned positions lie in, widened by a cell for the rounding of the index.
+  const double xmin = reciente_.xmin, xmax = reciente_.xmax;
+  const Long i0 = std::max<Long>(indice(std::max(c.Xc - r, xmin), x0_, columnas_) - 1, 0);
+  const Long i1 = std::min<Long>(indice(std::min(c.Xc + r, xmax), x0_, columnas_) + 1, columnas_ - 1);
   const Long j0 = std::max<Long>(indice(c.Yc - r, y0_, filas_) - 1, 0);
   const Long j1 = std::min<Long>(indice(c.Yc + r, y0_, filas_) + 1, filas_ - 1);
   if (i0 > i1 || j0 > j1) return false;

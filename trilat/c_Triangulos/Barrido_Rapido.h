@@ -33,9 +33,19 @@ class Barrido_Rapido : public Barrido {
   // Triangles at each corner in position order, as linked lists in flat arrays (three links per triangle).
   std::vector<Long> primero_en_vertice_, ultimo_en_vertice_, siguiente_en_vertice_;
 
-  // Maximum X over ranges of positions (a segment tree), for where each scan stops.
-  std::vector<double> maximo_x_;
+  // Extremes of X over ranges of positions: the maximum (a segment tree) tells where each scan stops, and
+  // both bound the strip of the grid that the positions of a scan can lie in.
+  std::vector<double> maximo_x_, minimo_x_;
   std::size_t hojas_ = 1;
+  void Extremos_X(Long desde, Long hasta, double& minimo, double& maximo) const;
+  // The tries for one point mostly scan the same range: its end and strip are kept from the last scan.
+  struct Rango_Reciente {
+    Long desde = -1;
+    double limite = 0;
+    Long salta = -1;
+    Long hasta = 0;
+    double xmin = 0, xmax = 0;
+  } reciente_;
 
   // Working points by grid cell, each cell's positions ascending.
   double x0_ = 0, y0_ = 0, lado_celda_ = 1;

@@ -1,0 +1,73 @@
+#include "tests/support/Sesion_Pty.h"
+
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <stdexcept>
+
+namespace Vyr_Trilat::prueba {
+
+Sesion_Pty::Sesion_Pty(const std::function<int()>& programa) {
+  hijo_ = forkpty(&maestro_, nullptr, nullptr, nullptr);
+  if (hijo_ < 0) throw std::runtime_error("cannot open a pseudo-terminal");
+  if (hijo_ == 0) {
+    int estado = 2;
+    try {
+      estado = programa();
+    } catch (...) {
+    }
+    _exit(estado);
+  }
+}
+
+Sesion_Pty::~Sesion_Pty() {
+  if (hijo_ > 0) {
+    kill(hijo_, SIGKILL);
+    waitpid(hijo_, nullptr, 0);
+  }
+  if (maestro_ >= 0) close(maestro_);
+}
+
+bool Sesion_Pty::Espera(const std::string& texto) {
+  while (pantalla_.find(texto, visto_) == std::string::npos) {
+    pollfd pf{maestro_, POLLIN, 0};
+    char buf[512];
+    const ssize_t n = poll(&pf, 1, 10000) > 0 ? read(maestro_, buf, sizeof buf) : 0;
+    if (n <= 0) return false;
+    pantalla_.append(buf, static_cast<std::size_t>(n));
+  }
+  visto_ = pantalla_.find(texto, visto_) + texto.size();
+  return true;
+}
+
+bool Sesion_Pty::Conversa(const std::vector<std::pair<std::string, std::string>>& dialogo) {
+  for (const auto& [pregunta, respuesta] : dialogo) {
+    if (!Espera(pregunta)) return false;
+    if (write(maestro_, respuesta.data(), respuesta.size()) != static_cast<ssize_t>(respuesta.size())) return false;
+  }
+  return true;
+}
+
+int Sesion_Pty::Termina() {
+  // Drain the screen so the child never blocks writing to a full terminal.
+  for (;;) {
+    pollfd pf{maestro_, POLLIN, 0};
+    char buf[512];
+    const ssize_t n = poll(&pf, 1, 5000) > 0 ? read(maestro_, buf, sizeof buf) : 0;
+    if (n <= 0) break;
+    pantalla_.append(buf, static_cast<std::size_t>(n));
+  }
+  int estado = 0;
+  // A program still waiting for keys after the screen went quiet is stopped: its session failed.
+  if (waitpid(hijo_, &estado, WNOHANG) == 0) {
+    kill(hijo_, SIGKILL);
+    waitpid(hijo_, &estado, 0);
+  }
+  hijo_ = -1;
+  return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+}
+
+}  // namespace Vyr_Trilat::prueba
