@@ -55,7 +55,8 @@ Modelo_Bench Prepara(int lado) {
       x.push_back(431000 + (i + U(rng)) * paso);
       y.push_back(4581000 + (j + U(rng)) * paso);
     }
-  for (Long k = 1; k <= m.nPt; ++k) m.X(k) = x[static_cast<std::size_t>(k - 1)], m.Y(k) = y[static_cast<std::size_t>(k - 1)];
+  for (Long k = 1; k <= m.nPt; ++k)
+    m.X(k) = x[static_cast<std::size_t>(k - 1)], m.Y(k) = y[static_cast<std::size_t>(k - 1)];
   const auto tris = Triangulacion_Delaunay(x, y).Triangulos();
   m.nTri = static_cast<Long>(tris.size()) - 1;
   m.V1.ReDim(0, m.nTri);

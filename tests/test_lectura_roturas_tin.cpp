@@ -7,6 +7,12 @@
 
 #include "hosts/cli/Lectura_Roturas.h"
 #include "hosts/cli/Lectura_Tin.h"
+#include "tests/support/Rotura_Anfitrion.h"
+#include "tests/support/Triangula.h"
+
+#ifndef TRILAT_SAMPLE_DATA_DIR
+#error "TRILAT_SAMPLE_DATA_DIR names the folder of the bundled sample survey"
+#endif
 
 namespace Vyr_Trilat::anfitrion {
 namespace {
@@ -72,6 +78,37 @@ TEST_F(Lecturas, TinBuenoYMalo) {
   EXPECT_EQ(error("index,v1,v2,v3\n0,100,111,120\n"), f + ":2: point 111 is not in the survey");
   EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,100\n"), f + ":2: a triangle needs three different points");
   EXPECT_EQ(error("index,v1,v2,v3\n"), f + ": the file holds no triangles");
+}
+
+// The bundled breaklines forced into the bundled survey's triangulation as the command does it: every segment
+// between vertices is an edge afterwards and the triangulation stays sound.
+TEST(Lecturas_Muestra, RoturasDeLaMuestra) {
+  const fs::path dir = TRILAT_SAMPLE_DATA_DIR;
+  const Levantamiento lev = Lee_Puntos(dir / "sample_survey.csv");
+  const auto lineas = Lee_Roturas(dir / "sample_breaklines.txt", lev);
+  ASSERT_EQ(lineas.size(), 10u);
+  prueba::Nube c{lev.x, lev.y, lev.z};
+  const prueba::Resultado t = prueba::Triangula(c, 100);
+  std::vector<Vert> puntos;
+  for (std::size_t i = 0; i < lev.size(); ++i) puntos.push_back({lev.x[i], lev.y[i]});
+  std::vector<std::array<Long, 3>> tris;
+  for (const prueba::Tri& x : t.tris) tris.push_back({x.a, x.b, x.c});
+  prueba::Modelo m = prueba::De_Listas(puntos, tris);
+  const prueba::Modelo antes = m;
+  HostArray<Polilinea> Pol = Polilineas_Biblioteca(lineas, lev);
+  std::vector<std::array<Long, 2>> segmentos;
+  for (Long p = 1; p <= Pol.UBound(); ++p)
+    for (Long k = 1; k < Pol(p).nPtos; ++k) segmentos.push_back({Pol(p).Ptos(k), Pol(p).Ptos(k + 1)});
+  c_Rotura r;
+  prueba::Superficie_Nueva();
+  prueba::Mensajes_Grabados mensajes;
+  r.Calcula_Triang_con_Polilineas(m.nPun, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3, Pol.UBound(), Pol);
+  // Kerb points within the triangulation's cleaning distance of the road edge are no vertices: each segment into or
+  // out of one is reported and skipped.
+  for (const Mensaje& msg : mensajes.Lista()) EXPECT_EQ(msg.texto.rfind("no existe la recta ", 0), 0u) << msg.texto;
+  const auto problemas = prueba::Comprueba_Forzado(antes, m, segmentos);
+  EXPECT_TRUE(problemas.empty()) << problemas.front();
+  EXPECT_GT(r.Estado().Cuentas.Aceptados, 0);
 }
 
 }  // namespace

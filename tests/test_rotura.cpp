@@ -94,8 +94,8 @@ TEST(Rotura, CuadradoPartidoPorLaOtraDiagonal) {
   // The two old host indices take the two new triangles, in the order found from the edge list.
   EXPECT_EQ(Salida(m), (std::vector<std::array<Long, 3>>{{2, 4, 3}, {2, 4, 1}}));
   // A fresh instance draws in black without the forming: the line, then the crossed edges only.
-  Registro esperado{"ForeColor 0", "DrawWidth 1", "AutoRedraw -1", "MoveToEx 10,1000", "LineTo 0,990",
-                    "DrawWidth 1", "ForeColor 0", "DrawWidth 1",
+  Registro esperado{"ForeColor 0", "DrawWidth 1", "AutoRedraw -1", "MoveToEx 10,1000", "LineTo 0,990", "DrawWidth 1",
+                    "ForeColor 0", "DrawWidth 1",
                     // Triangle 0 is crossed on its third edge (light green), triangle 1 on its first (light cyan).
                     "ForeColor 65280", "MoveToEx 10,990", "LineTo 0,1000", "ForeColor 16776960", "MoveToEx 0,1000",
                     "LineTo 10,990", "ForeColor 0", "DrawWidth 1", "ForeColor 0", "DrawWidth 1", "DrawWidth 1"};
@@ -115,8 +115,8 @@ TEST(Rotura, CuadradoPartidoPorLaOtraDiagonal) {
 
 TEST(Rotura, AbanicoDeTriangulosCruzados) {
   const Vert a{0, 0}, b{10, 0}, c{5, -4};
-  Modelo m = De_Listas({a, b, c, {2, 2}, {4, 3}, {6, 3}, {8, 2}},
-                       {{1, 4, 3}, {4, 5, 3}, {5, 6, 3}, {6, 7, 3}, {7, 2, 3}});
+  Modelo m =
+      De_Listas({a, b, c, {2, 2}, {4, 3}, {6, 3}, {8, 2}}, {{1, 4, 3}, {4, 5, 3}, {5, 6, 3}, {6, 7, 3}, {7, 2, 3}});
   const Modelo antes = m;
   c_Rotura r;
   Superficie_Nueva();
@@ -144,8 +144,8 @@ TEST(Rotura, DiagonalesQueSeCruzanGanaLaPrimera) {
   const auto lados = Lados_Cavidad(s, 1, 4, Anillo, 6);
   std::vector<std::pair<Long, Long>> pares;
   for (const Lado& l : lados) pares.emplace_back(l.P1, l.P2);
-  EXPECT_EQ(pares, (std::vector<std::pair<Long, Long>>{{1, 4}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 1}, {4, 2},
-                                                       {1, 5}}));
+  EXPECT_EQ(pares, (std::vector<std::pair<Long, Long>>{
+                       {1, 4}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 1}, {4, 2}, {1, 5}}));
   EXPECT_EQ(Forma_Triangulos(s, lados).size(), 4u);
 }
 
@@ -192,7 +192,8 @@ TEST(Rotura, PolilineaConUnVerticeQueNoEsDeLaTriangulacion) {
   EXPECT_EQ(Salida(m), (std::vector<std::array<Long, 3>>{{2, 4, 3}, {2, 4, 1}}));
   // Persistent drawing off while the polylines are forced, and the segments themselves not drawn.
   const Registro& l = sup->Llamadas();
-  EXPECT_EQ((Registro{l[0], l[1], l[2], l[3]}), (Registro{"ForeColor 0", "DrawWidth 2", "AutoRedraw 0", "DrawWidth 1"}));
+  EXPECT_EQ((Registro{l[0], l[1], l[2], l[3]}),
+            (Registro{"ForeColor 0", "DrawWidth 2", "AutoRedraw 0", "DrawWidth 1"}));
   EXPECT_EQ(l.back(), "AutoRedraw -1");
   EXPECT_EQ(Numero_Error([&] { Fuerza_Polilineas(r, m, {{1, 9}}); }), 9);
 }
@@ -202,14 +203,12 @@ TEST(Rotura, PuntoEnPoligonoSobreLaRejilla) {
   c_Rotura r;
   r.Mete_Triang_con_Rotura(m.nPun, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3);
   HostArray<Long> cuadrado(0, {4, 1, 2, 3, 4});
-  const auto en = [&](double x, double y, Long* loc = nullptr) {
-    return r.Pto_en_Poligono(cuadrado, 4, x, y, loc);
-  };
+  const auto en = [&](double x, double y, Long* loc = nullptr) { return r.Pto_en_Poligono(cuadrado, 4, x, y, loc); };
   Long loc = 7;
   EXPECT_EQ(en(5, 5, &loc), True);
   EXPECT_EQ(en(15, 5, &loc), False);
   EXPECT_EQ(en(-0.004, 5, &loc), False);  // column floor(-0.4) = -1, left of the side's column 0
-  EXPECT_EQ(loc, 7);                       // the grid answer leaves Loc alone
+  EXPECT_EQ(loc, 7);                      // the grid answer leaves Loc alone
   EXPECT_EQ(en(0, 0, &loc), False);
   EXPECT_EQ(loc, 2);
   // Border points: the low-X and low-Y sides are in, the high ones out.
@@ -229,11 +228,12 @@ TEST(Rotura, PuntoEnPoligonoSobreLaRejilla) {
   // overflow of the counts.
   const Long n = 40000;
   std::vector<Vert> pts;
-  for (Long i = 0; i < n; ++i) pts.push_back({100 * std::cos(2 * std::numbers::pi * i / n), 100 * std::sin(2 * std::numbers::pi * i / n)});
-  for (int k = 0; k < 5; ++k) pts.push_back({50 * std::cos(4 * std::numbers::pi * k / 5), 50 * std::sin(4 * std::numbers::pi * k / 5)});
+  for (Long i = 0; i < n; ++i)
+    pts.push_back({100 * std::cos(2 * std::numbers::pi * i / n), 100 * std::sin(2 * std::numbers::pi * i / n)});
+  for (int k = 0; k < 5; ++k)
+    pts.push_back({50 * std::cos(4 * std::numbers::pi * k / 5), 50 * std::sin(4 * std::numbers::pi * k / 5)});
   Modelo grande = De_Listas(pts, {{1, 2, 3}, {2, 3, 4}});
-  r.Mete_Triang_con_Rotura(grande.nPun, grande.X, grande.Y, grande.Z, grande.nTri, grande.Vt1, grande.Vt2,
-                           grande.Vt3);
+  r.Mete_Triang_con_Rotura(grande.nPun, grande.X, grande.Y, grande.Z, grande.nTri, grande.Vt1, grande.Vt2, grande.Vt3);
   HostArray<Long> circulo(0, n);
   for (Long i = 0; i <= n; ++i) circulo(i) = i == 0 ? n : i;
   x = 0.5, y = 0.5;
@@ -257,8 +257,9 @@ TEST(Rotura, ParametrosDeDibujo) {
     Mensajes_Grabados mensajes;
     ObjectRef no_es = std::make_shared<Progreso_Grabador>();
     r.Param_Dibujo1(o, o, e, alto, no_es, color);
-    EXPECT_EQ(mensajes.Lista(),
-              (std::vector<Mensaje>{{"Rot Parametro dibujo 1 - Error nº  13:Type mismatch", vbCritical, "Vyr_Trilat"}}));
+    EXPECT_EQ(
+        mensajes.Lista(),
+        (std::vector<Mensaje>{{"Rot Parametro dibujo 1 - Error nº  13:Type mismatch", vbCritical, "Vyr_Trilat"}}));
     EXPECT_EQ(r.Estado().tricolor, 255);
     EXPECT_EQ(r.Estado().Formacion, False);
     r.Param_Dibujo(o, o, e, alto, draww);
@@ -284,7 +285,8 @@ TEST(Rotura, PiezasPorVerticesYFueraDelArea) {
   std::vector<Vert> rejilla;
   for (int j = 0; j < 3; ++j)
     for (int i = 0; i < 3; ++i) rejilla.push_back({static_cast<double>(i), static_cast<double>(j)});
-  Modelo m = De_Listas(rejilla, {{1, 2, 4}, {2, 5, 4}, {2, 3, 5}, {3, 6, 5}, {4, 5, 7}, {5, 8, 7}, {5, 6, 8}, {6, 9, 8}});
+  Modelo m =
+      De_Listas(rejilla, {{1, 2, 4}, {2, 5, 4}, {2, 3, 5}, {3, 6, 5}, {4, 5, 7}, {5, 8, 7}, {5, 6, 8}, {6, 9, 8}});
   Modelo antes = m;
   c_Rotura r;
   Superficie_Nueva();
@@ -306,6 +308,53 @@ TEST(Rotura, PiezasPorVerticesYFueraDelArea) {
   Fuerza_Segmento(r2, u, 8, 3);
   EXPECT_EQ(Salida(u), Salida(antes));
   EXPECT_EQ(r2.Estado().Cuentas.Partidos, 1);
+}
+
+TEST(Rotura, RejillaConAristasEnLaMismaLinea) {
+  // A 4 x 4 unit grid, cell (0, 0) split by 1-6 and the others by their other diagonal. Forcing 11-16 across
+  // cell (2, 2) also takes in, by the inclusive segment test, the two triangles on 1-6, far along the same line:
+  // the outline walk goes round cell (0, 0) only, and the procedure as written would flip that cell and leave
+  // 11-16 unforced.
+  std::vector<Vert> rejilla;
+  for (int j = 0; j < 4; ++j)
+    for (int i = 0; i < 4; ++i) rejilla.push_back({static_cast<double>(i), static_cast<double>(j)});
+  std::vector<std::array<Long, 3>> tris{{1, 2, 6}, {1, 6, 5}};
+  for (Long a : {2, 3, 5, 6, 7, 9, 10, 11}) {
+    tris.push_back({a, a + 1, a + 4});
+    tris.push_back({a + 1, a + 5, a + 4});
+  }
+  Modelo m = De_Listas(rejilla, tris);
+  const Modelo antes = m;
+  c_Rotura r;
+  auto sup = Superficie_Nueva();
+  Fuerza_Segmento(r, m, 11, 16);
+  EXPECT_EQ(std::count_if(sup->Llamadas().begin(), sup->Llamadas().end(),
+                          [](const std::string& s) { return s == "ForeColor 16776960" || s == "ForeColor 65280"; }),
+            4);
+  EXPECT_EQ(r.Estado().Cuentas.Corredores, 1);
+  // The corridor's two triangles, corners ascending and sorted, in its places in ascending index order.
+  auto esperado = Salida(antes);
+  esperado[16] = {11, 12, 16};
+  esperado[17] = {11, 15, 16};
+  EXPECT_EQ(Salida(m), esperado);
+
+  Estado_Rotura s;
+  s.Coord.ReDim(0, 16);
+  for (Long i = 1; i <= 16; ++i) s.Coord(i) = rejilla[static_cast<std::size_t>(i - 1)];
+  s.Triangs.ReDim(1, 18);
+  for (Long i = 1; i <= 18; ++i) {
+    const auto& t = tris[static_cast<std::size_t>(i - 1)];
+    s.Triangs(i) = {False, False, False, t[0], t[1], t[2], i - 1};
+  }
+  s.nRoturas = 1;
+  s.Roturas.ReDim(1, 1);
+  s.Roturas(1) = {11, 16};
+  Mete_Roturas_Literal(s);
+  const auto esquinas = [&](Long t) { return std::array<Long, 3>{s.Triangs(t).V1, s.Triangs(t).V2, s.Triangs(t).V3}; };
+  EXPECT_EQ(esquinas(1), (std::array<Long, 3>{2, 6, 5}));
+  EXPECT_EQ(esquinas(2), (std::array<Long, 3>{5, 1, 2}));
+  EXPECT_EQ(esquinas(17), (std::array<Long, 3>{11, 12, 15}));
+  EXPECT_EQ(esquinas(18), (std::array<Long, 3>{12, 16, 15}));
 }
 
 }  // namespace

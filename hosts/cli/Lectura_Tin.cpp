@@ -18,7 +18,8 @@ std::vector<std::string_view> Campos_Fila(std::string_view fila) {
     const auto coma = fila.find(',');
     std::string_view campo = fila.substr(0, coma);
     const auto ini = campo.find_first_not_of(" \t\r");
-    campo = ini == std::string_view::npos ? std::string_view{} : campo.substr(ini, campo.find_last_not_of(" \t\r") - ini + 1);
+    campo = ini == std::string_view::npos ? std::string_view{}
+                                          : campo.substr(ini, campo.find_last_not_of(" \t\r") - ini + 1);
     campos.push_back(campo);
     if (coma == std::string_view::npos) return campos;
     fila.remove_prefix(coma + 1);
@@ -43,7 +44,8 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
     if (campos.size() == 1 && campos[0].empty()) continue;
     if (campos.size() != 4) throw Error_Entrada(donde() + "expected index,v1,v2,v3");
     std::int64_t indice = 0;
-    if (!Lee_Numero(campos[0], indice)) throw Error_Entrada(donde() + "index '" + std::string(campos[0]) + "' is not a whole number");
+    if (!Lee_Numero(campos[0], indice))
+      throw Error_Entrada(donde() + "index '" + std::string(campos[0]) + "' is not a whole number");
     if (indice != static_cast<std::int64_t>(triangulos.size()))
       throw Error_Entrada(donde() + "index " + std::to_string(indice) + " out of sequence (expected " +
                           std::to_string(triangulos.size()) + ")");

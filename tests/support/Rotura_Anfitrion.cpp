@@ -80,7 +80,8 @@ std::vector<Arista> Borde(const std::vector<Tri>& tris) {
   const auto todas = Aristas(tris);
   std::vector<Arista> r;
   for (std::size_t i = 0; i < todas.size(); ++i)
-    if ((i == 0 || todas[i - 1] != todas[i]) && (i + 1 == todas.size() || todas[i + 1] != todas[i])) r.push_back(todas[i]);
+    if ((i == 0 || todas[i - 1] != todas[i]) && (i + 1 == todas.size() || todas[i + 1] != todas[i]))
+      r.push_back(todas[i]);
   return r;
 }
 
@@ -120,8 +121,10 @@ double Cubierto(const Geometria& g, const std::vector<Tri>& tris, Long p, Long q
   double total = 0;
   for (const Tri& t : tris) {
     Vert v[3] = {g.P(t.a), g.P(t.b), g.P(t.c)};
-    if (std::max({v[0].X, v[1].X, v[2].X}) < std::min(P.X, Q.X) || std::min({v[0].X, v[1].X, v[2].X}) > std::max(P.X, Q.X) ||
-        std::max({v[0].Y, v[1].Y, v[2].Y}) < std::min(P.Y, Q.Y) || std::min({v[0].Y, v[1].Y, v[2].Y}) > std::max(P.Y, Q.Y))
+    if (std::max({v[0].X, v[1].X, v[2].X}) < std::min(P.X, Q.X) ||
+        std::min({v[0].X, v[1].X, v[2].X}) > std::max(P.X, Q.X) ||
+        std::max({v[0].Y, v[1].Y, v[2].Y}) < std::min(P.Y, Q.Y) ||
+        std::min({v[0].Y, v[1].Y, v[2].Y}) > std::max(P.Y, Q.Y))
       continue;
     if (Orientacion(v[0].X, v[0].Y, v[1].X, v[1].Y, v[2].X, v[2].Y) < 0) std::swap(v[1], v[2]);
     double t0 = 0, t1 = 1;
@@ -185,11 +188,14 @@ std::vector<std::string> Comprueba_Forzado(const Modelo& antes, const Modelo& de
   };
   // An end that is no vertex stands for a vertex within 0.001 of it, if there is one; else nothing is forced.
   std::vector<bool> usado(static_cast<std::size_t>(despues.nPun) + 1, false);
-  for (const Tri& t : tris) usado[static_cast<std::size_t>(t.a)] = usado[static_cast<std::size_t>(t.b)] = usado[static_cast<std::size_t>(t.c)] = true;
+  for (const Tri& t : tris)
+    usado[static_cast<std::size_t>(t.a)] = usado[static_cast<std::size_t>(t.b)] = usado[static_cast<std::size_t>(t.c)] =
+        true;
   const auto extremo = [&](Long v) -> Long {
     if (usado[static_cast<std::size_t>(v)]) return v;
     for (Long c = 1; c <= despues.nPun; ++c)
-      if (usado[static_cast<std::size_t>(c)] && std::fabs(g.P(c).X - g.P(v).X) < 0.001 && std::fabs(g.P(c).Y - g.P(v).Y) < 0.001)
+      if (usado[static_cast<std::size_t>(c)] && std::fabs(g.P(c).X - g.P(v).X) < 0.001 &&
+          std::fabs(g.P(c).Y - g.P(v).Y) < 0.001)
         return c;
     return 0;
   };
@@ -199,7 +205,9 @@ std::vector<std::string> Comprueba_Forzado(const Modelo& antes, const Modelo& de
     if (a == 0 || b == 0) continue;
     for (const auto& [p0, q0] : piezas(a, b, Prueba_Linea::Redondeada)) {
       for (const auto& [p, q] : piezas(p0, q0, Prueba_Linea::Exacta)) {
-        if (std::binary_search(aristas.begin(), aristas.end(), Clave(p, q)) || (g.P(p).X == g.P(q).X && g.P(p).Y == g.P(q).Y)) continue;
+        if (std::binary_search(aristas.begin(), aristas.end(), Clave(p, q)) ||
+            (g.P(p).X == g.P(q).X && g.P(p).Y == g.P(q).Y))
+          continue;
         const bool tocada = std::any_of(segmentos.begin() + static_cast<std::ptrdiff_t>(k) + 1, segmentos.end(),
                                         [&](const auto& o) { return Se_Encuentran(g, p, q, o[0], o[1]); });
         if (!tocada && Cubierto(g, tris, p, q) > 1 - 1e-9)

@@ -7,7 +7,7 @@
 namespace Vyr_Trilat {
 
 enum Codigo_Corte : Long {
-  kSe_Cortan = 0,       // they cross, touch or overlap
+  kSe_Cortan = 0,  // they cross, touch or overlap
   kNo_Se_Cortan = 1,
   kExtremo_Comun = 2,   // they share an end point (exactly equal coordinates)
   kMismo_Segmento = 3,  // same end points, either direction

@@ -38,11 +38,11 @@ struct Estadistica_Rotura {
 struct Estado_Rotura {
   Long tricolor = 0;
   Boolean Formacion = False;
-  HostArray<Vert> Coord;           // 0 to nPt; entry 0 stays (0, 0)
-  HostArray<Triang_Rot> Triangs;   // 1 to nTri + 1; working triangle i is host triangle i - 1
-  HostArray<Par_Rotura> Roturas;   // 1 to nRoturas
+  HostArray<Vert> Coord;          // 0 to nPt; entry 0 stays (0, 0)
+  HostArray<Triang_Rot> Triangs;  // 1 to nTri + 1; working triangle i is host triangle i - 1
+  HostArray<Par_Rotura> Roturas;  // 1 to nRoturas
   Long nRoturas = 0;
-  HostArray<Polilinea> Pol;        // the host's polylines, held only while they are read
+  HostArray<Polilinea> Pol;  // the host's polylines, held only while they are read
   Long nPol = 0;
   Estadistica_Rotura Cuentas;
 };

@@ -46,8 +46,8 @@ bool Indice_Vertices::Busca_Vertice(Long& P) {
     std::sort(por_x_.begin(), por_x_.end(), [&](Long a, Long b) { return s_.Coord(a).X < s_.Coord(b).X; });
   }
   // Every corner that can pass the test lies within 0.002 in X (the sums round by far less).
-  const auto desde = std::lower_bound(por_x_.begin(), por_x_.end(), p.X - 0.002,
-                                      [&](Long v, double x) { return s_.Coord(v).X < x; });
+  const auto desde =
+      std::lower_bound(por_x_.begin(), por_x_.end(), p.X - 0.002, [&](Long v, double x) { return s_.Coord(v).X < x; });
   Orden mejor = kNunca;
   Long elegido = 0;
   for (auto it = desde; it != por_x_.end() && s_.Coord(*it).X <= p.X + 0.002; ++it) {

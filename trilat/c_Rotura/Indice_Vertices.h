@@ -27,10 +27,10 @@ class Indice_Vertices {
 
   const Estado_Rotura& s_;
   bool hay_triangulos_ = false;
-  std::vector<Orden> primera_;     // per point 0 to nPt
-  std::vector<Long> fuera_;        // corners outside Coord, sorted
-  Orden primera_fuera_ = kNunca;   // where the first of them stands
-  std::vector<Long> por_x_;        // corners within Coord sorted by X, built on the first snap
+  std::vector<Orden> primera_;    // per point 0 to nPt
+  std::vector<Long> fuera_;       // corners outside Coord, sorted
+  Orden primera_fuera_ = kNunca;  // where the first of them stands
+  std::vector<Long> por_x_;       // corners within Coord sorted by X, built on the first snap
 };
 
 }  // namespace Vyr_Trilat

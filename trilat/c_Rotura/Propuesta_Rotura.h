@@ -12,7 +12,7 @@ namespace Vyr_Trilat {
 
 struct Propuesta_Rotura {
   std::vector<Cortado> cortados;  // in working-table order
-  std::vector<Terna> nuevos;   // in the order found; none when the outline has fewer than three corners
+  std::vector<Terna> nuevos;      // in the order found; none when the outline has fewer than three corners
 };
 
 // Segment a-b against the working triangles at `candidatos` (ascending; a superset of those it can cross).

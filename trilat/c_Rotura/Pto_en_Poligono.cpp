@@ -37,8 +37,8 @@ long long Vueltas(const HostArray<POINT>& p, Long n, POINT q) {
 
 }  // namespace
 
-Boolean Pto_en_Poligono(const HostArray<Vert>& Coord, const HostArray<Long>& Vert, Long nVrt, double xPt,
-                        double yTt, Long* Loc) {
+Boolean Pto_en_Poligono(const HostArray<Vert>& Coord, const HostArray<Long>& Vert, Long nVrt, double xPt, double yTt,
+                        Long* Loc) {
   auto& buffer = mDibuja::Estado().Ptos_Poligono;
   buffer.ReDim(0, nVrt);
   if (nVrt < 3) {

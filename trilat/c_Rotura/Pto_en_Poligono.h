@@ -13,7 +13,7 @@ namespace Vyr_Trilat {
 // otherwise Loc is not touched. A grid point on the outline counts as inside exactly when the point moved an
 // infinitesimal step towards +X and then +Y would be inside. Uses the drawing state's polygon buffer.
 // Error 9 for an entry outside Vert or Coord, error 6 for a grid coordinate beyond 32 bits.
-Boolean Pto_en_Poligono(const HostArray<Vert>& Coord, const HostArray<Long>& Vert, Long nVrt, double xPt,
-                        double yTt, Long* Loc);
+Boolean Pto_en_Poligono(const HostArray<Vert>& Coord, const HostArray<Long>& Vert, Long nVrt, double xPt, double yTt,
+                        Long* Loc);
 
 }  // namespace Vyr_Trilat

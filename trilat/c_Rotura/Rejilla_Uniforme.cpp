@@ -3,14 +3,21 @@
 namespace Vyr_Trilat {
 
 namespace {
+
 constexpr double kLado_Maximo = 4096;
+
+// Cells across a side: at least one, and one too for a side that is not a finite number.
+int Celdas_Lado(double cociente) {
+  return cociente >= 1 ? static_cast<int>(std::min(std::ceil(cociente), kLado_Maximo)) : 1;
+}
+
 }  // namespace
 
 Rejilla_Uniforme::Rejilla_Uniforme(const Caja& dominio, double celdas) : dominio_(dominio) {
   const double w = std::max(dominio.x1 - dominio.x0, 1e-300), h = std::max(dominio.y1 - dominio.y0, 1e-300);
   const double lado = std::sqrt(w * h / std::max(celdas, 1.0));
-  nx_ = static_cast<int>(std::clamp(std::ceil(w / lado), 1.0, kLado_Maximo));
-  ny_ = static_cast<int>(std::clamp(std::ceil(h / lado), 1.0, kLado_Maximo));
+  nx_ = Celdas_Lado(w / lado);
+  ny_ = Celdas_Lado(h / lado);
   ancho_celda_ = w / nx_;
   alto_celda_ = h / ny_;
 }

@@ -16,8 +16,10 @@ Rejilla_Vertices::Rejilla_Vertices(const Estado_Rotura& s, const Caja& dominio, 
   // Each corner once in its cell: those with triangles.
   inicio_.assign(rejilla_.Total() + 1, 0);
   for (std::size_t v = 0; v <= nPt; ++v)
-    if (inicio_tri_[v + 1] > 0) ++inicio_[rejilla_.Celda(rejilla_.Columna(s.Coord(static_cast<Long>(v)).X),
-                                                      rejilla_.Fila(s.Coord(static_cast<Long>(v)).Y)) + 1];
+    if (inicio_tri_[v + 1] > 0)
+      ++inicio_[rejilla_.Celda(rejilla_.Columna(s.Coord(static_cast<Long>(v)).X),
+                               rejilla_.Fila(s.Coord(static_cast<Long>(v)).Y)) +
+                1];
   for (std::size_t c = 0; c < rejilla_.Total(); ++c) inicio_[c + 1] += inicio_[c];
   puntos_.resize(inicio_.back());
   std::vector<std::size_t> lleno(inicio_.begin(), inicio_.end() - 1);
@@ -42,7 +44,9 @@ void Rejilla_Vertices::Cambiado(Long t) {
 
 void Rejilla_Vertices::A_Lo_Largo(const Vert& A, const Vert& B, std::vector<Long>& posiciones) const {
   const double dx = B.X - A.X, dy = B.Y - A.Y, largo = std::sqrt(dx * dx + dy * dy);
-  const auto en_linea = [&](const Vert& p) { return std::fabs(dx * (p.Y - A.Y) - dy * (p.X - A.X)) <= holgura_ * largo; };
+  const auto en_linea = [&](const Vert& p) {
+    return std::fabs(dx * (p.Y - A.Y) - dy * (p.X - A.X)) <= holgura_ * largo;
+  };
   const auto mira = [&](Long t) {
     const Triang_Rot& r = s_.Triangs(t);
     const int cerca = en_linea(s_.Coord(r.V1)) + en_linea(s_.Coord(r.V2)) + en_linea(s_.Coord(r.V3));

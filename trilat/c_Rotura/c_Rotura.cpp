@@ -49,8 +49,8 @@ void c_Rotura::Param_Dibujo1(double& oX1, double& oY1, double& EE1, double& alto
   }
 }
 
-void c_Rotura::Mete_Triang_con_Rotura(Long nPt, HostArray<double>& X1, HostArray<double>& Y1, HostArray<double>&,
-                                      Long&, HostArray<Long>&, HostArray<Long>&, HostArray<Long>&) {
+void c_Rotura::Mete_Triang_con_Rotura(Long nPt, HostArray<double>& X1, HostArray<double>& Y1, HostArray<double>&, Long&,
+                                      HostArray<Long>&, HostArray<Long>&, HostArray<Long>&) {
   if (nPt < 3) {
     Aviso("No hay Puntos");
     return;
@@ -127,9 +127,9 @@ void c_Rotura::Calcula_Triang_con_Rotura(Long nPt, HostArray<double>& X1, HostAr
   });
 }
 
-void c_Rotura::Calcula_Triang_con_Polilineas(Long nPt, HostArray<double>& X1, HostArray<double>& Y1,
-                                             HostArray<double>&, Long& nTri, HostArray<Long>& V1, HostArray<Long>& V2,
-                                             HostArray<Long>& V3, Long nPol, HostArray<Polilinea>& Pol) {
+void c_Rotura::Calcula_Triang_con_Polilineas(Long nPt, HostArray<double>& X1, HostArray<double>& Y1, HostArray<double>&,
+                                             Long& nTri, HostArray<Long>& V1, HostArray<Long>& V2, HostArray<Long>& V3,
+                                             Long nPol, HostArray<Polilinea>& Pol) {
   if (!Valida(nPt, nTri)) return;
   Con_Memoria([&] {
     Copia_Triangulos(nTri, V1, V2, V3, false, 0, 0);
@@ -168,7 +168,9 @@ void c_Rotura::Calcula_Triang_con_Polilineas(Long nPt, HostArray<double>& X1, Ho
 }
 
 Boolean c_Rotura::Pto_en_Poligono(HostArray<Long>& Vert, Long nVrt, double& xPt, double& yTt, Long* Loc) {
-  return Vyr_Trilat::Pto_en_Poligono(s_.Coord, Vert, nVrt, xPt, yTt, Loc);
+  Boolean dentro = False;
+  Con_Memoria([&] { dentro = Vyr_Trilat::Pto_en_Poligono(s_.Coord, Vert, nVrt, xPt, yTt, Loc); });
+  return dentro;
 }
 
 Boolean c_Rotura::Pto_en_Poligono_0(HostArray<Long>&, Long, double&, double&, Long*) { return False; }

@@ -28,8 +28,8 @@ class c_Rotura {
                      ObjectRef* Progreso = nullptr);
 
   // Loads the working point table, which Pto_en_Poligono reads.
-  void Mete_Triang_con_Rotura(Long nPt, HostArray<double>& X1, HostArray<double>& Y1, HostArray<double>& Z1,
-                              Long& nTri, HostArray<Long>& V1, HostArray<Long>& V2, HostArray<Long>& V3);
+  void Mete_Triang_con_Rotura(Long nPt, HostArray<double>& X1, HostArray<double>& Y1, HostArray<double>& Z1, Long& nTri,
+                              HostArray<Long>& V1, HostArray<Long>& V2, HostArray<Long>& V3);
 
   // Forces the breakline from point Pto1 to point Pto2. Returns silently when it already is an edge or an end is
   // not a triangulation vertex (nor within 0.001 of one).
