@@ -19,34 +19,17 @@
 #include "trilat/platform/MsgBox.h"
 #include "trilat/platform/PictureBox.h"
 
+#include "tests/support/Nulos.h"
+
 namespace Vyr_Trilat {
 namespace {
+
+using prueba::Progreso_Nulo;
+using prueba::Superficie_Nula;
 
 constexpr double kLado = 1000;
 constexpr double kX0 = 500000, kY0 = 4500000;
 constexpr Integer kIntervalos = 50;
-
-// A picture box whose device context draws nothing.
-class Superficie_Nula : public PictureBox {
- public:
-  HDC hDC() override { return &dc_; }
-  void Let_ForeColor(Long) override {}
-  void Let_DrawWidth(Integer) override {}
-  void Let_DrawMode(Integer) override {}
-  void Let_AutoRedraw(Boolean) override {}
-  void PSet(float, float, Long) override {}
-
- private:
-  class Nulo : public DeviceContext {
-    void Segmento(POINT, POINT) override {}
-    void Polilinea(const std::vector<POINT>&) override {}
-  };
-  Nulo dc_;
-};
-
-class Progreso_Nulo : public Object {
-  void Let_Propiedad(const std::string&, const Variant&) override {}
-};
 
 struct Modelo {
   Long nPun = 0, nTri = 0;

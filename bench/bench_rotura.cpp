@@ -11,25 +11,11 @@
 #include "trilat/common/Triangulacion_Delaunay.h"
 #include "trilat/draw/mDibuja.h"
 
+#include "tests/support/Nulos.h"
+#include "trilat/platform/Triangulos_Anfitrion.h"
+
 namespace Vyr_Trilat::prueba {
 namespace {
-
-// A picture box that draws nothing, so that only the forcing is timed.
-class Superficie_Nula : public PictureBox {
- public:
-  HDC hDC() override { return &dc_; }
-  void Let_ForeColor(Long) override {}
-  void Let_DrawWidth(Integer) override {}
-  void Let_DrawMode(Integer) override {}
-  void Let_AutoRedraw(Boolean) override {}
-  void PSet(float, float, Long) override {}
-
- private:
-  class Contexto : public DeviceContext {
-    void Segmento(POINT, POINT) override {}
-    void Polilinea(const std::vector<POINT>&) override {}
-  } dc_;
-};
 
 struct Modelo_Bench {
   Long nPt = 0;
@@ -58,14 +44,7 @@ Modelo_Bench Prepara(int lado) {
   for (Long k = 1; k <= m.nPt; ++k)
     m.X(k) = x[static_cast<std::size_t>(k - 1)], m.Y(k) = y[static_cast<std::size_t>(k - 1)];
   const auto tris = Triangulacion_Delaunay(x, y).Triangulos();
-  m.nTri = static_cast<Long>(tris.size()) - 1;
-  m.V1.ReDim(0, m.nTri);
-  m.V2.ReDim(0, m.nTri);
-  m.V3.ReDim(0, m.nTri);
-  for (Long t = 0; t <= m.nTri; ++t) {
-    const auto& v = tris[static_cast<std::size_t>(t)];
-    m.V1(t) = v[0] + 1, m.V2(t) = v[1] + 1, m.V3(t) = v[2] + 1;
-  }
+  Llena_Triangulos(tris, m.nTri, m.V1, m.V2, m.V3, 1);
   m.Pol.ReDim(1, 100);
   std::uniform_int_distribution<int> vertices(10, 50), paso_rejilla(-4, 4), inicio(0, lado - 1);
   for (Long p = 1; p <= 100; ++p) {

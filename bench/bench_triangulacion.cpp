@@ -10,6 +10,7 @@
 
 #include "tests/support/Generadores.h"
 #include "tests/support/Grabadores.h"
+#include "tests/support/Nulos.h"
 #include "trilat/c_Triangulos/c_Triangulos.h"
 
 namespace Vyr_Trilat::prueba {
@@ -34,8 +35,8 @@ void Triangula(benchmark::State& state, Forma forma, bool lado_corto) {
   Mensajes_Grabados silencio;
   for (auto _ : state) {
     c_Triangulos t;
-    ObjectRef draww = std::make_shared<Superficie_Grabadora>();
-    ObjectRef progreso = std::make_shared<Progreso_Grabador>();
+    ObjectRef draww = std::make_shared<Superficie_Nula>();
+    ObjectRef progreso = std::make_shared<Progreso_Nulo>();
     double o = 0, e = 1, alto = 1000;
     t.Param_Dibujo1(o, o, e, alto, draww, progreso);
     t.Parametros_Directos(dist_max, False, 0);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "hosts/cli/Numero_Texto.h"
+#include "trilat/platform/Triangulos_Anfitrion.h"
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -66,16 +67,7 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
   if (f.bad()) throw Error_Entrada(ruta.string() + ": cannot read the triangulation file");
   if (triangulos.empty()) throw Error_Entrada(ruta.string() + ": the file holds no triangles");
   Tin_Leido tin;
-  tin.nTri = static_cast<Long>(triangulos.size()) - 1;
-  tin.Vt1.ReDim(0, tin.nTri);
-  tin.Vt2.ReDim(0, tin.nTri);
-  tin.Vt3.ReDim(0, tin.nTri);
-  for (Long t = 0; t <= tin.nTri; ++t) {
-    const auto& v = triangulos[static_cast<std::size_t>(t)];
-    tin.Vt1(t) = v[0];
-    tin.Vt2(t) = v[1];
-    tin.Vt3(t) = v[2];
-  }
+  Llena_Triangulos(triangulos, tin.nTri, tin.Vt1, tin.Vt2, tin.Vt3);
   return tin;
 }
 

@@ -9,18 +9,7 @@ bool Barrido_Literal::Marca_Lado(Long u, Long w) {
   for (Long t = s_.Primer_Tri; t < s_.count; ++t) {
     const auto k = static_cast<std::size_t>(t);
     if (Es_Verdadero(T.Cerrado[k])) continue;
-    if (T.V1[k] == u && T.V2[k] == w) {
-      T.Lado12[k] = True;
-      return true;
-    }
-    if (T.V1[k] == u && T.V3[k] == w) {
-      T.Lado13[k] = True;
-      return true;
-    }
-    if (T.V2[k] == u && T.V3[k] == w) {
-      T.Lado23[k] = True;
-      return true;
-    }
+    if (Marca_Si_Tiene(t, u, w)) return true;
   }
   return false;
 }

@@ -7,6 +7,7 @@
 #include "trilat/c_Rotura/Vertices_En_Segmento.h"
 #include "trilat/common/Predicados_Exactos.h"
 #include "trilat/draw/mDibuja.h"
+#include "trilat/platform/Triangulos_Anfitrion.h"
 
 namespace Vyr_Trilat::prueba {
 
@@ -20,16 +21,7 @@ Modelo De_Listas(const std::vector<Vert>& puntos, const std::vector<std::array<L
     m.X(i) = puntos[static_cast<std::size_t>(i - 1)].X;
     m.Y(i) = puntos[static_cast<std::size_t>(i - 1)].Y;
   }
-  m.nTri = static_cast<Long>(triangulos.size()) - 1;
-  m.Vt1.ReDim(0, m.nTri);
-  m.Vt2.ReDim(0, m.nTri);
-  m.Vt3.ReDim(0, m.nTri);
-  for (Long t = 0; t <= m.nTri; ++t) {
-    const auto& v = triangulos[static_cast<std::size_t>(t)];
-    m.Vt1(t) = v[0];
-    m.Vt2(t) = v[1];
-    m.Vt3(t) = v[2];
-  }
+  Llena_Triangulos(triangulos, m.nTri, m.Vt1, m.Vt2, m.Vt3);
   return m;
 }
 

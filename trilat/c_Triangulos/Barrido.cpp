@@ -164,6 +164,25 @@ void Barrido::Alta_Triangulo(Long a, Long b, Long p) {
   if (!nuevo_en_1) T.Lado23[k] = A_Booleano(Marca_Lado(v[1], v[2]));
 }
 
+bool Barrido::Marca_Si_Tiene(Long t, Long u, Long w) {
+  auto& T = s_.Triangs;
+  const auto k = static_cast<std::size_t>(t);
+  // u < w and the corners ascend, so the pair sits in at most one of the three edges.
+  if (T.V1[k] == u && T.V2[k] == w) {
+    T.Lado12[k] = True;
+    return true;
+  }
+  if (T.V1[k] == u && T.V3[k] == w) {
+    T.Lado13[k] = True;
+    return true;
+  }
+  if (T.V2[k] == u && T.V3[k] == w) {
+    T.Lado23[k] = True;
+    return true;
+  }
+  return false;
+}
+
 void Barrido::Valida_Triangulo(Long t) {
   const auto& T = s_.Triangs;
   const auto k = static_cast<std::size_t>(t);

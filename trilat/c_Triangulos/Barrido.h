@@ -31,6 +31,8 @@ class Barrido {
   // slack below R2.
   virtual bool Hay_Punto_Dentro(Long desde, double limite, Long salta, bool salta_antes_del_limite,
                                 const Circulo& c, double R2) = 0;
+  // Flags edge u-w (u < w) of triangle t when t has it, as Marca_Lado does for the triangle it finds.
+  bool Marca_Si_Tiene(Long t, Long u, Long w);
   // Notices for indexes: a triangle was stored at position t; triangle t became Cerrado.
   virtual void Triangulo_Nuevo(Long /*t*/) {}
   virtual void Triangulo_Cerrado(Long /*t*/) {}

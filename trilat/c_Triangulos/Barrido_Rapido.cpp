@@ -99,19 +99,7 @@ bool Barrido_Rapido::Marca_Lado(Long u, Long w) {
     if (t >= s_.count) break;
     const auto k = static_cast<std::size_t>(t);
     if (t < s_.Primer_Tri || Es_Verdadero(T.Cerrado[k])) continue;
-    // u < w and the corners ascend, so the pair sits in exactly one of the three edges.
-    if (T.V1[k] == u && T.V2[k] == w) {
-      T.Lado12[k] = True;
-      return true;
-    }
-    if (T.V1[k] == u && T.V3[k] == w) {
-      T.Lado13[k] = True;
-      return true;
-    }
-    if (T.V2[k] == u && T.V3[k] == w) {
-      T.Lado23[k] = True;
-      return true;
-    }
+    if (Marca_Si_Tiene(t, u, w)) return true;
   }
   return false;
 }
