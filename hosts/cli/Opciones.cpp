@@ -118,6 +118,8 @@ Opciones Lee_Opciones(const std::vector<std::string>& args) {
       {"--no-formation", opcional(o.ver_formacion, false)},
       {"--smooth", opcional(o.suavizar, true)},
       {"--no-smooth", opcional(o.suavizar, false)},
+      {"--draw-contours", opcional(o.dibuja_curvas, true)},
+      {"--no-draw-contours", opcional(o.dibuja_curvas, false)},
   };
 
   std::vector<std::string> posicionales;
@@ -179,6 +181,8 @@ Parameters (each for this run only; without them the remembered dialog values ar
   --smooth, --no-smooth
                        smooth the contour lines with a spline, or draw them straight
   --segments N         subdivisions of each smoothed span
+  --draw-contours, --no-draw-contours
+                       draw the contour lines into the picture as they are traced, or not
   --minor-color C, --major-color C
   --no-contours        stop after the triangulation and the breaklines
 

@@ -39,6 +39,7 @@ struct Opciones {
   std::optional<std::int32_t> color_triangulos;
   std::optional<double> equidistancia, maestra;
   std::optional<bool> suavizar;
+  std::optional<bool> dibuja_curvas;
   std::optional<std::int32_t> segmentos;
   std::optional<std::int32_t> color_finas, color_maestras;
 

@@ -178,11 +178,11 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, Modelo_Anfitrion& m,
   double E_finas = vc.finas, E_Maestras = vc.maestras;
   Long Colfinas = vc.color_finas, ColMaestras = vc.color_maestras;
   curvado.Parametros_Curvado1(zmax, zmin, mostrar, E_finas, E_Maestras, Colfinas, ColMaestras);
-  if (o.segmentos || o.suavizar) {
+  if (o.segmentos || o.suavizar || o.dibuja_curvas) {
     // Options override what the dialog remembers for this run; the rest keeps the remembered values.
     const auto& s = curvado.Estado();
     curvado.Parametros_Directos(o.segmentos.value_or(s.Segmentos), o.suavizar ? A_Booleano(*o.suavizar) : s.Suavizar,
-                                s.Dibuja_Curvas);
+                                o.dibuja_curvas ? A_Booleano(*o.dibuja_curvas) : s.Dibuja_Curvas);
   }
   Boolean cancela = False;
   curvado.Curvado_calcula1(m.nPt, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3, cancela);
