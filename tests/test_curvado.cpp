@@ -131,11 +131,6 @@ TEST_F(Curvado, MuestreoConUnoYCuatroSegmentos) {
     EXPECT_EQ(p.substr(p.size() - 7), " 30,950");
     EXPECT_EQ(Cuenta(*log_, "LineTo"), 0u);
   }
-  Modelo piramide = Piramide();
-  const Curva anillo = Nueva(piramide, {.segmentos = 4, .suavizar = True}).datos.Curvas(1);
-  EXPECT_EQ(anillo.Ultimo, 12 * 5);
-  EXPECT_NEAR(anillo.Vertices(anillo.Ultimo).X, anillo.Vertices(0).X, 1e-12);
-  EXPECT_NEAR(anillo.Vertices(anillo.Ultimo).Y, anillo.Vertices(0).Y, 1e-12);
 }
 
 TEST_F(Curvado, GuardaSiempreYDibujaSegunLasDosBanderas) {

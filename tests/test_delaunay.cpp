@@ -339,27 +339,6 @@ TEST(Delaunay, RestriccionesAleatoriasYCruzadas) {
     }
 }
 
-TEST(Delaunay, RestriccionesPorPuntosDeUnaRejilla) {
-  // Rows, columns, diagonals and knight's-move lines of an integer grid: each runs through points, so splits.
-  Puntos p;
-  const int lado = 25;
-  for (int i = 0; i < lado; ++i)
-    for (int j = 0; j < lado; ++j) p.Pon(500000 + i, 4500000 + j);
-  const auto id = [&](int i, int j) { return i * lado + j; };
-  Triangulacion_Delaunay T(p.x, p.y);
-  std::set<std::pair<int, int>> restringidas;
-  Inserta_Y_Comprueba(T, p, id(0, 0), id(24, 24), restringidas);
-  Inserta_Y_Comprueba(T, p, id(0, 24), id(24, 0), restringidas);  // crosses the first diagonal at a point
-  Inserta_Y_Comprueba(T, p, id(0, 3), id(24, 15), restringidas);  // slope 1/2: every second column
-  Inserta_Y_Comprueba(T, p, id(3, 0), id(3, 24), restringidas);   // crosses the last one between points: refused
-  Inserta_Y_Comprueba(T, p, id(1, 0), id(2, 24), restringidas);   // through no point, across the diagonal: refused
-  Inserta_Y_Comprueba(T, p, id(20, 2), id(21, 24), restringidas);
-  Inserta_Y_Comprueba(T, p, id(5, 5), id(5, 5), restringidas);
-  Inserta_Y_Comprueba(T, p, id(10, 10), id(8, 8), restringidas);  // along an existing constraint
-  Comprueba(T, p, restringidas);
-  EXPECT_EQ(restringidas.count({id(12, 12), id(13, 13)}), 1u);
-}
-
 TEST(Delaunay, RestriccionesDeOtraTriangulacion) {
   // The edges of a triangulation of a subset never cross each other: all of them go in, split where they run
   // exactly through other points (gridded sets have many).

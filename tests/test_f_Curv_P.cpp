@@ -56,8 +56,6 @@ TEST_F(Curv_P, DisposicionYCargaConElAlmacenVacio) {
   EXPECT_TRUE(dlg.Caption() == "Curvado:" && dlg.Ancho_Cliente() == 2985 && dlg.Alto_Cliente() == 3525);
   Espera_Disposicion(dlg, tabla);
   EXPECT_TRUE(dlg.Busca("cmbColorF").Grafico() && dlg.Busca("cmbColorM").Grafico());
-  EXPECT_EQ(dlg.Busca("chkcurvAli").ToolTipText(), "Calcula curvas suavizadas o solo sus alineaciones exactas");
-  EXPECT_EQ(dlg.Busca("chkFormCrv").ToolTipText(), "Ver formacion del curvado");
 
   dlg.A_CancelarCrv1 = True;
   dlg.Load();

@@ -1,16 +1,13 @@
 // The dialogs on a text terminal: what the user reads, typing that runs the forms' own handlers, what Aceptar,
-// Cancelar and the end of the input leave in the settings store, and one session on a real pseudo-terminal.
+// Cancelar and the end of the input leave in the settings store.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <iostream>
 #include <sstream>
 
 #include "hosts/support/Presentador_Terminal.h"
 #include "tests/support/Ajustes_Temporales.h"
 #include "tests/support/Grabadores.h"
 #include "tests/support/Presentador_Guionizado.h"
-#include "tests/support/Sesion_Pty.h"
 #include "trilat/dialogs/f_Curv_P.h"
 #include "trilat/dialogs/f_Tri_P.h"
 #include "trilat/sibling/c_Ajustes.h"
@@ -122,29 +119,6 @@ TEST(Presentador_Terminal, PresentsOnlyWhileItLives) {
   ASSERT_EQ(mensajes.Lista().size(), 1u);
   EXPECT_EQ(mensajes.Lista()[0].texto, "adiós");
   EXPECT_EQ(guion.Formularios(), std::vector<std::string>{"Triangulación:"});
-}
-
-TEST(Presentador_Terminal, AcceptsEditedValuesOnARealTerminal) {
-  Ajustes_Temporales ajustes;
-  prueba::Sesion_Pty sesion([] {  // the program on the terminal, reading the keyboard through std::cin
-    f_Tri_P dlg;
-    dlg.Load();
-    Presentador_Terminal presentador(std::cin, std::cout);
-    dlg.Show_Modal();
-    std::cout << (dlg.A_Aceptar == True ? "result: accepted" : "result: not accepted") << std::endl;
-    return 0;
-  });
-  // Each answer once its prompt shows. Enter sends a carriage return as a keyboard does; Ctrl-D closes the colour
-  // chooser only, and the dialog goes on reading.
-  const bool completo = sesion.Conversa({{"Choose 1-5: ", "2\r"}, {"Choose 1-3: ", "\x04"}, {"Choose 1-5: ", "1\r"},
-                                         {"[100]: ", "250\r"}, {"Choose 1-5: ", "4\r"}, {"result: accepted", ""}});
-  const std::string& pantalla = sesion.Pantalla();
-  EXPECT_TRUE(completo) << pantalla;
-  EXPECT_EQ(sesion.Termina(), 0);
-  EXPECT_NE(pantalla.find("Color triangulos:\r\n"), npos) << "lines end as a terminal ends them";
-  EXPECT_NE(pantalla.find("1) Distáncia máxima de los lados: 250\r\n"), npos) << pantalla;
-  EXPECT_EQ(Ajuste("Triangulación", "Distacia Maxima"), "250");
-  EXPECT_EQ(Ajuste("Triangulación", "Color"), "65280");
 }
 
 }  // namespace

@@ -153,17 +153,5 @@ TEST(Triangulacion, CircunferenciasVaciasEnConjuntosPequenos) {
     }
 }
 
-TEST(Triangulacion, MismoResultadoEnCadaEjecucion) {
-  const Nube c = Genera(Forma::Agrupada, 300, 200, 77, 500000, 4500000);
-  const auto a = Triangula(c, 15);
-  const auto b = Triangula(c, 15);
-  ASSERT_EQ(a.tris.size(), b.tris.size());
-  for (std::size_t i = 0; i < a.tris.size(); ++i) {
-    EXPECT_EQ(a.tris[i].a, b.tris[i].a);
-    EXPECT_EQ(a.tris[i].b, b.tris[i].b);
-    EXPECT_EQ(a.tris[i].c, b.tris[i].c);
-  }
-}
-
 }  // namespace
 }  // namespace Vyr_Trilat::prueba

@@ -130,8 +130,10 @@ void Barrido_Rapido::Extremos_X(Long desde, Long hasta, double& minimo, double& 
   }
 }
 
-bool Barrido_Rapido::Dentro_En_Rango(Long k, Long salta, const Circulo& c, double R2) const {
-  return k != salta && Dentro_Del_Circulo(s_.Puntos_Trab[static_cast<std::size_t>(k)], c, R2);
+bool Barrido_Rapido::Dentro_En_Rango(Long k, Long salta, const Circulo& c, double R2) {
+  if (k == salta || !Dentro_Del_Circulo(s_.Puntos_Trab[static_cast<std::size_t>(k)], c, R2)) return false;
+  ultimo_dentro_ = k;
+  return true;
 }
 
 bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, bool salta_antes_del_limite,
@@ -147,6 +149,7 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
   }
   const Long hasta = reciente_.hasta;
   if (hasta <= desde) return false;
+  if (ultimo_dentro_ >= desde && ultimo_dentro_ < hasta && Dentro_En_Rango(ultimo_dentro_, salta, c, R2)) return true;
   if (hasta - desde <= kRango_Corto) {
     for (Long k = desde; k < hasta; ++k)
       if (Dentro_En_Rango(k, salta, c, R2)) return true;

@@ -25,7 +25,7 @@ class Barrido_Rapido : public Barrido {
  private:
   // First position at or after `desde` whose X is beyond `limite`; nPuntos when none.
   Long Primero_Mas_Alla(Long desde, double limite) const;
-  bool Dentro_En_Rango(Long k, Long salta, const Circulo& c, double R2) const;
+  bool Dentro_En_Rango(Long k, Long salta, const Circulo& c, double R2);
 
   // Next triangle not known to be Cerrado at or after a position: a union-find whose roots are open triangles.
   std::vector<Long> siguiente_abierto_;
@@ -46,6 +46,8 @@ class Barrido_Rapido : public Barrido {
     Long hasta = 0;
     double xmin = 0, xmax = 0;
   } reciente_;
+  // The last point found inside a circle: neighbouring tries test nearly the same circle, so it is tried first.
+  Long ultimo_dentro_ = -1;
 
   // Working points by grid cell, each cell's positions ascending.
   double x0_ = 0, y0_ = 0, lado_celda_ = 1;
