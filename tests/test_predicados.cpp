@@ -85,6 +85,20 @@ TEST(Predicados, LejaniasYLadosLargos) {
   EXPECT_TRUE(l.BC);
   EXPECT_TRUE(l.AC);
   const Lejos m = Lejanias(A, B, C, XYZ{-1, 0, 0, 4}, 4);  // 1, 4, sqrt(17)
+  // The squared-distance test answers exactly as the root, on limits and distances a few ulps either side.
+  std::mt19937_64 rng(17);
+  std::uniform_real_distribution<double> U(0, 2000);
+  for (int k = 0; k < 100000; ++k) {
+    const double limite = k % 7 == 0 ? std::floor(U(rng)) : U(rng);
+    const Mas_Lejos_Que lejos(limite);
+    double d2 = limite * limite;
+    for (int paso = 0; paso < k % 5; ++paso) d2 = std::nextafter(d2, k % 2 ? INFINITY : 0.0);
+    if (k % 11 == 0) d2 = U(rng) * U(rng);
+    ASSERT_EQ(lejos(d2), std::sqrt(d2) > limite) << limite << " " << d2;
+  }
+  EXPECT_TRUE(Mas_Lejos_Que(-1)(0));
+  EXPECT_FALSE(Mas_Lejos_Que(0)(0));
+  EXPECT_TRUE(Mas_Lejos_Que(0)(1e-300));
   EXPECT_FALSE(m.AB);
   EXPECT_TRUE(m.BC);
   EXPECT_TRUE(m.AC);

@@ -109,7 +109,7 @@ void Barrido::Inserta(Long i) {
       s_.Primer_Pto = v1;
       continue;
     }
-    const Lejos lejos = Lejanias(A, B, C, P, s_.Dist_Busqueda);
+    const Lejos lejos = Lejanias(A, B, C, P, lejos_);
     // The flag vectors may grow while an edge is tried, so each is indexed afresh.
     if (!(Es_Verdadero(T.Lado13[k]) && !lejos.AC) && Prueba_Lado(v1, v3, v2, i)) T.Lado13[k] = True;
     if (!(Es_Verdadero(T.Lado23[k]) && !lejos.BC) && Prueba_Lado(v2, v3, v1, i)) T.Lado23[k] = True;

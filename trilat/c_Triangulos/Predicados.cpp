@@ -49,9 +49,32 @@ double Distancia(const XYZ& a, const XYZ& b) {
   return std::sqrt(dx * dx + dy * dy);
 }
 
+Mas_Lejos_Que::Mas_Lejos_Que(double limite) {
+  if (!(limite >= 0)) {
+    umbral_ = -1;  // every root, being at least 0, exceeds it
+    return;
+  }
+  // Square roots are correctly rounded and monotone: step from limite² to the last square whose root stays within.
+  double t = limite * limite;
+  while (t > 0 && std::sqrt(t) > limite) t = std::nextafter(t, 0.0);
+  while (std::isfinite(t) && !(std::sqrt(std::nextafter(t, INFINITY)) > limite)) t = std::nextafter(t, INFINITY);
+  umbral_ = t;
+}
+
+namespace {
+double Distancia2(const XYZ& a, const XYZ& b) {
+  const double dx = a.X - b.X, dy = a.Y - b.Y;
+  return dx * dx + dy * dy;
+}
+}  // namespace
+
+Lejos Lejanias(const XYZ& A, const XYZ& B, const XYZ& C, const XYZ& P, const Mas_Lejos_Que& lejos) {
+  const bool a = lejos(Distancia2(P, A)), b = lejos(Distancia2(P, B)), c = lejos(Distancia2(P, C));
+  return {a || b, b || c, a || c};
+}
+
 Lejos Lejanias(const XYZ& A, const XYZ& B, const XYZ& C, const XYZ& P, double limite) {
-  const double dA = Distancia(P, A), dB = Distancia(P, B), dC = Distancia(P, C);
-  return {dA > limite || dB > limite, dB > limite || dC > limite, dA > limite || dC > limite};
+  return Lejanias(A, B, C, P, Mas_Lejos_Que(limite));
 }
 
 bool Lados_Largos(const XYZ& A, const XYZ& B, const XYZ& C, double dist_max) {

@@ -22,7 +22,19 @@ struct Lejos {
   bool AB = false, BC = false, AC = false;
 };
 
-// far_XY: P is farther than `limite` from X or from Y.
+// Whether a plane distance, measured as sqrt(dx*dx + dy*dy), exceeds a limit: decided on the squared distance
+// against the largest square whose root does not exceed it, which gives exactly the same answers without a root.
+class Mas_Lejos_Que {
+ public:
+  explicit Mas_Lejos_Que(double limite);
+  bool operator()(double d2) const { return d2 > umbral_; }
+
+ private:
+  double umbral_;
+};
+
+// far_XY: P is farther than the limit from X or from Y.
+Lejos Lejanias(const XYZ& A, const XYZ& B, const XYZ& C, const XYZ& P, const Mas_Lejos_Que& lejos);
 Lejos Lejanias(const XYZ& A, const XYZ& B, const XYZ& C, const XYZ& P, double limite);
 
 // True if a side of A-B-C is longer than `dist_max` (a side exactly that long is allowed).
