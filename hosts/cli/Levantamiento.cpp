@@ -22,13 +22,16 @@ bool Levantamiento::Agrega(std::int64_t numero, double px, double py, double pz)
   return true;
 }
 
-Levantamiento Lee_Puntos(const std::filesystem::path& ruta, const Opciones_Lectura& opciones) {
+bool Es_Texto_Delimitado(const std::filesystem::path& ruta) {
   static constexpr std::array<std::string_view, 8> kTexto = {"",     ".csv", ".txt", ".xyz",
                                                              ".pts", ".dat", ".prn", ".asc"};
   std::string ext = ruta.extension().string();
   std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-  if (std::find(kTexto.begin(), kTexto.end(), ext) != kTexto.end()) return Lee_Puntos_Texto(ruta, opciones);
-  return Lee_Puntos_OGR(ruta, opciones);
+  return std::find(kTexto.begin(), kTexto.end(), ext) != kTexto.end();
+}
+
+Levantamiento Lee_Puntos(const std::filesystem::path& ruta, const Opciones_Lectura& opciones) {
+  return Es_Texto_Delimitado(ruta) ? Lee_Puntos_Texto(ruta, opciones) : Lee_Puntos_OGR(ruta, opciones);
 }
 
 }  // namespace Vyr_Trilat::anfitrion

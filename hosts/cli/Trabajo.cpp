@@ -245,8 +245,7 @@ int Ejecuta_Trabajo(const Opciones& o) {
   tiempos.Etapa("reading", [&] {
     lev = Lee_Puntos(puntos, o.lectura);
     if (!roturas.empty()) {
-      const auto ext = roturas.extension().string();
-      lineas = ext == ".txt" || ext.empty() ? Lee_Roturas(roturas, lev) : Lee_Roturas_OGR(roturas, lev, o.capa_roturas);
+      lineas = Es_Texto_Delimitado(roturas) ? Lee_Roturas(roturas, lev) : Lee_Roturas_OGR(roturas, lev, o.capa_roturas);
     }
     if (!o.tin.empty()) tin = Lee_Tin(o.tin, lev);
   });
