@@ -1,38 +1,20 @@
 // The command-line host run as a user runs it: results read back agree with calling the library directly,
 // and bad input is refused with the file and line, leaving nothing written.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/Orden_Trilat.h"
 #include "tests/support/Triangula.h"
-
-#ifndef TRILAT_CLI_PATH
-#error "TRILAT_CLI_PATH names the built trilat command"
-#endif
 
 namespace Vyr_Trilat::prueba {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Salida_Orden {
-  int estado;
-  std::string err;
-};
-
-Salida_Orden Ejecuta(const std::string& args, const fs::path& dir) {
-  const fs::path err = dir / "stderr.txt";
-  const std::string orden = std::string(TRILAT_CLI_PATH) + " " + args + " --settings " +
-                            (dir / "settings.ini").string() + " 2>" + err.string() + " >/dev/null";
-  const int r = std::system(orden.c_str());
-  std::ifstream f(err);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, ss.str()};
-}
+Salida_Orden Ejecuta(const std::string& args, const fs::path& dir) { return Ejecuta_Trilat(dir, args); }
 
 class Cli : public ::testing::Test {
  protected:

@@ -18,6 +18,7 @@
 
 #include "tests/support/Carpeta_Temporal.h"
 #include "tests/support/Generadores.h"
+#include "tests/support/Orden_Trilat.h"
 #include "tests/support/Sesion_Pty.h"
 
 #ifndef TRILAT_CLI_PATH
@@ -37,14 +38,7 @@ std::string Puntos_Csv(const Nube& c) {
   return t.str();
 }
 
-// Runs trilat with its standard streams sent to files in the folder; returns the exit status.
-int Trilat(const Carpeta_Temporal& dir, const std::string& args) {
-  const std::string orden = std::string(TRILAT_CLI_PATH) + " " + args + " --quiet --settings " +
-                            (dir / "settings.ini").string() + " >" + (dir / "out.txt").string() + " 2>" +
-                            (dir / "err.txt").string() + " </dev/null";
-  const int r = std::system(orden.c_str());
-  return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-}
+int Trilat(const Carpeta_Temporal& dir, const std::string& args) { return Ejecuta_Trilat(dir.Ruta(), args).estado; }
 
 std::string Lee(const fs::path& p) {
   std::ostringstream s;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "trilat/c_Rotura/Estado_Rotura.h"
-#include "trilat/c_Rotura/Rejilla_Uniforme.h"
+#include "trilat/common/Rejilla_Uniforme.h"
 
 namespace Vyr_Trilat {
 

@@ -5,6 +5,7 @@
 
 #include "trilat/c_Triangulos/Predicados.h"
 #include "trilat/common/Predicados_Exactos.h"
+#include "trilat/common/Rejilla_Uniforme.h"
 #include "trilat/common/Solape_Triangulos.h"
 #include "trilat/common/Triangulacion_Delaunay.h"
 
@@ -18,31 +19,23 @@ constexpr double kRadio_Maximo = 1000;
 class Rejilla_Triangulos {
  public:
   Rejilla_Triangulos(const std::vector<Vert>& p, std::size_t previstos) : p_(p) {
-    double xmin = p[0].X, xmax = xmin, ymin = p[0].Y, ymax = ymin;
-    for (const auto& v : p) {
-      xmin = std::min(xmin, v.X), xmax = std::max(xmax, v.X);
-      ymin = std::min(ymin, v.Y), ymax = std::max(ymax, v.Y);
-    }
-    const double ancho = std::max(xmax - xmin, 1e-9), alto = std::max(ymax - ymin, 1e-9);
-    lado_ = std::max(std::sqrt(ancho * alto / static_cast<double>(std::max<std::size_t>(previstos, 1))),
-                     std::max(ancho, alto) / 2048);
-    x0_ = xmin, y0_ = ymin;
-    columnas_ = static_cast<long>(ancho / lado_) + 1;
-    filas_ = static_cast<long>(alto / lado_) + 1;
-    celdas_.resize(static_cast<std::size_t>(columnas_ * filas_));
+    Caja dominio{p[0].X, p[0].Y, p[0].X, p[0].Y};
+    for (const auto& v : p) dominio = dominio.Con(Caja::De(v, v));
+    rejilla_ = Rejilla_Uniforme(dominio, static_cast<double>(previstos));
+    celdas_.resize(rejilla_.Total());
   }
 
   void Agrega(const std::array<Long, 3>& t, std::size_t id) {
-    Recorre(t, [&](std::vector<std::size_t>& celda) { celda.push_back(id); });
+    rejilla_.Recorre_Caja(Caja_De(t), [&](std::size_t c) { celdas_[c].push_back(id); });
   }
 
-  // Calls f(id) once for each kept triangle whose box shares a cell with the box of t.
+  // Calls f(id) once for each kept triangle whose box shares a cell with the box of t, until one answers true.
   template <typename F>
   bool Alguno(const std::array<Long, 3>& t, F&& f) {
     ++sello_;
     bool hallado = false;
-    Recorre(t, [&](std::vector<std::size_t>& celda) {
-      for (std::size_t id : celda) {
+    rejilla_.Recorre_Caja(Caja_De(t), [&](std::size_t c) {
+      for (std::size_t id : celdas_[c]) {
         if (hallado) return;
         if (visto_.size() <= id) visto_.resize(id + 1, 0);
         if (visto_[id] == sello_) continue;
@@ -54,21 +47,13 @@ class Rejilla_Triangulos {
   }
 
  private:
-  template <typename F>
-  void Recorre(const std::array<Long, 3>& t, F&& f) {
+  Caja Caja_De(const std::array<Long, 3>& t) const {
     const Vert& a = p_[static_cast<std::size_t>(t[0])];
-    const Vert& b = p_[static_cast<std::size_t>(t[1])];
-    const Vert& c = p_[static_cast<std::size_t>(t[2])];
-    const long i0 = Indice(std::min({a.X, b.X, c.X}) - x0_, columnas_), i1 = Indice(std::max({a.X, b.X, c.X}) - x0_, columnas_);
-    const long j0 = Indice(std::min({a.Y, b.Y, c.Y}) - y0_, filas_), j1 = Indice(std::max({a.Y, b.Y, c.Y}) - y0_, filas_);
-    for (long j = j0; j <= j1; ++j)
-      for (long i = i0; i <= i1; ++i) f(celdas_[static_cast<std::size_t>(j * columnas_ + i)]);
+    return Caja::De(a, a).Con(Caja::De(p_[static_cast<std::size_t>(t[1])], p_[static_cast<std::size_t>(t[2])]));
   }
-  long Indice(double d, long cuantas) const { return std::clamp(static_cast<long>(std::floor(d / lado_)), 0L, cuantas - 1); }
 
   const std::vector<Vert>& p_;
-  double x0_ = 0, y0_ = 0, lado_ = 1;
-  long columnas_ = 1, filas_ = 1;
+  Rejilla_Uniforme rejilla_;
   std::vector<std::vector<std::size_t>> celdas_;
   std::vector<std::uint32_t> visto_;
   std::uint32_t sello_ = 0;
@@ -92,11 +77,11 @@ double Radio(const Vert& a, const Vert& b, const Vert& c) {
 Modelo Completa(const Estado_Triangulos& s, const HostArray<double>& X, const HostArray<double>& Y) {
   const auto n = static_cast<std::size_t>(s.nPuntos);
   std::vector<Vert> p(n);
-  std::vector<XYZ> host(n);
+  std::vector<double> xs(n), ys(n);
   for (std::size_t k = 0; k < n; ++k) {
     const Long h = s.Puntos_Trab[k].n;
     p[k] = {X(h), Y(h)};
-    host[k] = {p[k].X, p[k].Y, 0, h};
+    xs[k] = p[k].X, ys[k] = p[k].Y;
   }
   const auto plano = [&](const std::array<Long, 3>& t) {
     return En_Sentido_Antihorario(p[static_cast<std::size_t>(t[0])], p[static_cast<std::size_t>(t[1])],
@@ -120,8 +105,6 @@ Modelo Completa(const Estado_Triangulos& s, const HostArray<double>& X, const Ho
   }
   m.del_barrido = m.triangulos.size();
 
-  std::vector<double> xs(n), ys(n);
-  for (std::size_t k = 0; k < n; ++k) xs[k] = p[k].X, ys[k] = p[k].Y;
   Triangulacion_Delaunay cdt(xs, ys);
   std::vector<std::pair<Long, Long>> aristas;
   aristas.reserve(3 * m.del_barrido);
@@ -133,13 +116,11 @@ Modelo Completa(const Estado_Triangulos& s, const HostArray<double>& X, const Ho
   std::vector<std::array<Long, 3>> agregados;
   for (const auto& t : cdt.Triangulos()) {
     const auto v = Ascendente(t[0], t[1], t[2]);
-    const auto& a = host[static_cast<std::size_t>(v[0])];
-    const auto& b = host[static_cast<std::size_t>(v[1])];
-    const auto& c = host[static_cast<std::size_t>(v[2])];
-    if (Lados_Largos(a, b, c, s.Dist_Max)) continue;
-    if (!(Radio(p[static_cast<std::size_t>(v[0])], p[static_cast<std::size_t>(v[1])],
-                p[static_cast<std::size_t>(v[2])]) < kRadio_Maximo))
-      continue;
+    const Vert& a = p[static_cast<std::size_t>(v[0])];
+    const Vert& b = p[static_cast<std::size_t>(v[1])];
+    const Vert& c = p[static_cast<std::size_t>(v[2])];
+    if (Lados_Largos({a.X, a.Y, 0, 0}, {b.X, b.Y, 0, 0}, {c.X, c.Y, 0, 0}, s.Dist_Max)) continue;
+    if (!(Radio(a, b, c) < kRadio_Maximo)) continue;
     const bool cubierto = rejilla.Alguno(v, [&](std::size_t id) {
       const auto k = plano(m.triangulos[id]);
       return En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[0])]) &&

@@ -1,4 +1,4 @@
-#include "trilat/c_Rotura/Rejilla_Uniforme.h"
+#include "trilat/common/Rejilla_Uniforme.h"
 
 namespace Vyr_Trilat {
 
