@@ -181,12 +181,6 @@ std::vector<std::array<Long, 2>> Segmentos_De(const std::vector<std::vector<Long
   return s;
 }
 
-// How many seeds the property tests run: one by default, more through TRILAT_SEMILLAS_ROTURA for a longer search.
-std::uint64_t Semillas() {
-  const char* v = std::getenv("TRILAT_SEMILLAS_ROTURA");
-  return v ? std::max<std::uint64_t>(1, std::strtoull(v, nullptr, 10)) : 1;
-}
-
 std::string Texto(const Estadistica_Rotura& c) {
   return std::to_string(c.Aceptados) + " by the procedure as written, " + std::to_string(c.Corredores) +
          " by the corridor, " + std::to_string(c.Sin_Forzar) + " left (outside the area), " +
@@ -198,7 +192,7 @@ std::string Texto(const Estadistica_Rotura& c) {
 TEST(Rotura_Propiedades, ForzadoSanoEIgualAlDeLasBusquedasSimples) {
   Estadistica_Rotura total;
   int llamadas = 0;
-  for (std::uint64_t semilla = 11; semilla < 11 + Semillas(); ++semilla) {
+  for (std::uint64_t semilla = 11; semilla < 11 + Semillas("TRILAT_SEMILLAS_ROTURA"); ++semilla) {
     for (Terreno_Prueba& t : Terrenos_De_Prueba(semilla)) {
       SCOPED_TRACE(t.nombre + " " + std::to_string(semilla));
       Generador g(t, semilla * 31 + static_cast<std::uint64_t>(t.m.nPun));

@@ -1,6 +1,8 @@
 #include "tests/support/Generadores.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <random>
 
 namespace Vyr_Trilat::prueba {
@@ -96,6 +98,11 @@ Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, doub
       break;
   }
   return c;
+}
+
+std::uint64_t Semillas(const char* variable) {
+  const char* v = std::getenv(variable);
+  return v ? std::max<std::uint64_t>(1, std::strtoull(v, nullptr, 10)) : 1;
 }
 
 }  // namespace Vyr_Trilat::prueba

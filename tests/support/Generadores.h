@@ -19,4 +19,7 @@ std::string Nombre(Forma f);
 // n points of the given shape over a square of side `lado`, shifted by (x0, y0); z is a smooth terrain.
 Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, double x0 = 0, double y0 = 0);
 
+// How many seeds a property test runs: one by default, more through the environment variable for a longer search.
+std::uint64_t Semillas(const char* variable);
+
 }  // namespace Vyr_Trilat::prueba

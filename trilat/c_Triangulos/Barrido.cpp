@@ -97,6 +97,7 @@ void Barrido::Inserta(Long i) {
   s_.Punto_Actual = i;
   auto& T = s_.Triangs;
   const Long hasta = s_.count - 1;
+  Empieza_Punto(i, hasta);
   for (Long t = Siguiente_Visita(s_.Primer_Tri, hasta, i); t <= hasta; t = Siguiente_Visita(t + 1, hasta, i)) {
     const auto k = static_cast<std::size_t>(t);
     if (Es_Verdadero(T.Cerrado[k])) continue;
@@ -119,6 +120,7 @@ void Barrido::Inserta(Long i) {
       Triangulo_Cerrado(t);
     }
   }
+  Acaba_Punto(i, hasta);
 }
 
 bool Barrido::Prueba_Lado(Long x, Long y, Long o, Long i) {
@@ -162,6 +164,7 @@ void Barrido::Alta_Triangulo(Long a, Long b, Long p) {
   if (!nuevo_en_3) T.Lado12[k] = A_Booleano(Marca_Lado(v[0], v[1]));
   if (!nuevo_en_2) T.Lado13[k] = A_Booleano(Marca_Lado(v[0], v[2]));
   if (!nuevo_en_1) T.Lado23[k] = A_Booleano(Marca_Lado(v[1], v[2]));
+  Lado_Marcado(s_.count);
 }
 
 bool Barrido::Marca_Si_Tiene(Long t, Long u, Long w) {
@@ -170,14 +173,17 @@ bool Barrido::Marca_Si_Tiene(Long t, Long u, Long w) {
   // u < w and the corners ascend, so the pair sits in at most one of the three edges.
   if (T.V1[k] == u && T.V2[k] == w) {
     T.Lado12[k] = True;
+    Lado_Marcado(t);
     return true;
   }
   if (T.V1[k] == u && T.V3[k] == w) {
     T.Lado13[k] = True;
+    Lado_Marcado(t);
     return true;
   }
   if (T.V2[k] == u && T.V3[k] == w) {
     T.Lado23[k] = True;
+    Lado_Marcado(t);
     return true;
   }
   return false;

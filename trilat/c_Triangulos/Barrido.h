@@ -33,9 +33,13 @@ class Barrido {
                                 const Circulo& c, double R2) = 0;
   // Flags edge u-w (u < w) of triangle t when t has it, as Marca_Lado does for the triangle it finds.
   bool Marca_Si_Tiene(Long t, Long u, Long w);
-  // Notices for indexes: a triangle was stored at position t; triangle t became Cerrado.
+  // Notices for indexes: a triangle was stored at position t; an edge flag of triangle t was set from outside
+  // its own visit; triangle t became Cerrado; point i starts and ends its visits to triangles up to `hasta`.
   virtual void Triangulo_Nuevo(Long /*t*/) {}
+  virtual void Lado_Marcado(Long /*t*/) {}
   virtual void Triangulo_Cerrado(Long /*t*/) {}
+  virtual void Empieza_Punto(Long /*i*/, Long /*hasta*/) {}
+  virtual void Acaba_Punto(Long /*i*/, Long /*hasta*/) {}
 
   Estado_Triangulos& s_;
 

@@ -12,22 +12,20 @@ namespace {
 constexpr Long kRango_Corto = 48;
 constexpr double kPuntos_Por_Celda = 2;
 
+std::vector<double> X_De(const std::vector<XYZ>& pts) {
+  std::vector<double> x(pts.size());
+  for (std::size_t k = 0; k < pts.size(); ++k) x[k] = pts[k].X;
+  return x;
+}
+
 }  // namespace
 
-Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s) : Barrido(s) {
+Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
+    : Barrido(s), x_puntos_(X_De(s.Puntos_Trab)), rechazos_(static_cast<std::size_t>(s.nPuntos)) {
   const auto& pts = s_.Puntos_Trab;
   const auto n = static_cast<std::size_t>(s_.nPuntos);
   primero_en_vertice_.assign(n, -1);
   ultimo_en_vertice_.assign(n, -1);
-
-  while (hojas_ < n) hojas_ *= 2;
-  maximo_x_.assign(2 * hojas_, -std::numeric_limits<double>::infinity());
-  minimo_x_.assign(2 * hojas_, std::numeric_limits<double>::infinity());
-  for (std::size_t k = 0; k < n; ++k) maximo_x_[hojas_ + k] = minimo_x_[hojas_ + k] = pts[k].X;
-  for (std::size_t k = hojas_ - 1; k >= 1; --k) {
-    maximo_x_[k] = std::max(maximo_x_[2 * k], maximo_x_[2 * k + 1]);
-    minimo_x_[k] = std::min(minimo_x_[2 * k], minimo_x_[2 * k + 1]);
-  }
 
   double xmin = pts[0].X, xmax = xmin, ymin = pts[0].Y, ymax = ymin;
   for (const auto& p : pts) {
@@ -53,8 +51,7 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s) : Barrido(s) {
   for (std::size_t k = 0; k < n; ++k) puntos_celda_[static_cast<std::size_t>(lleno[celda(pts[k])]++)] = static_cast<Long>(k);
 }
 
-Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
-  if (t > hasta) return t;
+Long Barrido_Rapido::Siguiente_Abierto(Long t) {
   // Find the root, then point every node on the way at it.
   Long r = t;
   while (siguiente_abierto_[static_cast<std::size_t>(r)] != r) r = siguiente_abierto_[static_cast<std::size_t>(r)];
@@ -64,6 +61,53 @@ Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
     t = sig;
   }
   return r;
+}
+
+void Barrido_Rapido::Empieza_Punto(Long i, Long) {
+  punto_ = i;
+  previos_ = rechazos_[static_cast<std::size_t>(i)];
+  // The earlier rejections stand for every triangle passed over, so they are carried into this visit's.
+  actuales_ = previos_;
+  completo_ = previos_.hasta < 0;
+  pto_comprobado_ = -1;
+}
+
+void Barrido_Rapido::Acaba_Punto(Long i, Long hasta) {
+  if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(i)])) return;
+  rechazos_[static_cast<std::size_t>(i)] = {hasta, actuales_.testigo_min, actuales_.testigo_max};
+}
+
+bool Barrido_Rapido::Testigos_En_Rango() const {
+  if (previos_.testigo_max < 0) return true;
+  if (s_.Primer_Pto > previos_.testigo_min) return false;
+  const XYZ& P = s_.Puntos_Trab[static_cast<std::size_t>(punto_)];
+  return Primero_Mas_Alla(s_.Primer_Pto, P.X + s_.Dist_Busqueda) > previos_.testigo_max;
+}
+
+Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long i) {
+  if (t > hasta) return t;
+  t = Siguiente_Abierto(t);
+  while (!completo_ && t <= previos_.hasta && t <= hasta) {
+    // The scan's first point moves only when a visit finds a triangle behind the sweep: look again then.
+    if (s_.Primer_Pto != pto_comprobado_) {
+      const bool primera = pto_comprobado_ < 0;
+      pto_comprobado_ = s_.Primer_Pto;
+      if (!Testigos_En_Rango()) {
+        completo_ = true;
+        // Nothing passed over yet: only this visit's own rejections are left to remember.
+        if (primera) actuales_ = {};
+        break;
+      }
+    }
+    const double detras = s_.Puntos_Trab[static_cast<std::size_t>(i)].X - s_.Dist_Busqueda;
+    Long e = x_derecha_.Primero_No_Mayor(t, detras);
+    if (e < 0 || e > previos_.hasta) e = previos_.hasta + 1;
+    const auto cierre = por_cerrar_.lower_bound(t);
+    if (cierre != por_cerrar_.end() && *cierre < e) e = *cierre;
+    if (e <= previos_.hasta) return e;
+    t = Siguiente_Abierto(previos_.hasta + 1);
+  }
+  return t;
 }
 
 void Barrido_Rapido::Triangulo_Nuevo(Long t) {
@@ -87,9 +131,22 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
     }
     ultimo_en_vertice_[vc] = enlace;
   }
+  x_derecha_.Pon(t, s_.Puntos_Trab[static_cast<std::size_t>(v[2])].X);
 }
 
-void Barrido_Rapido::Triangulo_Cerrado(Long t) { siguiente_abierto_[static_cast<std::size_t>(t)] = t + 1; }
+void Barrido_Rapido::Lado_Marcado(Long t) {
+  const auto& T = s_.Triangs;
+  const auto k = static_cast<std::size_t>(t);
+  if (Es_Verdadero(T.Lado12[k]) && Es_Verdadero(T.Lado13[k]) && Es_Verdadero(T.Lado23[k]) &&
+      !Es_Verdadero(T.Cerrado[k]))
+    por_cerrar_.insert(t);
+}
+
+void Barrido_Rapido::Triangulo_Cerrado(Long t) {
+  siguiente_abierto_[static_cast<std::size_t>(t)] = t + 1;
+  x_derecha_.Quita(t);
+  por_cerrar_.erase(t);
+}
 
 bool Barrido_Rapido::Marca_Lado(Long u, Long w) {
   auto& T = s_.Triangs;
@@ -106,33 +163,15 @@ bool Barrido_Rapido::Marca_Lado(Long u, Long w) {
 
 Long Barrido_Rapido::Primero_Mas_Alla(Long desde, double limite) const {
   if (desde >= s_.nPuntos) return s_.nPuntos;
-  std::size_t k = hojas_ + static_cast<std::size_t>(desde);
-  // Climb until a subtree to the right holds a value beyond the limit, then descend to its first one.
-  while (!(maximo_x_[k] > limite)) {
-    while (k & 1) k >>= 1;
-    if (k == 0) return s_.nPuntos;
-    ++k;
-  }
-  while (k < hojas_) {
-    k *= 2;
-    if (!(maximo_x_[k] > limite)) ++k;
-  }
-  return std::min(static_cast<Long>(k - hojas_), s_.nPuntos);
-}
-
-void Barrido_Rapido::Extremos_X(Long desde, Long hasta, double& minimo, double& maximo) const {
-  minimo = std::numeric_limits<double>::infinity();
-  maximo = -minimo;
-  for (std::size_t a = hojas_ + static_cast<std::size_t>(desde), b = hojas_ + static_cast<std::size_t>(hasta); a < b;
-       a /= 2, b /= 2) {
-    if (a & 1) minimo = std::min(minimo, minimo_x_[a]), maximo = std::max(maximo, maximo_x_[a]), ++a;
-    if (b & 1) --b, minimo = std::min(minimo, minimo_x_[b]), maximo = std::max(maximo, maximo_x_[b]);
-  }
+  const Long k = x_puntos_.Primero_Mayor(desde, limite);
+  return k < 0 ? s_.nPuntos : k;
 }
 
 bool Barrido_Rapido::Dentro_En_Rango(Long k, Long salta, const Circulo& c, double R2) {
   if (k == salta || !Dentro_Del_Circulo(s_.Puntos_Trab[static_cast<std::size_t>(k)], c, R2)) return false;
   ultimo_dentro_ = k;
+  actuales_.testigo_min = std::min(actuales_.testigo_min, k);
+  actuales_.testigo_max = std::max(actuales_.testigo_max, k);
   return true;
 }
 
@@ -145,7 +184,7 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
     Long fin = Primero_Mas_Alla(desde, limite);
     if (salta_antes_del_limite && fin == salta) fin = Primero_Mas_Alla(salta + 1, limite);
     reciente_ = {desde, limite, salta_al_limite, fin, 0, 0};
-    if (fin > desde) Extremos_X(desde, fin, reciente_.xmin, reciente_.xmax);
+    if (fin > desde) x_puntos_.Extremos(desde, fin, reciente_.xmin, reciente_.xmax);
   }
   const Long hasta = reciente_.hasta;
   if (hasta <= desde) return false;

@@ -2,11 +2,22 @@
 // closed triangles are jumped over without being visited, an edge's triangles are found through the lists
 // of triangles at each corner, and empty-circle scans look only at the grid cells the circle covers, within
 // the same range of sweep positions.
+//
+// A point that stays unconnected is visited again in every pass. Its earlier visits found that no edge
+// accepts it, and what decided that does not change: crossings, the in-circle test of the opposite corner and
+// the radius depend only on the points, edge flags are only ever set (so an edge tried now was tried then),
+// and a point found inside a circle still rejects while it lies in the scanned range. So a triangle it
+// visited before is visited again only when the visit has an effect: it lies behind the sweep (which moves
+// the scan limits) or all its edge flags are set (the visit closes it); and all of them again once a point
+// that rejected a circle has left the scanned range.
 #pragma once
 
+#include <limits>
+#include <set>
 #include <vector>
 
 #include "trilat/c_Triangulos/Barrido.h"
+#include "trilat/common/Arbol_Extremos.h"
 
 namespace Vyr_Trilat {
 
@@ -20,12 +31,18 @@ class Barrido_Rapido : public Barrido {
   bool Hay_Punto_Dentro(Long desde, double limite, Long salta, bool salta_antes_del_limite, const Circulo& c,
                         double R2) override;
   void Triangulo_Nuevo(Long t) override;
+  void Lado_Marcado(Long t) override;
   void Triangulo_Cerrado(Long t) override;
+  void Empieza_Punto(Long i, Long hasta) override;
+  void Acaba_Punto(Long i, Long hasta) override;
 
  private:
   // First position at or after `desde` whose X is beyond `limite`; nPuntos when none.
   Long Primero_Mas_Alla(Long desde, double limite) const;
   bool Dentro_En_Rango(Long k, Long salta, const Circulo& c, double R2);
+  Long Siguiente_Abierto(Long t);
+  // The points that rejected the point's earlier circles all lie in the range a scan would look at now.
+  bool Testigos_En_Rango() const;
 
   // Next triangle not known to be Cerrado at or after a position: a union-find whose roots are open triangles.
   std::vector<Long> siguiente_abierto_;
@@ -33,11 +50,8 @@ class Barrido_Rapido : public Barrido {
   // Triangles at each corner in position order, as linked lists in flat arrays (three links per triangle).
   std::vector<Long> primero_en_vertice_, ultimo_en_vertice_, siguiente_en_vertice_;
 
-  // Extremes of X over ranges of positions: the maximum (a segment tree) tells where each scan stops, and
-  // both bound the strip of the grid that the positions of a scan can lie in.
-  std::vector<double> maximo_x_, minimo_x_;
-  std::size_t hojas_ = 1;
-  void Extremos_X(Long desde, Long hasta, double& minimo, double& maximo) const;
+  // X of the working points by position: where each scan stops, and the strip of the grid its positions lie in.
+  Arbol_Extremos x_puntos_;
   // The tries for one point mostly scan the same range: its end and strip are kept from the last scan.
   struct Rango_Reciente {
     Long desde = -1;
@@ -53,6 +67,23 @@ class Barrido_Rapido : public Barrido {
   double x0_ = 0, y0_ = 0, lado_celda_ = 1;
   Long columnas_ = 1, filas_ = 1;
   std::vector<Long> inicio_celda_, puntos_celda_;
+
+  // What the last visits of each unconnected point showed: every triangle up to `hasta` rejected it, and the
+  // points that rejected its circles lie between positions `testigo_min` and `testigo_max`.
+  struct Rechazos {
+    Long hasta = -1;
+    Long testigo_min = std::numeric_limits<Long>::max(), testigo_max = -1;
+  };
+  std::vector<Rechazos> rechazos_;
+  // X of the right-most corner of each open triangle, by position: which ones lie behind the sweep.
+  Arbol_Extremos x_derecha_;
+  // Open triangles with all three edge flags set: the next visit closes them.
+  std::set<Long> por_cerrar_;
+  // The point being visited: its earlier rejections, those of this visit, and whether they still hold.
+  Long punto_ = -1;
+  Rechazos previos_, actuales_;
+  bool completo_ = true;
+  Long pto_comprobado_ = -1;
 };
 
 // Runs the indexed construction; false when aborted.
