@@ -28,8 +28,10 @@ void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y
   // Cells twice the tolerance wide: two points nearer than the tolerance always fall in neighbouring cells,
   // even after the rounding of the division.
   const double lado = 2 * tolerancia;
-  std::unordered_map<Celda, std::vector<Long>, Hash_Celda> rejilla;
+  // Each cell holds the last point kept in it; the points kept before it in the same cell are chained behind.
+  std::unordered_map<Celda, Long, Hash_Celda> rejilla;
   rejilla.reserve(static_cast<std::size_t>(std::max<Long>(n, 0)));
+  std::vector<Long> anterior(static_cast<std::size_t>(std::max<Long>(n, 0)) + 1, 0);
   const auto celda = [&](double x, double y) {
     return Celda{static_cast<std::int64_t>(std::floor(x / lado)), static_cast<std::int64_t>(std::floor(y / lado))};
   };
@@ -48,7 +50,7 @@ void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y
         if (!usa_rejilla && (di != 0 || dj != 0)) continue;
         const auto it = rejilla.find(Celda{c.i + (usa_rejilla ? di : 0), c.j + (usa_rejilla ? dj : 0)});
         if (it == rejilla.end()) continue;
-        for (Long m : it->second) {
+        for (Long m = it->second; m > 0; m = anterior[static_cast<std::size_t>(m)]) {
           const double dx = x - X(m), dy = y - Y(m);
           if (std::sqrt(dx * dx + dy * dy) < tolerancia) {
             cerca = true;
@@ -62,7 +64,9 @@ void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y
     Y(kept) = y;
     Z(kept) = Z(k);
     numeros(kept) = numeros(k);
-    rejilla[c].push_back(kept);
+    Long& ultimo = rejilla[c];
+    anterior[static_cast<std::size_t>(kept)] = ultimo;
+    ultimo = kept;
   }
   n = kept;
 }
