@@ -11,6 +11,11 @@ namespace {
 // A range this short is scanned directly: cheaper than walking grid cells.
 constexpr Long kRango_Corto = 48;
 constexpr double kPuntos_Por_Celda = 2;
+// A point whose accepting edges may lie farther than this many cells is left to the plain visits.
+constexpr double kAlcance_Util = 6;
+// Side, in cells, of the blocks that count the open triangles filed in their cells.
+constexpr Long kBloque = 8;
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 std::vector<double> X_De(const std::vector<XYZ>& pts) {
   std::vector<double> x(pts.size());
@@ -21,7 +26,10 @@ std::vector<double> X_De(const std::vector<XYZ>& pts) {
 }  // namespace
 
 Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
-    : Barrido(s), x_puntos_(X_De(s.Puntos_Trab)), rechazos_(static_cast<std::size_t>(s.nPuntos)) {
+    : Barrido(s),
+      x_puntos_(X_De(s.Puntos_Trab)),
+      rechazos_(static_cast<std::size_t>(s.nPuntos)),
+      alcance_(s.Puntos_Trab) {
   const auto& pts = s_.Puntos_Trab;
   const auto n = static_cast<std::size_t>(s_.nPuntos);
   primero_en_vertice_.assign(n, -1);
@@ -49,6 +57,23 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   puntos_celda_.resize(n);
   std::vector<Long> lleno(inicio_celda_.begin(), inicio_celda_.end() - 1);
   for (std::size_t k = 0; k < n; ++k) puntos_celda_[static_cast<std::size_t>(lleno[celda(pts[k])]++)] = static_cast<Long>(k);
+  abiertos_celda_.resize(inicio_celda_.size() - 1);
+  bloques_x_ = columnas_ / kBloque + 1;
+  abiertos_bloque_.assign(static_cast<std::size_t>(bloques_x_) * static_cast<std::size_t>(filas_ / kBloque + 1), 0);
+  cercania_.resize(n);
+  por_y_.resize(n);
+  for (std::size_t k = 0; k < n; ++k) por_y_[k] = static_cast<Long>(k);
+  std::sort(por_y_.begin(), por_y_.end(), [&](Long a, Long b) {
+    return pts[static_cast<std::size_t>(a)].Y < pts[static_cast<std::size_t>(b)].Y;
+  });
+  y_ordenadas_.resize(n);
+  for (std::size_t k = 0; k < n; ++k) y_ordenadas_[k] = pts[static_cast<std::size_t>(por_y_[k])].Y;
+}
+
+Long Barrido_Rapido::Celda(double v, double v0, Long cuantas) const {
+  // One cell beyond either end for what lies outside, so that callers widen by a cell for the index's rounding.
+  const double f = std::floor((v - v0) / lado_celda_);
+  return static_cast<Long>(std::clamp(f, -1.0, static_cast<double>(cuantas)));
 }
 
 Long Barrido_Rapido::Siguiente_Abierto(Long t) {
@@ -63,13 +88,16 @@ Long Barrido_Rapido::Siguiente_Abierto(Long t) {
   return r;
 }
 
-void Barrido_Rapido::Empieza_Punto(Long i, Long) {
+void Barrido_Rapido::Empieza_Punto(Long i, Long hasta) {
   punto_ = i;
   previos_ = rechazos_[static_cast<std::size_t>(i)];
   // The earlier rejections stand for every triangle passed over, so they are carried into this visit's.
   actuales_ = previos_;
   completo_ = previos_.hasta < 0;
   pto_comprobado_ = -1;
+  salto_cercanos_ = false;
+  detras_desde_ = std::numeric_limits<Long>::max();
+  Busca_Candidatos(i, hasta);
 }
 
 void Barrido_Rapido::Acaba_Punto(Long i, Long hasta) {
@@ -77,37 +105,140 @@ void Barrido_Rapido::Acaba_Punto(Long i, Long hasta) {
   rechazos_[static_cast<std::size_t>(i)] = {hasta, actuales_.testigo_min, actuales_.testigo_max};
 }
 
-bool Barrido_Rapido::Testigos_En_Rango() const {
-  if (previos_.testigo_max < 0) return true;
-  if (s_.Primer_Pto > previos_.testigo_min) return false;
+bool Barrido_Rapido::Escaneados(Long desde, Long hasta) const {
+  if (hasta < 0) return true;
+  if (s_.Primer_Pto > desde) return false;
   const XYZ& P = s_.Puntos_Trab[static_cast<std::size_t>(punto_)];
-  return Primero_Mas_Alla(s_.Primer_Pto, P.X + s_.Dist_Busqueda) > previos_.testigo_max;
+  return Primero_Mas_Alla(s_.Primer_Pto, P.X + s_.Dist_Busqueda) > hasta;
 }
 
-Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long i) {
+Long Barrido_Rapido::Proximo_Efecto(Long t, Long hasta) {
+  // Which triangles lie behind does not change for a point, and triangles only leave the index when they close:
+  // the last answer holds until the search passes it or that triangle closes.
+  if (t < detras_desde_ || (detras_ >= 0 && (t > detras_ || Es_Verdadero(s_.Triangs.Cerrado[static_cast<std::size_t>(detras_)])))) {
+    const double detras = s_.Puntos_Trab[static_cast<std::size_t>(punto_)].X - s_.Dist_Busqueda;
+    detras_desde_ = t;
+    detras_ = x_derecha_.Primero_No_Mayor(t, detras);
+  }
+  Long e = detras_;
+  if (e < 0 || e > hasta) e = hasta + 1;
+  const auto cierre = por_cerrar_.lower_bound(t);
+  return cierre != por_cerrar_.end() && *cierre < e ? *cierre : e;
+}
+
+Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
   if (t > hasta) return t;
   t = Siguiente_Abierto(t);
+  // The scan's first point moves only when a visit finds a triangle behind the sweep: look again then.
+  if (cercanos_ && s_.Primer_Pto != pto_cercanos_) {
+    pto_cercanos_ = s_.Primer_Pto;
+    cercanos_ = Escaneados(vecinos_min_, vecinos_max_);
+  }
+  if (cercanos_) {
+    while (siguiente_candidato_ < candidatos_.size() && candidatos_[siguiente_candidato_] < t) ++siguiente_candidato_;
+    Long e = siguiente_candidato_ < candidatos_.size() ? candidatos_[siguiente_candidato_] : hasta + 1;
+    return std::min(e, Proximo_Efecto(t, hasta));
+  }
   while (!completo_ && t <= previos_.hasta && t <= hasta) {
-    // The scan's first point moves only when a visit finds a triangle behind the sweep: look again then.
     if (s_.Primer_Pto != pto_comprobado_) {
       const bool primera = pto_comprobado_ < 0;
       pto_comprobado_ = s_.Primer_Pto;
-      if (!Testigos_En_Rango()) {
+      if (!Escaneados(previos_.testigo_min, previos_.testigo_max)) {
         completo_ = true;
         // Nothing passed over yet: only this visit's own rejections are left to remember.
-        if (primera) actuales_ = {};
+        if (primera && !salto_cercanos_) actuales_ = {};
         break;
       }
     }
-    const double detras = s_.Puntos_Trab[static_cast<std::size_t>(i)].X - s_.Dist_Busqueda;
-    Long e = x_derecha_.Primero_No_Mayor(t, detras);
-    if (e < 0 || e > previos_.hasta) e = previos_.hasta + 1;
-    const auto cierre = por_cerrar_.lower_bound(t);
-    if (cierre != por_cerrar_.end() && *cierre < e) e = *cierre;
+    const Long e = Proximo_Efecto(t, previos_.hasta);
     if (e <= previos_.hasta) return e;
     t = Siguiente_Abierto(previos_.hasta + 1);
   }
   return t;
+}
+
+void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
+  cercanos_ = false;
+  Cercania& c = cercania_[static_cast<std::size_t>(i)];
+  if (!c.calculada) {
+    c.calculada = true;
+    // Corners level with P, where the formulas take the side to P as horizontal.
+    const double y = s_.Puntos_Trab[static_cast<std::size_t>(i)].Y;
+    const auto de = std::lower_bound(y_ordenadas_.begin(), y_ordenadas_.end(), y - Alcance_Aceptacion::kFranja_Horizontal);
+    const auto a = std::upper_bound(de, y_ordenadas_.end(), y + Alcance_Aceptacion::kFranja_Horizontal);
+    c.franja_desde = static_cast<Long>(de - y_ordenadas_.begin());
+    c.franja_hasta = static_cast<Long>(a - y_ordenadas_.begin());
+    c.alcance = alcance_.Alcance(static_cast<std::size_t>(i), vecinos_);
+    if (c.alcance < kAlcance_Util * lado_celda_) {
+      const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
+      c.vecinos_min = *mn, c.vecinos_max = *mx;
+    }
+  }
+  const double alcance = c.alcance;
+  if (!(alcance < kAlcance_Util * lado_celda_)) return;
+  vecinos_min_ = c.vecinos_min, vecinos_max_ = c.vecinos_max;
+  if (!Escaneados(vecinos_min_, vecinos_max_)) return;
+  candidatos_.clear();
+  siguiente_candidato_ = 0;
+  const auto& T = s_.Triangs;
+  const auto& pts = s_.Puntos_Trab;
+  const XYZ& P = pts[static_cast<std::size_t>(i)];
+  const double alcance2 = alcance * alcance * (1 + 1e-9);
+  const auto cerca = [&](Long k) {
+    const XYZ& Q = pts[static_cast<std::size_t>(k)];
+    const double dx = Q.X - P.X, dy = Q.Y - P.Y;
+    return dx * dx + dy * dy <= alcance2;
+  };
+  // The floating-point cell index never decreases with the coordinate: a box just wider than the reach covers
+  // every cell of a point within it.
+  const double r = alcance * (1 + 1e-9);
+  const auto abajo = [](double a, double b) { return std::nextafter(a - b, -kInf); };
+  const auto arriba = [](double a, double b) { return std::nextafter(a + b, kInf); };
+  const Long i0 = std::max<Long>(Celda(abajo(P.X, r), x0_, columnas_), 0);
+  const Long i1 = std::min<Long>(Celda(arriba(P.X, r), x0_, columnas_), columnas_ - 1);
+  const Long j0 = std::max<Long>(Celda(abajo(P.Y, r), y0_, filas_), 0);
+  const Long j1 = std::min<Long>(Celda(arriba(P.Y, r), y0_, filas_), filas_ - 1);
+  bool hay_abiertos = false;
+  for (Long bj = j0 / kBloque; bj <= j1 / kBloque && !hay_abiertos; ++bj)
+    for (Long bi = i0 / kBloque; bi <= i1 / kBloque && !hay_abiertos; ++bi) hay_abiertos = abiertos_bloque_[Bloque(bi, bj)] > 0;
+  for (Long j = j0; j <= j1 && hay_abiertos; ++j)
+    for (Long col = i0; col <= i1; ++col) {
+      auto& lista = abiertos_celda_[static_cast<std::size_t>(j) * static_cast<std::size_t>(columnas_) +
+                                    static_cast<std::size_t>(col)];
+      for (std::size_t m = 0; m < lista.size();) {
+        const Long t = lista[m];
+        const auto k = static_cast<std::size_t>(t);
+        // Closed triangles and those left behind Primer_Tri are never visited again.
+        if (t < s_.Primer_Tri || Es_Verdadero(T.Cerrado[k])) {
+          lista[m] = lista.back();
+          lista.pop_back();
+          --abiertos_bloque_[Bloque(col / kBloque, j / kBloque)];
+          continue;
+        }
+        ++m;
+        if (t <= hasta && (cerca(T.V2[k]) || cerca(T.V3[k]))) candidatos_.push_back(t);
+      }
+    }
+  const auto de_punto = [&](Long k) {
+    for (Long e = primero_en_vertice_[static_cast<std::size_t>(k)]; e >= 0;
+         e = siguiente_en_vertice_[static_cast<std::size_t>(e)]) {
+      const Long t = e / 3;
+      if (t > hasta) break;
+      if (e % 3 == 0 || t < s_.Primer_Tri || Es_Verdadero(T.Cerrado[static_cast<std::size_t>(t)])) continue;
+      candidatos_.push_back(t);
+    }
+  };
+  for (Long m = c.franja_desde; m < c.franja_hasta; ++m) de_punto(por_y_[static_cast<std::size_t>(m)]);
+  for (auto it = inseguros_.lower_bound(s_.Primer_Tri); it != inseguros_.end() && *it <= hasta; ++it)
+    candidatos_.push_back(*it);
+  std::sort(candidatos_.begin(), candidatos_.end());
+  candidatos_.erase(std::unique(candidatos_.begin(), candidatos_.end()), candidatos_.end());
+  cercanos_ = true;
+  salto_cercanos_ = true;
+  pto_cercanos_ = s_.Primer_Pto;
+  // The triangles passed over reject P through its neighbours: they stand for it as the points found inside.
+  actuales_.testigo_min = std::min(actuales_.testigo_min, vecinos_min_);
+  actuales_.testigo_max = std::max(actuales_.testigo_max, vecinos_max_);
 }
 
 void Barrido_Rapido::Triangulo_Nuevo(Long t) {
@@ -132,6 +263,26 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
     ultimo_en_vertice_[vc] = enlace;
   }
   x_derecha_.Pon(t, s_.Puntos_Trab[static_cast<std::size_t>(v[2])].X);
+  const auto& pts = s_.Puntos_Trab;
+  // Filed under the cells of its two corners that can be an edge's second corner.
+  for (int c = 1; c < 3; ++c) {
+    const XYZ& Q = pts[static_cast<std::size_t>(v[c])];
+    const auto celda = static_cast<std::size_t>(std::clamp<Long>(Celda(Q.Y, y0_, filas_), 0, filas_ - 1)) *
+                           static_cast<std::size_t>(columnas_) +
+                       static_cast<std::size_t>(std::clamp<Long>(Celda(Q.X, x0_, columnas_), 0, columnas_ - 1));
+    auto& lista = abiertos_celda_[celda];
+    if (!lista.empty() && lista.back() == t) continue;
+    lista.push_back(t);
+    ++abiertos_bloque_[Bloque(static_cast<Long>(celda % static_cast<std::size_t>(columnas_)) / kBloque,
+                              static_cast<Long>(celda / static_cast<std::size_t>(columnas_)) / kBloque)];
+  }
+  const XYZ& A = pts[static_cast<std::size_t>(v[0])];
+  const XYZ& B = pts[static_cast<std::size_t>(v[1])];
+  const XYZ& C = pts[static_cast<std::size_t>(v[2])];
+  // Triangles the bound does not cover are visited by every point.
+  if (v[0] == v[1] || v[1] == v[2] || !Alcance_Aceptacion::Lado_Seguro(A, C) || !Alcance_Aceptacion::Lado_Seguro(B, C) ||
+      !Alcance_Aceptacion::Lado_Seguro(A, B))
+    inseguros_.insert(t);
 }
 
 void Barrido_Rapido::Lado_Marcado(Long t) {
@@ -146,6 +297,7 @@ void Barrido_Rapido::Triangulo_Cerrado(Long t) {
   siguiente_abierto_[static_cast<std::size_t>(t)] = t + 1;
   x_derecha_.Quita(t);
   por_cerrar_.erase(t);
+  inseguros_.erase(t);
 }
 
 bool Barrido_Rapido::Marca_Lado(Long u, Long w) {
@@ -196,10 +348,7 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
   }
   // Cells covering the circle's bounding box, one cell wider for the rounding of the cell index.
   const double r = std::sqrt(R2);
-  const auto indice = [&](double v, double v0, Long cuantas) {
-    const double f = std::floor((v - v0) / lado_celda_);
-    return static_cast<Long>(std::clamp(f, -1.0, static_cast<double>(cuantas)));
-  };
+  const auto indice = [&](double v, double v0, Long cuantas) { return Celda(v, v0, cuantas); };
   // Only the strip of columns the scanned positions lie in, widened by a cell for the rounding of the index.
   const double xmin = reciente_.xmin, xmax = reciente_.xmax;
   const Long i0 = std::max<Long>(indice(std::max(c.Xc - r, xmin), x0_, columnas_) - 1, 0);

@@ -16,6 +16,7 @@
 #include <set>
 #include <vector>
 
+#include "trilat/c_Triangulos/Alcance_Aceptacion.h"
 #include "trilat/c_Triangulos/Barrido.h"
 #include "trilat/common/Arbol_Extremos.h"
 
@@ -41,8 +42,14 @@ class Barrido_Rapido : public Barrido {
   Long Primero_Mas_Alla(Long desde, double limite) const;
   bool Dentro_En_Rango(Long k, Long salta, const Circulo& c, double R2);
   Long Siguiente_Abierto(Long t);
-  // The points that rejected the point's earlier circles all lie in the range a scan would look at now.
-  bool Testigos_En_Rango() const;
+  // Every position from desde to hasta lies in the range a scan for the current point would look at now.
+  bool Escaneados(Long desde, Long hasta) const;
+  // The first triangle from t to hasta whose visit has an effect whatever it finds: one behind the sweep (it moves
+  // the scan limits) or one with all edge flags set (the visit closes it); hasta + 1 when none.
+  Long Proximo_Efecto(Long t, Long hasta);
+  // The triangles point i must visit when its accepting edges are known to lie near it.
+  void Busca_Candidatos(Long i, Long hasta);
+  Long Celda(double v, double v0, Long cuantas) const;
 
   // Next triangle not known to be Cerrado at or after a position: a union-find whose roots are open triangles.
   std::vector<Long> siguiente_abierto_;
@@ -84,6 +91,38 @@ class Barrido_Rapido : public Barrido {
   Rechazos previos_, actuales_;
   bool completo_ = true;
   Long pto_comprobado_ = -1;
+  // The last search for a triangle behind the sweep: from where, and what it found (-1: none).
+  Long detras_desde_ = 0, detras_ = -1;
+
+  // Near edges: only the triangles with a second edge corner near the point, the ones the bound does not cover
+  // and the ones whose visit has an effect are visited, while the point's Delaunay neighbours are scanned.
+  Alcance_Aceptacion alcance_;
+  std::vector<Long> por_y_;  // positions by Y
+  std::vector<double> y_ordenadas_;
+  // Open triangles filed by the grid cells of V2 and V3, the corners that can be an edge's second corner.
+  std::vector<std::vector<Long>> abiertos_celda_;
+  // How many triangles are filed in each block of cells (closed ones until a search drops them): empty blocks
+  // are passed over without looking at their cells.
+  std::vector<Long> abiertos_bloque_;
+  Long bloques_x_ = 1;
+  std::size_t Bloque(Long bi, Long bj) const {
+    return static_cast<std::size_t>(bj) * static_cast<std::size_t>(bloques_x_) + static_cast<std::size_t>(bi);
+  }
+  // Per point, its reach and the range of positions of its Delaunay neighbours, worked out on first use.
+  struct Cercania {
+    bool calculada = false;
+    double alcance = 0;
+    Long vecinos_min = 0, vecinos_max = -1;
+    Long franja_desde = 0, franja_hasta = 0;  // the points level with it, as a range of por_y_
+  };
+  std::vector<Cercania> cercania_;
+  std::set<Long> inseguros_;
+  std::vector<int> vecinos_;
+  Long vecinos_min_ = 0, vecinos_max_ = -1;
+  std::vector<Long> candidatos_;
+  std::size_t siguiente_candidato_ = 0;
+  bool cercanos_ = false, salto_cercanos_ = false;
+  Long pto_cercanos_ = -1;
 };
 
 // Runs the indexed construction; false when aborted.

@@ -16,11 +16,6 @@ namespace {
 
 constexpr std::size_t kMaximo_Puntos = 300000000;
 
-bool En_Rango_Exacto(double v) {
-  const double a = std::fabs(v);
-  return v == 0 || (a >= 1e-60 && a <= 1e60);
-}
-
 bool Entre(double a, double m, double b) { return (a < m && m < b) || (b < m && m < a); }
 
 int Signo_Diferencia(double a, double b) { return (a > b) - (a < b); }
@@ -32,7 +27,7 @@ Triangulacion_Delaunay::Triangulacion_Delaunay(std::span<const double> x, std::s
   if (x.size() != y.size()) throw invalido("The X and Y lists of the points differ in length");
   if (x.size() > kMaximo_Puntos) throw invalido("Too many points to triangulate");
   for (std::size_t i = 0; i < x.size(); ++i)
-    if (!En_Rango_Exacto(x[i]) || !En_Rango_Exacto(y[i]))
+    if (!Coordenada_Admitida(x[i]) || !Coordenada_Admitida(y[i]))
       throw invalido("Point " + std::to_string(i) + " has a coordinate that is not finite or is out of range");
   {
     Orden_Insercion orden = Ordena_Para_Insercion(x, y);
@@ -220,6 +215,29 @@ int Triangulacion_Delaunay::Busca_Arista(int a, int b) const {
     e = gemela_[Anterior(e)];
   } while (e != e0);
   return -1;
+}
+
+bool Triangulacion_Delaunay::Coordenada_Admitida(double v) {
+  const double a = std::fabs(v);
+  return v == 0 || (a >= 1e-60 && a <= 1e60);
+}
+
+bool Triangulacion_Delaunay::Vecinos_Interiores(int i, std::vector<int>& anillo) const {
+  anillo.clear();
+  const int v = Interno(i);
+  if (!Tiene_Triangulos() || indice_[static_cast<std::size_t>(v)] != i) return false;
+  const int e0 = sale_[static_cast<std::size_t>(v)];
+  int e = e0;
+  do {
+    const int w = vertice_[static_cast<std::size_t>(Siguiente(e))];
+    if (w < 0) {
+      anillo.clear();
+      return false;
+    }
+    anillo.push_back(indice_[static_cast<std::size_t>(w)]);
+    e = gemela_[static_cast<std::size_t>(Anterior(e))];
+  } while (e != e0);
+  return true;
 }
 
 bool Triangulacion_Delaunay::Existe_Arista(int a, int b) const {

@@ -56,6 +56,13 @@ class Triangulacion_Delaunay {
   bool Existe_Arista(int a, int b) const;
   bool Es_Restringida(int a, int b) const;
 
+  // The neighbours of point i in counter-clockwise order round it (their input indices). False, with the list
+  // empty, when i lies on the convex hull, stands for an earlier equal point, or there are no triangles.
+  bool Vecinos_Interiores(int i, std::vector<int>& anillo) const;
+
+  // Whether a coordinate is one the exact predicates take (finite, 0 or of magnitude 1e-60 to 1e60).
+  static bool Coordenada_Admitida(double v);
+
  private:
   static int Siguiente(int e) { return e % 3 == 2 ? e - 2 : e + 1; }
   static int Anterior(int e) { return e % 3 == 0 ? e + 2 : e - 1; }

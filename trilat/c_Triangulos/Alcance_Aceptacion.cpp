@@ -1,0 +1,87 @@
+#include "trilat/c_Triangulos/Alcance_Aceptacion.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "trilat/common/Predicados_Exactos.h"
+
+namespace Vyr_Trilat {
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+// Unit roundoff of doubles.
+constexpr double kU = std::numeric_limits<double>::epsilon() / 2;
+// Steepest bisector of an edge that is not treated as horizontal, for which the bound below holds.
+constexpr double kPendiente_Maxima = 10000;
+// Largest radius an edge accepts, and the largest side of any triangle formed (the seed's radius limit).
+constexpr double kRadio = 1000;
+constexpr double kLado_Maximo = 20000;
+constexpr double kHolgura_Circulo = 0.0001;
+
+// Within this range no circle formula overflows or divides by a vanishing slope, and the error bound holds.
+bool Coordenada_Acotada(double v) {
+  const double a = std::fabs(v);
+  return v == 0 || (a >= 1e-3 && a <= 1e9);
+}
+
+}  // namespace
+
+Alcance_Aceptacion::Alcance_Aceptacion(const std::vector<XYZ>& puntos) : puntos_(puntos) {
+  double M = 0;
+  for (const auto& p : puntos) {
+    if (!Coordenada_Acotada(p.X) || !Coordenada_Acotada(p.Y)) return;
+    M = std::max({M, std::fabs(p.X), std::fabs(p.Y)});
+  }
+  // The computed centre lies within a few roundings of both computed bisectors, each within a few roundings of
+  // the true one: every term is at most u (slope + 4) (M + radius + side), counted generously.
+  epsilon_ = 32 * kU * (kPendiente_Maxima + 4) * (M + kLado_Maximo / 2 + 2 * kRadio);
+  std::vector<double> x(puntos.size()), y(puntos.size());
+  for (std::size_t k = 0; k < puntos.size(); ++k) x[k] = puntos[k].X, y[k] = puntos[k].Y;
+  delaunay_.emplace(x, y);
+}
+
+bool Alcance_Aceptacion::Lado_Seguro(const XYZ& X, const XYZ& Y) {
+  if (std::fabs(Y.Y - X.Y) < kHolgura_Circulo) return true;
+  return std::fabs(-(Y.X - X.X) / (Y.Y - X.Y)) <= kPendiente_Maxima;
+}
+
+double Alcance_Aceptacion::Alcance(std::size_t i, std::vector<int>& vecinos) const {
+  if (!delaunay_ || !delaunay_->Vecinos_Interiores(static_cast<int>(i), vecinos)) return kInf;
+  // Every accepted centre lies within the radius limit of P, so within the first reach; and then within the reach
+  // that its smaller slack gives.
+  const double primero = Alcance_Centro(i, vecinos, kRadio);
+  if (!(primero < kInf)) return kInf;
+  const double centro = std::min(primero, Alcance_Centro(i, vecinos, primero));
+  // The second corner lies within the centre's reach of it plus Epsilon, and the centre within that reach of P;
+  // the factor covers the rounding of these few operations (relative 1e-9 at the angles admitted).
+  return (2 * centro + epsilon_) * (1 + 1e-6) + 1e-9;
+}
+
+double Alcance_Aceptacion::Alcance_Centro(std::size_t i, const std::vector<int>& vecinos, double radio) const {
+  // A point not counted inside has |C - Q|^2 >= R^2 - slack, and R lies within Epsilon of |C - P| <= radio.
+  const double holgura = kHolgura_Circulo + 2 * epsilon_ * (radio + epsilon_ + 1) + 1e-6;
+  const XYZ& P = puntos_[i];
+  // The centre c (from P) of a circle through P that holds no neighbour q satisfies c.q <= (|q|^2 + slack) / 2.
+  // Between two consecutive neighbours that half-plane pair bounds |c| by its corner or its ends on the rays.
+  double alcance = 0;
+  const std::size_t n = vecinos.size();
+  for (std::size_t k = 0; k < n; ++k) {
+    const XYZ& A = puntos_[static_cast<std::size_t>(vecinos[k])];
+    const XYZ& B = puntos_[static_cast<std::size_t>(vecinos[(k + 1) % n])];
+    // A turn of half a circle or more between neighbours leaves the cell open on that side.
+    if (Orientacion(P.X, P.Y, A.X, A.Y, B.X, B.Y) <= 0) return kInf;
+    const double ax = A.X - P.X, ay = A.Y - P.Y, bx = B.X - P.X, by = B.Y - P.Y;
+    const double la = std::sqrt(ax * ax + ay * ay), lb = std::sqrt(bx * bx + by * by);
+    const double cruz = ax * by - ay * bx;
+    // Nearly opposite or nearly aligned neighbours: the corner is far and its rounding large; no bound.
+    if (!(cruz >= 1e-6 * la * lb)) return kInf;
+    const double ha = (la * la + holgura) / 2, hb = (lb * lb + holgura) / 2;
+    const double vx = (ha * by - hb * ay) / cruz, vy = (ax * hb - bx * ha) / cruz;
+    alcance = std::max({alcance, ha / la, hb / lb, std::sqrt(vx * vx + vy * vy)});
+  }
+  return alcance * (1 + 1e-6) + 1e-9;
+}
+
+}  // namespace Vyr_Trilat
