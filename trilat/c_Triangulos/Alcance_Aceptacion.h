@@ -30,6 +30,8 @@ class Alcance_Aceptacion {
   static bool Lado_Seguro(const XYZ& X, const XYZ& Y);
   // Heights below which the circle formulas treat a side as horizontal, widened for the rounding of the test.
   static constexpr double kFranja_Horizontal = 2e-4;
+  // How far from the point a computed circle through a covered edge may pass (0 when there is no bound at all).
+  double Epsilon() const { return epsilon_; }
 
  private:
   // How far from P the centre of a circle through P within `radio` of it can lie without holding a neighbour.

@@ -1,0 +1,102 @@
+// The bound that lets the sweep pass over far triangles, checked where it could fail: the circle the in-circle
+// formulas compute for an edge and a point, at survey-sized coordinates, with nearly horizontal sides and nearly
+// aligned corners, must pass within Epsilon of the point (measured exactly); and a circle through a point whose
+// second corner lies beyond the point's reach must hold one of its Delaunay neighbours.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "trilat/c_Triangulos/Alcance_Aceptacion.h"
+#include "trilat/c_Triangulos/Predicados.h"
+#include "trilat/common/Expansion.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+using namespace expansion;
+
+// |C - P|^2 - |C - Y|^2, exactly, then rounded once.
+double Diferencia_De_Cuadrados(double cx, double cy, const XYZ& P, const XYZ& Y) {
+  const auto d = Diferencia(P.X, Y.X) * (Diferencia(P.X, cx) + Diferencia(Y.X, cx)) +
+                 Diferencia(P.Y, Y.Y) * (Diferencia(P.Y, cy) + Diferencia(Y.Y, cy));
+  double v = 0;
+  for (int k = 0; k < d.n; ++k) v += d.c[static_cast<std::size_t>(k)];
+  return v;
+}
+
+TEST(Alcance_Aceptacion, ElCirculoCalculadoPasaCercaDelPunto) {
+  std::mt19937_64 rng(5);
+  std::uniform_real_distribution<double> u(0, 1);
+  const double origenes[][2] = {{500000, 4500000}, {0, 0}, {3e8, 9e8}, {1500, -800}};
+  double peor = 0;
+  int medidos = 0;
+  for (const auto& o : origenes) {
+    const std::vector<XYZ> extremos{{o[0] + 3000, o[1] + 3000, 0, 0}, {o[0] - 3000, o[1] - 3000, 0, 0}};
+    const Alcance_Aceptacion alcance(extremos);
+    ASSERT_GT(alcance.Epsilon(), 0);
+    for (int k = 0; k < 200000; ++k) {
+      const XYZ Y{o[0] + 2000 * (u(rng) - 0.5), o[1] + 2000 * (u(rng) - 0.5), 0, 0};
+      // Edges of every slope, many nearly horizontal (steep bisectors) and some within the horizontal band.
+      const double largo = std::pow(10, 3 * u(rng) - 1), ang = 2 * M_PI * u(rng);
+      double dy = largo * std::sin(ang);
+      if (k % 3 == 0) dy = largo * std::pow(10, -4 - 2 * u(rng)) * (u(rng) < 0.5 ? -1 : 1);
+      if (k % 7 == 0) dy = 1e-4 * (u(rng) - 0.5);
+      const XYZ X{Y.X - largo * std::cos(ang), Y.Y - dy, 0, 0};
+      // The point anywhere around, nearly level with Y or nearly on the edge's line now and then.
+      const double d = std::pow(10, 3.3 * u(rng) - 0.3), b = 2 * M_PI * u(rng);
+      XYZ P{Y.X + d * std::cos(b), Y.Y + d * std::sin(b), 0, 0};
+      if (k % 5 == 0) P.Y = Y.Y + (1e-4 + 1e-3 * u(rng)) * (u(rng) < 0.5 ? -1 : 1);
+      if (k % 11 == 0) P = {Y.X + (Y.X - X.X) * 3 * u(rng), Y.Y + (Y.Y - X.Y) * 3 * u(rng) + 1e-3 * u(rng), 0, 0};
+      if (!Alcance_Aceptacion::Lado_Seguro(X, Y) || std::fabs(P.Y - Y.Y) < Alcance_Aceptacion::kFranja_Horizontal)
+        continue;
+      Circulo c;
+      En_Circulo(0.0001, c, 0, 0, X.X, X.Y, Y.X, Y.Y, P.X, P.Y);
+      if (!(c.R < 1000)) continue;
+      const double cp = std::hypot(P.X - c.Xc, P.Y - c.Yc), cy = std::hypot(Y.X - c.Xc, Y.Y - c.Yc);
+      const double error = std::fabs(Diferencia_De_Cuadrados(c.Xc, c.Yc, P, Y)) / (cp + cy);
+      peor = std::max(peor, error / alcance.Epsilon());
+      ++medidos;
+    }
+  }
+  EXPECT_GT(medidos, 100000);
+  EXPECT_LE(peor, 1) << "worst error as a share of Epsilon";
+  RecordProperty("worst_share_of_epsilon", std::to_string(peor));
+}
+
+TEST(Alcance_Aceptacion, UnCirculoQueLlegaMasAllaDelAlcanceContieneUnVecino) {
+  std::mt19937_64 rng(9);
+  std::uniform_real_distribution<double> u(0, 1);
+  std::vector<XYZ> puntos;
+  for (int k = 0; k < 3000; ++k) puntos.push_back({500000 + 300 * u(rng), 4500000 + 300 * u(rng), 0, 0});
+  // A row of nearly level points: long thin cells and sides the formulas call horizontal.
+  for (int k = 0; k < 200; ++k) puntos.push_back({500000 + 1.5 * k, 4500150 + 1e-5 * k, 0, 0});
+  const Alcance_Aceptacion alcance(puntos);
+  std::vector<int> vecinos;
+  int acotados = 0, probados = 0;
+  for (std::size_t i = 0; i < puntos.size(); ++i) {
+    const double r = alcance.Alcance(i, vecinos);
+    if (!(r < 1e9)) continue;
+    ++acotados;
+    const XYZ& P = puntos[i];
+    for (int k = 0; k < 40; ++k) {
+      // A circle through P whose centre lies beyond half the reach, and a second corner on it beyond the reach.
+      const double a = 2 * M_PI * u(rng), radio = r / 2 * (1 + 3 * u(rng));
+      const double cx = P.X + radio * std::cos(a), cy = P.Y + radio * std::sin(a);
+      bool dentro = false;
+      for (int q : vecinos) {
+        const XYZ& Q = puntos[static_cast<std::size_t>(q)];
+        const double dx = Q.X - cx, dy = Q.Y - cy;
+        dentro = dentro || dx * dx + dy * dy + 0.0001 < radio * radio;
+      }
+      EXPECT_TRUE(dentro) << "point " << i << " reach " << r << " radius " << radio;
+      ++probados;
+    }
+  }
+  EXPECT_GT(acotados, 2500);
+  EXPECT_GT(probados, 100000);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba
