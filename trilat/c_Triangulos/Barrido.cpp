@@ -40,6 +40,13 @@ bool Barrido::Construye() {
     for (Long i = desde; i <= hasta; ++i) {
       Avance(i);
       if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(i)])) continue;
+      if (i <= maximo_avance_) {
+        const Long siguiente = Pasa_Quietos(i, std::min(hasta, maximo_avance_));
+        if (siguiente > i) {
+          i = siguiente - 1;
+          continue;
+        }
+      }
       Inserta(i);
     }
   }

@@ -23,6 +23,9 @@ class Barrido {
   // The first triangle at or after position t (and before `hasta`) whose visit for point i may have an effect;
   // hasta + 1 when none. Visiting more triangles than needed is harmless: a Cerrado one is passed over.
   virtual Long Siguiente_Visita(Long t, Long hasta, Long i) = 0;
+  // The first position from i to tope whose point's visits may have an effect (tope + 1 when none), leaving
+  // Punto_Actual as those visits would. Called only where passing over a point writes no progress.
+  virtual Long Pasa_Quietos(Long i, Long /*tope*/) { return i; }
   // Flags edge u-w (u < w) of the first triangle in Primer_Tri .. count - 1 that is not Cerrado and has it.
   virtual bool Marca_Lado(Long u, Long w) = 0;
   // Scans working points from `desde` in order, stopping at the first beyond `limite` in X (the seed passes

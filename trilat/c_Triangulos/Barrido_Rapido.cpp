@@ -57,6 +57,8 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   puntos_celda_.resize(n);
   std::vector<Long> lleno(inicio_celda_.begin(), inicio_celda_.end() - 1);
   for (std::size_t k = 0; k < n; ++k) puntos_celda_[static_cast<std::size_t>(lleno[celda(pts[k])]++)] = static_cast<Long>(k);
+  maximo_x_hasta_.resize(n);
+  for (std::size_t k = 0; k < n; ++k) maximo_x_hasta_[k] = k == 0 ? pts[0].X : std::max(maximo_x_hasta_[k - 1], pts[k].X);
   abiertos_celda_.resize(inicio_celda_.size() - 1);
   bloques_x_ = columnas_ / kBloque + 1;
   abiertos_bloque_.assign(static_cast<std::size_t>(bloques_x_) * static_cast<std::size_t>(filas_ / kBloque + 1), 0);
@@ -109,7 +111,10 @@ bool Barrido_Rapido::Escaneados(Long desde, Long hasta) const {
   if (hasta < 0) return true;
   if (s_.Primer_Pto > desde) return false;
   const XYZ& P = s_.Puntos_Trab[static_cast<std::size_t>(punto_)];
-  return Primero_Mas_Alla(s_.Primer_Pto, P.X + s_.Dist_Busqueda) > hasta;
+  const double limite = P.X + s_.Dist_Busqueda;
+  // No position up to hasta lies beyond the limit: the scan that starts at Primer_Pto has not stopped by then.
+  if (maximo_x_hasta_[static_cast<std::size_t>(hasta)] <= limite) return true;
+  return Primero_Mas_Alla(s_.Primer_Pto, limite) > hasta;
 }
 
 Long Barrido_Rapido::Proximo_Efecto(Long t, Long hasta) {
@@ -157,23 +162,90 @@ Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
   return t;
 }
 
+const Barrido_Rapido::Cercania& Barrido_Rapido::Cercania_De(Long i) {
+  Cercania& c = cercania_[static_cast<std::size_t>(i)];
+  if (c.calculada) return c;
+  c.calculada = true;
+  // Corners level with P, where the formulas take the side to P as horizontal.
+  const double y = s_.Puntos_Trab[static_cast<std::size_t>(i)].Y;
+  const auto de = std::lower_bound(y_ordenadas_.begin(), y_ordenadas_.end(), y - Alcance_Aceptacion::kFranja_Horizontal);
+  const auto a = std::upper_bound(de, y_ordenadas_.end(), y + Alcance_Aceptacion::kFranja_Horizontal);
+  c.franja_desde = static_cast<Long>(de - y_ordenadas_.begin());
+  c.franja_hasta = static_cast<Long>(a - y_ordenadas_.begin());
+  for (Long m = c.franja_desde; m < c.franja_hasta; ++m) {
+    const Long q = por_y_[static_cast<std::size_t>(m)];
+    if (q != i) c.otro_en_franja = c.otro_en_franja == -1 ? q : kVarios_En_Franja;
+  }
+  c.alcance = alcance_.Alcance(static_cast<std::size_t>(i), vecinos_);
+  if (c.alcance < kAlcance_Util * lado_celda_) {
+    const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
+    c.vecinos_min = *mn, c.vecinos_max = *mx;
+    c.x_hasta_vecinos = maximo_x_hasta_[static_cast<std::size_t>(c.vecinos_max)];
+    Celdas_Alrededor(s_.Puntos_Trab[static_cast<std::size_t>(i)], c.alcance, c.i0, c.i1, c.j0, c.j1);
+  }
+  return c;
+}
+
+void Barrido_Rapido::Celdas_Alrededor(const XYZ& P, double alcance, Long& i0, Long& i1, Long& j0, Long& j1) const {
+  // The floating-point cell index never decreases with the coordinate: a box just wider than the reach covers
+  // every cell of a point within it.
+  const double r = alcance * (1 + 1e-9);
+  const auto abajo = [](double a, double b) { return std::nextafter(a - b, -kInf); };
+  const auto arriba = [](double a, double b) { return std::nextafter(a + b, kInf); };
+  i0 = std::max<Long>(Celda(abajo(P.X, r), x0_, columnas_), 0);
+  i1 = std::min<Long>(Celda(arriba(P.X, r), x0_, columnas_), columnas_ - 1);
+  j0 = std::max<Long>(Celda(abajo(P.Y, r), y0_, filas_), 0);
+  j1 = std::min<Long>(Celda(arriba(P.Y, r), y0_, filas_), filas_ - 1);
+}
+
+bool Barrido_Rapido::Bloques_Vacios(Long i0, Long i1, Long j0, Long j1) const {
+  for (Long bj = j0 / kBloque; bj <= j1 / kBloque; ++bj)
+    for (Long bi = i0 / kBloque; bi <= i1 / kBloque; ++bi)
+      if (abiertos_bloque_[Bloque(bi, bj)] > 0) return false;
+  return true;
+}
+
+Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
+  // While points are passed over nothing changes, so what concerns every point is looked at once: a triangle
+  // that the next visit closes, or that the bound does not cover, is visited by every point.
+  const auto cierre = por_cerrar_.lower_bound(s_.Primer_Tri);
+  if (cierre != por_cerrar_.end() && *cierre < s_.count) return i;
+  const auto inseguro = inseguros_.lower_bound(s_.Primer_Tri);
+  if (inseguro != inseguros_.end() && *inseguro < s_.count) return i;
+  // A triangle behind the sweep moves the scan limits when visited, unless it is the one at Primer_Tri and
+  // Primer_Pto is already its first corner: then its visit changes nothing.
+  const auto& T = s_.Triangs;
+  const auto primero = static_cast<std::size_t>(s_.Primer_Tri);
+  const bool primero_sin_efecto = s_.Primer_Tri < s_.count && !Es_Verdadero(T.Cerrado[primero]) &&
+                                  T.V1[primero] == s_.Primer_Pto;
+  double x_minima = 0, x_maxima = 0, x_primero = kInf;
+  x_derecha_.Extremos(s_.Primer_Tri + (primero_sin_efecto ? 1 : 0), s_.count, x_minima, x_maxima);
+  if (s_.Primer_Tri < s_.count && !primero_sin_efecto) x_derecha_.Extremos(s_.Primer_Tri, s_.Primer_Tri + 1, x_primero, x_maxima);
+  x_minima = std::min(x_minima, x_primero);
+  const auto& pts = s_.Puntos_Trab;
+  Long k = i, ultimo = -1;
+  for (; k <= tope; ++k) {
+    if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(k)])) continue;
+    const Cercania& c = Cercania_De(k);
+    if (!(c.alcance < kAlcance_Util * lado_celda_)) break;
+    const XYZ& P = pts[static_cast<std::size_t>(k)];
+    if (!(P.X - s_.Dist_Busqueda < x_minima)) break;
+    // A point level with P that is a corner of no triangle (unconnected) gives it nothing to visit.
+    if (c.otro_en_franja == kVarios_En_Franja ||
+        (c.otro_en_franja >= 0 && Es_Verdadero(s_.Conectado[static_cast<std::size_t>(c.otro_en_franja)])))
+      break;
+    if (c.vecinos_min < s_.Primer_Pto || c.x_hasta_vecinos > P.X + s_.Dist_Busqueda) break;
+    if (!Bloques_Vacios(c.i0, c.i1, c.j0, c.j1)) break;
+    ultimo = k;
+  }
+  // Each point passed over would have been the current point in turn.
+  if (ultimo >= 0) s_.Punto_Actual = ultimo;
+  return k;
+}
+
 void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   cercanos_ = false;
-  Cercania& c = cercania_[static_cast<std::size_t>(i)];
-  if (!c.calculada) {
-    c.calculada = true;
-    // Corners level with P, where the formulas take the side to P as horizontal.
-    const double y = s_.Puntos_Trab[static_cast<std::size_t>(i)].Y;
-    const auto de = std::lower_bound(y_ordenadas_.begin(), y_ordenadas_.end(), y - Alcance_Aceptacion::kFranja_Horizontal);
-    const auto a = std::upper_bound(de, y_ordenadas_.end(), y + Alcance_Aceptacion::kFranja_Horizontal);
-    c.franja_desde = static_cast<Long>(de - y_ordenadas_.begin());
-    c.franja_hasta = static_cast<Long>(a - y_ordenadas_.begin());
-    c.alcance = alcance_.Alcance(static_cast<std::size_t>(i), vecinos_);
-    if (c.alcance < kAlcance_Util * lado_celda_) {
-      const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
-      c.vecinos_min = *mn, c.vecinos_max = *mx;
-    }
-  }
+  const Cercania& c = Cercania_De(i);
   const double alcance = c.alcance;
   if (!(alcance < kAlcance_Util * lado_celda_)) return;
   vecinos_min_ = c.vecinos_min, vecinos_max_ = c.vecinos_max;
@@ -189,18 +261,8 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
     const double dx = Q.X - P.X, dy = Q.Y - P.Y;
     return dx * dx + dy * dy <= alcance2;
   };
-  // The floating-point cell index never decreases with the coordinate: a box just wider than the reach covers
-  // every cell of a point within it.
-  const double r = alcance * (1 + 1e-9);
-  const auto abajo = [](double a, double b) { return std::nextafter(a - b, -kInf); };
-  const auto arriba = [](double a, double b) { return std::nextafter(a + b, kInf); };
-  const Long i0 = std::max<Long>(Celda(abajo(P.X, r), x0_, columnas_), 0);
-  const Long i1 = std::min<Long>(Celda(arriba(P.X, r), x0_, columnas_), columnas_ - 1);
-  const Long j0 = std::max<Long>(Celda(abajo(P.Y, r), y0_, filas_), 0);
-  const Long j1 = std::min<Long>(Celda(arriba(P.Y, r), y0_, filas_), filas_ - 1);
-  bool hay_abiertos = false;
-  for (Long bj = j0 / kBloque; bj <= j1 / kBloque && !hay_abiertos; ++bj)
-    for (Long bi = i0 / kBloque; bi <= i1 / kBloque && !hay_abiertos; ++bi) hay_abiertos = abiertos_bloque_[Bloque(bi, bj)] > 0;
+  const Long i0 = c.i0, i1 = c.i1, j0 = c.j0, j1 = c.j1;
+  const bool hay_abiertos = !Bloques_Vacios(i0, i1, j0, j1);
   for (Long j = j0; j <= j1 && hay_abiertos; ++j)
     for (Long col = i0; col <= i1; ++col) {
       auto& lista = abiertos_celda_[static_cast<std::size_t>(j) * static_cast<std::size_t>(columnas_) +
@@ -228,7 +290,11 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
       candidatos_.push_back(t);
     }
   };
-  for (Long m = c.franja_desde; m < c.franja_hasta; ++m) de_punto(por_y_[static_cast<std::size_t>(m)]);
+  // P itself, being unconnected, is a corner of no triangle.
+  if (c.otro_en_franja >= 0) de_punto(c.otro_en_franja);
+  if (c.otro_en_franja == kVarios_En_Franja)
+    for (Long m = c.franja_desde; m < c.franja_hasta; ++m)
+      if (por_y_[static_cast<std::size_t>(m)] != i) de_punto(por_y_[static_cast<std::size_t>(m)]);
   for (auto it = inseguros_.lower_bound(s_.Primer_Tri); it != inseguros_.end() && *it <= hasta; ++it)
     candidatos_.push_back(*it);
   std::sort(candidatos_.begin(), candidatos_.end());

@@ -49,6 +49,10 @@ class Barrido_Rapido : public Barrido {
   Long Proximo_Efecto(Long t, Long hasta);
   // The triangles point i must visit when its accepting edges are known to lie near it.
   void Busca_Candidatos(Long i, Long hasta);
+  Long Pasa_Quietos(Long i, Long tope) override;
+  // The grid cells within `alcance` of P, and whether no open triangle is filed in their blocks.
+  void Celdas_Alrededor(const XYZ& P, double alcance, Long& i0, Long& i1, Long& j0, Long& j1) const;
+  bool Bloques_Vacios(Long i0, Long i1, Long j0, Long j1) const;
   Long Celda(double v, double v0, Long cuantas) const;
 
   // Next triangle not known to be Cerrado at or after a position: a union-find whose roots are open triangles.
@@ -57,8 +61,10 @@ class Barrido_Rapido : public Barrido {
   // Triangles at each corner in position order, as linked lists in flat arrays (three links per triangle).
   std::vector<Long> primero_en_vertice_, ultimo_en_vertice_, siguiente_en_vertice_;
 
-  // X of the working points by position: where each scan stops, and the strip of the grid its positions lie in.
+  // X of the working points by position: where each scan stops, and the strip of the grid its positions lie in;
+  // and the largest X up to each position.
   Arbol_Extremos x_puntos_;
+  std::vector<double> maximo_x_hasta_;
   // The tries for one point mostly scan the same range: its end and strip are kept from the last scan.
   struct Rango_Reciente {
     Long desde = -1;
@@ -114,8 +120,13 @@ class Barrido_Rapido : public Barrido {
     double alcance = 0;
     Long vecinos_min = 0, vecinos_max = -1;
     Long franja_desde = 0, franja_hasta = 0;  // the points level with it, as a range of por_y_
+    Long otro_en_franja = -1;                 // the one other point level with it; -1 none
+    double x_hasta_vecinos = 0;               // the largest X up to its last neighbour's position
+    Long i0 = 0, i1 = -1, j0 = 0, j1 = -1;    // the grid cells within its reach
   };
+  static constexpr Long kVarios_En_Franja = -2;
   std::vector<Cercania> cercania_;
+  const Cercania& Cercania_De(Long i);
   std::set<Long> inseguros_;
   std::vector<int> vecinos_;
   Long vecinos_min_ = 0, vecinos_max_ = -1;
