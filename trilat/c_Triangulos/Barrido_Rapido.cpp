@@ -28,7 +28,6 @@ std::vector<double> X_De(const std::vector<XYZ>& pts) {
 Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
     : Barrido(s),
       x_puntos_(X_De(s.Puntos_Trab)),
-      rechazos_(static_cast<std::size_t>(s.nPuntos)),
       alcance_(s.Puntos_Trab) {
   const auto& pts = s_.Puntos_Trab;
   const auto n = static_cast<std::size_t>(s_.nPuntos);
@@ -62,7 +61,6 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   abiertos_celda_.resize(inicio_celda_.size() - 1);
   bloques_x_ = columnas_ / kBloque + 1;
   abiertos_bloque_.assign(static_cast<std::size_t>(bloques_x_) * static_cast<std::size_t>(filas_ / kBloque + 1), 0);
-  cercania_.resize(n);
   por_y_.resize(n);
   for (std::size_t k = 0; k < n; ++k) por_y_[k] = static_cast<Long>(k);
   std::sort(por_y_.begin(), por_y_.end(), [&](Long a, Long b) {
@@ -70,6 +68,7 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   });
   y_ordenadas_.resize(n);
   for (std::size_t k = 0; k < n; ++k) y_ordenadas_[k] = pts[static_cast<std::size_t>(por_y_[k])].Y;
+  Prepara_Cercanias();
 }
 
 Long Barrido_Rapido::Celda(double v, double v0, Long cuantas) const {
@@ -92,7 +91,7 @@ Long Barrido_Rapido::Siguiente_Abierto(Long t) {
 
 void Barrido_Rapido::Empieza_Punto(Long i, Long hasta) {
   punto_ = i;
-  previos_ = rechazos_[static_cast<std::size_t>(i)];
+  previos_ = cercania_[static_cast<std::size_t>(i)].rechazos;
   // The earlier rejections stand for every triangle passed over, so they are carried into this visit's.
   actuales_ = previos_;
   completo_ = previos_.hasta < 0;
@@ -104,7 +103,7 @@ void Barrido_Rapido::Empieza_Punto(Long i, Long hasta) {
 
 void Barrido_Rapido::Acaba_Punto(Long i, Long hasta) {
   if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(i)])) return;
-  rechazos_[static_cast<std::size_t>(i)] = {hasta, actuales_.testigo_min, actuales_.testigo_max};
+  cercania_[static_cast<std::size_t>(i)].rechazos = {hasta, actuales_.testigo_min, actuales_.testigo_max};
 }
 
 bool Barrido_Rapido::Escaneados(Long desde, Long hasta) const {
@@ -162,28 +161,41 @@ Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
   return t;
 }
 
-const Barrido_Rapido::Cercania& Barrido_Rapido::Cercania_De(Long i) {
-  Cercania& c = cercania_[static_cast<std::size_t>(i)];
-  if (c.calculada) return c;
-  c.calculada = true;
-  // Corners level with P, where the formulas take the side to P as horizontal.
-  const double y = s_.Puntos_Trab[static_cast<std::size_t>(i)].Y;
-  const auto de = std::lower_bound(y_ordenadas_.begin(), y_ordenadas_.end(), y - Alcance_Aceptacion::kFranja_Horizontal);
-  const auto a = std::upper_bound(de, y_ordenadas_.end(), y + Alcance_Aceptacion::kFranja_Horizontal);
-  c.franja_desde = static_cast<Long>(de - y_ordenadas_.begin());
-  c.franja_hasta = static_cast<Long>(a - y_ordenadas_.begin());
-  for (Long m = c.franja_desde; m < c.franja_hasta; ++m) {
-    const Long q = por_y_[static_cast<std::size_t>(m)];
-    if (q != i) c.otro_en_franja = c.otro_en_franja == -1 ? q : kVarios_En_Franja;
+void Barrido_Rapido::Prepara_Cercanias() {
+  const auto& pts = s_.Puntos_Trab;
+  const std::size_t n = pts.size();
+  cercania_.assign(n, {});
+  quietud_.assign(n, {});
+  // Corners level with each point, where the formulas take the side to it as horizontal: a window moving
+  // along the points by Y.
+  std::size_t de = 0, a = 0;
+  for (std::size_t m = 0; m < n; ++m) {
+    const double y = y_ordenadas_[m];
+    while (y_ordenadas_[de] < y - Alcance_Aceptacion::kFranja_Horizontal) ++de;
+    a = std::max(a, de);
+    while (a < n && !(y_ordenadas_[a] > y + Alcance_Aceptacion::kFranja_Horizontal)) ++a;
+    Cercania& c = cercania_[static_cast<std::size_t>(por_y_[m])];
+    c.franja_desde = static_cast<Long>(de), c.franja_hasta = static_cast<Long>(a);
+    for (std::size_t q = de; q < a && c.otro_en_franja != kVarios_En_Franja; ++q)
+      if (q != m) c.otro_en_franja = c.otro_en_franja == -1 ? por_y_[q] : kVarios_En_Franja;
   }
-  c.alcance = alcance_.Alcance(static_cast<std::size_t>(i), vecinos_);
-  if (c.alcance < kAlcance_Util * lado_celda_) {
+  for (std::size_t i = 0; i < n; ++i) {
+    Cercania& c = cercania_[i];
+    Quietud& q = quietud_[i];
+    q.detras = pts[i].X - s_.Dist_Busqueda;
+    q.otro_en_franja = c.otro_en_franja;
+    c.alcance = alcance_.Alcance(i, vecinos_);
+    if (!(c.alcance < kAlcance_Util * lado_celda_)) continue;
     const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
     c.vecinos_min = *mn, c.vecinos_max = *mx;
-    c.x_hasta_vecinos = maximo_x_hasta_[static_cast<std::size_t>(c.vecinos_max)];
-    Celdas_Alrededor(s_.Puntos_Trab[static_cast<std::size_t>(i)], c.alcance, c.i0, c.i1, c.j0, c.j1);
+    Celdas_Alrededor(pts[i], c.alcance, c.i0, c.i1, c.j0, c.j1);
+    // A neighbour beyond the scan's end in every pass rules the point out of being passed over.
+    c.vecinos_antes_del_limite = maximo_x_hasta_[static_cast<std::size_t>(c.vecinos_max)] <= pts[i].X + s_.Dist_Busqueda;
+    if (!c.vecinos_antes_del_limite) continue;
+    q.vecinos_min = c.vecinos_min;
+    q.i0 = static_cast<std::int16_t>(c.i0 / kBloque), q.i1 = static_cast<std::int16_t>(c.i1 / kBloque);
+    q.j0 = static_cast<std::int16_t>(c.j0 / kBloque), q.j1 = static_cast<std::int16_t>(c.j1 / kBloque);
   }
-  return c;
 }
 
 void Barrido_Rapido::Celdas_Alrededor(const XYZ& P, double alcance, Long& i0, Long& i1, Long& j0, Long& j1) const {
@@ -222,20 +234,19 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   x_derecha_.Extremos(s_.Primer_Tri + (primero_sin_efecto ? 1 : 0), s_.count, x_minima, x_maxima);
   if (s_.Primer_Tri < s_.count && !primero_sin_efecto) x_derecha_.Extremos(s_.Primer_Tri, s_.Primer_Tri + 1, x_primero, x_maxima);
   x_minima = std::min(x_minima, x_primero);
-  const auto& pts = s_.Puntos_Trab;
   Long k = i, ultimo = -1;
   for (; k <= tope; ++k) {
     if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(k)])) continue;
-    const Cercania& c = Cercania_De(k);
-    if (!(c.alcance < kAlcance_Util * lado_celda_)) break;
-    const XYZ& P = pts[static_cast<std::size_t>(k)];
-    if (!(P.X - s_.Dist_Busqueda < x_minima)) break;
+    const Quietud& q = quietud_[static_cast<std::size_t>(k)];
+    if (q.vecinos_min < s_.Primer_Pto || !(q.detras < x_minima)) break;
     // A point level with P that is a corner of no triangle (unconnected) gives it nothing to visit.
-    if (c.otro_en_franja == kVarios_En_Franja ||
-        (c.otro_en_franja >= 0 && Es_Verdadero(s_.Conectado[static_cast<std::size_t>(c.otro_en_franja)])))
+    if (q.otro_en_franja == kVarios_En_Franja ||
+        (q.otro_en_franja >= 0 && Es_Verdadero(s_.Conectado[static_cast<std::size_t>(q.otro_en_franja)])))
       break;
-    if (c.vecinos_min < s_.Primer_Pto || c.x_hasta_vecinos > P.X + s_.Dist_Busqueda) break;
-    if (!Bloques_Vacios(c.i0, c.i1, c.j0, c.j1)) break;
+    bool vacios = true;
+    for (Long bj = q.j0; bj <= q.j1 && vacios; ++bj)
+      for (Long bi = q.i0; bi <= q.i1 && vacios; ++bi) vacios = abiertos_bloque_[Bloque(bi, bj)] == 0;
+    if (!vacios) break;
     ultimo = k;
   }
   // Each point passed over would have been the current point in turn.
@@ -245,11 +256,11 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
 
 void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   cercanos_ = false;
-  const Cercania& c = Cercania_De(i);
+  const Cercania& c = cercania_[static_cast<std::size_t>(i)];
   const double alcance = c.alcance;
   if (!(alcance < kAlcance_Util * lado_celda_)) return;
   vecinos_min_ = c.vecinos_min, vecinos_max_ = c.vecinos_max;
-  if (!Escaneados(vecinos_min_, vecinos_max_)) return;
+  if (s_.Primer_Pto > vecinos_min_ || (!c.vecinos_antes_del_limite && !Escaneados(vecinos_min_, vecinos_max_))) return;
   candidatos_.clear();
   siguiente_candidato_ = 0;
   const auto& T = s_.Triangs;

@@ -12,6 +12,7 @@
 // that rejected a circle has left the scanned range.
 #pragma once
 
+#include <cstdint>
 #include <limits>
 #include <set>
 #include <vector>
@@ -81,13 +82,12 @@ class Barrido_Rapido : public Barrido {
   Long columnas_ = 1, filas_ = 1;
   std::vector<Long> inicio_celda_, puntos_celda_;
 
-  // What the last visits of each unconnected point showed: every triangle up to `hasta` rejected it, and the
+  // What the last visits of an unconnected point showed: every triangle up to `hasta` rejected it, and the
   // points that rejected its circles lie between positions `testigo_min` and `testigo_max`.
   struct Rechazos {
     Long hasta = -1;
     Long testigo_min = std::numeric_limits<Long>::max(), testigo_max = -1;
   };
-  std::vector<Rechazos> rechazos_;
   // X of the right-most corner of each open triangle, by position: which ones lie behind the sweep.
   Arbol_Extremos x_derecha_;
   // Open triangles with all three edge flags set: the next visit closes them.
@@ -114,19 +114,30 @@ class Barrido_Rapido : public Barrido {
   std::size_t Bloque(Long bi, Long bj) const {
     return static_cast<std::size_t>(bj) * static_cast<std::size_t>(bloques_x_) + static_cast<std::size_t>(bi);
   }
-  // Per point, its reach and the range of positions of its Delaunay neighbours, worked out on first use.
+  // Per point, its reach and the range of positions of its Delaunay neighbours (the reach is infinite when
+  // unknown), the grid cells within its reach and the points level with it.
   struct Cercania {
-    bool calculada = false;
     double alcance = 0;
     Long vecinos_min = 0, vecinos_max = -1;
     Long franja_desde = 0, franja_hasta = 0;  // the points level with it, as a range of por_y_
     Long otro_en_franja = -1;                 // the one other point level with it; -1 none
-    double x_hasta_vecinos = 0;               // the largest X up to its last neighbour's position
-    Long i0 = 0, i1 = -1, j0 = 0, j1 = -1;    // the grid cells within its reach
+    Long i0 = 0, i1 = -1, j0 = 0, j1 = -1;
+    bool vecinos_antes_del_limite = false;  // no position up to its last neighbour lies beyond its scan's end
+    Rechazos rechazos;                      // what its last visits showed
   };
-  static constexpr Long kVarios_En_Franja = -2;
   std::vector<Cercania> cercania_;
-  const Cercania& Cercania_De(Long i);
+  // What passing over a point needs, kept small for the runs of points that are passed over: where a triangle
+  // lies behind it, its first neighbour (-1, before any scan start, when it can never be passed over), the
+  // other point level with it and the blocks within its reach.
+  struct Quietud {
+    double detras = 0;
+    Long vecinos_min = -1;
+    Long otro_en_franja = -1;
+    std::int16_t i0 = 0, i1 = -1, j0 = 0, j1 = -1;
+  };
+  std::vector<Quietud> quietud_;
+  void Prepara_Cercanias();
+  static constexpr Long kVarios_En_Franja = -2;
   std::set<Long> inseguros_;
   std::vector<int> vecinos_;
   Long vecinos_min_ = 0, vecinos_max_ = -1;
