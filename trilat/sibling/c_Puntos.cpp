@@ -25,9 +25,11 @@ struct Hash_Celda {
 
 void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y, HostArray<double>& Z,
                              HostArray<Long>& numeros, const ObjectRef&, double tolerancia, Boolean) {
-  // Cells twice the tolerance wide: two points nearer than the tolerance always fall in neighbouring cells,
-  // even after the rounding of the division.
+  // Cells twice the tolerance wide: a point nearer than the tolerance lies in the cells its box of half-side the
+  // tolerance (a little wider, for the rounding of the differences) reaches, at most two each way; the rounded
+  // division never orders coordinates the other way round, so the box's ends bound the cells.
   const double lado = 2 * tolerancia;
+  const double margen = tolerancia * 1.0001;
   // Each cell holds the last point kept in it; the points kept before it in the same cell are chained behind.
   std::unordered_map<Celda, Long, Hash_Celda> rejilla;
   rejilla.reserve(static_cast<std::size_t>(std::max<Long>(n, 0)));
@@ -44,11 +46,15 @@ void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y
     if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(Z(k))) continue;
     const bool usa_rejilla = lado > 0 && indexable(x, y);
     const Celda c = usa_rejilla ? celda(x, y) : Celda{INT64_MAX, INT64_MAX};
+    Celda desde = c, hasta = c;
+    if (usa_rejilla) {
+      desde = celda(std::nextafter(x - margen, -INFINITY), std::nextafter(y - margen, -INFINITY));
+      hasta = celda(std::nextafter(x + margen, INFINITY), std::nextafter(y + margen, INFINITY));
+    }
     bool cerca = false;
-    for (std::int64_t di = -1; di <= 1 && !cerca; ++di)
-      for (std::int64_t dj = -1; dj <= 1 && !cerca; ++dj) {
-        if (!usa_rejilla && (di != 0 || dj != 0)) continue;
-        const auto it = rejilla.find(Celda{c.i + (usa_rejilla ? di : 0), c.j + (usa_rejilla ? dj : 0)});
+    for (std::int64_t i = desde.i; i <= hasta.i && !cerca; ++i)
+      for (std::int64_t j = desde.j; j <= hasta.j && !cerca; ++j) {
+        const auto it = rejilla.find(Celda{i, j});
         if (it == rejilla.end()) continue;
         for (Long m = it->second; m > 0; m = anterior[static_cast<std::size_t>(m)]) {
           const double dx = x - X(m), dy = y - Y(m);
