@@ -136,7 +136,10 @@ Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
   // The scan's first point moves only when a visit finds a triangle behind the sweep: look again then.
   if (cercanos_ && s_.Primer_Pto != pto_cercanos_) {
     pto_cercanos_ = s_.Primer_Pto;
-    cercanos_ = Escaneados(vecinos_min_, vecinos_max_);
+    // The candidates leave out those the point already failed on, which stay failed only while the points that
+    // rejected it are scanned.
+    cercanos_ = Escaneados(vecinos_min_, vecinos_max_) &&
+                (!candidatos_sin_previos_ || Escaneados(previos_.testigo_min, previos_.testigo_max));
   }
   if (cercanos_) {
     while (siguiente_candidato_ < candidatos_.size() && candidatos_[siguiente_candidato_] < t) ++siguiente_candidato_;
@@ -263,6 +266,8 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   if (s_.Primer_Pto > vecinos_min_ || (!c.vecinos_antes_del_limite && !Escaneados(vecinos_min_, vecinos_max_))) return;
   candidatos_.clear();
   siguiente_candidato_ = 0;
+  candidatos_sin_previos_ = previos_.hasta >= 0 && Escaneados(previos_.testigo_min, previos_.testigo_max);
+  const Long primero = candidatos_sin_previos_ ? previos_.hasta + 1 : s_.Primer_Tri;
   const auto& T = s_.Triangs;
   const auto& pts = s_.Puntos_Trab;
   const XYZ& P = pts[static_cast<std::size_t>(i)];
@@ -289,7 +294,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
           continue;
         }
         ++m;
-        if (t <= hasta && (cerca(T.V2[k]) || cerca(T.V3[k]))) candidatos_.push_back(t);
+        if (t >= primero && t <= hasta && (cerca(T.V2[k]) || cerca(T.V3[k]))) candidatos_.push_back(t);
       }
     }
   const auto de_punto = [&](Long k) {
@@ -297,7 +302,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
          e = siguiente_en_vertice_[static_cast<std::size_t>(e)]) {
       const Long t = e / 3;
       if (t > hasta) break;
-      if (e % 3 == 0 || t < s_.Primer_Tri || Es_Verdadero(T.Cerrado[static_cast<std::size_t>(t)])) continue;
+      if (e % 3 == 0 || t < primero || Es_Verdadero(T.Cerrado[static_cast<std::size_t>(t)])) continue;
       candidatos_.push_back(t);
     }
   };
@@ -306,7 +311,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   if (c.otro_en_franja == kVarios_En_Franja)
     for (Long m = c.franja_desde; m < c.franja_hasta; ++m)
       if (por_y_[static_cast<std::size_t>(m)] != i) de_punto(por_y_[static_cast<std::size_t>(m)]);
-  for (auto it = inseguros_.lower_bound(s_.Primer_Tri); it != inseguros_.end() && *it <= hasta; ++it)
+  for (auto it = inseguros_.lower_bound(primero); it != inseguros_.end() && *it <= hasta; ++it)
     candidatos_.push_back(*it);
   std::sort(candidatos_.begin(), candidatos_.end());
   candidatos_.erase(std::unique(candidatos_.begin(), candidatos_.end()), candidatos_.end());

@@ -143,7 +143,7 @@ class Barrido_Rapido : public Barrido {
   Long vecinos_min_ = 0, vecinos_max_ = -1;
   std::vector<Long> candidatos_;
   std::size_t siguiente_candidato_ = 0;
-  bool cercanos_ = false, salto_cercanos_ = false;
+  bool cercanos_ = false, salto_cercanos_ = false, candidatos_sin_previos_ = false;
   Long pto_cercanos_ = -1;
 };
 
