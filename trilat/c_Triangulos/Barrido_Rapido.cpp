@@ -12,7 +12,7 @@ namespace {
 constexpr Long kRango_Corto = 48;
 constexpr double kPuntos_Por_Celda = 2;
 // A point whose accepting edges may lie farther than this many cells is left to the plain visits.
-constexpr double kAlcance_Util = 6;
+constexpr double kAlcance_Util = 24;
 // Side, in cells, of the blocks that count the open triangles filed in their cells.
 constexpr Long kBloque = 8;
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -281,6 +281,11 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   const bool hay_abiertos = !Bloques_Vacios(i0, i1, j0, j1);
   for (Long j = j0; j <= j1 && hay_abiertos; ++j)
     for (Long col = i0; col <= i1; ++col) {
+      // A block with nothing filed: on to its last column.
+      if (abiertos_bloque_[Bloque(col / kBloque, j / kBloque)] == 0) {
+        col = std::min(i1, (col / kBloque + 1) * kBloque - 1);
+        continue;
+      }
       auto& lista = abiertos_celda_[static_cast<std::size_t>(j) * static_cast<std::size_t>(columnas_) +
                                     static_cast<std::size_t>(col)];
       for (std::size_t m = 0; m < lista.size();) {
