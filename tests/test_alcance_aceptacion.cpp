@@ -1,7 +1,8 @@
 // The bound that lets the sweep pass over far triangles, checked where it could fail: the circle the in-circle
 // formulas compute for an edge and a point, at survey-sized coordinates, with nearly horizontal sides and nearly
-// aligned corners, must pass within Epsilon of the point (measured exactly); and a circle through a point whose
-// second corner lies beyond the point's reach must hold one of its Delaunay neighbours.
+// aligned corners, must have its centre within Epsilon / 2 of the bisector of the point and the edge's second
+// corner (measured exactly), so that it passes within Epsilon of both; and a circle through a point whose second
+// corner lies beyond the point's reach must hold one of its Delaunay neighbours.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -54,9 +55,9 @@ TEST(Alcance_Aceptacion, ElCirculoCalculadoPasaCercaDelPunto) {
       Circulo c;
       En_Circulo(0.0001, c, 0, 0, X.X, X.Y, Y.X, Y.Y, P.X, P.Y);
       if (!(c.R < 1000)) continue;
-      const double cp = std::hypot(P.X - c.Xc, P.Y - c.Yc), cy = std::hypot(Y.X - c.Xc, Y.Y - c.Yc);
-      const double error = std::fabs(Diferencia_De_Cuadrados(c.Xc, c.Yc, P, Y)) / (cp + cy);
-      peor = std::max(peor, error / alcance.Epsilon());
+      // The centre's distance to the bisector of Y and P, (P - Y).(P + Y - 2C) / 2|P - Y|, within Epsilon / 2.
+      const double a_bisectriz = std::fabs(Diferencia_De_Cuadrados(c.Xc, c.Yc, P, Y)) / (2 * std::hypot(P.X - Y.X, P.Y - Y.Y));
+      peor = std::max(peor, 2 * a_bisectriz / alcance.Epsilon());
       ++medidos;
     }
   }
