@@ -18,6 +18,14 @@ namespace {
 
 using namespace expansion;
 
+// A run's tables over these points, the host's coordinates being the working ones.
+Estado_Triangulos Tablas(const std::vector<XYZ>& puntos) {
+  Estado_Triangulos s;
+  s.Puntos_Trab = puntos;
+  for (const auto& p : puntos) s.Puntos_Anfitrion.push_back({p.X, p.Y});
+  return s;
+}
+
 // |C - P|^2 - |C - Y|^2, exactly, then rounded once.
 double Diferencia_De_Cuadrados(double cx, double cy, const XYZ& P, const XYZ& Y) {
   const auto d = Diferencia(P.X, Y.X) * (Diferencia(P.X, cx) + Diferencia(Y.X, cx)) +
@@ -34,8 +42,9 @@ TEST(Alcance_Aceptacion, ElCirculoCalculadoPasaCercaDelPunto) {
   double peor = 0;
   int medidos = 0;
   for (const auto& o : origenes) {
-    const std::vector<XYZ> extremos{{o[0] + 3000, o[1] + 3000, 0, 0}, {o[0] - 3000, o[1] - 3000, 0, 0}};
-    const Alcance_Aceptacion alcance(extremos);
+    Estado_Triangulos tablas = Tablas({{o[0] + 3000, o[1] + 3000, 0, 0}, {o[0] - 3000, o[1] - 3000, 0, 0},
+                                       {o[0] + 3000, o[1] - 3000, 0, 0}});
+    const Alcance_Aceptacion alcance(tablas);
     ASSERT_GT(alcance.Epsilon(), 0);
     for (int k = 0; k < 200000; ++k) {
       const XYZ Y{o[0] + 2000 * (u(rng) - 0.5), o[1] + 2000 * (u(rng) - 0.5), 0, 0};
@@ -73,7 +82,8 @@ TEST(Alcance_Aceptacion, UnCirculoQueLlegaMasAllaDelAlcanceContieneUnVecino) {
   for (int k = 0; k < 3000; ++k) puntos.push_back({500000 + 300 * u(rng), 4500000 + 300 * u(rng), 0, 0});
   // A row of nearly level points: long thin cells and sides the formulas call horizontal.
   for (int k = 0; k < 200; ++k) puntos.push_back({500000 + 1.5 * k, 4500150 + 1e-5 * k, 0, 0});
-  const Alcance_Aceptacion alcance(puntos);
+  Estado_Triangulos tablas = Tablas(puntos);
+  const Alcance_Aceptacion alcance(tablas);
   std::vector<int> vecinos;
   int acotados = 0, probados = 0;
   for (std::size_t i = 0; i < puntos.size(); ++i) {

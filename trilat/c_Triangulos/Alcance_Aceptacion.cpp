@@ -28,18 +28,18 @@ bool Coordenada_Acotada(double v) {
 
 }  // namespace
 
-Alcance_Aceptacion::Alcance_Aceptacion(const std::vector<XYZ>& puntos) : puntos_(puntos) {
+Alcance_Aceptacion::Alcance_Aceptacion(Estado_Triangulos& s) : puntos_(s.Puntos_Trab) {
   double M = 0;
-  for (const auto& p : puntos) {
+  for (const auto& p : puntos_) {
     if (!Coordenada_Acotada(p.X) || !Coordenada_Acotada(p.Y)) return;
     M = std::max({M, std::fabs(p.X), std::fabs(p.Y)});
   }
+  for (const auto& p : s.Puntos_Anfitrion)
+    if (!Triangulacion_Delaunay::Coordenada_Admitida(p.X) || !Triangulacion_Delaunay::Coordenada_Admitida(p.Y)) return;
   // The computed centre lies within a few roundings of both computed bisectors, each within a few roundings of
   // the true one: every term is at most u (slope + 4) (M + radius + side), counted generously.
   epsilon_ = 32 * kU * (kPendiente_Maxima + 4) * (M + kLado_Maximo / 2 + 2 * kRadio);
-  std::vector<double> x(puntos.size()), y(puntos.size());
-  for (std::size_t k = 0; k < puntos.size(); ++k) x[k] = puntos[k].X, y[k] = puntos[k].Y;
-  delaunay_.emplace(x, y);
+  delaunay_ = &Delaunay_Anfitrion(s);
 }
 
 bool Alcance_Aceptacion::Lado_Seguro(const XYZ& X, const XYZ& Y) {

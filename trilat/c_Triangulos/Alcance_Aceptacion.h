@@ -9,9 +9,9 @@
 // twice the cell's reach (plus Epsilon) of the point. Edges farther away provably reject it.
 #pragma once
 
-#include <optional>
 #include <vector>
 
+#include "trilat/c_Triangulos/Estado_Triangulos.h"
 #include "trilat/common/Registros.h"
 #include "trilat/common/Triangulacion_Delaunay.h"
 
@@ -19,9 +19,11 @@ namespace Vyr_Trilat {
 
 class Alcance_Aceptacion {
  public:
-  // Over the working points; without a bound at all when a coordinate is outside the range the error analysis
-  // covers (0, or magnitudes from 1e-3 to 1e9).
-  explicit Alcance_Aceptacion(const std::vector<XYZ>& puntos);
+  // Over the working points of the run, whose Delaunay neighbours it takes from the run's triangulation in host
+  // coordinates (a neighbour ring that does not turn the same way in working coordinates gives no bound). Without
+  // a bound at all when a coordinate is outside the range the error analysis covers (0, or magnitudes from 1e-3
+  // to 1e9).
+  explicit Alcance_Aceptacion(Estado_Triangulos& s);
 
   // The distance from point i within which the second corner of any edge that accepts it lies, with the
   // positions of the Delaunay neighbours this rests on (all of them must be scanned); infinity when unknown.
@@ -38,7 +40,7 @@ class Alcance_Aceptacion {
   double Alcance_Centro(std::size_t i, const std::vector<int>& vecinos, double radio) const;
 
   const std::vector<XYZ>& puntos_;
-  std::optional<Triangulacion_Delaunay> delaunay_;
+  const Triangulacion_Delaunay* delaunay_ = nullptr;
   double epsilon_ = 0;
 };
 

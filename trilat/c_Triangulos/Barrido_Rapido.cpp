@@ -28,7 +28,7 @@ std::vector<double> X_De(const std::vector<XYZ>& pts) {
 Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
     : Barrido(s),
       x_puntos_(X_De(s.Puntos_Trab)),
-      alcance_(s.Puntos_Trab) {
+      alcance_(s) {
   const auto& pts = s_.Puntos_Trab;
   const auto n = static_cast<std::size_t>(s_.nPuntos);
   primero_en_vertice_.assign(n, -1);
@@ -220,6 +220,13 @@ bool Barrido_Rapido::Bloques_Vacios(Long i0, Long i1, Long j0, Long j1) const {
   return true;
 }
 
+bool Barrido_Rapido::Franja_Sin_Triangulos(Long i) const {
+  const Cercania& c = cercania_[static_cast<std::size_t>(i)];
+  for (Long m = c.franja_desde; m < c.franja_hasta; ++m)
+    if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(por_y_[static_cast<std::size_t>(m)])])) return false;
+  return true;
+}
+
 Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   // While points are passed over nothing changes, so what concerns every point is looked at once: a triangle
   // that the next visit closes, or that the bound does not cover, is visited by every point.
@@ -242,10 +249,9 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
     if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(k)])) continue;
     const Quietud& q = quietud_[static_cast<std::size_t>(k)];
     if (q.vecinos_min < s_.Primer_Pto || !(q.detras < x_minima)) break;
-    // A point level with P that is a corner of no triangle (unconnected) gives it nothing to visit.
-    if (q.otro_en_franja == kVarios_En_Franja ||
-        (q.otro_en_franja >= 0 && Es_Verdadero(s_.Conectado[static_cast<std::size_t>(q.otro_en_franja)])))
-      break;
+    // Points level with P that are corners of no triangle (unconnected) give it nothing to visit.
+    if (q.otro_en_franja >= 0 && Es_Verdadero(s_.Conectado[static_cast<std::size_t>(q.otro_en_franja)])) break;
+    if (q.otro_en_franja == kVarios_En_Franja && !Franja_Sin_Triangulos(k)) break;
     bool vacios = true;
     for (Long bj = q.j0; bj <= q.j1 && vacios; ++bj)
       for (Long bi = q.i0; bi <= q.i1 && vacios; ++bi) vacios = abiertos_bloque_[Bloque(bi, bj)] == 0;

@@ -51,6 +51,8 @@ class Barrido_Rapido : public Barrido {
   // The triangles point i must visit when its accepting edges are known to lie near it.
   void Busca_Candidatos(Long i, Long hasta);
   Long Pasa_Quietos(Long i, Long tope) override;
+  // No point level with point i (itself unconnected) is a corner of any triangle.
+  bool Franja_Sin_Triangulos(Long i) const;
   // The grid cells within `alcance` of P, and whether no open triangle is filed in their blocks.
   void Celdas_Alrededor(const XYZ& P, double alcance, Long& i0, Long& i1, Long& j0, Long& j1) const;
   bool Bloques_Vacios(Long i0, Long i1, Long j0, Long j1) const;

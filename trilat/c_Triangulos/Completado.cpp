@@ -74,15 +74,9 @@ double Radio(const Vert& a, const Vert& b, const Vert& c) {
 
 }  // namespace
 
-Modelo Completa(const Estado_Triangulos& s, const HostArray<double>& X, const HostArray<double>& Y) {
+Modelo Completa(Estado_Triangulos& s) {
   const auto n = static_cast<std::size_t>(s.nPuntos);
-  std::vector<Vert> p(n);
-  std::vector<double> xs(n), ys(n);
-  for (std::size_t k = 0; k < n; ++k) {
-    const Long h = s.Puntos_Trab[k].n;
-    p[k] = {X(h), Y(h)};
-    xs[k] = p[k].X, ys[k] = p[k].Y;
-  }
+  const std::vector<Vert>& p = s.Puntos_Anfitrion;
   const auto plano = [&](const std::array<Long, 3>& t) {
     return En_Sentido_Antihorario(p[static_cast<std::size_t>(t[0])], p[static_cast<std::size_t>(t[1])],
                                   p[static_cast<std::size_t>(t[2])]);
@@ -105,7 +99,7 @@ Modelo Completa(const Estado_Triangulos& s, const HostArray<double>& X, const Ho
   }
   m.del_barrido = m.triangulos.size();
 
-  Triangulacion_Delaunay cdt(xs, ys);
+  Triangulacion_Delaunay& cdt = Delaunay_Anfitrion(s);
   std::vector<std::pair<Long, Long>> aristas;
   aristas.reserve(3 * m.del_barrido);
   for (const auto& t : m.triangulos) aristas.insert(aristas.end(), {{t[0], t[1]}, {t[0], t[2]}, {t[1], t[2]}});

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "trilat/c_Triangulos/Estado_Triangulos.h"
-#include "trilat/platform/HostArray.h"
 
 namespace Vyr_Trilat {
 
@@ -19,7 +18,8 @@ struct Modelo {
   std::size_t del_barrido = 0;  // how many of them the sweep formed
 };
 
-// `X`, `Y` are the host's coordinates, which the model is checked and completed in.
-Modelo Completa(const Estado_Triangulos& s, const HostArray<double>& X, const HostArray<double>& Y);
+// In the host's own coordinates, which the model is checked and completed in; the run's Delaunay triangulation
+// there receives the kept triangles' edges as constraints.
+Modelo Completa(Estado_Triangulos& s);
 
 }  // namespace Vyr_Trilat

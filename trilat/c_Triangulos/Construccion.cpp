@@ -21,9 +21,12 @@ Vert Gira(const Vert& origen, const Vert& p) {
 void Prepara_Tablas(Estado_Triangulos& s, Long nPt, const HostArray<double>& X, const HostArray<double>& Y,
                     const HostArray<double>& Z, const HostArray<Long>& numeros, const HostArray<Long>& indices) {
   s.Puntos_Trab.assign(static_cast<std::size_t>(s.nPuntos), XYZ{});
+  s.Puntos_Anfitrion.assign(static_cast<std::size_t>(s.nPuntos), Vert{});
+  s.Delaunay.reset();
   for (Long k = 0; k < s.nPuntos; ++k) {
     const Long n = numeros(indices(k + 1));
     s.Puntos_Trab[static_cast<std::size_t>(k)] = {X(n), Y(n), Z(n), n};
+    s.Puntos_Anfitrion[static_cast<std::size_t>(k)] = {X(n), Y(n)};
   }
   const Vert origen{s.Puntos_Trab[0].X, s.Puntos_Trab[0].Y};
   for (auto& p : s.Puntos_Trab) {

@@ -27,4 +27,13 @@ void Triangulos_Trabajo::Libera_Vertices() {
   V3 = {};
 }
 
+Triangulacion_Delaunay& Delaunay_Anfitrion(Estado_Triangulos& s) {
+  if (!s.Delaunay) {
+    std::vector<double> x(s.Puntos_Anfitrion.size()), y(s.Puntos_Anfitrion.size());
+    for (std::size_t k = 0; k < x.size(); ++k) x[k] = s.Puntos_Anfitrion[k].X, y[k] = s.Puntos_Anfitrion[k].Y;
+    s.Delaunay = std::make_shared<Triangulacion_Delaunay>(x, y);
+  }
+  return *s.Delaunay;
+}
+
 }  // namespace Vyr_Trilat

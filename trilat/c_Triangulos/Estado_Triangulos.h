@@ -7,10 +7,12 @@
 // triangle has a side longer than Dist_Max and stays in the construction without being returned.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "trilat/c_Triangulos/Predicados.h"
 #include "trilat/common/Registros.h"
+#include "trilat/common/Triangulacion_Delaunay.h"
 #include "trilat/platform/Object.h"
 #include "trilat/platform/Types.h"
 
@@ -50,6 +52,11 @@ struct Estado_Triangulos {
 
   // Working tables.
   std::vector<XYZ> Puntos_Trab;
+  // The working points in the host's own coordinates, and their Delaunay triangulation there: made by whoever needs
+  // it first during a run (the indexed sweep's bound on where accepting edges lie, or the completion, which then
+  // forces the sweep's edges into it) and released when the run ends.
+  std::vector<Vert> Puntos_Anfitrion;
+  std::shared_ptr<Triangulacion_Delaunay> Delaunay;
   Triangulos_Trabajo Triangs;
   Long count = 0;
   std::vector<Boolean> Conectado;
@@ -60,5 +67,8 @@ struct Estado_Triangulos {
   Long Del_Barrido = 0;
   Long Del_Completado = 0;
 };
+
+// The run's Delaunay triangulation of the working points in host coordinates, made on first use.
+Triangulacion_Delaunay& Delaunay_Anfitrion(Estado_Triangulos& s);
 
 }  // namespace Vyr_Trilat

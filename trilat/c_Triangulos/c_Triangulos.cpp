@@ -156,7 +156,8 @@ void c_Triangulos::Calcula_Triangulos2(Long nPt, HostArray<double>& X, HostArray
 
       Prepara_Tablas(s_, nPt, X, Y, Z, numeros_, indices_);
       if (!construye_(s_)) return;
-      const Modelo modelo = Completa(s_, X, Y);
+      const Modelo modelo = Completa(s_);
+      s_.Delaunay.reset();
       s_.Del_Barrido = static_cast<Long>(modelo.del_barrido);
       s_.Del_Completado = static_cast<Long>(modelo.triangulos.size() - modelo.del_barrido);
       if (Es_Verdadero(s_.Ver_Formacion)) {
