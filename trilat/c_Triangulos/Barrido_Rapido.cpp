@@ -59,6 +59,7 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   maximo_x_hasta_.resize(n);
   for (std::size_t k = 0; k < n; ++k) maximo_x_hasta_[k] = k == 0 ? pts[0].X : std::max(maximo_x_hasta_[k - 1], pts[k].X);
   abiertos_celda_.resize(inicio_celda_.size() - 1);
+  con_triangulos_.assign(n / 64 + 1, 0);
   bloques_x_ = columnas_ / kBloque + 1;
   abiertos_bloque_.assign(static_cast<std::size_t>(bloques_x_) * static_cast<std::size_t>(filas_ / kBloque + 1), 0);
   por_y_.resize(n);
@@ -177,16 +178,25 @@ void Barrido_Rapido::Prepara_Cercanias() {
     while (y_ordenadas_[de] < y - Alcance_Aceptacion::kFranja_Horizontal) ++de;
     a = std::max(a, de);
     while (a < n && !(y_ordenadas_[a] > y + Alcance_Aceptacion::kFranja_Horizontal)) ++a;
-    Cercania& c = cercania_[static_cast<std::size_t>(por_y_[m])];
+    const auto i = static_cast<std::size_t>(por_y_[m]);
+    Cercania& c = cercania_[i];
+    Quietud& q = quietud_[i];
     c.franja_desde = static_cast<Long>(de), c.franja_hasta = static_cast<Long>(a);
-    for (std::size_t q = de; q < a && c.otro_en_franja != kVarios_En_Franja; ++q)
-      if (q != m) c.otro_en_franja = c.otro_en_franja == -1 ? por_y_[q] : kVarios_En_Franja;
+    // The points passed over keep up to two of the others at hand; more is rare and goes to the whole window.
+    for (std::size_t k = de; k < a; ++k) {
+      if (k == m) continue;
+      if (c.otro_en_franja == -1) {
+        c.otro_en_franja = q.otros_en_franja[0] = por_y_[k];
+      } else {
+        c.otro_en_franja = kVarios_En_Franja;
+        q.otros_en_franja[1] = q.otros_en_franja[1] == -1 ? por_y_[k] : kVarios_En_Franja;
+      }
+    }
   }
   for (std::size_t i = 0; i < n; ++i) {
     Cercania& c = cercania_[i];
     Quietud& q = quietud_[i];
     q.detras = pts[i].X - s_.Dist_Busqueda;
-    q.otro_en_franja = c.otro_en_franja;
     c.alcance = alcance_.Alcance(i, vecinos_);
     if (!(c.alcance < kAlcance_Util * lado_celda_)) continue;
     const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
@@ -223,7 +233,7 @@ bool Barrido_Rapido::Bloques_Vacios(Long i0, Long i1, Long j0, Long j1) const {
 bool Barrido_Rapido::Franja_Sin_Triangulos(Long i) const {
   const Cercania& c = cercania_[static_cast<std::size_t>(i)];
   for (Long m = c.franja_desde; m < c.franja_hasta; ++m)
-    if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(por_y_[static_cast<std::size_t>(m)])])) return false;
+    if (Con_Triangulos(por_y_[static_cast<std::size_t>(m)])) return false;
   return true;
 }
 
@@ -250,8 +260,9 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
     const Quietud& q = quietud_[static_cast<std::size_t>(k)];
     if (q.vecinos_min < s_.Primer_Pto || !(q.detras < x_minima)) break;
     // Points level with P that are corners of no triangle (unconnected) give it nothing to visit.
-    if (q.otro_en_franja >= 0 && Es_Verdadero(s_.Conectado[static_cast<std::size_t>(q.otro_en_franja)])) break;
-    if (q.otro_en_franja == kVarios_En_Franja && !Franja_Sin_Triangulos(k)) break;
+    if (q.otros_en_franja[0] >= 0 && Con_Triangulos(q.otros_en_franja[0])) break;
+    if (q.otros_en_franja[1] >= 0 && Con_Triangulos(q.otros_en_franja[1])) break;
+    if (q.otros_en_franja[1] == kVarios_En_Franja && !Franja_Sin_Triangulos(k)) break;
     bool vacios = true;
     for (Long bj = q.j0; bj <= q.j1 && vacios; ++bj)
       for (Long bi = q.i0; bi <= q.i1 && vacios; ++bi) vacios = abiertos_bloque_[Bloque(bi, bj)] == 0;
@@ -356,6 +367,7 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
     ultimo_en_vertice_[vc] = enlace;
   }
   x_derecha_.Pon(t, s_.Puntos_Trab[static_cast<std::size_t>(v[2])].X);
+  for (const Long k : v) con_triangulos_[static_cast<std::size_t>(k) / 64] |= std::uint64_t{1} << (k % 64);
   const auto& pts = s_.Puntos_Trab;
   // Filed under the cells of its two corners that can be an edge's second corner.
   for (int c = 1; c < 3; ++c) {

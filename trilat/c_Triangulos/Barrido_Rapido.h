@@ -53,6 +53,12 @@ class Barrido_Rapido : public Barrido {
   Long Pasa_Quietos(Long i, Long tope) override;
   // No point level with point i (itself unconnected) is a corner of any triangle.
   bool Franja_Sin_Triangulos(Long i) const;
+  // The points that are corners of some triangle, one bit each: small enough to stay in cache where passing over
+  // points looks at them.
+  std::vector<std::uint64_t> con_triangulos_;
+  bool Con_Triangulos(Long k) const {
+    return (con_triangulos_[static_cast<std::size_t>(k) / 64] >> (k % 64)) & 1;
+  }
   // The grid cells within `alcance` of P, and whether no open triangle is filed in their blocks.
   void Celdas_Alrededor(const XYZ& P, double alcance, Long& i0, Long& i1, Long& j0, Long& j1) const;
   bool Bloques_Vacios(Long i0, Long i1, Long j0, Long j1) const;
@@ -130,11 +136,12 @@ class Barrido_Rapido : public Barrido {
   std::vector<Cercania> cercania_;
   // What passing over a point needs, kept small for the runs of points that are passed over: where a triangle
   // lies behind it, its first neighbour (-1, before any scan start, when it can never be passed over), the
-  // other point level with it and the blocks within its reach.
+  // other points level with it (the second kVarios_En_Franja when there are more than two) and the blocks within
+  // its reach.
   struct Quietud {
     double detras = 0;
     Long vecinos_min = -1;
-    Long otro_en_franja = -1;
+    Long otros_en_franja[2] = {-1, -1};
     std::int16_t i0 = 0, i1 = -1, j0 = 0, j1 = -1;
   };
   std::vector<Quietud> quietud_;
