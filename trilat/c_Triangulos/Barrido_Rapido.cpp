@@ -63,12 +63,11 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   bloques_x_ = columnas_ / kBloque + 1;
   abiertos_bloque_.assign(static_cast<std::size_t>(bloques_x_) * static_cast<std::size_t>(filas_ / kBloque + 1), 0);
   por_y_.resize(n);
-  for (std::size_t k = 0; k < n; ++k) por_y_[k] = static_cast<Long>(k);
-  std::sort(por_y_.begin(), por_y_.end(), [&](Long a, Long b) {
-    return pts[static_cast<std::size_t>(a)].Y < pts[static_cast<std::size_t>(b)].Y;
-  });
+  std::vector<std::pair<double, Long>> por_y(n);
+  for (std::size_t k = 0; k < n; ++k) por_y[k] = {pts[k].Y, static_cast<Long>(k)};
+  std::sort(por_y.begin(), por_y.end());
   y_ordenadas_.resize(n);
-  for (std::size_t k = 0; k < n; ++k) y_ordenadas_[k] = pts[static_cast<std::size_t>(por_y_[k])].Y;
+  for (std::size_t k = 0; k < n; ++k) y_ordenadas_[k] = por_y[k].first, por_y_[k] = por_y[k].second;
   Prepara_Cercanias();
 }
 

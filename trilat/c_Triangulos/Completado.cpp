@@ -123,10 +123,18 @@ Modelo Completa(Estado_Triangulos& s) {
     });
     if (!cubierto) agregados.push_back(v);
   }
-  std::sort(agregados.begin(), agregados.end(), [](const auto& u, const auto& w) {
-    return std::tie(u[2], u[1], u[0]) < std::tie(w[2], w[1], w[0]);
-  });
-  m.triangulos.insert(m.triangulos.end(), agregados.begin(), agregados.end());
+  // By V3 (a position, so counted into place), then by V2 and V1 within each V3.
+  std::vector<std::size_t> inicio(n + 1, 0);
+  for (const auto& v : agregados) ++inicio[static_cast<std::size_t>(v[2]) + 1];
+  for (std::size_t k = 1; k <= n; ++k) inicio[k] += inicio[k - 1];
+  const std::size_t base = m.triangulos.size();
+  m.triangulos.resize(base + agregados.size());
+  std::vector<std::size_t> lleno(inicio.begin(), inicio.end() - 1);
+  for (const auto& v : agregados) m.triangulos[base + lleno[static_cast<std::size_t>(v[2])]++] = v;
+  for (std::size_t k = 0; k < n; ++k)
+    std::sort(m.triangulos.begin() + static_cast<std::ptrdiff_t>(base + inicio[k]),
+              m.triangulos.begin() + static_cast<std::ptrdiff_t>(base + inicio[k + 1]),
+              [](const auto& u, const auto& w) { return std::tie(u[1], u[0]) < std::tie(w[1], w[0]); });
   return m;
 }
 
