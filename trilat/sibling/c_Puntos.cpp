@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
+
+#include "trilat/common/Tabla_Celdas.h"
 
 namespace Vyr_Trilat {
 
@@ -12,13 +13,6 @@ namespace {
 
 struct Celda {
   std::int64_t i, j;
-  bool operator==(const Celda&) const = default;
-};
-
-struct Hash_Celda {
-  std::size_t operator()(const Celda& c) const {
-    return std::hash<std::int64_t>()(c.i * 0x9E3779B97F4A7C15LL ^ c.j);
-  }
 };
 
 }  // namespace
@@ -31,8 +25,7 @@ void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y
   const double lado = 2 * tolerancia;
   const double margen = tolerancia * 1.0001;
   // Each cell holds the last point kept in it; the points kept before it in the same cell are chained behind.
-  std::unordered_map<Celda, Long, Hash_Celda> rejilla;
-  rejilla.reserve(static_cast<std::size_t>(std::max<Long>(n, 0)));
+  Tabla_Celdas rejilla(static_cast<std::size_t>(std::max<Long>(n, 0)));
   std::vector<Long> anterior(static_cast<std::size_t>(std::max<Long>(n, 0)) + 1, 0);
   const auto celda = [&](double x, double y) {
     return Celda{static_cast<std::int64_t>(std::floor(x / lado)), static_cast<std::int64_t>(std::floor(y / lado))};
@@ -54,9 +47,9 @@ void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y
     bool cerca = false;
     for (std::int64_t i = desde.i; i <= hasta.i && !cerca; ++i)
       for (std::int64_t j = desde.j; j <= hasta.j && !cerca; ++j) {
-        const auto it = rejilla.find(Celda{i, j});
-        if (it == rejilla.end()) continue;
-        for (Long m = it->second; m > 0; m = anterior[static_cast<std::size_t>(m)]) {
+        const Long* ultimo = rejilla.Busca(i, j);
+        if (ultimo == nullptr) continue;
+        for (Long m = *ultimo; m > 0; m = anterior[static_cast<std::size_t>(m)]) {
           const double dx = x - X(m), dy = y - Y(m);
           if (std::sqrt(dx * dx + dy * dy) < tolerancia) {
             cerca = true;
@@ -70,7 +63,7 @@ void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y
     Y(kept) = y;
     Z(kept) = Z(k);
     numeros(kept) = numeros(k);
-    Long& ultimo = rejilla[c];
+    Long& ultimo = rejilla(c.i, c.j);
     anterior[static_cast<std::size_t>(kept)] = ultimo;
     ultimo = kept;
   }
