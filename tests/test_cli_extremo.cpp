@@ -129,9 +129,9 @@ TEST(Cli_Extremo, RoturasYTrianguacionesMalasNoEscribenNada) {
 
 TEST(Cli_Extremo, CtrlCDuranteLaTriangulacion) {
   Carpeta_Temporal dir;
-  // Large enough that the first pass of the triangulation lasts well over a second: the abort request is read
-  // when the next pass starts.
-  const auto puntos = dir.Escribe("p.csv", Puntos_Csv(Genera(Forma::Uniforme, 8000, 1000, 5)));
+  // Large enough, with a search window over the whole site, that the triangulation lasts a few seconds: the
+  // abort request is read when the next pass starts, and a stop requested later is honoured before writing.
+  const auto puntos = dir.Escribe("p.csv", Puntos_Csv(Genera(Forma::Uniforme, 100000, 1000, 5)));
   const pid_t hijo = fork();
   ASSERT_GE(hijo, 0);
   if (hijo == 0) {
@@ -141,7 +141,7 @@ TEST(Cli_Extremo, CtrlCDuranteLaTriangulacion) {
           ajustes.c_str(), "--out", salida.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
-  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
   kill(hijo, SIGINT);
   int estado = 0;
   waitpid(hijo, &estado, 0);

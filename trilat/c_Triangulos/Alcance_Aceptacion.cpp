@@ -20,10 +20,11 @@ constexpr double kRadio = 1000;
 constexpr double kLado_Maximo = 20000;
 constexpr double kHolgura_Circulo = 0.0001;
 
-// Within this range no circle formula overflows or divides by a vanishing slope, and the error bound holds.
+// Within this range the circle formulas neither overflow nor lose a slope to underflow (differences of such
+// coordinates are 0 or above 1e-46), so every result the bound speaks of is finite, and the error bound holds.
 bool Coordenada_Acotada(double v) {
   const double a = std::fabs(v);
-  return v == 0 || (a >= 1e-3 && a <= 1e9);
+  return v == 0 || (a >= 1e-30 && a <= 1e9);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ class Alcance_Aceptacion {
  public:
   // Over the working points of the run, whose Delaunay neighbours it takes from the run's triangulation in host
   // coordinates (a neighbour ring that does not turn the same way in working coordinates gives no bound). Without
-  // a bound at all when a coordinate is outside the range the error analysis covers (0, or magnitudes from 1e-3
+  // a bound at all when a coordinate is outside the range the error analysis covers (0, or magnitudes from 1e-30
   // to 1e9).
   explicit Alcance_Aceptacion(Estado_Triangulos& s);
 
