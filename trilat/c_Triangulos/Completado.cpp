@@ -83,7 +83,9 @@ Modelo Completa(Estado_Triangulos& s) {
   };
 
   Modelo m;
-  Rejilla_Triangulos rejilla(p, 2 * n);
+  // About two cells per triangle the sweep formed: the grid holds only those, and is looked up for every triangle
+  // of the completion.
+  Rejilla_Triangulos rejilla(p, 2 * static_cast<std::size_t>(std::max<Long>(s.count, 8)));
   const auto& T = s.Triangs;
   for (std::size_t t = 0; t < static_cast<std::size_t>(s.count); ++t) {
     if (Es_Verdadero(T.Excluido[t])) continue;
