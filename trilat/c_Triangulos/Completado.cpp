@@ -95,7 +95,14 @@ Modelo Completa(Estado_Triangulos& s) {
     const auto& c = p[static_cast<std::size_t>(v[2])];
     if (Orientacion(a.X, a.Y, b.X, b.Y, c.X, c.Y) == 0) continue;
     const auto tv = plano(v);
-    if (rejilla.Alguno(v, [&](std::size_t id) { return Interiores_Se_Solapan(plano(m.triangulos[id]), tv); })) continue;
+    // Boxes that at most touch settle most pairs without orienting the kept triangle.
+    if (rejilla.Alguno(v, [&](std::size_t id) {
+          const auto& k = m.triangulos[id];
+          const Triangulo_Plano esquinas{p[static_cast<std::size_t>(k[0])], p[static_cast<std::size_t>(k[1])],
+                                         p[static_cast<std::size_t>(k[2])]};
+          return !Cajas_Apartadas(esquinas, tv) && Interiores_Se_Solapan(plano(k), tv);
+        }))
+      continue;
     rejilla.Agrega(v, m.triangulos.size());
     m.triangulos.push_back(v);
   }

@@ -1,5 +1,7 @@
 #include "trilat/common/Solape_Triangulos.h"
 
+#include <algorithm>
+
 #include "trilat/common/Predicados_Exactos.h"
 
 namespace Vyr_Trilat {
@@ -27,6 +29,15 @@ Triangulo_Plano En_Sentido_Antihorario(const Vert& a, const Vert& b, const Vert&
 
 // Two convex polygons have disjoint interiors exactly when a line through an edge of one of them separates them.
 bool Interiores_Se_Solapan(const Triangulo_Plano& p, const Triangulo_Plano& q) { return !Separa(p, q) && !Separa(q, p); }
+
+bool Cajas_Apartadas(const Triangulo_Plano& p, const Triangulo_Plano& q) {
+  const auto [px0, px1] = std::minmax({p[0].X, p[1].X, p[2].X});
+  const auto [qx0, qx1] = std::minmax({q[0].X, q[1].X, q[2].X});
+  if (px1 <= qx0 || qx1 <= px0) return true;
+  const auto [py0, py1] = std::minmax({p[0].Y, p[1].Y, p[2].Y});
+  const auto [qy0, qy1] = std::minmax({q[0].Y, q[1].Y, q[2].Y});
+  return py1 <= qy0 || qy1 <= py0;
+}
 
 bool En_Triangulo_Cerrado(const Triangulo_Plano& t, const Vert& p) {
   return Orienta(t[0], t[1], p) >= 0 && Orienta(t[1], t[2], p) >= 0 && Orienta(t[2], t[0], p) >= 0;

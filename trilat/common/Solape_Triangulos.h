@@ -17,6 +17,9 @@ Triangulo_Plano En_Sentido_Antihorario(const Vert& a, const Vert& b, const Vert&
 // The interiors share a point. Counter-clockwise, non-degenerate triangles.
 bool Interiores_Se_Solapan(const Triangulo_Plano& p, const Triangulo_Plano& q);
 
+// The bounding boxes of the two triangles (corners in any order) at most touch, so their interiors share no point.
+bool Cajas_Apartadas(const Triangulo_Plano& p, const Triangulo_Plano& q);
+
 // The point lies inside the counter-clockwise triangle or on its border.
 bool En_Triangulo_Cerrado(const Triangulo_Plano& t, const Vert& p);
 
