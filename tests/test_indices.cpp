@@ -1,0 +1,81 @@
+// The small indexes the construction leans on, against plain references over many random operations: the table
+// of grid cells (growing well past its first size) and the tree of extremes over positions (set, cleared and
+// grown while searched).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <map>
+#include <random>
+#include <vector>
+
+#include "trilat/common/Arbol_Extremos.h"
+#include "trilat/common/Tabla_Celdas.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+TEST(Indices, TablaDeCeldasComoUnMapa) {
+  std::mt19937_64 rng(3);
+  std::uniform_int_distribution<std::int64_t> cerca(-40, 40);
+  Tabla_Celdas tabla(4);
+  std::map<std::pair<std::int64_t, std::int64_t>, Long> mapa;
+  for (int k = 0; k < 20000; ++k) {
+    // Mostly a crowded neighbourhood, now and then the far ends of the index range.
+    const std::int64_t i = k % 97 == 0 ? std::numeric_limits<std::int64_t>::max() - cerca(rng) : cerca(rng);
+    const std::int64_t j = k % 89 == 0 ? std::numeric_limits<std::int64_t>::min() + 40 + cerca(rng) : cerca(rng);
+    if (k % 3 == 0) {
+      tabla(i, j) += k;
+      mapa[{i, j}] += k;
+    }
+    const Long* hallado = tabla.Busca(i, j);
+    const auto esperado = mapa.find({i, j});
+    ASSERT_EQ(hallado != nullptr, esperado != mapa.end()) << k;
+    if (hallado) {
+      ASSERT_EQ(*hallado, esperado->second) << k;
+    }
+  }
+  for (const auto& [celda, valor] : mapa) ASSERT_EQ(*tabla.Busca(celda.first, celda.second), valor);
+}
+
+TEST(Indices, ArbolDeExtremosComoUnaLista) {
+  std::mt19937_64 rng(8);
+  std::uniform_real_distribution<double> valor(-100, 100);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  std::vector<double> lista(37);
+  for (double& v : lista) v = valor(rng);
+  Arbol_Extremos arbol(lista);
+  for (int k = 0; k < 4000; ++k) {
+    const auto pos = static_cast<Long>(rng() % (lista.size() + 20));
+    if (k % 5 == 4) {
+      arbol.Quita(pos);
+      if (static_cast<std::size_t>(pos) < lista.size()) lista[static_cast<std::size_t>(pos)] = nan;
+    } else {
+      const double v = k % 13 == 0 ? nan : valor(rng);
+      arbol.Pon(pos, v);
+      if (static_cast<std::size_t>(pos) >= lista.size()) lista.resize(static_cast<std::size_t>(pos) + 1, nan);
+      lista[static_cast<std::size_t>(pos)] = v;
+    }
+    // A NaN or cleared position is never found and counts for neither extreme.
+    const auto desde = static_cast<Long>(rng() % lista.size());
+    const double limite = valor(rng);
+    Long mayor = -1, no_mayor = -1;
+    for (auto p = static_cast<std::size_t>(desde); p < lista.size(); ++p) {
+      if (mayor < 0 && lista[p] > limite) mayor = static_cast<Long>(p);
+      if (no_mayor < 0 && lista[p] <= limite) no_mayor = static_cast<Long>(p);
+    }
+    ASSERT_EQ(arbol.Primero_Mayor(desde, limite), mayor) << k;
+    ASSERT_EQ(arbol.Primero_No_Mayor(desde, limite), no_mayor) << k;
+    const auto hasta = desde + static_cast<Long>(rng() % 30);
+    double minimo = 0, maximo = 0;
+    arbol.Extremos(desde, hasta, minimo, maximo);
+    double m0 = std::numeric_limits<double>::infinity(), m1 = -m0;
+    for (auto p = static_cast<std::size_t>(desde); p < lista.size() && p < static_cast<std::size_t>(hasta); ++p)
+      if (!std::isnan(lista[p])) m0 = std::min(m0, lista[p]), m1 = std::max(m1, lista[p]);
+    ASSERT_EQ(minimo, m0) << k;
+    ASSERT_EQ(maximo, m1) << k;
+  }
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba
