@@ -10,6 +10,11 @@
 // visited before is visited again only when the visit has an effect: it lies behind the sweep (which moves
 // the scan limits) or all its edge flags are set (the visit closes it); and all of them again once a point
 // that rejected a circle has left the scanned range.
+//
+// A point whose Delaunay neighbours are all scanned can only be accepted by an edge whose second corner lies
+// within its reach (Alcance_Aceptacion): it visits only the open triangles with such a corner near it, the ones
+// the reach does not cover and the ones whose visit has an effect. And in passes after the first, runs of points
+// with nothing near them to visit are passed over whole.
 #pragma once
 
 #include <cstdint>
@@ -37,6 +42,7 @@ class Barrido_Rapido : public Barrido {
   void Triangulo_Cerrado(Long t) override;
   void Empieza_Punto(Long i, Long hasta) override;
   void Acaba_Punto(Long i, Long hasta) override;
+  Long Pasa_Quietos(Long i, Long tope) override;
 
  private:
   // First position at or after `desde` whose X is beyond `limite`; nPuntos when none.
@@ -50,7 +56,6 @@ class Barrido_Rapido : public Barrido {
   Long Proximo_Efecto(Long t, Long hasta);
   // The triangles point i must visit when its accepting edges are known to lie near it.
   void Busca_Candidatos(Long i, Long hasta);
-  Long Pasa_Quietos(Long i, Long tope) override;
   // No point level with point i (itself unconnected) is a corner of any triangle.
   bool Franja_Sin_Triangulos(Long i) const;
   // The points that are corners of some triangle, one bit each: small enough to stay in cache where passing over
@@ -128,7 +133,7 @@ class Barrido_Rapido : public Barrido {
     double alcance = 0;
     Long vecinos_min = 0, vecinos_max = -1;
     Long franja_desde = 0, franja_hasta = 0;  // the points level with it, as a range of por_y_
-    Long otro_en_franja = -1;                 // the one other point level with it; -1 none
+    Long otro_en_franja = -1;                 // the other point level with it: -1 none, kVarios_En_Franja more
     Long i0 = 0, i1 = -1, j0 = 0, j1 = -1;
     bool vecinos_antes_del_limite = false;  // no position up to its last neighbour lies beyond its scan's end
     Rechazos rechazos;                      // what its last visits showed
