@@ -2,7 +2,6 @@
 // platform's pen-position rules, pen widths and colours, and the PNG and SVG files it saves.
 #include <cairo.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstring>
@@ -12,6 +11,7 @@
 #include <set>
 
 #include "hosts/support/Cairo_PictureBox.h"
+#include "tests/support/Carpeta_Temporal.h"
 #include "trilat/draw/mDibuja.h"
 
 namespace Vyr_Trilat {
@@ -127,13 +127,7 @@ TEST(Cairo_PictureBox, ThinLinesAndPolylinesCoverTheIdealPixels) {
 }
 
 TEST(Cairo_PictureBox, SavesPngAndSvgAtomically) {
-  const fs::path carpeta = fs::temp_directory_path() / ("cairo_picturebox_" + std::to_string(getpid()));
-  fs::create_directories(carpeta);
-  const auto contenido = [&] {
-    std::set<std::string> r;
-    for (const auto& e : fs::directory_iterator(carpeta)) r.insert(e.path().filename().string());
-    return r;
-  };
+  const prueba::Carpeta_Temporal carpeta;
   auto pic = Vista();
   mDibuja::Linea_Color(2, Y(5), 20, Y(5), kRojo, 0);
   mDibuja::Linea_Color(2, Y(9), 20, Y(9), kAzul, 0);
@@ -141,7 +135,7 @@ TEST(Cairo_PictureBox, SavesPngAndSvgAtomically) {
   pic->Guarda_PNG(png);
   pic->Guarda_PNG(png);  // replaces the file in place
   pic->Guarda_SVG(svg);
-  EXPECT_EQ(contenido(), (std::set<std::string>{"dibujo.png", "dibujo.svg"}));
+  EXPECT_EQ(carpeta.Contenido(), "dibujo.png dibujo.svg");
 
   cairo_surface_t* leida = cairo_image_surface_create_from_png(png.c_str());
   ASSERT_EQ(cairo_surface_status(leida), CAIRO_STATUS_SUCCESS);
@@ -178,9 +172,8 @@ TEST(Cairo_PictureBox, SavesPngAndSvgAtomically) {
   fs::create_directory(svg);
   EXPECT_THROW(pic->Guarda_SVG(svg), std::runtime_error);
   EXPECT_THROW(pic->Guarda_PNG(svg), std::runtime_error);
-  EXPECT_EQ(contenido(), (std::set<std::string>{"dibujo.png", "dibujo.svg"}));
+  EXPECT_EQ(carpeta.Contenido(), "dibujo.png dibujo.svg");
   EXPECT_TRUE(fs::is_directory(svg));
-  fs::remove_all(carpeta);
   EXPECT_THROW(Cairo_PictureBox(0, 10), std::invalid_argument);
 }
 

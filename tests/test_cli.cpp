@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/Carpeta_Temporal.h"
 #include "tests/support/Orden_Trilat.h"
 #include "tests/support/Triangula.h"
 
@@ -14,22 +15,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Salida_Orden Ejecuta(const std::string& args, const fs::path& dir) { return Ejecuta_Trilat(dir, args); }
-
 class Cli : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("trilat-cli-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path Escribe(const std::string& nombre, const std::string& texto) {
-    std::ofstream(dir_ / nombre) << texto;
-    return dir_ / nombre;
-  }
-  fs::path dir_;
+  fs::path Escribe(const std::string& nombre, const std::string& texto) const { return dir_.Escribe(nombre, texto); }
+  Salida_Orden Ejecuta(const std::string& args) const { return Ejecuta_Trilat(dir_.Ruta(), args); }
+  Carpeta_Temporal dir_;
 };
 
 TEST_F(Cli, TinIgualAlDeLaBiblioteca) {
@@ -40,7 +30,7 @@ TEST_F(Cli, TinIgualAlDeLaBiblioteca) {
   // Point numbers that are not 1..n: the host maps them to positions and back.
   for (std::size_t i = 0; i < c.size(); ++i) texto << 7000 + 3 * i << ',' << c.x[i] << ',' << c.y[i] << ',' << c.z[i] << '\n';
   const auto puntos = Escribe("p.csv", texto.str());
-  const auto r = Ejecuta("run " + puntos.string() + " --dist-max 40 --out " + (dir_ / "out").string(), dir_);
+  const auto r = Ejecuta("run " + puntos.string() + " --dist-max 40 --out " + (dir_ / "out").string());
   ASSERT_EQ(r.estado, 0) << r.err;
 
   const auto esperado = Triangula(c, 40);
@@ -72,7 +62,7 @@ TEST_F(Cli, AjustesRecordadosYValoresDeUnaEjecucion) {
   Escribe("settings.ini", "[MDT/Triangulación]\nDistacia Maxima=9\n");
   const auto filas = [&](const std::string& extra) {
     fs::remove_all(dir_ / "out");
-    EXPECT_EQ(Ejecuta("run " + puntos.string() + " --out " + (dir_ / "out").string() + extra, dir_).estado, 0);
+    EXPECT_EQ(Ejecuta("run " + puntos.string() + " --out " + (dir_ / "out").string() + extra).estado, 0);
     std::ifstream f(dir_ / "out" / "tin.csv");
     std::size_t n = 0;
     for (std::string l; std::getline(f, l);) ++n;
@@ -102,15 +92,15 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
   };
   for (const auto& caso : casos) {
     const auto puntos = Escribe("p.csv", caso.texto);
-    const auto r = Ejecuta("run " + puntos.string() + " --out " + (dir_ / "out").string(), dir_);
+    const auto r = Ejecuta("run " + puntos.string() + " --out " + (dir_ / "out").string());
     EXPECT_EQ(r.estado, 1) << caso.texto;
     EXPECT_NE(r.err.find(caso.error), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(dir_ / "out")) << caso.texto;
   }
-  EXPECT_EQ(Ejecuta("run " + (dir_ / "missing.csv").string() + " --out x", dir_).estado, 1);
-  EXPECT_EQ(Ejecuta("run --out x", dir_).estado, 2);
-  EXPECT_EQ(Ejecuta("run p.csv --dist-max abc --out x", dir_).estado, 2);
-  EXPECT_EQ(Ejecuta("frobnicate", dir_).estado, 2);
+  EXPECT_EQ(Ejecuta("run " + (dir_ / "missing.csv").string() + " --out x").estado, 1);
+  EXPECT_EQ(Ejecuta("run --out x").estado, 2);
+  EXPECT_EQ(Ejecuta("run p.csv --dist-max abc --out x").estado, 2);
+  EXPECT_EQ(Ejecuta("frobnicate").estado, 2);
 }
 
 }  // namespace

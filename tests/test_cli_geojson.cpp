@@ -1,7 +1,6 @@
 // The contour file of the command-line host: its exact text for a small record, numbers that read back to the
 // same doubles in the fewest characters, and the file replaced whole.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <bit>
 #include <cmath>
@@ -12,6 +11,7 @@
 #include <sstream>
 
 #include "hosts/cli/Salida_GeoJSON.h"
+#include "tests/support/Carpeta_Temporal.h"
 
 namespace Vyr_Trilat::anfitrion {
 namespace {
@@ -98,15 +98,14 @@ TEST(GeoJSON, NumerosExactosYCortos) {
 }
 
 TEST(GeoJSON, ArchivoReemplazadoEntero) {
-  namespace fs = std::filesystem;
-  const fs::path ruta = fs::temp_directory_path() / ("trilat-contours-" + std::to_string(::getpid()) + ".geojson");
-  std::ofstream(ruta) << "old text, longer than the new one will be............................................";
+  const prueba::Carpeta_Temporal carpeta;
+  const auto ruta = carpeta.Escribe(
+      "contours.geojson", "old text, longer than the new one will be............................................");
   const Datos_Curvas d = Registro({Linea({{1, 2, 3}, {4, 5, 3}}, 65280, False)}, 1);
   Escribe_Curvas_GeoJSON(ruta, d);
   std::ostringstream leido;
   leido << std::ifstream(ruta).rdbuf();
   EXPECT_EQ(leido.str(), Texto(d));
-  fs::remove(ruta);
 }
 
 }  // namespace

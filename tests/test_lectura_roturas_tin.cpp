@@ -7,6 +7,7 @@
 
 #include "hosts/cli/Lectura_Roturas.h"
 #include "hosts/cli/Lectura_Tin.h"
+#include "tests/support/Carpeta_Temporal.h"
 #include "tests/support/Rotura_Anfitrion.h"
 #include "tests/support/Triangula.h"
 
@@ -22,17 +23,10 @@ namespace fs = std::filesystem;
 class Lecturas : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("trilat-lecturas-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
     // Survey numbers 100, 110, ... 190 at library positions 1 to 10.
     for (std::int64_t k = 0; k < 10; ++k) lev_.Agrega(100 + 10 * k, static_cast<double>(k), 0, 0);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path Escribe(const std::string& texto) {
-    const fs::path r = dir_ / "entrada.txt";
-    std::ofstream(r, std::ios::binary) << texto;
-    return r;
-  }
+  fs::path Escribe(const std::string& texto) const { return dir_.Escribe("entrada.txt", texto); }
   std::string Error(const std::function<void()>& f) {
     try {
       f();
@@ -41,7 +35,7 @@ class Lecturas : public ::testing::Test {
     }
     return "";
   }
-  fs::path dir_;
+  prueba::Carpeta_Temporal dir_;
   Levantamiento lev_;
 };
 

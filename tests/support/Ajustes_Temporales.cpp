@@ -4,20 +4,14 @@
 
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 
 namespace Vyr_Trilat::prueba {
-
-namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kVariables[] = {"TRILAT_SETTINGS", "XDG_CONFIG_HOME", "HOME"};
 }  // namespace
 
 Ajustes_Temporales::Ajustes_Temporales() {
-  std::string plantilla = (fs::temp_directory_path() / "trilat_ajustes_XXXXXX").string();
-  if (mkdtemp(plantilla.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
-  carpeta_ = plantilla;
   for (const char* v : kVariables)
     if (const char* x = getenv(v)) entorno_[v] = x;
   setenv("TRILAT_SETTINGS", Archivo().c_str(), 1);
@@ -26,8 +20,6 @@ Ajustes_Temporales::Ajustes_Temporales() {
 Ajustes_Temporales::~Ajustes_Temporales() {
   for (const char* v : kVariables) unsetenv(v);
   for (const auto& [v, x] : entorno_) setenv(v.c_str(), x.c_str(), 1);
-  std::error_code ignorado;
-  fs::remove_all(carpeta_, ignorado);
 }
 
 std::string Ajustes_Temporales::Texto() const {

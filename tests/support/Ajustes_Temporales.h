@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "tests/support/Carpeta_Temporal.h"
+
 namespace Vyr_Trilat::prueba {
 
 class Ajustes_Temporales {
@@ -15,13 +17,13 @@ class Ajustes_Temporales {
   Ajustes_Temporales(const Ajustes_Temporales&) = delete;
   Ajustes_Temporales& operator=(const Ajustes_Temporales&) = delete;
 
-  const std::filesystem::path& Carpeta() const { return carpeta_; }
+  const std::filesystem::path& Carpeta() const { return carpeta_.Ruta(); }
   std::filesystem::path Archivo() const { return carpeta_ / "settings.ini"; }
   // The file's whole text ("" when it does not exist).
   std::string Texto() const;
 
  private:
-  std::filesystem::path carpeta_;
+  Carpeta_Temporal carpeta_;
   std::map<std::string, std::string> entorno_;
 };
 

@@ -1,19 +1,18 @@
 #include "tests/support/Carpeta_Temporal.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
+#include <stdlib.h>
 
 #include <fstream>
 #include <set>
+#include <stdexcept>
 
 namespace Vyr_Trilat::prueba {
 
 Carpeta_Temporal::Carpeta_Temporal() {
-  const auto* prueba = ::testing::UnitTest::GetInstance()->current_test_info();
-  ruta_ = std::filesystem::temp_directory_path() /
-          ("trilat-" + std::to_string(::getpid()) + "-" + (prueba ? prueba->name() : "prueba"));
-  std::filesystem::remove_all(ruta_);
-  std::filesystem::create_directories(ruta_);
+  // A name no other folder has, even for several in one test or the same test run twice at once.
+  std::string plantilla = (std::filesystem::temp_directory_path() / "trilat-XXXXXX").string();
+  if (mkdtemp(plantilla.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
+  ruta_ = plantilla;
 }
 
 Carpeta_Temporal::~Carpeta_Temporal() {
