@@ -15,10 +15,8 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kU = std::numeric_limits<double>::epsilon() / 2;
 // Steepest bisector of an edge that is not treated as horizontal, for which the bound below holds.
 constexpr double kPendiente_Maxima = 10000;
-// Largest radius an edge accepts, and the largest side of any triangle formed (the seed's radius limit).
-constexpr double kRadio = 1000;
-constexpr double kLado_Maximo = 20000;
-constexpr double kHolgura_Circulo = 0.0001;
+// No side of a triangle formed is longer than the diameter of the seed's largest circle.
+constexpr double kLado_Maximo = 2 * kRadio_Maximo_Semilla;
 
 // Within this range the circle formulas neither overflow nor lose a slope to underflow (differences of such
 // coordinates are 0 or above 1e-46), so every result the bound speaks of is finite, and the error bound holds.
@@ -39,12 +37,12 @@ Alcance_Aceptacion::Alcance_Aceptacion(Estado_Triangulos& s) : puntos_(s.Puntos_
     if (!Triangulacion_Delaunay::Coordenada_Admitida(p.X) || !Triangulacion_Delaunay::Coordenada_Admitida(p.Y)) return;
   // The computed centre lies within a few roundings of both computed bisectors, each within a few roundings of
   // the true one: every term is at most u (slope + 4) (M + radius + side), counted generously.
-  epsilon_ = 32 * kU * (kPendiente_Maxima + 4) * (M + kLado_Maximo / 2 + 2 * kRadio);
+  epsilon_ = 32 * kU * (kPendiente_Maxima + 4) * (M + kLado_Maximo / 2 + 2 * kRadio_Maximo);
   delaunay_ = &Delaunay_Anfitrion(s);
 }
 
 bool Alcance_Aceptacion::Lado_Seguro(const XYZ& X, const XYZ& Y) {
-  if (std::fabs(Y.Y - X.Y) < kHolgura_Circulo) return true;
+  if (std::fabs(Y.Y - X.Y) < kCasi_Cero) return true;
   return std::fabs(-(Y.X - X.X) / (Y.Y - X.Y)) <= kPendiente_Maxima;
 }
 
@@ -52,7 +50,7 @@ double Alcance_Aceptacion::Alcance(std::size_t i, std::vector<int>& vecinos) con
   if (!delaunay_ || !delaunay_->Vecinos_Interiores(static_cast<int>(i), vecinos)) return kInf;
   // Every accepted centre lies within the radius limit of P, so within the first reach; and then within the reach
   // that its smaller slack gives.
-  const double primero = Alcance_Centro(i, vecinos, kRadio);
+  const double primero = Alcance_Centro(i, vecinos, kRadio_Maximo);
   if (!(primero < kInf)) return kInf;
   const double centro = std::min(primero, Alcance_Centro(i, vecinos, primero));
   // The second corner lies within the centre's reach of it plus Epsilon, and the centre within that reach of P;

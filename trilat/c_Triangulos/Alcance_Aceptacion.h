@@ -31,7 +31,7 @@ class Alcance_Aceptacion {
   // The edge from X to Y (X the first corner) keeps its computed circles within Epsilon of the point.
   static bool Lado_Seguro(const XYZ& X, const XYZ& Y);
   // Heights below which the circle formulas treat a side as horizontal, widened for the rounding of the test.
-  static constexpr double kFranja_Horizontal = 2e-4;
+  static constexpr double kFranja_Horizontal = 2 * kCasi_Cero;
   // How far from the point a computed circle through a covered edge may pass (0 when there is no bound at all).
   double Epsilon() const { return epsilon_; }
 

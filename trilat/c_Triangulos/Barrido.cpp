@@ -12,8 +12,6 @@ namespace Vyr_Trilat {
 
 namespace {
 
-constexpr double kRadio_Maximo = 1000;
-constexpr double kRadio_Maximo_Semilla = 10000;
 // Triangle arrays grow in steps, a little before they are full.
 constexpr Long kPaso_Tabla = 500;
 constexpr Long kMargen_Tabla = 10;

@@ -61,7 +61,6 @@ class Barrido {
 
 // Squared distance of a working point to the circle's centre plus the construction's slack is below R2.
 inline bool Dentro_Del_Circulo(const XYZ& p, const Circulo& c, double R2) {
-  constexpr double kHolgura_Circulo = 0.0001;
   const double dx = p.X - c.Xc, dy = p.Y - c.Yc;
   return dx * dx + dy * dy + kHolgura_Circulo < R2;
 }

@@ -13,8 +13,6 @@ namespace Vyr_Trilat {
 
 namespace {
 
-constexpr double kRadio_Maximo = 1000;
-
 // Kept triangles by the grid cells their bounding boxes cover, for overlap and containment queries.
 class Rejilla_Triangulos {
  public:

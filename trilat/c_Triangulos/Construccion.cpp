@@ -34,7 +34,7 @@ void Prepara_Tablas(Estado_Triangulos& s, Long nPt, const HostArray<double>& X, 
     p.X = g.X;
     p.Y = g.Y;
   }
-  s.Tolerancia = 0.0001;
+  s.Tolerancia = kHolgura_Circulo;
   s.Conectado.assign(static_cast<std::size_t>(nPt) + 1, False);
   s.count = 0;
   s.Triangs.Dimensiona(500);

@@ -6,8 +6,6 @@ namespace Vyr_Trilat {
 
 namespace {
 
-constexpr double kCasi_Cero = 0.0001;
-
 bool Degenerado(Circulo& c) {
   c = {0, 0, 100000};
   return false;

@@ -6,6 +6,14 @@
 
 namespace Vyr_Trilat {
 
+// The construction's numbers. A coordinate difference below kCasi_Cero counts as none in the circle formulas; an
+// edge accepts circles of radius below kRadio_Maximo (the seed, below kRadio_Maximo_Semilla); a point is inside a
+// circle when its squared distance to the centre plus kHolgura_Circulo is below the squared radius.
+inline constexpr double kCasi_Cero = 0.0001;
+inline constexpr double kRadio_Maximo = 1000;
+inline constexpr double kRadio_Maximo_Semilla = 10000;
+inline constexpr double kHolgura_Circulo = 0.0001;
+
 // Circumcircle of the last triangle tested by the in-circle test.
 struct Circulo {
   double Xc = 0;
