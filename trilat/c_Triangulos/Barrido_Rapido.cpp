@@ -45,11 +45,7 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   columnas_ = static_cast<Long>(std::floor(ancho / lado_celda_)) + 1;
   filas_ = static_cast<Long>(std::floor(alto / lado_celda_)) + 1;
   x0_ = xmin, y0_ = ymin;
-  const auto celda = [&](const XYZ& p) {
-    const auto i = std::clamp<Long>(static_cast<Long>((p.X - x0_) / lado_celda_), 0, columnas_ - 1);
-    const auto j = std::clamp<Long>(static_cast<Long>((p.Y - y0_) / lado_celda_), 0, filas_ - 1);
-    return static_cast<std::size_t>(j) * static_cast<std::size_t>(columnas_) + static_cast<std::size_t>(i);
-  };
+  const auto celda = [&](const XYZ& p) { return Indice_Celda(Columna(p.X), Fila(p.Y)); };
   inicio_celda_.assign(static_cast<std::size_t>(columnas_) * static_cast<std::size_t>(filas_) + 1, 0);
   for (const auto& p : pts) ++inicio_celda_[celda(p) + 1];
   for (std::size_t c = 1; c < inicio_celda_.size(); ++c) inicio_celda_[c] += inicio_celda_[c - 1];
@@ -302,8 +298,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
         col = std::min(i1, (col / kBloque + 1) * kBloque - 1);
         continue;
       }
-      auto& lista = abiertos_celda_[static_cast<std::size_t>(j) * static_cast<std::size_t>(columnas_) +
-                                    static_cast<std::size_t>(col)];
+      auto& lista = abiertos_celda_[Indice_Celda(col, j)];
       for (std::size_t m = 0; m < lista.size();) {
         const Long t = lista[m];
         const auto k = static_cast<std::size_t>(t);
@@ -371,14 +366,11 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
   // Filed under the cells of its two corners that can be an edge's second corner.
   for (int c = 1; c < 3; ++c) {
     const XYZ& Q = pts[static_cast<std::size_t>(v[c])];
-    const auto celda = static_cast<std::size_t>(std::clamp<Long>(Celda(Q.Y, y0_, filas_), 0, filas_ - 1)) *
-                           static_cast<std::size_t>(columnas_) +
-                       static_cast<std::size_t>(std::clamp<Long>(Celda(Q.X, x0_, columnas_), 0, columnas_ - 1));
-    auto& lista = abiertos_celda_[celda];
+    const Long columna = Columna(Q.X), fila = Fila(Q.Y);
+    auto& lista = abiertos_celda_[Indice_Celda(columna, fila)];
     if (!lista.empty() && lista.back() == t) continue;
     lista.push_back(t);
-    ++abiertos_bloque_[Bloque(static_cast<Long>(celda % static_cast<std::size_t>(columnas_)) / kBloque,
-                              static_cast<Long>(celda / static_cast<std::size_t>(columnas_)) / kBloque)];
+    ++abiertos_bloque_[Bloque(columna / kBloque, fila / kBloque)];
   }
   const XYZ& A = pts[static_cast<std::size_t>(v[0])];
   const XYZ& B = pts[static_cast<std::size_t>(v[1])];
@@ -452,13 +444,12 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
   }
   // Cells covering the circle's bounding box, one cell wider for the rounding of the cell index.
   const double r = std::sqrt(R2);
-  const auto indice = [&](double v, double v0, Long cuantas) { return Celda(v, v0, cuantas); };
   // Only the strip of columns the scanned positions lie in, widened by a cell for the rounding of the index.
   const double xmin = reciente_.xmin, xmax = reciente_.xmax;
-  const Long i0 = std::max<Long>(indice(std::max(c.Xc - r, xmin), x0_, columnas_) - 1, 0);
-  const Long i1 = std::min<Long>(indice(std::min(c.Xc + r, xmax), x0_, columnas_) + 1, columnas_ - 1);
-  const Long j0 = std::max<Long>(indice(c.Yc - r, y0_, filas_) - 1, 0);
-  const Long j1 = std::min<Long>(indice(c.Yc + r, y0_, filas_) + 1, filas_ - 1);
+  const Long i0 = std::max<Long>(Celda(std::max(c.Xc - r, xmin), x0_, columnas_) - 1, 0);
+  const Long i1 = std::min<Long>(Celda(std::min(c.Xc + r, xmax), x0_, columnas_) + 1, columnas_ - 1);
+  const Long j0 = std::max<Long>(Celda(c.Yc - r, y0_, filas_) - 1, 0);
+  const Long j1 = std::min<Long>(Celda(c.Yc + r, y0_, filas_) + 1, filas_ - 1);
   if (i0 > i1 || j0 > j1) return false;
   const double celdas = static_cast<double>(i1 - i0 + 1) * static_cast<double>(j1 - j0 + 1);
   if (celdas > static_cast<double>(hasta - desde)) {
@@ -467,7 +458,7 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
     return false;
   }
   const auto celda_con_punto_dentro = [&](Long i, Long j) {
-    const auto celda = static_cast<std::size_t>(j) * static_cast<std::size_t>(columnas_) + static_cast<std::size_t>(i);
+    const auto celda = Indice_Celda(i, j);
     const auto ini = puntos_celda_.begin() + inicio_celda_[celda];
     const auto fin = puntos_celda_.begin() + inicio_celda_[celda + 1];
     for (auto it = std::lower_bound(ini, fin, desde); it != fin && *it < hasta; ++it)
@@ -476,8 +467,8 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
   };
   // Rings of cells outward from the cell nearest the centre: a point inside a wide circle is found at once,
   // and an empty circle costs the cells it covers.
-  const Long ci = std::clamp(indice(c.Xc, x0_, columnas_), i0, i1);
-  const Long cj = std::clamp(indice(c.Yc, y0_, filas_), j0, j1);
+  const Long ci = std::clamp(Celda(c.Xc, x0_, columnas_), i0, i1);
+  const Long cj = std::clamp(Celda(c.Yc, y0_, filas_), j0, j1);
   const Long anillos = std::max({ci - i0, i1 - ci, cj - j0, j1 - cj});
   for (Long a = 0; a <= anillos; ++a) {
     const Long ja = std::max(cj - a, j0), jb = std::min(cj + a, j1);

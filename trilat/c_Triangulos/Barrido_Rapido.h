@@ -17,6 +17,7 @@
 // with nothing near them to visit are passed over whole.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <set>
@@ -67,7 +68,14 @@ class Barrido_Rapido : public Barrido {
   // The grid cells within `alcance` of P, and whether no open triangle is filed in their blocks.
   void Celdas_Alrededor(const XYZ& P, double alcance, Long& i0, Long& i1, Long& j0, Long& j1) const;
   bool Bloques_Vacios(Long i0, Long i1, Long j0, Long j1) const;
+  // The grid index of a coordinate, -1 or `cuantas` beyond either end; the column and row of a coordinate,
+  // inside the grid; the flat index of a cell.
   Long Celda(double v, double v0, Long cuantas) const;
+  Long Columna(double x) const { return std::clamp<Long>(Celda(x, x0_, columnas_), 0, columnas_ - 1); }
+  Long Fila(double y) const { return std::clamp<Long>(Celda(y, y0_, filas_), 0, filas_ - 1); }
+  std::size_t Indice_Celda(Long columna, Long fila) const {
+    return static_cast<std::size_t>(fila) * static_cast<std::size_t>(columnas_) + static_cast<std::size_t>(columna);
+  }
 
   // Next triangle not known to be Cerrado at or after a position: a union-find whose roots are open triangles.
   std::vector<Long> siguiente_abierto_;
