@@ -6,10 +6,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <set>
+#include <tuple>
 
 #include "tests/support/Triangula.h"
+#include "trilat/c_Triangulos/Completado.h"
 #include "trilat/c_Triangulos/Predicados.h"
+#include "trilat/common/Predicados_Exactos.h"
 #include "trilat/common/Solape_Triangulos.h"
 #include "trilat/common/Triangulacion_Delaunay.h"
 
@@ -81,6 +85,74 @@ TEST(Completado, ModeloCompletoDondeCabenTriangulosCortos) {
           EXPECT_TRUE(modelo.count(v)) << caso << ": missing " << v[0] << " " << v[1] << " " << v[2];
         }
       }
+}
+
+// The completion takes shortcuts (a triangle of the Delaunay triangulation is tested for overlap only against kept
+// triangles that are not, a kept triangle covers itself, boxes settle most pairs): on sweep outputs full of
+// overlaps, repeats, zero-area and Delaunay triangles, its model is the one the rules give when every pair is tested.
+TEST(Completado, DescarteYRellenoComoConTodosLosPares) {
+  for (Forma f : {Forma::Uniforme, Forma::Rejilla, Forma::Duplicados})
+    for (std::uint64_t semilla = 1; semilla <= 12; ++semilla) {
+      const Nube c = Genera(f, 60, 100, semilla, semilla % 2 ? 500000 : 0, 0);
+      Estado_Triangulos s;
+      s.nPuntos = static_cast<Long>(c.size());
+      s.Dist_Max = semilla % 3 ? 1000 : 30;
+      for (std::size_t k = 0; k < c.size(); ++k) s.Puntos_Anfitrion.push_back({c.x[k], c.y[k]});
+      // Delaunay triangles (some twice) mixed with arbitrary ones, which overlap them and each other.
+      std::mt19937_64 rng(semilla);
+      std::vector<std::array<Long, 3>> barrido;
+      for (const auto& d : Triangulacion_Delaunay(c.x, c.y).Triangulos())
+        for (int veces = 0; veces < (rng() % 5 == 0 ? 2 : 1); ++veces) barrido.push_back({d[0], d[1], d[2]});
+      for (int k = 0; k < 40; ++k)
+        barrido.push_back({static_cast<Long>(rng() % c.size()), static_cast<Long>(rng() % c.size()),
+                           static_cast<Long>(rng() % c.size())});
+      std::shuffle(barrido.begin(), barrido.end(), rng);
+      s.Triangs.Dimensiona(static_cast<Long>(barrido.size()));
+      for (auto& v : barrido) {
+        std::sort(v.begin(), v.end());
+        const auto t = static_cast<std::size_t>(s.count++);
+        s.Triangs.V1[t] = v[0], s.Triangs.V2[t] = v[1], s.Triangs.V3[t] = v[2];
+        s.Triangs.Excluido[t] = A_Booleano(rng() % 10 == 0);
+      }
+      const Modelo m = Completa(s);
+
+      const auto p = [&](Long k) { return s.Puntos_Anfitrion[static_cast<std::size_t>(k)]; };
+      const auto plano = [&](const std::array<Long, 3>& v) { return En_Sentido_Antihorario(p(v[0]), p(v[1]), p(v[2])); };
+      std::vector<std::array<Long, 3>> tomados;
+      for (Long t = 0; t < s.count; ++t) {
+        const auto k = static_cast<std::size_t>(t);
+        const std::array<Long, 3> v{s.Triangs.V1[k], s.Triangs.V2[k], s.Triangs.V3[k]};
+        if (Es_Verdadero(s.Triangs.Excluido[k]) ||
+            Orientacion(p(v[0]).X, p(v[0]).Y, p(v[1]).X, p(v[1]).Y, p(v[2]).X, p(v[2]).Y) == 0)
+          continue;
+        if (std::none_of(tomados.begin(), tomados.end(),
+                         [&](const auto& u) { return Interiores_Se_Solapan(plano(u), plano(v)); }))
+          tomados.push_back(v);
+      }
+      const std::string caso = Nombre(f) + " " + std::to_string(semilla);
+      ASSERT_EQ(m.del_barrido, tomados.size()) << caso;
+      EXPECT_TRUE(std::equal(tomados.begin(), tomados.end(), m.triangulos.begin())) << caso;
+
+      Triangulacion_Delaunay cdt(c.x, c.y);
+      for (const auto& v : tomados)
+        for (const auto& [a, b] : {std::pair{v[0], v[1]}, {v[0], v[2]}, {v[1], v[2]}}) cdt.Inserta_Restriccion(a, b);
+      std::vector<std::array<Long, 3>> agregados;
+      for (const auto& d : cdt.Triangulos()) {
+        std::array<Long, 3> v{d[0], d[1], d[2]};
+        std::sort(v.begin(), v.end());
+        const XYZ A{p(v[0]).X, p(v[0]).Y, 0, 0}, B{p(v[1]).X, p(v[1]).Y, 0, 0}, C{p(v[2]).X, p(v[2]).Y, 0, 0};
+        if (Lados_Largos(A, B, C, s.Dist_Max) || !(Radio(c, {d[0], d[1], d[2]}) < 1000)) continue;
+        const bool cubierto = std::any_of(tomados.begin(), tomados.end(), [&](const auto& u) {
+          return std::all_of(v.begin(), v.end(), [&](Long k) { return En_Triangulo_Cerrado(plano(u), p(k)); });
+        });
+        if (!cubierto) agregados.push_back(v);
+      }
+      std::sort(agregados.begin(), agregados.end(),
+                [](const auto& u, const auto& w) { return std::tie(u[2], u[1], u[0]) < std::tie(w[2], w[1], w[0]); });
+      ASSERT_EQ(m.triangulos.size(), m.del_barrido + agregados.size()) << caso;
+      EXPECT_TRUE(std::equal(agregados.begin(), agregados.end(), m.triangulos.begin() + static_cast<std::ptrdiff_t>(m.del_barrido)))
+          << caso;
+    }
 }
 
 // Point sets that once broke well-known triangulators: near-duplicates a few ulps apart, near-collinear runs,

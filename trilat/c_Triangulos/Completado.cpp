@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "trilat/c_Triangulos/Predicados.h"
 #include "trilat/common/Predicados_Exactos.h"
@@ -13,18 +14,27 @@ namespace Vyr_Trilat {
 
 namespace {
 
-// Kept triangles by the grid cells their bounding boxes cover, for overlap and containment queries.
+Caja Caja_De(const std::vector<Vert>& p, const std::array<Long, 3>& t) {
+  const Vert& a = p[static_cast<std::size_t>(t[0])];
+  return Caja::De(a, a).Con(Caja::De(p[static_cast<std::size_t>(t[1])], p[static_cast<std::size_t>(t[2])]));
+}
+
+// Kept triangles by the grid cells their bounding boxes cover, for overlap and containment queries. Each cell's
+// triangles form a list threaded through flat arrays: filing one allocates nothing.
 class Rejilla_Triangulos {
  public:
   Rejilla_Triangulos(const std::vector<Vert>& p, std::size_t previstos) : p_(p) {
     Caja dominio{p[0].X, p[0].Y, p[0].X, p[0].Y};
     for (const auto& v : p) dominio = dominio.Con(Caja::De(v, v));
     rejilla_ = Rejilla_Uniforme(dominio, static_cast<double>(previstos));
-    celdas_.resize(rejilla_.Total());
+    primero_.assign(rejilla_.Total(), kNinguno);
   }
 
   void Agrega(const std::array<Long, 3>& t, std::size_t id) {
-    rejilla_.Recorre_Caja(Caja_De(t), [&](std::size_t c) { celdas_[c].push_back(id); });
+    rejilla_.Recorre_Caja(Caja_De(p_, t), [&](std::size_t c) {
+      entradas_.push_back({id, primero_[c]});
+      primero_[c] = entradas_.size() - 1;
+    });
   }
 
   // Calls f(id) once for each kept triangle whose box shares a cell with the box of t, until one answers true.
@@ -32,9 +42,9 @@ class Rejilla_Triangulos {
   bool Alguno(const std::array<Long, 3>& t, F&& f) {
     ++sello_;
     bool hallado = false;
-    rejilla_.Recorre_Caja(Caja_De(t), [&](std::size_t c) {
-      for (std::size_t id : celdas_[c]) {
-        if (hallado) return;
+    rejilla_.Recorre_Caja(Caja_De(p_, t), [&](std::size_t c) {
+      for (std::size_t e = primero_[c]; e != kNinguno && !hallado; e = entradas_[e].siguiente) {
+        const std::size_t id = entradas_[e].id;
         if (visto_.size() <= id) visto_.resize(id + 1, 0);
         if (visto_[id] == sello_) continue;
         visto_[id] = sello_;
@@ -45,16 +55,36 @@ class Rejilla_Triangulos {
   }
 
  private:
-  Caja Caja_De(const std::array<Long, 3>& t) const {
-    const Vert& a = p_[static_cast<std::size_t>(t[0])];
-    return Caja::De(a, a).Con(Caja::De(p_[static_cast<std::size_t>(t[1])], p_[static_cast<std::size_t>(t[2])]));
-  }
-
+  static constexpr std::size_t kNinguno = static_cast<std::size_t>(-1);
+  struct Entrada {
+    std::size_t id, siguiente;
+  };
   const std::vector<Vert>& p_;
   Rejilla_Uniforme rejilla_;
-  std::vector<std::vector<std::size_t>> celdas_;
+  std::vector<std::size_t> primero_;
+  std::vector<Entrada> entradas_;
   std::vector<std::uint32_t> visto_;
   std::uint32_t sello_ = 0;
+};
+
+// Kept triangles listed by their first corner, to find one with given corners at once.
+class Tomados_Por_Vertice {
+ public:
+  explicit Tomados_Por_Vertice(std::size_t n) : primero_(n, -1) {}
+
+  void Agrega(const std::array<Long, 3>& v, std::size_t id) {
+    siguiente_.push_back(primero_[static_cast<std::size_t>(v[0])]);
+    primero_[static_cast<std::size_t>(v[0])] = static_cast<std::ptrdiff_t>(id);
+  }
+
+  bool Tiene(const std::vector<std::array<Long, 3>>& tomados, const std::array<Long, 3>& v) const {
+    for (auto id = primero_[static_cast<std::size_t>(v[0])]; id >= 0; id = siguiente_[static_cast<std::size_t>(id)])
+      if (tomados[static_cast<std::size_t>(id)] == v) return true;
+    return false;
+  }
+
+ private:
+  std::vector<std::ptrdiff_t> primero_, siguiente_;
 };
 
 std::array<Long, 3> Ascendente(Long a, Long b, Long c) {
@@ -83,7 +113,14 @@ Modelo Completa(Estado_Triangulos& s) {
   Modelo m;
   // About two cells per triangle the sweep formed: the grid holds only those, and is looked up for every triangle
   // of the completion.
-  Rejilla_Triangulos rejilla(p, 2 * static_cast<std::size_t>(std::max<Long>(s.count, 8)));
+  const auto celdas = 2 * static_cast<std::size_t>(std::max<Long>(s.count, 8));
+  Rejilla_Triangulos rejilla(p, celdas);
+  // The kept triangles that are not triangles of the Delaunay triangulation, the only ones such a triangle can
+  // overlap.
+  Rejilla_Triangulos ajenos(p, celdas);
+  Tomados_Por_Vertice tomados(n);
+  // Two distinct triangles of the Delaunay triangulation never overlap: a pair of them needs no test.
+  Triangulacion_Delaunay& cdt = Delaunay_Anfitrion(s);
   const auto& T = s.Triangs;
   for (std::size_t t = 0; t < static_cast<std::size_t>(s.count); ++t) {
     if (Es_Verdadero(T.Excluido[t])) continue;
@@ -92,9 +129,12 @@ Modelo Completa(Estado_Triangulos& s) {
     const auto& b = p[static_cast<std::size_t>(v[1])];
     const auto& c = p[static_cast<std::size_t>(v[2])];
     if (Orientacion(a.X, a.Y, b.X, b.Y, c.X, c.Y) == 0) continue;
+    // The same triangle kept before overlaps it wholly.
+    if (tomados.Tiene(m.triangulos, v)) continue;
+    const bool delaunay = cdt.Es_Triangulo(v[0], v[1], v[2]);
     const auto tv = plano(v);
     // Boxes that at most touch settle most pairs without orienting the kept triangle.
-    if (rejilla.Alguno(v, [&](std::size_t id) {
+    if ((delaunay ? ajenos : rejilla).Alguno(v, [&](std::size_t id) {
           const auto& k = m.triangulos[id];
           const Triangulo_Plano esquinas{p[static_cast<std::size_t>(k[0])], p[static_cast<std::size_t>(k[1])],
                                          p[static_cast<std::size_t>(k[2])]};
@@ -102,11 +142,11 @@ Modelo Completa(Estado_Triangulos& s) {
         }))
       continue;
     rejilla.Agrega(v, m.triangulos.size());
+    tomados.Agrega(v, m.triangulos.size());
+    if (!delaunay) ajenos.Agrega(v, m.triangulos.size());
     m.triangulos.push_back(v);
   }
   m.del_barrido = m.triangulos.size();
-
-  Triangulacion_Delaunay& cdt = Delaunay_Anfitrion(s);
   std::vector<std::pair<Long, Long>> aristas;
   aristas.reserve(3 * m.del_barrido);
   for (const auto& t : m.triangulos) aristas.insert(aristas.end(), {{t[0], t[1]}, {t[0], t[2]}, {t[1], t[2]}});
@@ -117,12 +157,18 @@ Modelo Completa(Estado_Triangulos& s) {
   std::vector<std::array<Long, 3>> agregados;
   for (const auto& t : cdt.Triangulos()) {
     const auto v = Ascendente(t[0], t[1], t[2]);
+    // A kept triangle holds its own corners.
+    if (tomados.Tiene(m.triangulos, v)) continue;
     const Vert& a = p[static_cast<std::size_t>(v[0])];
     const Vert& b = p[static_cast<std::size_t>(v[1])];
     const Vert& c = p[static_cast<std::size_t>(v[2])];
     if (Lados_Largos({a.X, a.Y, 0, 0}, {b.X, b.Y, 0, 0}, {c.X, c.Y, 0, 0}, s.Dist_Max)) continue;
     if (!(Radio(a, b, c) < kRadio_Maximo)) continue;
+    const Caja caja = Caja_De(p, v);
     const bool cubierto = rejilla.Alguno(v, [&](std::size_t id) {
+      // A triangle holds the other's corners only if its box holds the other's box.
+      const Caja otra = Caja_De(p, m.triangulos[id]);
+      if (!(otra.x0 <= caja.x0 && caja.x1 <= otra.x1 && otra.y0 <= caja.y0 && caja.y1 <= otra.y1)) return false;
       const auto k = plano(m.triangulos[id]);
       return En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[0])]) &&
              En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[1])]) &&

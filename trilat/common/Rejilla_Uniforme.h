@@ -41,8 +41,9 @@ class Rejilla_Uniforme {
 
   template <typename F>
   void Recorre_Caja(const Caja& c, F&& visita) const {
-    for (int j = Fila(c.y0); j <= Fila(c.y1); ++j)
-      for (int i = Columna(c.x0); i <= Columna(c.x1); ++i) visita(Celda(i, j));
+    const int i0 = Columna(c.x0), i1 = Columna(c.x1), j1 = Fila(c.y1);
+    for (int j = Fila(c.y0); j <= j1; ++j)
+      for (int i = i0; i <= i1; ++i) visita(Celda(i, j));
   }
 
   // Every cell within `ancho` of the line through A and B and inside `limite`; the cells of `limite` when A = B.

@@ -246,6 +246,15 @@ bool Triangulacion_Delaunay::Existe_Arista(int a, int b) const {
   return Tiene_Triangulos() && a != b && Busca_Arista(a, b) >= 0;
 }
 
+bool Triangulacion_Delaunay::Es_Triangulo(int a, int b, int c) const {
+  if (!Tiene_Triangulos() || Representante(a) != a || Representante(b) != b || Representante(c) != c) return false;
+  const int u = Interno(a), v = Interno(b), w = Interno(c);
+  if (u == v || v == w || u == w) return false;
+  const int e = Busca_Arista(u, v);
+  // The edge's two triangles: the one it runs round, and its twin's.
+  return e >= 0 && (vertice_[Anterior(e)] == w || vertice_[Anterior(gemela_[e])] == w);
+}
+
 bool Triangulacion_Delaunay::Es_Restringida(int a, int b) const {
   a = Interno(a);
   b = Interno(b);

@@ -54,6 +54,8 @@ class Triangulacion_Delaunay {
   std::size_t Numero_Triangulos() const;
 
   bool Existe_Arista(int a, int b) const;
+  // Points a, b and c, each its own representative, are the corners of one triangle (in any order).
+  bool Es_Triangulo(int a, int b, int c) const;
   bool Es_Restringida(int a, int b) const;
 
   // The neighbours of point i in counter-clockwise order round it (their input indices). False, with the list
