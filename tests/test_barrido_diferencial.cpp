@@ -69,7 +69,7 @@ void Compara(const Corrida& a, const Corrida& b, const std::string& caso) {
 // many seeds, for a longer search.
 TEST(Barrido_Diferencial, MismaConstruccionQueLosRecorridosLiterales) {
   const Forma formas[] = {Forma::Uniforme, Forma::Agrupada, Forma::Rejilla, Forma::Rejilla_Movida,
-                          Forma::Alineada, Forma::Duplicados, Forma::Pocos};
+                          Forma::Alineada, Forma::Duplicados, Forma::Pocos, Forma::Filas_Niveladas};
   const std::uint64_t semillas = 5 * Semillas("TRILAT_SEMILLAS_BARRIDO");
   std::uint64_t casos = 0;
   for (Forma f : formas)
@@ -82,7 +82,7 @@ TEST(Barrido_Diferencial, MismaConstruccionQueLosRecorridosLiterales) {
         Compara(Corre(Literal_Y_Guarda, c, dist_max), Corre(Rapido_Y_Guarda, c, dist_max), caso);
         ++casos;
       }
-  EXPECT_EQ(casos, 7 * semillas * 4);
+  EXPECT_EQ(casos, std::size(formas) * semillas * 4);
 }
 
 }  // namespace

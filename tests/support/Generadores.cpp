@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <random>
 
 namespace Vyr_Trilat::prueba {
@@ -16,6 +17,7 @@ std::string Nombre(Forma f) {
     case Forma::Alineada: return "alineada";
     case Forma::Duplicados: return "duplicados";
     case Forma::Pocos: return "pocos";
+    case Forma::Filas_Niveladas: return "filas_niveladas";
   }
   return "?";
 }
@@ -93,6 +95,17 @@ Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, doub
         }
       }
       break;
+    case Forma::Filas_Niveladas: {
+      // The working coordinates turn the survey 0.05 grads clockwise.
+      const double pendiente = std::tan(0.05 * std::numbers::pi / 200);
+      const std::size_t filas = 1 + n / 25;
+      const double paso = lado / static_cast<double>(filas);
+      for (std::size_t i = 0; i < n; ++i) {
+        const double x = U(rng) * lado;
+        pon(x, static_cast<double>(i % filas) * paso + x * pendiente + (U(rng) < 0.5 ? 0 : 1.5e-4));
+      }
+      break;
+    }
     case Forma::Pocos:
       for (std::size_t i = 0; i < std::min<std::size_t>(n, 6); ++i) pon(U(rng) * lado, U(rng) * lado);
       break;

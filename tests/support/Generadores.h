@@ -12,7 +12,9 @@ struct Nube {
   std::size_t size() const { return x.size(); }
 };
 
-enum class Forma { Uniforme, Agrupada, Rejilla, Rejilla_Movida, Alineada, Duplicados, Pocos };
+// Filas_Niveladas: rows that the construction's working rotation lays almost level, their points a fraction of a
+// millimetre up or down: sides too flat for their circles to be bounded near the point, yet not taken as level.
+enum class Forma { Uniforme, Agrupada, Rejilla, Rejilla_Movida, Alineada, Duplicados, Pocos, Filas_Niveladas };
 
 std::string Nombre(Forma f);
 

@@ -115,11 +115,7 @@ void Barrido::Inserta(Long i) {
       s_.Primer_Pto = v1;
       continue;
     }
-    const Lejos lejos = Lejanias(A, B, C, P, lejos_);
-    // The flag vectors may grow while an edge is tried, so each is indexed afresh.
-    if (!(Es_Verdadero(T.Lado13[k]) && !lejos.AC) && Prueba_Lado(v1, v3, v2, i)) T.Lado13[k] = True;
-    if (!(Es_Verdadero(T.Lado23[k]) && !lejos.BC) && Prueba_Lado(v2, v3, v1, i)) T.Lado23[k] = True;
-    if (!(Es_Verdadero(T.Lado12[k]) && !lejos.AB) && Prueba_Lado(v1, v2, v3, i)) T.Lado12[k] = True;
+    Por_Lados(t, Lejanias(A, B, C, P, lejos_), [&](Long x, Long y, Long o) { return Prueba_Lado(x, y, o, i); });
     if (Es_Verdadero(T.Lado12[k]) && Es_Verdadero(T.Lado13[k]) && Es_Verdadero(T.Lado23[k])) {
       T.Cerrado[k] = True;
       Triangulo_Cerrado(t);
@@ -128,7 +124,35 @@ void Barrido::Inserta(Long i) {
   Acaba_Punto(i, hasta);
 }
 
-bool Barrido::Prueba_Lado(Long x, Long y, Long o, Long i) {
+template <typename F>
+void Barrido::Por_Lados(Long t, const Lejos& lejos, F&& prueba) {
+  auto& T = s_.Triangs;
+  const auto k = static_cast<std::size_t>(t);
+  const Long v1 = T.V1[k], v2 = T.V2[k], v3 = T.V3[k];
+  // The flag vectors may grow while an edge is tried, so each is indexed afresh.
+  if (!(Es_Verdadero(T.Lado13[k]) && !lejos.AC) && prueba(v1, v3, v2)) T.Lado13[k] = True;
+  if (!(Es_Verdadero(T.Lado23[k]) && !lejos.BC) && prueba(v2, v3, v1)) T.Lado23[k] = True;
+  if (!(Es_Verdadero(T.Lado12[k]) && !lejos.AB) && prueba(v1, v2, v3)) T.Lado12[k] = True;
+}
+
+bool Barrido::Aceptaria(Long t, Long i) {
+  const auto& T = s_.Triangs;
+  const auto& pts = s_.Puntos_Trab;
+  const auto k = static_cast<std::size_t>(t);
+  const XYZ& A = pts[static_cast<std::size_t>(T.V1[k])];
+  const XYZ& B = pts[static_cast<std::size_t>(T.V2[k])];
+  const XYZ& C = pts[static_cast<std::size_t>(T.V3[k])];
+  const Circulo antes = s_.Circ;
+  bool acepta = false;
+  Por_Lados(t, Lejanias(A, B, C, pts[static_cast<std::size_t>(i)], lejos_), [&](Long x, Long y, Long o) {
+    acepta = acepta || Acepta_Lado(x, y, o, i);
+    return false;
+  });
+  s_.Circ = antes;
+  return acepta;
+}
+
+bool Barrido::Acepta_Lado(Long x, Long y, Long o, Long i) {
   const auto& pts = s_.Puntos_Trab;
   const XYZ& X = pts[static_cast<std::size_t>(x)];
   const XYZ& Y = pts[static_cast<std::size_t>(y)];
@@ -139,8 +163,11 @@ bool Barrido::Prueba_Lado(Long x, Long y, Long o, Long i) {
   if (En_Circulo(O, X, Y, P)) return false;
   if (s_.Circ.R >= kRadio_Maximo) return false;
   const double R2 = s_.Circ.R * s_.Circ.R;
-  if (Hay_Punto_Dentro(s_.Primer_Pto, P.X + s_.Dist_Busqueda, o, false, s_.Circ, R2)) return false;
+  return !Hay_Punto_Dentro(s_.Primer_Pto, P.X + s_.Dist_Busqueda, o, false, s_.Circ, R2);
+}
 
+bool Barrido::Prueba_Lado(Long x, Long y, Long o, Long i) {
+  if (!Acepta_Lado(x, y, o, i)) return false;
   if (s_.Contador_Lados < std::numeric_limits<Long>::max()) ++s_.Contador_Lados;
   Alta_Triangulo(x, y, i);
   s_.Conectado[static_cast<std::size_t>(i)] = True;

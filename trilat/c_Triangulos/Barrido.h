@@ -44,11 +44,21 @@ class Barrido {
   virtual void Empieza_Punto(Long /*i*/, Long /*hasta*/) {}
   virtual void Acaba_Punto(Long /*i*/, Long /*hasta*/) {}
 
+  // Whether visiting open triangle t, not behind the sweep, would accept point i through one of its edges. Changes
+  // nothing but what the circle scans note.
+  bool Aceptaria(Long t, Long i);
+
   Estado_Triangulos& s_;
 
  private:
   void Semilla();
   void Inserta(Long i);
+  // The edges a visit of triangle t tries, in order: each unless its flag is set and the point is near both its
+  // ends; prueba(x, y, o) tries one and answers whether it accepted, which sets its flag.
+  template <typename F>
+  void Por_Lados(Long t, const Lejos& lejos, F&& prueba);
+  // The tests an edge x-y with opposite corner o puts point i to; Prueba_Lado also forms the triangle on success.
+  bool Acepta_Lado(Long x, Long y, Long o, Long i);
   bool Prueba_Lado(Long x, Long y, Long o, Long i);
   void Alta_Triangulo(Long a, Long b, Long p);
   void Valida_Triangulo(Long t);

@@ -15,6 +15,8 @@ constexpr double kPuntos_Por_Celda = 2;
 constexpr double kAlcance_Util = 24;
 // Side, in cells, of the blocks that count the open triangles filed in their cells.
 constexpr Long kBloque = 8;
+// Passing over points tries at most this many triangles that the bound does not cover.
+constexpr std::size_t kInseguros_Probados = 8;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 std::vector<double> X_De(const std::vector<XYZ>& pts) {
@@ -102,10 +104,10 @@ void Barrido_Rapido::Acaba_Punto(Long i, Long hasta) {
   cercania_[static_cast<std::size_t>(i)].rechazos = {hasta, actuales_.testigo_min, actuales_.testigo_max};
 }
 
-bool Barrido_Rapido::Escaneados(Long desde, Long hasta) const {
+bool Barrido_Rapido::Escaneados(Long i, Long desde, Long hasta) const {
   if (hasta < 0) return true;
   if (s_.Primer_Pto > desde) return false;
-  const XYZ& P = s_.Puntos_Trab[static_cast<std::size_t>(punto_)];
+  const XYZ& P = s_.Puntos_Trab[static_cast<std::size_t>(i)];
   const double limite = P.X + s_.Dist_Busqueda;
   // No position up to hasta lies beyond the limit: the scan that starts at Primer_Pto has not stopped by then.
   if (maximo_x_hasta_[static_cast<std::size_t>(hasta)] <= limite) return true;
@@ -134,8 +136,8 @@ Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
     pto_cercanos_ = s_.Primer_Pto;
     // The candidates leave out those the point already failed on, which stay failed only while the points that
     // rejected it are scanned.
-    cercanos_ = Escaneados(vecinos_min_, vecinos_max_) &&
-                (!candidatos_sin_previos_ || Escaneados(previos_.testigo_min, previos_.testigo_max));
+    cercanos_ = Escaneados(punto_, vecinos_min_, vecinos_max_) &&
+                (!candidatos_sin_previos_ || Escaneados(punto_, previos_.testigo_min, previos_.testigo_max));
   }
   if (cercanos_) {
     while (siguiente_candidato_ < candidatos_.size() && candidatos_[siguiente_candidato_] < t) ++siguiente_candidato_;
@@ -146,7 +148,7 @@ Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
     if (s_.Primer_Pto != pto_comprobado_) {
       const bool primera = pto_comprobado_ < 0;
       pto_comprobado_ = s_.Primer_Pto;
-      if (!Escaneados(previos_.testigo_min, previos_.testigo_max)) {
+      if (!Escaneados(punto_, previos_.testigo_min, previos_.testigo_max)) {
         completo_ = true;
         // Nothing passed over yet: only this visit's own rejections are left to remember.
         if (primera && !salto_cercanos_) actuales_ = {};
@@ -237,8 +239,12 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   // that the next visit closes, or that the bound does not cover, is visited by every point.
   const auto cierre = por_cerrar_.lower_bound(s_.Primer_Tri);
   if (cierre != por_cerrar_.end() && *cierre < s_.count) return i;
-  const auto inseguro = inseguros_.lower_bound(s_.Primer_Tri);
-  if (inseguro != inseguros_.end() && *inseguro < s_.count) return i;
+  // A triangle the bound does not cover is tried, unless the point's earlier visits found that it rejects it.
+  inseguros_en_rango_.clear();
+  for (auto it = inseguros_.lower_bound(s_.Primer_Tri); it != inseguros_.end() && *it < s_.count; ++it) {
+    if (inseguros_en_rango_.size() == kInseguros_Probados) return i;
+    inseguros_en_rango_.push_back(*it);
+  }
   // A triangle behind the sweep moves the scan limits when visited, unless it is the one at Primer_Tri and
   // Primer_Pto is already its first corner: then its visit changes nothing.
   const auto& T = s_.Triangs;
@@ -262,11 +268,32 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
     for (Long bj = q.j0; bj <= q.j1 && vacios; ++bj)
       for (Long bi = q.i0; bi <= q.i1 && vacios; ++bi) vacios = abiertos_bloque_[Bloque(bi, bj)] == 0;
     if (!vacios) break;
+    if (!inseguros_en_rango_.empty() && !Rechazan_Inseguros(k)) break;
     ultimo = k;
   }
   // Each point passed over would have been the current point in turn.
   if (ultimo >= 0) s_.Punto_Actual = ultimo;
   return k;
+}
+
+bool Barrido_Rapido::Rechazan_Inseguros(Long k) {
+  Cercania& c = cercania_[static_cast<std::size_t>(k)];
+  const bool previos = c.rechazos.hasta >= 0 && Escaneados(k, c.rechazos.testigo_min, c.rechazos.testigo_max);
+  // The points the tries find inside their circles, noted as a visit's are.
+  actuales_ = {};
+  bool probados = false;
+  for (const Long t : inseguros_en_rango_) {
+    if (previos && t <= c.rechazos.hasta) continue;
+    if (Aceptaria(t, k)) return false;
+    probados = true;
+  }
+  if (!probados) return true;
+  // Now every open triangle is known to reject the point: the others through its neighbours, which the point's
+  // being passed over requires scanned.
+  const Rechazos antes = previos ? c.rechazos : Rechazos{};
+  c.rechazos = {s_.count - 1, std::min({antes.testigo_min, actuales_.testigo_min, c.vecinos_min}),
+                std::max({antes.testigo_max, actuales_.testigo_max, c.vecinos_max})};
+  return true;
 }
 
 void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
@@ -275,10 +302,10 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   const double alcance = c.alcance;
   if (!(alcance < kAlcance_Util * lado_celda_)) return;
   vecinos_min_ = c.vecinos_min, vecinos_max_ = c.vecinos_max;
-  if (s_.Primer_Pto > vecinos_min_ || (!c.vecinos_antes_del_limite && !Escaneados(vecinos_min_, vecinos_max_))) return;
+  if (s_.Primer_Pto > vecinos_min_ || (!c.vecinos_antes_del_limite && !Escaneados(punto_, vecinos_min_, vecinos_max_))) return;
   candidatos_.clear();
   siguiente_candidato_ = 0;
-  candidatos_sin_previos_ = previos_.hasta >= 0 && Escaneados(previos_.testigo_min, previos_.testigo_max);
+  candidatos_sin_previos_ = previos_.hasta >= 0 && Escaneados(punto_, previos_.testigo_min, previos_.testigo_max);
   const Long primero = candidatos_sin_previos_ ? previos_.hasta + 1 : s_.Primer_Tri;
   const auto& T = s_.Triangs;
   const auto& pts = s_.Puntos_Trab;

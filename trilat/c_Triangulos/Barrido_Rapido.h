@@ -14,7 +14,8 @@
 // A point whose Delaunay neighbours are all scanned can only be accepted by an edge whose second corner lies
 // within its reach (Alcance_Aceptacion): it visits only the open triangles with such a corner near it, the ones
 // the reach does not cover and the ones whose visit has an effect. And in passes after the first, runs of points
-// with nothing near them to visit are passed over whole.
+// with nothing near them to visit are passed over whole; a triangle the reach does not cover is tried for them
+// without effect, once: after that their record of rejections holds it.
 #pragma once
 
 #include <algorithm>
@@ -50,8 +51,8 @@ class Barrido_Rapido : public Barrido {
   Long Primero_Mas_Alla(Long desde, double limite) const;
   bool Dentro_En_Rango(Long k, Long salta, const Circulo& c, double R2);
   Long Siguiente_Abierto(Long t);
-  // Every position from desde to hasta lies in the range a scan for the current point would look at now.
-  bool Escaneados(Long desde, Long hasta) const;
+  // Every position from desde to hasta lies in the range a scan for point i would look at now.
+  bool Escaneados(Long i, Long desde, Long hasta) const;
   // The first triangle from t to hasta whose visit has an effect whatever it finds: one behind the sweep (it moves
   // the scan limits) or one with all edge flags set (the visit closes it); hasta + 1 when none.
   Long Proximo_Efecto(Long t, Long hasta);
@@ -161,6 +162,10 @@ class Barrido_Rapido : public Barrido {
   void Prepara_Cercanias();
   static constexpr Long kVarios_En_Franja = -2;
   std::set<Long> inseguros_;
+  // Those from Primer_Tri on while points are passed over; Rechazan_Inseguros(k): each of them is known to reject
+  // point k, or does when tried now (its record of rejections then grows to every triangle formed).
+  std::vector<Long> inseguros_en_rango_;
+  bool Rechazan_Inseguros(Long k);
   std::vector<int> vecinos_;
   Long vecinos_min_ = 0, vecinos_max_ = -1;
   std::vector<Long> candidatos_;
