@@ -2,9 +2,11 @@
 // formulas compute for an edge and a point, at survey-sized coordinates, with nearly horizontal sides and nearly
 // aligned corners, must have its centre within Epsilon / 2 of the bisector of the point and the edge's second
 // corner (measured exactly), so that it passes within Epsilon of both; and a circle through a point whose second
-// corner lies beyond the point's reach must hold one of its Delaunay neighbours.
+// corner lies beyond the point's reach, or outside the finer region of its centres, must hold one of its Delaunay
+// neighbours.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -107,6 +109,61 @@ TEST(Alcance_Aceptacion, UnCirculoQueLlegaMasAllaDelAlcanceContieneUnVecino) {
   }
   EXPECT_GT(acotados, 2500);
   EXPECT_GT(probados, 100000);
+}
+
+// The region of centres is finer than the reach: a second corner it rules out, by the region or by its box, has
+// every circle through it with a centre within Epsilon / 2 of its bisector with the point (and a radius below the
+// limit) holding a neighbour. The corners tried lie just beyond the region's own threshold in each direction.
+TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
+  std::mt19937_64 rng(11);
+  std::uniform_real_distribution<double> u(0, 1);
+  std::vector<XYZ> puntos;
+  for (int k = 0; k < 2000; ++k) puntos.push_back({500000 + 300 * u(rng), 4500000 + 300 * u(rng), 0, 0});
+  // Kerb-like runs and a nearly level row: long thin cells inside the site as well as along its edge.
+  for (int k = 0; k < 150; ++k) puntos.push_back({500020 + 1.7 * k, 4500100 + 0.4 * k + 0.01 * u(rng), 0, 0});
+  for (int k = 0; k < 200; ++k) puntos.push_back({500000 + 1.5 * k, 4500150 + 1e-5 * k, 0, 0});
+  Estado_Triangulos tablas = Tablas(puntos);
+  const Alcance_Aceptacion alcance(tablas);
+  const double eps = alcance.Epsilon();
+  std::vector<int> vecinos;
+  std::vector<Alcance_Aceptacion::Esquina> region;
+  long descartadas = 0, circulos = 0, por_la_region = 0;
+  for (std::size_t i = 0; i < puntos.size(); ++i) {
+    const double r = alcance.Alcance(i, vecinos, &region);
+    if (!(r < 1e9)) continue;
+    const auto caja = alcance.Caja_Segundas(region.data(), region.size());
+    const XYZ& P = puntos[i];
+    for (int k = 0; k < 30; ++k) {
+      const double a = 2 * M_PI * u(rng), dx = std::cos(a), dy = std::sin(a);
+      // Where the region's corners put the threshold in this direction, without their margins.
+      double umbral = 0;
+      for (const auto& w : region) umbral = std::max(umbral, 2 * (w.x * dx + w.y * dy));
+      const double t = k % 3 == 0 ? r * u(rng) : umbral * (1 + 1e-4 + 0.02 * u(rng)) + 1e-3;
+      const Vert d{t * dx, t * dy};
+      const bool en_caja = d.X >= caja[0] && d.Y >= caja[1] && d.X <= caja[2] && d.Y <= caja[3];
+      const bool posible = alcance.Posible_Segunda(d, region.data(), region.size(), r);
+      if (en_caja && posible) continue;
+      ++descartadas;
+      por_la_region += en_caja ? 1 : 0;
+      const XYZ Y{P.X + d.X, P.Y + d.Y, 0, 0};
+      for (int m = 0; m < 20; ++m) {
+        const double s = (2 * u(rng) - 1) * 3 * r, desvio = (2 * u(rng) - 1) * eps / 2;
+        const double cx = (P.X + Y.X) / 2 - s * dy + desvio * dx, cy = (P.Y + Y.Y) / 2 + s * dx + desvio * dy;
+        const double R2 = (cx - Y.X) * (cx - Y.X) + (cy - Y.Y) * (cy - Y.Y);
+        if (!(R2 < 1000.0 * 1000.0)) continue;
+        bool dentro = false;
+        for (int q : vecinos) {
+          const XYZ& Q = puntos[static_cast<std::size_t>(q)];
+          dentro = dentro || (Q.X - cx) * (Q.X - cx) + (Q.Y - cy) * (Q.Y - cy) + 0.0001 < R2;
+        }
+        EXPECT_TRUE(dentro) << "point " << i << " corner at " << d.X << ", " << d.Y;
+        ++circulos;
+      }
+    }
+  }
+  EXPECT_GT(descartadas, 20000);
+  EXPECT_GT(por_la_region, 10000);
+  EXPECT_GT(circulos, 400000);
 }
 
 }  // namespace

@@ -46,19 +46,50 @@ bool Alcance_Aceptacion::Lado_Seguro(const XYZ& X, const XYZ& Y) {
   return std::fabs(-(Y.X - X.X) / (Y.Y - X.Y)) <= kPendiente_Maxima;
 }
 
-double Alcance_Aceptacion::Alcance(std::size_t i, std::vector<int>& vecinos) const {
+double Alcance_Aceptacion::Alcance(std::size_t i, std::vector<int>& vecinos, std::vector<Esquina>* region) const {
+  if (region) region->clear();
   if (!delaunay_ || !delaunay_->Vecinos_Interiores(static_cast<int>(i), vecinos)) return kInf;
   // Every accepted centre lies within the radius limit of P, so within the first reach; and then within the reach
   // that its smaller slack gives.
   const double primero = Alcance_Centro(i, vecinos, kRadio_Maximo);
   if (!(primero < kInf)) return kInf;
-  const double centro = std::min(primero, Alcance_Centro(i, vecinos, primero));
+  const double centro = std::min(primero, Alcance_Centro(i, vecinos, primero, region));
   // The second corner lies within the centre's reach of it plus Epsilon, and the centre within that reach of P;
   // the factor covers the rounding of these few operations (relative 1e-9 at the angles admitted).
   return (2 * centro + epsilon_) * (1 + 1e-6) + 1e-9;
 }
 
-double Alcance_Aceptacion::Alcance_Centro(std::size_t i, const std::vector<int>& vecinos, double radio) const {
+bool Alcance_Aceptacion::Posible_Segunda(const Vert& u, const Esquina* region, std::size_t esquinas,
+                                         double alcance) const {
+  // The centre C lies within Epsilon / 2 of the bisector of P and Y, so 2 C.u >= |u|^2 - Epsilon |u|; and C lies in
+  // the hull of the region's corners and P.
+  const double lu = std::sqrt(u.X * u.X + u.Y * u.Y);
+  if (!(lu > 0)) return true;
+  double mayor = 2e-9;
+  for (std::size_t k = 0; k < esquinas; ++k) {
+    const Esquina& w = region[k];
+    mayor = std::max(mayor, 2 * (w.x * u.X + w.y * u.Y) / lu + w.margen);
+  }
+  // The reach is beyond twice any corner's distance: it bounds the rounding of these sums, taken generously.
+  return mayor + 1e-9 * (lu + alcance) >= lu - epsilon_;
+}
+
+std::array<double, 4> Alcance_Aceptacion::Caja_Segundas(const Esquina* region, std::size_t esquinas) const {
+  // Y lies within |C| + Epsilon of a centre C of the hull, and C.x + |C| (convex) is largest at a corner of it,
+  // C.x - |C| (concave) smallest at one; P itself is a corner.
+  std::array<double, 4> caja{0, 0, 0, 0};
+  for (std::size_t k = 0; k < esquinas; ++k) {
+    const Esquina& w = region[k];
+    const double lw = std::sqrt(w.x * w.x + w.y * w.y) + w.margen;
+    caja = {std::min(caja[0], w.x - lw), std::min(caja[1], w.y - lw), std::max(caja[2], w.x + lw),
+            std::max(caja[3], w.y + lw)};
+  }
+  const double holgura = epsilon_ + 1e-6 * std::max({-caja[0], -caja[1], caja[2], caja[3]}) + 1e-9;
+  return {caja[0] - holgura, caja[1] - holgura, caja[2] + holgura, caja[3] + holgura};
+}
+
+double Alcance_Aceptacion::Alcance_Centro(std::size_t i, const std::vector<int>& vecinos, double radio,
+                                          std::vector<Esquina>* region) const {
   // A point not counted inside has |C - Q|^2 >= R^2 - slack, and R lies within Epsilon of |C - P| <= radio.
   const double holgura = kHolgura_Circulo + 2 * epsilon_ * (radio + epsilon_ + 1) + 1e-6;
   const XYZ& P = puntos_[i];
@@ -79,6 +110,13 @@ double Alcance_Aceptacion::Alcance_Centro(std::size_t i, const std::vector<int>&
     const double ha = (la * la + holgura) / 2, hb = (lb * lb + holgura) / 2;
     const double vx = (ha * by - hb * ay) / cruz, vy = (ax * hb - bx * ha) / cruz;
     alcance = std::max({alcance, ha / la, hb / lb, std::sqrt(vx * vx + vy * vy)});
+    // The region between the two rays: P, the ends of the half-planes' borders on the rays, and their corner.
+    // Each computed within 1e-6 of its distance plus 1e-9, as the reach allows for.
+    if (region) {
+      const double fin = ha / la, esquina = std::sqrt(vx * vx + vy * vy);
+      region->insert(region->end(), {{ax * (fin / la), ay * (fin / la), 2 * (2e-6 * fin + 1e-9)},
+                                     {vx, vy, 2 * (2e-6 * esquina + 1e-9)}});
+    }
   }
   return alcance * (1 + 1e-6) + 1e-9;
 }

@@ -9,6 +9,7 @@
 // twice the cell's reach (plus Epsilon) of the point. Edges farther away provably reject it.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "trilat/c_Triangulos/Estado_Triangulos.h"
@@ -27,7 +28,17 @@ class Alcance_Aceptacion {
 
   // The distance from point i within which the second corner of any edge that accepts it lies, with the
   // positions of the Delaunay neighbours this rests on (all of them must be scanned); infinity when unknown.
-  double Alcance(std::size_t i, std::vector<int>& vecinos) const;
+  // With `region`, also the corners (from the point) of a region that holds every centre such a circle can have.
+  struct Esquina {
+    double x, y;
+    double margen;  // how far the true corner may lie from the computed one, times 2
+  };
+  double Alcance(std::size_t i, std::vector<int>& vecinos, std::vector<Esquina>* region = nullptr) const;
+  // Whether the second corner Y of an accepting edge can lie at `u` from the point, given the region of its centres
+  // and the point's reach. Finer than the reach where the point's Voronoi cell is long and thin.
+  bool Posible_Segunda(const Vert& u, const Esquina* region, std::size_t esquinas, double alcance) const;
+  // A box (from the point) that holds every such second corner: {x0, y0, x1, y1}.
+  std::array<double, 4> Caja_Segundas(const Esquina* region, std::size_t esquinas) const;
   // The edge from X to Y (X the first corner) keeps its computed circles within Epsilon of the point.
   static bool Lado_Seguro(const XYZ& X, const XYZ& Y);
   // Heights below which the circle formulas treat a side as horizontal, widened for the rounding of the test.
@@ -37,7 +48,8 @@ class Alcance_Aceptacion {
 
  private:
   // How far from P the centre of a circle through P within `radio` of it can lie without holding a neighbour.
-  double Alcance_Centro(std::size_t i, const std::vector<int>& vecinos, double radio) const;
+  double Alcance_Centro(std::size_t i, const std::vector<int>& vecinos, double radio,
+                        std::vector<Esquina>* region = nullptr) const;
 
   const std::vector<XYZ>& puntos_;
   const Triangulacion_Delaunay* delaunay_ = nullptr;

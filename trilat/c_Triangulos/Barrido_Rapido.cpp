@@ -11,8 +11,8 @@ namespace {
 // A range this short is scanned directly: cheaper than walking grid cells.
 constexpr Long kRango_Corto = 48;
 constexpr double kPuntos_Por_Celda = 2;
-// A point whose accepting edges may lie farther than this many cells is left to the plain visits.
-constexpr double kAlcance_Util = 24;
+// A point whose accepting edges may lie in more cells than this (or a quarter of the grid) finds them without it.
+constexpr Long kCeldas_Utiles = 49 * 49;
 // Side, in cells, of the blocks that count the open triangles filed in their cells.
 constexpr Long kBloque = 8;
 // Passing over points tries at most this many triangles that the bound does not cover.
@@ -194,13 +194,22 @@ void Barrido_Rapido::Prepara_Cercanias() {
     Cercania& c = cercania_[i];
     Quietud& q = quietud_[i];
     q.detras = pts[i].X - s_.Dist_Busqueda;
-    c.alcance = alcance_.Alcance(i, vecinos_);
-    if (!(c.alcance < kAlcance_Util * lado_celda_)) continue;
+    c.alcance = alcance_.Alcance(i, vecinos_, &region_);
+    if (!(c.alcance < kInf)) continue;
     const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
     c.vecinos_min = *mn, c.vecinos_max = *mx;
-    Celdas_Alrededor(pts[i], c.alcance, c.i0, c.i1, c.j0, c.j1);
-    // A neighbour beyond the scan's end in every pass rules the point out of being passed over.
     c.vecinos_antes_del_limite = maximo_x_hasta_[static_cast<std::size_t>(c.vecinos_max)] <= pts[i].X + s_.Dist_Busqueda;
+    c.caja = alcance_.Caja_Segundas(region_.data(), region_.size());
+    Celdas_Caja(pts[i], c.caja, c.i0, c.i1, c.j0, c.j1);
+    // A point whose second corners may lie in many cells looks for its candidates among the open triangles
+    // themselves, with the region of its centres, and is never passed over.
+    if ((c.i1 - c.i0 + 1) * (c.j1 - c.j0 + 1) > std::min(kCeldas_Utiles, columnas_ * filas_ / 4)) {
+      c.amplio = static_cast<Long>(amplios_.size());
+      amplios_.push_back({regiones_.size(), region_.size()});
+      regiones_.insert(regiones_.end(), region_.begin(), region_.end());
+      continue;
+    }
+    // A neighbour beyond the scan's end in every pass rules the point out of being passed over.
     if (!c.vecinos_antes_del_limite) continue;
     q.vecinos_min = c.vecinos_min;
     q.i0 = static_cast<std::int16_t>(c.i0 / kBloque), q.i1 = static_cast<std::int16_t>(c.i1 / kBloque);
@@ -208,16 +217,16 @@ void Barrido_Rapido::Prepara_Cercanias() {
   }
 }
 
-void Barrido_Rapido::Celdas_Alrededor(const XYZ& P, double alcance, Long& i0, Long& i1, Long& j0, Long& j1) const {
-  // The floating-point cell index never decreases with the coordinate: a box just wider than the reach covers
-  // every cell of a point within it.
-  const double r = alcance * (1 + 1e-9);
-  const auto abajo = [](double a, double b) { return std::nextafter(a - b, -kInf); };
-  const auto arriba = [](double a, double b) { return std::nextafter(a + b, kInf); };
-  i0 = std::max<Long>(Celda(abajo(P.X, r), x0_, columnas_), 0);
-  i1 = std::min<Long>(Celda(arriba(P.X, r), x0_, columnas_), columnas_ - 1);
-  j0 = std::max<Long>(Celda(abajo(P.Y, r), y0_, filas_), 0);
-  j1 = std::min<Long>(Celda(arriba(P.Y, r), y0_, filas_), filas_ - 1);
+void Barrido_Rapido::Celdas_Caja(const XYZ& P, const std::array<double, 4>& caja, Long& i0, Long& i1, Long& j0,
+                                 Long& j1) const {
+  // The floating-point cell index never decreases with the coordinate: a box just wider covers every cell of a
+  // point within it.
+  const auto abajo = [](double a, double b) { return std::nextafter(a + b * (1 + 1e-9), -kInf); };
+  const auto arriba = [](double a, double b) { return std::nextafter(a + b * (1 + 1e-9), kInf); };
+  i0 = std::max<Long>(Celda(abajo(P.X, caja[0]), x0_, columnas_), 0);
+  i1 = std::min<Long>(Celda(arriba(P.X, caja[2]), x0_, columnas_), columnas_ - 1);
+  j0 = std::max<Long>(Celda(abajo(P.Y, caja[1]), y0_, filas_), 0);
+  j1 = std::min<Long>(Celda(arriba(P.Y, caja[3]), y0_, filas_), filas_ - 1);
 }
 
 bool Barrido_Rapido::Bloques_Vacios(Long i0, Long i1, Long j0, Long j1) const {
@@ -300,7 +309,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   cercanos_ = false;
   const Cercania& c = cercania_[static_cast<std::size_t>(i)];
   const double alcance = c.alcance;
-  if (!(alcance < kAlcance_Util * lado_celda_)) return;
+  if (!(alcance < kInf)) return;
   vecinos_min_ = c.vecinos_min, vecinos_max_ = c.vecinos_max;
   if (s_.Primer_Pto > vecinos_min_ || (!c.vecinos_antes_del_limite && !Escaneados(punto_, vecinos_min_, vecinos_max_))) return;
   candidatos_.clear();
@@ -314,10 +323,14 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   const auto cerca = [&](Long k) {
     const XYZ& Q = pts[static_cast<std::size_t>(k)];
     const double dx = Q.X - P.X, dy = Q.Y - P.Y;
-    return dx * dx + dy * dy <= alcance2;
+    return dx >= c.caja[0] && dy >= c.caja[1] && dx <= c.caja[2] && dy <= c.caja[3] && dx * dx + dy * dy <= alcance2;
   };
   const Long i0 = c.i0, i1 = c.i1, j0 = c.j0, j1 = c.j1;
-  const bool hay_abiertos = !Bloques_Vacios(i0, i1, j0, j1);
+  // The triangles formed since the point's last visit, when fewer than the cells to look at, are looked at whole.
+  const Long desde = std::max(primero, s_.Primer_Tri);
+  const bool por_lista = c.amplio >= 0 || static_cast<double>(i1 - i0 + 1) * static_cast<double>(j1 - j0 + 1) >
+                                              static_cast<double>(hasta - desde + 1);
+  const bool hay_abiertos = !por_lista && !Bloques_Vacios(i0, i1, j0, j1);
   for (Long j = j0; j <= j1 && hay_abiertos; ++j)
     for (Long col = i0; col <= i1; ++col) {
       // A block with nothing filed: on to its last column.
@@ -340,6 +353,16 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
         if (t >= primero && t <= hasta && (cerca(T.V2[k]) || cerca(T.V3[k]))) candidatos_.push_back(t);
       }
     }
+  if (por_lista) {
+    const Amplio* a = c.amplio >= 0 ? &amplios_[static_cast<std::size_t>(c.amplio)] : nullptr;
+    const auto posible = [&](Long k) {
+      const XYZ& Q = pts[static_cast<std::size_t>(k)];
+      return cerca(k) && (!a || alcance_.Posible_Segunda({Q.X - P.X, Q.Y - P.Y}, regiones_.data() + a->desde,
+                                                          a->esquinas, alcance));
+    };
+    for (Long t = Siguiente_Abierto(desde); t <= hasta; t = Siguiente_Abierto(t + 1))
+      if (posible(T.V2[static_cast<std::size_t>(t)]) || posible(T.V3[static_cast<std::size_t>(t)])) candidatos_.push_back(t);
+  }
   const auto de_punto = [&](Long k) {
     for (Long e = primero_en_vertice_[static_cast<std::size_t>(k)]; e >= 0;
          e = siguiente_en_vertice_[static_cast<std::size_t>(e)]) {

@@ -12,8 +12,9 @@
 // that rejected a circle has left the scanned range.
 //
 // A point whose Delaunay neighbours are all scanned can only be accepted by an edge whose second corner lies
-// within its reach (Alcance_Aceptacion): it visits only the open triangles with such a corner near it, the ones
-// the reach does not cover and the ones whose visit has an effect. And in passes after the first, runs of points
+// within its reach (Alcance_Aceptacion), and within the box that the region of its possible circle centres gives
+// (where that box is wide, within the region itself): it visits only the open triangles with such a corner, the
+// ones the reach does not cover and the ones whose visit has an effect. And in passes after the first, runs of points
 // with nothing near them to visit are passed over whole; a triangle the reach does not cover is tried for them
 // without effect, once: after that their record of rejections holds it.
 #pragma once
@@ -66,8 +67,8 @@ class Barrido_Rapido : public Barrido {
   bool Con_Triangulos(Long k) const {
     return (con_triangulos_[static_cast<std::size_t>(k) / 64] >> (k % 64)) & 1;
   }
-  // The grid cells within `alcance` of P, and whether no open triangle is filed in their blocks.
-  void Celdas_Alrededor(const XYZ& P, double alcance, Long& i0, Long& i1, Long& j0, Long& j1) const;
+  // The grid cells of a box around P, and whether no open triangle is filed in their blocks.
+  void Celdas_Caja(const XYZ& P, const std::array<double, 4>& caja, Long& i0, Long& i1, Long& j0, Long& j1) const;
   bool Bloques_Vacios(Long i0, Long i1, Long j0, Long j1) const;
   // The grid index of a coordinate, -1 or `cuantas` beyond either end; the column and row of a coordinate,
   // inside the grid; the flat index of a cell.
@@ -137,7 +138,7 @@ class Barrido_Rapido : public Barrido {
     return static_cast<std::size_t>(bj) * static_cast<std::size_t>(bloques_x_) + static_cast<std::size_t>(bi);
   }
   // Per point, its reach and the range of positions of its Delaunay neighbours (the reach is infinite when
-  // unknown), the grid cells within its reach and the points level with it.
+  // unknown), the grid cells where the second corners of its accepting edges can lie and the points level with it.
   struct Cercania {
     double alcance = 0;
     Long vecinos_min = 0, vecinos_max = -1;
@@ -146,7 +147,15 @@ class Barrido_Rapido : public Barrido {
     Long i0 = 0, i1 = -1, j0 = 0, j1 = -1;
     bool vecinos_antes_del_limite = false;  // no position up to its last neighbour lies beyond its scan's end
     Rechazos rechazos;                      // what its last visits showed
+    std::array<double, 4> caja{};  // from it, a box that holds the second corners of the edges that can accept it
+    Long amplio = -1;               // its place in amplios_ when that box spans many cells
   };
+  // For a point whose box spans many cells, the region of its centres in regiones_.
+  struct Amplio {
+    std::size_t desde, esquinas;
+  };
+  std::vector<Amplio> amplios_;
+  std::vector<Alcance_Aceptacion::Esquina> regiones_, region_;
   std::vector<Cercania> cercania_;
   // What passing over a point needs, kept small for the runs of points that are passed over: where a triangle
   // lies behind it, its first neighbour (-1, before any scan start, when it can never be passed over), the
