@@ -47,8 +47,23 @@ bool Alcance_Aceptacion::Lado_Seguro(const XYZ& X, const XYZ& Y) {
 }
 
 double Alcance_Aceptacion::Alcance(std::size_t i, std::vector<int>& vecinos, std::vector<Esquina>* region) const {
+  if (!Anillo(i, vecinos)) {
+    if (region) region->clear();
+    return kInf;
+  }
+  return Alcance_De_Anillo(i, vecinos, region);
+}
+
+bool Alcance_Aceptacion::Anillo(std::size_t i, std::vector<int>& vecinos) const {
+  if (delaunay_) return delaunay_->Vecinos_Interiores(static_cast<int>(i), vecinos);
+  vecinos.clear();
+  return false;
+}
+
+double Alcance_Aceptacion::Alcance_De_Anillo(std::size_t i, const std::vector<int>& vecinos,
+                                             std::vector<Esquina>* region) const {
   if (region) region->clear();
-  if (!delaunay_ || !delaunay_->Vecinos_Interiores(static_cast<int>(i), vecinos)) return kInf;
+  if (!delaunay_ || vecinos.size() < 3) return kInf;
   // Every accepted centre lies within the radius limit of P, so within the first reach; and then within the reach
   // that its smaller slack gives.
   const double primero = Alcance_Centro(i, vecinos, kRadio_Maximo);

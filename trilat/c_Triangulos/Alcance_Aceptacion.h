@@ -34,6 +34,11 @@ class Alcance_Aceptacion {
     double margen;  // how far the true corner may lie from the computed one, times 2
   };
   double Alcance(std::size_t i, std::vector<int>& vecinos, std::vector<Esquina>* region = nullptr) const;
+  // The same in two steps: the ring of point i's Delaunay neighbours (false, empty, when it has none that closes),
+  // and the reach that a ring of some of them, in the same order, gives when every one of those is scanned: only
+  // when they still surround the point, as they must to bound it.
+  bool Anillo(std::size_t i, std::vector<int>& vecinos) const;
+  double Alcance_De_Anillo(std::size_t i, const std::vector<int>& vecinos, std::vector<Esquina>* region = nullptr) const;
   // Whether the second corner Y of an accepting edge can lie at `u` from the point, given the region of its centres
   // and the point's reach. Finer than the reach where the point's Voronoi cell is long and thin.
   bool Posible_Segunda(const Vert& u, const Esquina* region, std::size_t esquinas, double alcance) const;

@@ -229,13 +229,6 @@ void Barrido_Rapido::Celdas_Caja(const XYZ& P, const std::array<double, 4>& caja
   j1 = std::min<Long>(Celda(arriba(P.Y, caja[3]), y0_, filas_), filas_ - 1);
 }
 
-bool Barrido_Rapido::Bloques_Vacios(Long i0, Long i1, Long j0, Long j1) const {
-  for (Long bj = j0 / kBloque; bj <= j1 / kBloque; ++bj)
-    for (Long bi = i0 / kBloque; bi <= i1 / kBloque; ++bi)
-      if (abiertos_bloque_[Bloque(bi, bj)] > 0) return false;
-  return true;
-}
-
 bool Barrido_Rapido::Franja_Sin_Triangulos(Long i) const {
   const Cercania& c = cercania_[static_cast<std::size_t>(i)];
   for (Long m = c.franja_desde; m < c.franja_hasta; ++m)
@@ -308,60 +301,79 @@ bool Barrido_Rapido::Rechazan_Inseguros(Long k) {
 void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   cercanos_ = false;
   const Cercania& c = cercania_[static_cast<std::size_t>(i)];
-  const double alcance = c.alcance;
-  if (!(alcance < kInf)) return;
+  if (!(c.alcance < kInf)) return;
+  const auto& T = s_.Triangs;
+  const auto& pts = s_.Puntos_Trab;
+  const XYZ& P = pts[static_cast<std::size_t>(i)];
+  double alcance = c.alcance;
+  std::array<double, 4> caja = c.caja;
+  Long i0 = c.i0, i1 = c.i1, j0 = c.j0, j1 = c.j1;
+  const Alcance_Aceptacion::Esquina* region = nullptr;
+  std::size_t esquinas = 0;
+  if (c.amplio >= 0) {
+    const Amplio& a = amplios_[static_cast<std::size_t>(c.amplio)];
+    region = regiones_.data() + a.desde, esquinas = a.esquinas;
+  }
   vecinos_min_ = c.vecinos_min, vecinos_max_ = c.vecinos_max;
-  if (s_.Primer_Pto > vecinos_min_ || (!c.vecinos_antes_del_limite && !Escaneados(punto_, vecinos_min_, vecinos_max_))) return;
+  if (s_.Primer_Pto > vecinos_min_ || (!c.vecinos_antes_del_limite && !Escaneados(punto_, vecinos_min_, vecinos_max_))) {
+    // Some neighbours have left the scanned range: those still in it bound the centres less tightly, if they
+    // still surround the point.
+    const double limite = P.X + s_.Dist_Busqueda;
+    alcance_.Anillo(static_cast<std::size_t>(i), vecinos_);
+    std::erase_if(vecinos_, [&](int q) {
+      return q < s_.Primer_Pto || !(maximo_x_hasta_[static_cast<std::size_t>(q)] <= limite);
+    });
+    alcance = alcance_.Alcance_De_Anillo(static_cast<std::size_t>(i), vecinos_, &region_);
+    if (!(alcance < kInf)) return;
+    const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
+    vecinos_min_ = *mn, vecinos_max_ = *mx;
+    caja = alcance_.Caja_Segundas(region_.data(), region_.size());
+    Celdas_Caja(P, caja, i0, i1, j0, j1);
+    region = region_.data(), esquinas = region_.size();
+  }
   candidatos_.clear();
   siguiente_candidato_ = 0;
   candidatos_sin_previos_ = previos_.hasta >= 0 && Escaneados(punto_, previos_.testigo_min, previos_.testigo_max);
   const Long primero = candidatos_sin_previos_ ? previos_.hasta + 1 : s_.Primer_Tri;
-  const auto& T = s_.Triangs;
-  const auto& pts = s_.Puntos_Trab;
-  const XYZ& P = pts[static_cast<std::size_t>(i)];
   const double alcance2 = alcance * alcance * (1 + 1e-9);
   const auto cerca = [&](Long k) {
     const XYZ& Q = pts[static_cast<std::size_t>(k)];
     const double dx = Q.X - P.X, dy = Q.Y - P.Y;
-    return dx >= c.caja[0] && dy >= c.caja[1] && dx <= c.caja[2] && dy <= c.caja[3] && dx * dx + dy * dy <= alcance2;
+    return dx >= caja[0] && dy >= caja[1] && dx <= caja[2] && dy <= caja[3] && dx * dx + dy * dy <= alcance2;
   };
-  const Long i0 = c.i0, i1 = c.i1, j0 = c.j0, j1 = c.j1;
+  const auto posible = [&](Long k) {
+    const XYZ& Q = pts[static_cast<std::size_t>(k)];
+    return cerca(k) && (!region || alcance_.Posible_Segunda({Q.X - P.X, Q.Y - P.Y}, region, esquinas, alcance));
+  };
   // The triangles formed since the point's last visit, when fewer than the cells to look at, are looked at whole.
   const Long desde = std::max(primero, s_.Primer_Tri);
-  const bool por_lista = c.amplio >= 0 || static_cast<double>(i1 - i0 + 1) * static_cast<double>(j1 - j0 + 1) >
-                                              static_cast<double>(hasta - desde + 1);
-  const bool hay_abiertos = !por_lista && !Bloques_Vacios(i0, i1, j0, j1);
-  for (Long j = j0; j <= j1 && hay_abiertos; ++j)
-    for (Long col = i0; col <= i1; ++col) {
-      // A block with nothing filed: on to its last column.
-      if (abiertos_bloque_[Bloque(col / kBloque, j / kBloque)] == 0) {
-        col = std::min(i1, (col / kBloque + 1) * kBloque - 1);
-        continue;
-      }
-      auto& lista = abiertos_celda_[Indice_Celda(col, j)];
-      for (std::size_t m = 0; m < lista.size();) {
-        const Long t = lista[m];
-        const auto k = static_cast<std::size_t>(t);
-        // Closed triangles and those left behind Primer_Tri are never visited again.
-        if (t < s_.Primer_Tri || Es_Verdadero(T.Cerrado[k])) {
-          lista[m] = lista.back();
-          lista.pop_back();
-          --abiertos_bloque_[Bloque(col / kBloque, j / kBloque)];
-          continue;
-        }
-        ++m;
-        if (t >= primero && t <= hasta && (cerca(T.V2[k]) || cerca(T.V3[k]))) candidatos_.push_back(t);
-      }
-    }
-  if (por_lista) {
-    const Amplio* a = c.amplio >= 0 ? &amplios_[static_cast<std::size_t>(c.amplio)] : nullptr;
-    const auto posible = [&](Long k) {
-      const XYZ& Q = pts[static_cast<std::size_t>(k)];
-      return cerca(k) && (!a || alcance_.Posible_Segunda({Q.X - P.X, Q.Y - P.Y}, regiones_.data() + a->desde,
-                                                          a->esquinas, alcance));
-    };
+  const double en_rango = static_cast<double>(hasta - desde + 1);
+  // A point bounded by a region (its box being wide) always is.
+  if (region || static_cast<double>(i1 - i0 + 1) * static_cast<double>(j1 - j0 + 1) > en_rango) {
     for (Long t = Siguiente_Abierto(desde); t <= hasta; t = Siguiente_Abierto(t + 1))
       if (posible(T.V2[static_cast<std::size_t>(t)]) || posible(T.V3[static_cast<std::size_t>(t)])) candidatos_.push_back(t);
+  } else {
+    for (Long bj = j0 / kBloque; bj <= j1 / kBloque; ++bj)
+      for (Long bi = i0 / kBloque; bi <= i1 / kBloque; ++bi) {
+        if (abiertos_bloque_[Bloque(bi, bj)] == 0) continue;
+        for (Long j = std::max(j0, bj * kBloque); j <= std::min(j1, bj * kBloque + kBloque - 1); ++j)
+          for (Long col = std::max(i0, bi * kBloque); col <= std::min(i1, bi * kBloque + kBloque - 1); ++col) {
+            auto& lista = abiertos_celda_[Indice_Celda(col, j)];
+            for (std::size_t m = 0; m < lista.size();) {
+              const Long t = lista[m];
+              const auto k = static_cast<std::size_t>(t);
+              // Closed triangles and those left behind Primer_Tri are never visited again.
+              if (t < s_.Primer_Tri || Es_Verdadero(T.Cerrado[k])) {
+                lista[m] = lista.back();
+                lista.pop_back();
+                --abiertos_bloque_[Bloque(bi, bj)];
+                continue;
+              }
+              ++m;
+              if (t >= primero && t <= hasta && (posible(T.V2[k]) || posible(T.V3[k]))) candidatos_.push_back(t);
+            }
+          }
+      }
   }
   const auto de_punto = [&](Long k) {
     for (Long e = primero_en_vertice_[static_cast<std::size_t>(k)]; e >= 0;

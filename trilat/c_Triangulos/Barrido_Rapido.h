@@ -67,9 +67,8 @@ class Barrido_Rapido : public Barrido {
   bool Con_Triangulos(Long k) const {
     return (con_triangulos_[static_cast<std::size_t>(k) / 64] >> (k % 64)) & 1;
   }
-  // The grid cells of a box around P, and whether no open triangle is filed in their blocks.
+  // The grid cells of a box around P.
   void Celdas_Caja(const XYZ& P, const std::array<double, 4>& caja, Long& i0, Long& i1, Long& j0, Long& j1) const;
-  bool Bloques_Vacios(Long i0, Long i1, Long j0, Long j1) const;
   // The grid index of a coordinate, -1 or `cuantas` beyond either end; the column and row of a coordinate,
   // inside the grid; the flat index of a cell.
   Long Celda(double v, double v0, Long cuantas) const;
