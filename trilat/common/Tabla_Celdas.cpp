@@ -27,6 +27,14 @@ const Long* Tabla_Celdas::Busca(std::int64_t i, std::int64_t j) const {
   }
 }
 
+void Tabla_Celdas::Anticipa(std::int64_t i, std::int64_t j) const {
+#if defined(__GNUC__) || defined(__clang__)
+  __builtin_prefetch(&entradas_[Inicio(i, j)]);
+#else
+  (void)i, (void)j;
+#endif
+}
+
 Long& Tabla_Celdas::operator()(std::int64_t i, std::int64_t j) {
   if (2 * (usadas_ + 1) > entradas_.size()) Crece();
   for (std::size_t k = Inicio(i, j);; k = (k + 1) & mascara_) {

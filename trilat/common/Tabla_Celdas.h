@@ -16,6 +16,8 @@ class Tabla_Celdas {
 
   // The number held by cell (i, j); nullptr when it holds none.
   const Long* Busca(std::int64_t i, std::int64_t j) const;
+  // Asks for the memory where cell (i, j) is looked up to be brought near, for a lookup soon after.
+  void Anticipa(std::int64_t i, std::int64_t j) const;
   // The number held by cell (i, j), which holds 0 from now on if it held none.
   Long& operator()(std::int64_t i, std::int64_t j);
 

@@ -33,37 +33,54 @@ void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y
   // Coordinates too large for a cell index are compared only with each other, in one shared list.
   const auto indexable = [&](double x, double y) { return std::fabs(x / lado) < 1e17 && std::fabs(y / lado) < 1e17; };
 
+  // The cell of a point and the range of cells to look in; every cell of the range in turn until f answers true
+  // (the huge coordinates' shared list sits at the top of the index range, which a loop must not step past).
+  struct Celdas {
+    Celda c, desde, hasta;
+  };
+  const auto celdas = [&](double x, double y) {
+    if (!(lado > 0 && indexable(x, y))) return Celdas{{INT64_MAX, INT64_MAX}, {INT64_MAX, INT64_MAX}, {INT64_MAX, INT64_MAX}};
+    return Celdas{celda(x, y), celda(std::nextafter(x - margen, -INFINITY), std::nextafter(y - margen, -INFINITY)),
+                  celda(std::nextafter(x + margen, INFINITY), std::nextafter(y + margen, INFINITY))};
+  };
+  const auto alguna = [](const Celdas& a, auto&& f) {
+    for (std::int64_t i = a.desde.i;; ++i) {
+      for (std::int64_t j = a.desde.j;; ++j) {
+        if (f(i, j)) return true;
+        if (j == a.hasta.j) break;
+      }
+      if (i == a.hasta.i) return false;
+    }
+  };
+  // The table is far larger than the caches: the cells of a point a little ahead are fetched while this one is
+  // looked at.
+  constexpr Long kAdelanto = 16;
   Long kept = 0;
   for (Long k = 1; k <= n; ++k) {
+    if (k + kAdelanto <= n && std::isfinite(X(k + kAdelanto)) && std::isfinite(Y(k + kAdelanto)))
+      alguna(celdas(X(k + kAdelanto), Y(k + kAdelanto)), [&](std::int64_t i, std::int64_t j) {
+        rejilla.Anticipa(i, j);
+        return false;
+      });
     const double x = X(k), y = Y(k);
     if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(Z(k))) continue;
-    const bool usa_rejilla = lado > 0 && indexable(x, y);
-    const Celda c = usa_rejilla ? celda(x, y) : Celda{INT64_MAX, INT64_MAX};
-    Celda desde = c, hasta = c;
-    if (usa_rejilla) {
-      desde = celda(std::nextafter(x - margen, -INFINITY), std::nextafter(y - margen, -INFINITY));
-      hasta = celda(std::nextafter(x + margen, INFINITY), std::nextafter(y + margen, INFINITY));
-    }
-    bool cerca = false;
-    for (std::int64_t i = desde.i; i <= hasta.i && !cerca; ++i)
-      for (std::int64_t j = desde.j; j <= hasta.j && !cerca; ++j) {
-        const Long* ultimo = rejilla.Busca(i, j);
-        if (ultimo == nullptr) continue;
-        for (Long m = *ultimo; m > 0; m = anterior[static_cast<std::size_t>(m)]) {
-          const double dx = x - X(m), dy = y - Y(m);
-          if (std::sqrt(dx * dx + dy * dy) < tolerancia) {
-            cerca = true;
-            break;
-          }
-        }
+    const Celdas a = celdas(x, y);
+    const bool cerca = alguna(a, [&](std::int64_t i, std::int64_t j) {
+      const Long* ultimo = rejilla.Busca(i, j);
+      if (ultimo == nullptr) return false;
+      for (Long m = *ultimo; m > 0; m = anterior[static_cast<std::size_t>(m)]) {
+        const double dx = x - X(m), dy = y - Y(m);
+        if (std::sqrt(dx * dx + dy * dy) < tolerancia) return true;
       }
+      return false;
+    });
     if (cerca) continue;
     ++kept;
     X(kept) = x;
     Y(kept) = y;
     Z(kept) = Z(k);
     numeros(kept) = numeros(k);
-    Long& ultimo = rejilla(c.i, c.j);
+    Long& ultimo = rejilla(a.c.i, a.c.j);
     anterior[static_cast<std::size_t>(kept)] = ultimo;
     ultimo = kept;
   }
