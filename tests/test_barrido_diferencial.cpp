@@ -85,5 +85,22 @@ TEST(Barrido_Diferencial, MismaConstruccionQueLosRecorridosLiterales) {
   EXPECT_EQ(casos, std::size(formas) * semillas * 4);
 }
 
+// Larger sets with a short maximum side: the sweep leaves most points unconnected and passes over long runs of
+// them whole, pass after pass.
+TEST(Barrido_Diferencial, MismaConstruccionEnConjuntosMayores) {
+  const std::uint64_t semillas = Semillas("TRILAT_SEMILLAS_BARRIDO");
+  for (Forma f : {Forma::Uniforme, Forma::Rejilla_Movida, Forma::Filas_Niveladas})
+    for (std::uint64_t semilla = 1; semilla <= semillas; ++semilla)
+      for (double dist_max : {20.0, 8.0}) {
+        // A strip eight times longer than wide, along the sweep.
+        Nube c = Genera(f, 4000, 200, semilla * 17 + 3);
+        for (double& x : c.x) x = 500000 + 8 * x;
+        for (double& y : c.y) y += 4500000;
+        const std::string caso = Nombre(f) + " semilla " + std::to_string(semilla) + " Dist_Max " +
+                                 std::to_string(dist_max);
+        Compara(Corre(Literal_Y_Guarda, c, dist_max), Corre(Rapido_Y_Guarda, c, dist_max), caso);
+      }
+}
+
 }  // namespace
 }  // namespace Vyr_Trilat::prueba

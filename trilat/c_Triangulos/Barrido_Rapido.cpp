@@ -60,6 +60,7 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   con_triangulos_.assign(n / 64 + 1, 0);
   bloques_x_ = columnas_ / kBloque + 1;
   abiertos_bloque_.assign(static_cast<std::size_t>(bloques_x_) * static_cast<std::size_t>(filas_ / kBloque + 1), 0);
+  abiertos_columna_.assign(static_cast<std::size_t>(bloques_x_), 0);
   por_y_.resize(n);
   std::vector<std::pair<double, Long>> por_y(n);
   for (std::size_t k = 0; k < n; ++k) por_y[k] = {pts[k].Y, static_cast<Long>(k)};
@@ -215,6 +216,34 @@ void Barrido_Rapido::Prepara_Cercanias() {
     q.i0 = static_cast<std::int16_t>(c.i0 / kBloque), q.i1 = static_cast<std::int16_t>(c.i1 / kBloque);
     q.j0 = static_cast<std::int16_t>(c.j0 / kBloque), q.j1 = static_cast<std::int16_t>(c.j1 / kBloque);
   }
+  tramos_.assign(n / static_cast<std::size_t>(kTramo) + 1, {});
+  inicio_dependientes_.assign(n + 1, 0);
+  for (std::size_t i = 0; i < n; ++i) {
+    const Quietud& q = quietud_[i];
+    Tramo& t = tramos_[i / static_cast<std::size_t>(kTramo)];
+    t.vecinos_min = std::min(t.vecinos_min, q.vecinos_min);
+    t.detras = std::max(t.detras, q.detras);
+    t.i0 = std::min<Long>(t.i0, q.i0), t.i1 = std::max<Long>(t.i1, q.i1);
+    t.varios_en_franja = t.varios_en_franja || q.otros_en_franja[1] == kVarios_En_Franja;
+    for (const Long o : q.otros_en_franja)
+      if (o >= 0 && q.otros_en_franja[1] != kVarios_En_Franja) ++inicio_dependientes_[static_cast<std::size_t>(o) + 1];
+  }
+  for (std::size_t k = 1; k <= n; ++k) inicio_dependientes_[k] += inicio_dependientes_[k - 1];
+  dependientes_.resize(static_cast<std::size_t>(inicio_dependientes_[n]));
+  std::vector<Long> lleno(inicio_dependientes_.begin(), inicio_dependientes_.end() - 1);
+  for (std::size_t i = 0; i < n; ++i) {
+    const Quietud& q = quietud_[i];
+    for (const Long o : q.otros_en_franja)
+      if (o >= 0 && q.otros_en_franja[1] != kVarios_En_Franja)
+        dependientes_[static_cast<std::size_t>(lleno[static_cast<std::size_t>(o)]++)] = static_cast<Long>(i);
+  }
+}
+
+bool Barrido_Rapido::Tramo_Quieto(const Tramo& t, double x_minima) const {
+  if (t.vecinos_min < s_.Primer_Pto || !(t.detras < x_minima) || t.varios_en_franja || t.franja_activa) return false;
+  for (Long bi = t.i0; bi <= t.i1; ++bi)
+    if (abiertos_columna_[static_cast<std::size_t>(bi)] > 0) return false;
+  return true;
 }
 
 void Barrido_Rapido::Celdas_Caja(const XYZ& P, const std::array<double, 4>& caja, Long& i0, Long& i1, Long& j0,
@@ -259,6 +288,17 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   x_minima = std::min(x_minima, x_primero);
   Long k = i, ultimo = -1;
   for (; k <= tope; ++k) {
+    // A whole run whose points all pass the tests below, the level ones included, by its summary.
+    if (k % kTramo == 0 && k + kTramo - 1 <= tope && inseguros_en_rango_.empty() &&
+        Tramo_Quieto(tramos_[static_cast<std::size_t>(k / kTramo)], x_minima)) {
+      for (Long m = k + kTramo - 1; m >= k; --m)
+        if (!Es_Verdadero(s_.Conectado[static_cast<std::size_t>(m)])) {
+          ultimo = m;
+          break;
+        }
+      k += kTramo - 1;
+      continue;
+    }
     if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(k)])) continue;
     const Quietud& q = quietud_[static_cast<std::size_t>(k)];
     if (q.vecinos_min < s_.Primer_Pto || !(q.detras < x_minima)) break;
@@ -367,6 +407,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
                 lista[m] = lista.back();
                 lista.pop_back();
                 --abiertos_bloque_[Bloque(bi, bj)];
+                --abiertos_columna_[static_cast<std::size_t>(bi)];
                 continue;
               }
               ++m;
@@ -423,7 +464,12 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
     ultimo_en_vertice_[vc] = enlace;
   }
   x_derecha_.Pon(t, s_.Puntos_Trab[static_cast<std::size_t>(v[2])].X);
-  for (const Long k : v) con_triangulos_[static_cast<std::size_t>(k) / 64] |= std::uint64_t{1} << (k % 64);
+  for (const Long k : v) {
+    if (Con_Triangulos(k)) continue;
+    con_triangulos_[static_cast<std::size_t>(k) / 64] |= std::uint64_t{1} << (k % 64);
+    for (Long d = inicio_dependientes_[static_cast<std::size_t>(k)]; d < inicio_dependientes_[static_cast<std::size_t>(k) + 1]; ++d)
+      tramos_[static_cast<std::size_t>(dependientes_[static_cast<std::size_t>(d)] / kTramo)].franja_activa = true;
+  }
   const auto& pts = s_.Puntos_Trab;
   // Filed under the cells of its two corners that can be an edge's second corner.
   for (int c = 1; c < 3; ++c) {
@@ -433,6 +479,7 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
     if (!lista.empty() && lista.back() == t) continue;
     lista.push_back(t);
     ++abiertos_bloque_[Bloque(columna / kBloque, fila / kBloque)];
+    ++abiertos_columna_[static_cast<std::size_t>(columna / kBloque)];
   }
   const XYZ& A = pts[static_cast<std::size_t>(v[0])];
   const XYZ& B = pts[static_cast<std::size_t>(v[1])];

@@ -167,6 +167,22 @@ class Barrido_Rapido : public Barrido {
     std::int16_t i0 = 0, i1 = -1, j0 = 0, j1 = -1;
   };
   std::vector<Quietud> quietud_;
+  // The same for runs of kTramo positions, so that a run with nothing to visit is passed over at once: the least
+  // first neighbour and the furthest "behind" of its points, the block columns their reaches span, whether one
+  // has more than two points level with it, and (kept up to date) whether a point level with one of them is a
+  // corner of some triangle. And for each point, those that keep it as one of their two level points.
+  struct Tramo {
+    Long vecinos_min = std::numeric_limits<Long>::max();
+    double detras = -std::numeric_limits<double>::infinity();
+    Long i0 = std::numeric_limits<Long>::max(), i1 = -1;
+    bool varios_en_franja = false, franja_activa = false;
+  };
+  static constexpr Long kTramo = 64;
+  std::vector<Tramo> tramos_;
+  std::vector<Long> inicio_dependientes_, dependientes_;
+  bool Tramo_Quieto(const Tramo& t, double x_minima) const;
+  // Filed triangles per block column.
+  std::vector<Long> abiertos_columna_;
   void Prepara_Cercanias();
   static constexpr Long kVarios_En_Franja = -2;
   std::set<Long> inseguros_;
