@@ -14,9 +14,12 @@
 // A point whose Delaunay neighbours are all scanned can only be accepted by an edge whose second corner lies
 // within its reach (Alcance_Aceptacion), and within the box that the region of its possible circle centres gives
 // (where that box is wide, within the region itself): it visits only the open triangles with such a corner, the
-// ones the reach does not cover and the ones whose visit has an effect. And in passes after the first, runs of points
-// with nothing near them to visit are passed over whole; a triangle the reach does not cover is tried for them
-// without effect, once: after that their record of rejections holds it.
+// ones the reach does not cover and the ones whose visit has an effect. When some of its neighbours have left the
+// scanned range, those still in it bound it, if they still surround it.
+//
+// In passes after the first, runs of points with nothing near them to visit are passed over whole (64 positions at
+// a time where the block columns they reach hold no open triangle); a triangle the reach does not cover is tried
+// for them without effect, once: after that their record of rejections holds it.
 #pragma once
 
 #include <algorithm>
