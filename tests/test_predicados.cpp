@@ -96,6 +96,14 @@ TEST(Predicados, LejaniasYLadosLargos) {
     if (k % 11 == 0) d2 = U(rng) * U(rng);
     ASSERT_EQ(lejos(d2), std::sqrt(d2) > limite) << limite << " " << d2;
   }
+  // And the side test without roots answers as the one with them, on sides at the limit and a few ulps off it.
+  for (int k = 0; k < 20000; ++k) {
+    const double limite = U(rng) / 100;
+    const double a = U(rng), b = U(rng);
+    XYZ P{a, b, 0, 0}, Q{a + limite, b, 0, 0}, R{a, b + limite * (k % 3 ? 1 : 0.5), 0, 0};
+    for (int paso = 0; paso < k % 4; ++paso) Q.X = std::nextafter(Q.X, k % 2 ? INFINITY : 0.0);
+    ASSERT_EQ(Lados_Largos(P, Q, R, Mas_Lejos_Que(limite)), Lados_Largos(P, Q, R, limite)) << limite;
+  }
   EXPECT_TRUE(Mas_Lejos_Que(-1)(0));
   EXPECT_FALSE(Mas_Lejos_Que(0)(0));
   EXPECT_TRUE(Mas_Lejos_Que(0)(1e-300));

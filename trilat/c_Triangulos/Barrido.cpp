@@ -227,7 +227,7 @@ void Barrido::Valida_Triangulo(Long t) {
   const XYZ& A = s_.Puntos_Trab[static_cast<std::size_t>(T.V1[k])];
   const XYZ& B = s_.Puntos_Trab[static_cast<std::size_t>(T.V2[k])];
   const XYZ& C = s_.Puntos_Trab[static_cast<std::size_t>(T.V3[k])];
-  if (Lados_Largos(A, B, C, s_.Dist_Max)) {
+  if (Lados_Largos(A, B, C, largo_)) {
     s_.Triangs.Excluido[k] = True;
   } else if (Es_Verdadero(s_.Ver_Formacion)) {
     mDibuja::Triangulo(A.X, A.Y, B.X, B.Y, C.X, C.Y);

@@ -66,7 +66,7 @@ class Barrido {
   void Avance(Long i);
 
   Long maximo_avance_ = 0;  // the progress bar starts at 0
-  Mas_Lejos_Que lejos_{s_.Dist_Busqueda};
+  Mas_Lejos_Que lejos_{s_.Dist_Busqueda}, largo_{s_.Dist_Max};
 };
 
 // Squared distance of a working point to the circle's centre plus the construction's slack is below R2.

@@ -100,6 +100,22 @@ double Radio(const Vert& a, const Vert& b, const Vert& c) {
   return doble_area == 0 ? INFINITY : ab * bc * ca / (2 * doble_area);
 }
 
+// The circumradius is below the limit: settled on squares where they leave no doubt (the root's rounding is far
+// smaller than the margin), and otherwise measured as always.
+bool Radio_Admitido(const Vert& a, const Vert& b, const Vert& c) {
+  const double ab = (b.X - a.X) * (b.X - a.X) + (b.Y - a.Y) * (b.Y - a.Y);
+  const double bc = (c.X - b.X) * (c.X - b.X) + (c.Y - b.Y) * (c.Y - b.Y);
+  const double ca = (a.X - c.X) * (a.X - c.X) + (a.Y - c.Y) * (a.Y - c.Y);
+  const double doble_area = std::fabs((b.X - a.X) * (c.Y - a.Y) - (b.Y - a.Y) * (c.X - a.X));
+  const double cociente = ab * bc * ca / (4 * doble_area * doble_area);
+  const double limite = kRadio_Maximo * kRadio_Maximo;
+  if (std::min({ab, bc, ca}) > 1e-290 && ab * bc * ca > 1e-250 && doble_area > 1e-120 && std::isfinite(cociente)) {
+    if (cociente < limite * (1 - 1e-9)) return true;
+    if (cociente > limite * (1 + 1e-9)) return false;
+  }
+  return Radio(a, b, c) < kRadio_Maximo;
+}
+
 }  // namespace
 
 Modelo Completa(Estado_Triangulos& s) {
@@ -155,6 +171,7 @@ Modelo Completa(Estado_Triangulos& s) {
   for (const auto& [a, b] : aristas) cdt.Inserta_Restriccion(a, b);
 
   std::vector<std::array<Long, 3>> agregados;
+  const Mas_Lejos_Que largo(s.Dist_Max);
   for (const auto& t : cdt.Triangulos()) {
     const auto v = Ascendente(t[0], t[1], t[2]);
     // A kept triangle holds its own corners.
@@ -162,8 +179,8 @@ Modelo Completa(Estado_Triangulos& s) {
     const Vert& a = p[static_cast<std::size_t>(v[0])];
     const Vert& b = p[static_cast<std::size_t>(v[1])];
     const Vert& c = p[static_cast<std::size_t>(v[2])];
-    if (Lados_Largos({a.X, a.Y, 0, 0}, {b.X, b.Y, 0, 0}, {c.X, c.Y, 0, 0}, s.Dist_Max)) continue;
-    if (!(Radio(a, b, c) < kRadio_Maximo)) continue;
+    if (Lados_Largos({a.X, a.Y, 0, 0}, {b.X, b.Y, 0, 0}, {c.X, c.Y, 0, 0}, largo)) continue;
+    if (!Radio_Admitido(a, b, c)) continue;
     const Caja caja = Caja_De(p, v);
     const bool cubierto = rejilla.Alguno(v, [&](std::size_t id) {
       // A triangle holds the other's corners only if its box holds the other's box.

@@ -79,4 +79,8 @@ bool Lados_Largos(const XYZ& A, const XYZ& B, const XYZ& C, double dist_max) {
   return !(Distancia(A, B) <= dist_max && Distancia(B, C) <= dist_max && Distancia(C, A) <= dist_max);
 }
 
+bool Lados_Largos(const XYZ& A, const XYZ& B, const XYZ& C, const Mas_Lejos_Que& largo) {
+  return largo(Distancia2(A, B)) || largo(Distancia2(B, C)) || largo(Distancia2(C, A));
+}
+
 }  // namespace Vyr_Trilat

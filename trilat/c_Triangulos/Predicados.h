@@ -45,8 +45,10 @@ class Mas_Lejos_Que {
 Lejos Lejanias(const XYZ& A, const XYZ& B, const XYZ& C, const XYZ& P, const Mas_Lejos_Que& lejos);
 Lejos Lejanias(const XYZ& A, const XYZ& B, const XYZ& C, const XYZ& P, double limite);
 
-// True if a side of A-B-C is longer than `dist_max` (a side exactly that long is allowed).
+// True if a side of A-B-C is longer than `dist_max` (a side exactly that long is allowed); the second form answers
+// the same without roots, for a limit used many times.
 bool Lados_Largos(const XYZ& A, const XYZ& B, const XYZ& C, double dist_max);
+bool Lados_Largos(const XYZ& A, const XYZ& B, const XYZ& C, const Mas_Lejos_Que& largo);
 
 // Plane distance, as every length test of the construction measures it.
 double Distancia(const XYZ& a, const XYZ& b);
