@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <deque>
+#include <optional>
 
 #include "trilat/c_Triangulos/Predicados.h"
 #include "trilat/common/Predicados_Exactos.h"
@@ -62,7 +64,8 @@ class Rejilla_Triangulos {
   const std::vector<Vert>& p_;
   Rejilla_Uniforme rejilla_;
   std::vector<std::size_t> primero_;
-  std::vector<Entrada> entradas_;
+  // Grown in pieces: a table of millions of entries is never copied whole while both copies are held.
+  std::deque<Entrada> entradas_;
   std::vector<std::uint32_t> visto_;
   std::uint32_t sello_ = 0;
 };
@@ -70,7 +73,7 @@ class Rejilla_Triangulos {
 // Kept triangles listed by their first corner, to find one with given corners at once.
 class Tomados_Por_Vertice {
  public:
-  explicit Tomados_Por_Vertice(std::size_t n) : primero_(n, -1) {}
+  Tomados_Por_Vertice(std::size_t n, std::size_t previstos) : primero_(n, -1) { siguiente_.reserve(previstos); }
 
   void Agrega(const std::array<Long, 3>& v, std::size_t id) {
     siguiente_.push_back(primero_[static_cast<std::size_t>(v[0])]);
@@ -131,13 +134,14 @@ Modelo Completa(Estado_Triangulos& s) {
   // of the completion.
   const auto celdas = 2 * static_cast<std::size_t>(std::max<Long>(s.count, 8));
   Rejilla_Triangulos rejilla(p, celdas);
-  // The kept triangles that are not triangles of the Delaunay triangulation, the only ones such a triangle can
-  // overlap.
-  Rejilla_Triangulos ajenos(p, celdas);
-  Tomados_Por_Vertice tomados(n);
+  Tomados_Por_Vertice tomados(n, static_cast<std::size_t>(s.count));
+  m.triangulos.reserve(static_cast<std::size_t>(s.count));
   // Two distinct triangles of the Delaunay triangulation never overlap: a pair of them needs no test.
   Triangulacion_Delaunay& cdt = Delaunay_Anfitrion(s);
   const auto& T = s.Triangs;
+  // The kept triangles that are not triangles of the Delaunay triangulation, the only ones such a triangle can
+  // overlap (often none at all).
+  std::optional<Rejilla_Triangulos> ajenos;
   for (std::size_t t = 0; t < static_cast<std::size_t>(s.count); ++t) {
     if (Es_Verdadero(T.Excluido[t])) continue;
     const std::array<Long, 3> v{T.V1[t], T.V2[t], T.V3[t]};
@@ -150,18 +154,22 @@ Modelo Completa(Estado_Triangulos& s) {
     const bool delaunay = cdt.Es_Triangulo(v[0], v[1], v[2]);
     const auto tv = plano(v);
     // Boxes that at most touch settle most pairs without orienting the kept triangle.
-    if ((delaunay ? ajenos : rejilla).Alguno(v, [&](std::size_t id) {
-          const auto& k = m.triangulos[id];
-          const Triangulo_Plano esquinas{p[static_cast<std::size_t>(k[0])], p[static_cast<std::size_t>(k[1])],
-                                         p[static_cast<std::size_t>(k[2])]};
-          return !Cajas_Apartadas(esquinas, tv) && Interiores_Se_Solapan(plano(k), tv);
-        }))
-      continue;
+    const auto solapa = [&](std::size_t id) {
+      const auto& k = m.triangulos[id];
+      const Triangulo_Plano esquinas{p[static_cast<std::size_t>(k[0])], p[static_cast<std::size_t>(k[1])],
+                                     p[static_cast<std::size_t>(k[2])]};
+      return !Cajas_Apartadas(esquinas, tv) && Interiores_Se_Solapan(plano(k), tv);
+    };
+    if (delaunay ? ajenos && ajenos->Alguno(v, solapa) : rejilla.Alguno(v, solapa)) continue;
     rejilla.Agrega(v, m.triangulos.size());
     tomados.Agrega(v, m.triangulos.size());
-    if (!delaunay) ajenos.Agrega(v, m.triangulos.size());
+    if (!delaunay) {
+      if (!ajenos) ajenos.emplace(p, celdas);
+      ajenos->Agrega(v, m.triangulos.size());
+    }
     m.triangulos.push_back(v);
   }
+  ajenos.reset();
   m.del_barrido = m.triangulos.size();
   std::vector<std::pair<Long, Long>> aristas;
   aristas.reserve(3 * m.del_barrido);
