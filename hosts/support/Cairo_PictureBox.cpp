@@ -184,15 +184,21 @@ void Cairo_PictureBox::Figuras(const Trazo& t, Receptor&& recibe) {
 void Cairo_PictureBox::Dibuja(const Trazo& trazo) {
   if (trazo.desde == trazo.hasta) return;
   trazos_.push_back(trazo);
+}
+
+void Cairo_PictureBox::Rellena_Pendientes() const {
   cairo_t* cr = dibujo_.get();
-  if (trazo.color != color_dibujo_) Pon_Color(cr, trazo.color);
-  color_dibujo_ = trazo.color;
-  // One fill per figure: without antialiasing Cairo may cover a pixel between two figures of one path that
-  // neither figure covers alone.
-  Figuras(trazo, [cr](const Figura& f) {
-    Agrega_Figura(cr, f);
-    cairo_fill(cr);
-  });
+  for (; rellenos_ < trazos_.size(); ++rellenos_) {
+    const Trazo& trazo = trazos_[rellenos_];
+    if (trazo.color != color_dibujo_) Pon_Color(cr, trazo.color);
+    color_dibujo_ = trazo.color;
+    // One fill per figure: without antialiasing Cairo may cover a pixel between two figures of one path that
+    // neither figure covers alone.
+    Figuras(trazo, [cr](const Figura& f) {
+      Agrega_Figura(cr, f);
+      cairo_fill(cr);
+    });
+  }
   Comprueba(cairo_status(cr));
 }
 
@@ -221,6 +227,7 @@ Long Cairo_PictureBox::Pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= ancho_ || y >= alto_) {
     throw std::out_of_range("Pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") fuera de la imagen");
   }
+  Rellena_Pendientes();
   cairo_surface_flush(imagen_.get());
   const unsigned char* fila = cairo_image_surface_get_data(imagen_.get()) +
                               static_cast<std::size_t>(y) * cairo_image_surface_get_stride(imagen_.get());
@@ -230,6 +237,7 @@ Long Cairo_PictureBox::Pixel(int x, int y) const {
 }
 
 void Cairo_PictureBox::Guarda_PNG(const std::string& ruta) const {
+  Rellena_Pendientes();
   Escribe_Atomico(ruta, [this](cairo_write_func_t escribe, void* cierre) {
     return cairo_surface_write_to_png_stream(imagen_.get(), escribe, cierre);
   });

@@ -73,8 +73,10 @@ class Cairo_PictureBox : public PictureBox, private DeviceContext {
   // Hands `recibe` the quadrilaterals that the pen covers for one stroke.
   template <typename Receptor>
   static void Figuras(const Trazo& trazo, Receptor&& recibe);
-  // Fills the stroke on the image at once and keeps it for the vector copy.
+  // Keeps the stroke; the image is filled from the kept strokes when it is looked at or saved, so a picture
+  // that is only saved as SVG (or not at all) costs no filling.
   void Dibuja(const Trazo& trazo);
+  void Rellena_Pendientes() const;
   // Draws every kept stroke again, in order, on another surface (the SVG).
   void Repite_Trazos(cairo_t* cr) const;
 
@@ -86,9 +88,11 @@ class Cairo_PictureBox : public PictureBox, private DeviceContext {
   Integer draw_mode_ = 13;
   Boolean auto_redraw_ = False;
 
+  // The image as far as the strokes filled so far: it catches up, in order, whenever it is read.
   Superficie_Cairo imagen_;
   Contexto_Dibujo dibujo_;
-  Long color_dibujo_;  // the image context's current source colour
+  mutable Long color_dibujo_;  // the image context's current source colour
+  mutable std::size_t rellenos_ = 0;
   // A compact list rather than a Cairo recording surface: a few bytes a stroke for pictures of hundreds of
   // thousands of lines, and Cairo leaks the snapshots it takes of recording surfaces painted into SVG.
   std::vector<Trazo> trazos_;
