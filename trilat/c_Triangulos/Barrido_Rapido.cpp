@@ -385,10 +385,10 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
     const XYZ& Q = pts[static_cast<std::size_t>(k)];
     return cerca(k) && (!region || alcance_.Posible_Segunda({Q.X - P.X, Q.Y - P.Y}, region, esquinas, alcance));
   };
-  // The triangles formed since the point's last visit, when fewer than the cells to look at, are looked at whole.
+  // The open triangles in range are looked through one by one when they are fewer than the cells to look at, and
+  // always for a point bounded by a region's corners (its box being wide, or its neighbours partly out of range).
   const Long desde = std::max(primero, s_.Primer_Tri);
   const double en_rango = static_cast<double>(hasta - desde + 1);
-  // A point bounded by a region (its box being wide) always is.
   if (region || static_cast<double>(i1 - i0 + 1) * static_cast<double>(j1 - j0 + 1) > en_rango) {
     for (Long t = Siguiente_Abierto(desde); t <= hasta; t = Siguiente_Abierto(t + 1))
       if (posible(T.V2[static_cast<std::size_t>(t)]) || posible(T.V3[static_cast<std::size_t>(t)])) candidatos_.push_back(t);
