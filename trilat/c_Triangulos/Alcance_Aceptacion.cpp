@@ -66,9 +66,10 @@ double Alcance_Aceptacion::Alcance_De_Anillo(std::size_t i, const std::vector<in
   if (!delaunay_ || vecinos.size() < 3) return kInf;
   // Every accepted centre lies within the radius limit of P, so within the first reach; and then within the reach
   // that its smaller slack gives.
-  const double primero = Alcance_Centro(i, vecinos, kRadio_Maximo);
+  if (!Prepara_Pares(i, vecinos)) return kInf;
+  const double primero = Alcance_Centro(kRadio_Maximo);
   if (!(primero < kInf)) return kInf;
-  const double centro = std::min(primero, Alcance_Centro(i, vecinos, primero, region));
+  const double centro = std::min(primero, Alcance_Centro(primero, region));
   // The second corner lies within the centre's reach of it plus Epsilon, and the centre within that reach of P;
   // the factor covers the rounding of these few operations (relative 1e-9 at the angles admitted).
   return (2 * centro + epsilon_) * (1 + 1e-6) + 1e-9;
@@ -95,7 +96,7 @@ std::array<double, 4> Alcance_Aceptacion::Caja_Segundas(const Esquina* region, s
   std::array<double, 4> caja{0, 0, 0, 0};
   for (std::size_t k = 0; k < esquinas; ++k) {
     const Esquina& w = region[k];
-    const double lw = std::sqrt(w.x * w.x + w.y * w.y) + w.margen;
+    const double lw = w.distancia + w.margen;
     caja = {std::min(caja[0], w.x - lw), std::min(caja[1], w.y - lw), std::max(caja[2], w.x + lw),
             std::max(caja[3], w.y + lw)};
   }
@@ -103,34 +104,41 @@ std::array<double, 4> Alcance_Aceptacion::Caja_Segundas(const Esquina* region, s
   return {caja[0] - holgura, caja[1] - holgura, caja[2] + holgura, caja[3] + holgura};
 }
 
-double Alcance_Aceptacion::Alcance_Centro(std::size_t i, const std::vector<int>& vecinos, double radio,
-                                          std::vector<Esquina>* region) const {
-  // A point not counted inside has |C - Q|^2 >= R^2 - slack, and R lies within Epsilon of |C - P| <= radio.
-  const double holgura = kHolgura_Circulo + 2 * epsilon_ * (radio + epsilon_ + 1) + 1e-6;
+bool Alcance_Aceptacion::Prepara_Pares(std::size_t i, const std::vector<int>& vecinos) const {
   const XYZ& P = puntos_[i];
-  // The centre c (from P) of a circle through P that holds no neighbour q satisfies c.q <= (|q|^2 + slack) / 2.
-  // Between two consecutive neighbours that half-plane pair bounds |c| by its corner or its ends on the rays.
-  double alcance = 0;
   const std::size_t n = vecinos.size();
+  pares_.resize(n);
   for (std::size_t k = 0; k < n; ++k) {
     const XYZ& A = puntos_[static_cast<std::size_t>(vecinos[k])];
     const XYZ& B = puntos_[static_cast<std::size_t>(vecinos[(k + 1) % n])];
     // A turn of half a circle or more between neighbours leaves the cell open on that side.
-    if (Orientacion(P.X, P.Y, A.X, A.Y, B.X, B.Y) <= 0) return kInf;
-    const double ax = A.X - P.X, ay = A.Y - P.Y, bx = B.X - P.X, by = B.Y - P.Y;
-    const double la = std::sqrt(ax * ax + ay * ay), lb = std::sqrt(bx * bx + by * by);
-    const double cruz = ax * by - ay * bx;
+    if (Orientacion(P.X, P.Y, A.X, A.Y, B.X, B.Y) <= 0) return false;
+    Par& p = pares_[k];
+    p.ax = A.X - P.X, p.ay = A.Y - P.Y, p.bx = B.X - P.X, p.by = B.Y - P.Y;
+    p.la = std::sqrt(p.ax * p.ax + p.ay * p.ay), p.lb = std::sqrt(p.bx * p.bx + p.by * p.by);
+    p.cruz = p.ax * p.by - p.ay * p.bx;
     // Nearly opposite or nearly aligned neighbours: the corner is far and its rounding large; no bound.
-    if (!(cruz >= 1e-6 * la * lb)) return kInf;
-    const double ha = (la * la + holgura) / 2, hb = (lb * lb + holgura) / 2;
-    const double vx = (ha * by - hb * ay) / cruz, vy = (ax * hb - bx * ha) / cruz;
-    alcance = std::max({alcance, ha / la, hb / lb, std::sqrt(vx * vx + vy * vy)});
+    if (!(p.cruz >= 1e-6 * p.la * p.lb)) return false;
+  }
+  return true;
+}
+
+double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* region) const {
+  // A point not counted inside has |C - Q|^2 >= R^2 - slack, and R lies within Epsilon of |C - P| <= radio.
+  const double holgura = kHolgura_Circulo + 2 * epsilon_ * (radio + epsilon_ + 1) + 1e-6;
+  // The centre c (from P) of a circle through P that holds no neighbour q satisfies c.q <= (|q|^2 + slack) / 2.
+  // Between two consecutive neighbours that half-plane pair bounds |c| by its corner or its ends on the rays.
+  double alcance = 0;
+  for (const Par& p : pares_) {
+    const double ha = (p.la * p.la + holgura) / 2, hb = (p.lb * p.lb + holgura) / 2;
+    const double vx = (ha * p.by - hb * p.ay) / p.cruz, vy = (p.ax * hb - p.bx * ha) / p.cruz;
+    const double fin = ha / p.la, esquina = std::sqrt(vx * vx + vy * vy);
+    alcance = std::max({alcance, fin, hb / p.lb, esquina});
     // The region between the two rays: P, the ends of the half-planes' borders on the rays, and their corner.
     // Each computed within 1e-6 of its distance plus 1e-9, as the reach allows for.
     if (region) {
-      const double fin = ha / la, esquina = std::sqrt(vx * vx + vy * vy);
-      region->insert(region->end(), {{ax * (fin / la), ay * (fin / la), 2 * (2e-6 * fin + 1e-9)},
-                                     {vx, vy, 2 * (2e-6 * esquina + 1e-9)}});
+      region->push_back({p.ax * (fin / p.la), p.ay * (fin / p.la), 2 * (2e-6 * fin + 1e-9), fin});
+      region->push_back({vx, vy, 2 * (2e-6 * esquina + 1e-9), esquina});
     }
   }
   return alcance * (1 + 1e-6) + 1e-9;

@@ -31,7 +31,8 @@ class Alcance_Aceptacion {
   // With `region`, also the corners (from the point) of a region that holds every centre such a circle can have.
   struct Esquina {
     double x, y;
-    double margen;  // how far the true corner may lie from the computed one, times 2
+    double margen;     // how far the true corner may lie from the computed one, times 2
+    double distancia;  // from the point, as computed (to within a few roundings)
   };
   double Alcance(std::size_t i, std::vector<int>& vecinos, std::vector<Esquina>* region = nullptr) const;
   // The same in two steps: the ring of point i's Delaunay neighbours (false, empty, when it has none that closes),
@@ -52,9 +53,16 @@ class Alcance_Aceptacion {
   double Epsilon() const { return epsilon_; }
 
  private:
-  // How far from P the centre of a circle through P within `radio` of it can lie without holding a neighbour.
-  double Alcance_Centro(std::size_t i, const std::vector<int>& vecinos, double radio,
-                        std::vector<Esquina>* region = nullptr) const;
+  // The consecutive pairs of a ring of neighbours of point i, seen from it; false when a pair leaves the cell open
+  // or meets at too small an angle for a bound.
+  bool Prepara_Pares(std::size_t i, const std::vector<int>& vecinos) const;
+  // How far from P the centre of a circle through P within `radio` of it can lie without holding a neighbour of
+  // the pairs prepared.
+  double Alcance_Centro(double radio, std::vector<Esquina>* region = nullptr) const;
+  struct Par {
+    double ax, ay, bx, by, la, lb, cruz;
+  };
+  mutable std::vector<Par> pares_;
 
   const std::vector<XYZ>& puntos_;
   const Triangulacion_Delaunay* delaunay_ = nullptr;
