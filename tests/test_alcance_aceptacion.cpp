@@ -148,7 +148,7 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
       for (const auto& w : region) umbral = std::max(umbral, 2 * (w.x * dx + w.y * dy));
       const double t = k % 3 == 0 ? r * u(rng) : umbral * (1 + 1e-4 + 0.02 * u(rng)) + 1e-3;
       const Vert d{t * dx, t * dy};
-      const bool en_caja = d.X >= caja[0] && d.Y >= caja[1] && d.X <= caja[2] && d.Y <= caja[3];
+      const bool en_caja = caja.Contiene(d);
       const bool posible = alcance.Posible_Segunda(d, region.data(), region.size(), r);
       if (en_caja && posible) continue;
       ++descartadas;

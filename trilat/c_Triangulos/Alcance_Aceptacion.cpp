@@ -47,10 +47,8 @@ bool Alcance_Aceptacion::Lado_Seguro(const XYZ& X, const XYZ& Y) {
 }
 
 double Alcance_Aceptacion::Alcance(std::size_t i, std::vector<int>& vecinos, std::vector<Esquina>* region) const {
-  if (!Anillo(i, vecinos)) {
-    if (region) region->clear();
-    return kInf;
-  }
+  // Without a ring the list is empty, which gives no reach.
+  Anillo(i, vecinos);
   return Alcance_De_Anillo(i, vecinos, region);
 }
 
@@ -90,18 +88,16 @@ bool Alcance_Aceptacion::Posible_Segunda(const Vert& u, const Esquina* region, s
   return mayor + 1e-9 * (lu + alcance) >= lu - epsilon_;
 }
 
-std::array<double, 4> Alcance_Aceptacion::Caja_Segundas(const Esquina* region, std::size_t esquinas) const {
+Caja Alcance_Aceptacion::Caja_Segundas(const Esquina* region, std::size_t esquinas) const {
   // Y lies within |C| + Epsilon of a centre C of the hull, and C.x + |C| (convex) is largest at a corner of it,
   // C.x - |C| (concave) smallest at one; P itself is a corner.
-  std::array<double, 4> caja{0, 0, 0, 0};
+  Caja caja;
   for (std::size_t k = 0; k < esquinas; ++k) {
     const Esquina& w = region[k];
     const double lw = w.distancia + w.margen;
-    caja = {std::min(caja[0], w.x - lw), std::min(caja[1], w.y - lw), std::max(caja[2], w.x + lw),
-            std::max(caja[3], w.y + lw)};
+    caja = caja.Con({w.x - lw, w.y - lw, w.x + lw, w.y + lw});
   }
-  const double holgura = epsilon_ + 1e-6 * std::max({-caja[0], -caja[1], caja[2], caja[3]}) + 1e-9;
-  return {caja[0] - holgura, caja[1] - holgura, caja[2] + holgura, caja[3] + holgura};
+  return caja.Ampliada(epsilon_ + 1e-6 * std::max({-caja.x0, -caja.y0, caja.x1, caja.y1}) + 1e-9);
 }
 
 bool Alcance_Aceptacion::Prepara_Pares(std::size_t i, const std::vector<int>& vecinos) const {

@@ -9,11 +9,11 @@
 // twice the cell's reach (plus Epsilon) of the point. Edges farther away provably reject it.
 #pragma once
 
-#include <array>
 #include <vector>
 
 #include "trilat/c_Triangulos/Estado_Triangulos.h"
 #include "trilat/common/Registros.h"
+#include "trilat/common/Rejilla_Uniforme.h"
 #include "trilat/common/Triangulacion_Delaunay.h"
 
 namespace Vyr_Trilat {
@@ -43,8 +43,8 @@ class Alcance_Aceptacion {
   // Whether the second corner Y of an accepting edge can lie at `u` from the point, given the region of its centres
   // and the point's reach. Finer than the reach where the point's Voronoi cell is long and thin.
   bool Posible_Segunda(const Vert& u, const Esquina* region, std::size_t esquinas, double alcance) const;
-  // A box (from the point) that holds every such second corner: {x0, y0, x1, y1}.
-  std::array<double, 4> Caja_Segundas(const Esquina* region, std::size_t esquinas) const;
+  // A box (from the point) that holds every such second corner.
+  Caja Caja_Segundas(const Esquina* region, std::size_t esquinas) const;
   // The edge from X to Y (X the first corner) keeps its computed circles within Epsilon of the point.
   static bool Lado_Seguro(const XYZ& X, const XYZ& Y);
   // Heights below which the circle formulas treat a side as horizontal, widened for the rounding of the test.

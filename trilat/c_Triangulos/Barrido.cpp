@@ -203,22 +203,14 @@ bool Barrido::Marca_Si_Tiene(Long t, Long u, Long w) {
   auto& T = s_.Triangs;
   const auto k = static_cast<std::size_t>(t);
   // u < w and the corners ascend, so the pair sits in at most one of the three edges.
-  if (T.V1[k] == u && T.V2[k] == w) {
-    T.Lado12[k] = True;
-    Lado_Marcado(t);
-    return true;
-  }
-  if (T.V1[k] == u && T.V3[k] == w) {
-    T.Lado13[k] = True;
-    Lado_Marcado(t);
-    return true;
-  }
-  if (T.V2[k] == u && T.V3[k] == w) {
-    T.Lado23[k] = True;
-    Lado_Marcado(t);
-    return true;
-  }
-  return false;
+  Boolean* lado = T.V1[k] == u && T.V2[k] == w   ? &T.Lado12[k]
+                  : T.V1[k] == u && T.V3[k] == w ? &T.Lado13[k]
+                  : T.V2[k] == u && T.V3[k] == w ? &T.Lado23[k]
+                                                 : nullptr;
+  if (!lado) return false;
+  *lado = True;
+  Lado_Marcado(t);
+  return true;
 }
 
 void Barrido::Valida_Triangulo(Long t) {

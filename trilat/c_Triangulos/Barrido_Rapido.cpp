@@ -180,13 +180,12 @@ void Barrido_Rapido::Prepara_Cercanias() {
     Cercania& c = cercania_[i];
     Quietud& q = quietud_[i];
     c.franja_desde = static_cast<Long>(de), c.franja_hasta = static_cast<Long>(a);
-    // The points passed over keep up to two of the others at hand; more is rare and goes to the whole window.
+    // Up to two of the others are kept at hand; more is rare and goes to the whole window.
     for (std::size_t k = de; k < a; ++k) {
       if (k == m) continue;
-      if (c.otro_en_franja == -1) {
-        c.otro_en_franja = q.otros_en_franja[0] = por_y_[k];
+      if (q.otros_en_franja[0] == -1) {
+        q.otros_en_franja[0] = por_y_[k];
       } else {
-        c.otro_en_franja = kVarios_En_Franja;
         q.otros_en_franja[1] = q.otros_en_franja[1] == -1 ? por_y_[k] : kVarios_En_Franja;
       }
     }
@@ -246,16 +245,15 @@ bool Barrido_Rapido::Tramo_Quieto(const Tramo& t, double x_minima) const {
   return true;
 }
 
-void Barrido_Rapido::Celdas_Caja(const XYZ& P, const std::array<double, 4>& caja, Long& i0, Long& i1, Long& j0,
-                                 Long& j1) const {
+void Barrido_Rapido::Celdas_Caja(const XYZ& P, const Caja& caja, Long& i0, Long& i1, Long& j0, Long& j1) const {
   // The floating-point cell index never decreases with the coordinate: a box just wider covers every cell of a
   // point within it.
   const auto abajo = [](double a, double b) { return std::nextafter(a + b * (1 + 1e-9), -kInf); };
   const auto arriba = [](double a, double b) { return std::nextafter(a + b * (1 + 1e-9), kInf); };
-  i0 = std::max<Long>(Celda(abajo(P.X, caja[0]), x0_, columnas_), 0);
-  i1 = std::min<Long>(Celda(arriba(P.X, caja[2]), x0_, columnas_), columnas_ - 1);
-  j0 = std::max<Long>(Celda(abajo(P.Y, caja[1]), y0_, filas_), 0);
-  j1 = std::min<Long>(Celda(arriba(P.Y, caja[3]), y0_, filas_), filas_ - 1);
+  i0 = std::max<Long>(Celda(abajo(P.X, caja.x0), x0_, columnas_), 0);
+  i1 = std::min<Long>(Celda(arriba(P.X, caja.x1), x0_, columnas_), columnas_ - 1);
+  j0 = std::max<Long>(Celda(abajo(P.Y, caja.y0), y0_, filas_), 0);
+  j1 = std::min<Long>(Celda(arriba(P.Y, caja.y1), y0_, filas_), filas_ - 1);
 }
 
 bool Barrido_Rapido::Franja_Sin_Triangulos(Long i) const {
@@ -346,7 +344,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   const auto& pts = s_.Puntos_Trab;
   const XYZ& P = pts[static_cast<std::size_t>(i)];
   double alcance = c.alcance;
-  std::array<double, 4> caja = c.caja;
+  Caja caja = c.caja;
   Long i0 = c.i0, i1 = c.i1, j0 = c.j0, j1 = c.j1;
   const Alcance_Aceptacion::Esquina* region = nullptr;
   std::size_t esquinas = 0;
@@ -379,7 +377,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   const auto cerca = [&](Long k) {
     const XYZ& Q = pts[static_cast<std::size_t>(k)];
     const double dx = Q.X - P.X, dy = Q.Y - P.Y;
-    return dx >= caja[0] && dy >= caja[1] && dx <= caja[2] && dy <= caja[3] && dx * dx + dy * dy <= alcance2;
+    return caja.Contiene(Vert{dx, dy}) && dx * dx + dy * dy <= alcance2;
   };
   const auto posible = [&](Long k) {
     const XYZ& Q = pts[static_cast<std::size_t>(k)];
@@ -426,10 +424,14 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
     }
   };
   // P itself, being unconnected, is a corner of no triangle.
-  if (c.otro_en_franja >= 0) de_punto(c.otro_en_franja);
-  if (c.otro_en_franja == kVarios_En_Franja)
+  const auto& otros = quietud_[static_cast<std::size_t>(i)].otros_en_franja;
+  if (otros[1] == kVarios_En_Franja) {
     for (Long m = c.franja_desde; m < c.franja_hasta; ++m)
       if (por_y_[static_cast<std::size_t>(m)] != i) de_punto(por_y_[static_cast<std::size_t>(m)]);
+  } else {
+    for (const Long o : otros)
+      if (o >= 0) de_punto(o);
+  }
   for (auto it = inseguros_.lower_bound(primero); it != inseguros_.end() && *it <= hasta; ++it)
     candidatos_.push_back(*it);
   std::sort(candidatos_.begin(), candidatos_.end());

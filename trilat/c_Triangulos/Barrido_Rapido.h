@@ -71,7 +71,7 @@ class Barrido_Rapido : public Barrido {
     return (con_triangulos_[static_cast<std::size_t>(k) / 64] >> (k % 64)) & 1;
   }
   // The grid cells of a box around P.
-  void Celdas_Caja(const XYZ& P, const std::array<double, 4>& caja, Long& i0, Long& i1, Long& j0, Long& j1) const;
+  void Celdas_Caja(const XYZ& P, const Caja& caja, Long& i0, Long& i1, Long& j0, Long& j1) const;
   // The grid index of a coordinate, -1 or `cuantas` beyond either end; the column and row of a coordinate,
   // inside the grid; the flat index of a cell.
   Long Celda(double v, double v0, Long cuantas) const;
@@ -145,11 +145,10 @@ class Barrido_Rapido : public Barrido {
     double alcance = 0;
     Long vecinos_min = 0, vecinos_max = -1;
     Long franja_desde = 0, franja_hasta = 0;  // the points level with it, as a range of por_y_
-    Long otro_en_franja = -1;                 // the other point level with it: -1 none, kVarios_En_Franja more
     Long i0 = 0, i1 = -1, j0 = 0, j1 = -1;
     bool vecinos_antes_del_limite = false;  // no position up to its last neighbour lies beyond its scan's end
     Rechazos rechazos;                      // what its last visits showed
-    std::array<double, 4> caja{};  // from it, a box that holds the second corners of the edges that can accept it
+    Caja caja;          // from it, a box that holds the second corners of the edges that can accept it
     Long amplio = -1;               // its place in amplios_ when that box spans many cells
   };
   // For a point whose box spans many cells, the region of its centres in regiones_.

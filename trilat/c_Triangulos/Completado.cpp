@@ -193,7 +193,7 @@ Modelo Completa(Estado_Triangulos& s) {
     const bool cubierto = rejilla.Alguno(v, [&](std::size_t id) {
       // A triangle holds the other's corners only if its box holds the other's box.
       const Caja otra = Caja_De(p, m.triangulos[id]);
-      if (!(otra.x0 <= caja.x0 && caja.x1 <= otra.x1 && otra.y0 <= caja.y0 && caja.y1 <= otra.y1)) return false;
+      if (!otra.Contiene(caja)) return false;
       const auto k = plano(m.triangulos[id]);
       return En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[0])]) &&
              En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[1])]) &&

@@ -13,6 +13,8 @@ namespace Vyr_Trilat {
 struct Caja {
   double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
   bool Toca(const Caja& o) const { return x0 <= o.x1 && o.x0 <= x1 && y0 <= o.y1 && o.y0 <= y1; }
+  bool Contiene(const Caja& o) const { return x0 <= o.x0 && o.x1 <= x1 && y0 <= o.y0 && o.y1 <= y1; }
+  bool Contiene(const Vert& p) const { return x0 <= p.X && p.X <= x1 && y0 <= p.Y && p.Y <= y1; }
   Caja Ampliada(double m) const { return {x0 - m, y0 - m, x1 + m, y1 + m}; }
   Caja Con(const Caja& o) const {
     return {std::min(x0, o.x0), std::min(y0, o.y0), std::max(x1, o.x1), std::max(y1, o.y1)};
