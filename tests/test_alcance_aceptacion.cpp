@@ -96,6 +96,8 @@ TEST(Alcance_Aceptacion, UnCirculoQueLlegaMasAllaDelAlcanceContieneUnVecino) {
     for (int k = 0; k < 40; ++k) {
       // A circle through P whose centre lies beyond half the reach, and a second corner on it beyond the reach.
       const double a = 2 * M_PI * u(rng), radio = r / 2 * (1 + 3 * u(rng));
+      // Wider circles are refused whatever they hold.
+      if (!(radio < 1000)) continue;
       const double cx = P.X + radio * std::cos(a), cy = P.Y + radio * std::sin(a);
       bool dentro = false;
       for (int q : vecinos) {

@@ -122,6 +122,7 @@ bool Alcance_Aceptacion::Prepara_Pares(std::size_t i, const std::vector<int>& ve
 double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* region) const {
   // A point not counted inside has |C - Q|^2 >= R^2 - slack, and R lies within Epsilon of |C - P| <= radio.
   const double holgura = kHolgura_Circulo + 2 * epsilon_ * (radio + epsilon_ + 1) + 1e-6;
+  const double limite = Limite_Centros();
   // The centre c (from P) of a circle through P that holds no neighbour q satisfies c.q <= (|q|^2 + slack) / 2.
   // Between two consecutive neighbours that half-plane pair bounds |c| by its corner or its ends on the rays.
   double alcance = 0;
@@ -129,15 +130,56 @@ double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* re
     const double ha = (p.la * p.la + holgura) / 2, hb = (p.lb * p.lb + holgura) / 2;
     const double vx = (ha * p.by - hb * p.ay) / p.cruz, vy = (p.ax * hb - p.bx * ha) / p.cruz;
     const double fin = ha / p.la, esquina = std::sqrt(vx * vx + vy * vy);
-    alcance = std::max({alcance, fin, hb / p.lb, esquina});
+    const double lejos = std::max({fin, hb / p.lb, esquina});
+    alcance = std::max(alcance, lejos);
+    if (!region) continue;
     // The region between the two rays: P, the ends of the half-planes' borders on the rays, and their corner.
-    // Each computed within 1e-6 of its distance plus 1e-9, as the reach allows for.
-    if (region) {
-      region->push_back({p.ax * (fin / p.la), p.ay * (fin / p.la), 2 * (2e-6 * fin + 1e-9), fin});
+    // Each computed within 1e-6 of its distance plus 1e-9, as the reach allows for. The end on the second ray
+    // is the next pair's first.
+    if (fin <= limite) region->push_back({p.ax * (fin / p.la), p.ay * (fin / p.la), 2 * (2e-6 * fin + 1e-9), fin});
+    if (lejos <= limite) {
       region->push_back({vx, vy, 2 * (2e-6 * esquina + 1e-9), esquina});
+    } else {
+      // A long cell by the edge of the survey: only its part within the radius limit can hold a centre.
+      Recorta_Par(p, ha, hb, limite, *region);
     }
   }
-  return alcance * (1 + 1e-6) + 1e-9;
+  return std::min(alcance * (1 + 1e-6) + 1e-9, limite);
+}
+
+double Alcance_Aceptacion::Limite_Centros() const {
+  // The radius is measured to the second corner and the circle passes within Epsilon of P; its rounding is far
+  // below the last term.
+  return (kRadio_Maximo + epsilon_) * (1 + 1e-9) + 1e-6;
+}
+
+void Alcance_Aceptacion::Recorta_Par(const Par& p, double ha, double hb, double limite, std::vector<Esquina>& region) {
+  // The square of half-side `limite` round P, cut by the pair's two half-planes and the two rays. Each cut is
+  // moved out by far more than the rounding of its evaluation, so that the computed polygon holds the true one.
+  std::vector<Vert> poligono{{-limite, -limite}, {limite, -limite}, {limite, limite}, {-limite, limite}}, cortado;
+  const auto corta = [&](double nx, double ny, double h) {
+    const double c = h + 1e-9 * (2 * limite * (std::fabs(nx) + std::fabs(ny)) + std::fabs(h));
+    cortado.clear();
+    for (std::size_t k = 0; k < poligono.size(); ++k) {
+      const Vert& a = poligono[k];
+      const Vert& b = poligono[(k + 1) % poligono.size()];
+      const double da = nx * a.X + ny * a.Y - c, db = nx * b.X + ny * b.Y - c;
+      if (da <= 0) cortado.push_back(a);
+      if ((da < 0 && db > 0) || (da > 0 && db < 0)) {
+        const double t = da / (da - db);
+        cortado.push_back({a.X + t * (b.X - a.X), a.Y + t * (b.Y - a.Y)});
+      }
+    }
+    std::swap(poligono, cortado);
+  };
+  corta(p.ax, p.ay, ha);
+  corta(p.bx, p.by, hb);
+  corta(p.ay, -p.ax, 0);
+  corta(-p.by, p.bx, 0);
+  for (const Vert& v : poligono) {
+    const double d = std::sqrt(v.X * v.X + v.Y * v.Y);
+    region.push_back({v.X, v.Y, 2 * (2e-6 * d + 1e-9), d});
+  }
 }
 
 }  // namespace Vyr_Trilat

@@ -5,8 +5,9 @@
 // of the point too, as long as the edge is not nearly horizontal with a steep bisector (`Lado_Seguro`) and the
 // point does not lie level with the corner (within the height below which the formulas treat a side as
 // horizontal). If every Delaunay neighbour of the point is scanned, such a circle must have its centre in the
-// point's Voronoi cell, widened for the slack of the test and that rounding: so the second corner lies within
-// twice the cell's reach (plus Epsilon) of the point. Edges farther away provably reject it.
+// point's Voronoi cell, widened for the slack of the test and that rounding, and within the radius limit of the
+// point: so the second corner lies within twice the reach of that part of the cell (plus Epsilon) of the point.
+// Edges farther away provably reject it.
 #pragma once
 
 #include <vector>
@@ -62,6 +63,11 @@ class Alcance_Aceptacion {
   struct Par {
     double ax, ay, bx, by, la, lb, cruz;
   };
+  // How far from P the centre of an accepting circle can lie: its radius is below the limit.
+  double Limite_Centros() const;
+  // The corners of the part of a pair's region (with the half-planes' constants ha and hb) within `limite` of P
+  // in each coordinate.
+  static void Recorta_Par(const Par& p, double ha, double hb, double limite, std::vector<Esquina>& region);
   mutable std::vector<Par> pares_;
 
   const std::vector<XYZ>& puntos_;
