@@ -124,6 +124,25 @@ void Comprueba(const Triangulacion_Delaunay& T, const Puntos& p, const std::set<
         << "edge " << a << "-" << b << " not Delaunay";
   }
   EXPECT_EQ(en_casco, h);
+  // Each point's neighbours in turning order: every consecutive pair a triangle with it, all round for an inner
+  // point, from one hull neighbour to the other for a point on the hull.
+  std::vector<int> vecinos;
+  for (int i = 0; i < n; ++i) {
+    ASSERT_EQ(T.Vecinos(i, vecinos), T.Representante(i) == i) << "point " << i;
+    if (T.Representante(i) != i) continue;
+    const auto desde = std::lower_bound(lados.begin(), lados.end(), Lado{i, std::numeric_limits<int>::min(), 0});
+    const auto salientes = std::find_if(desde, lados.end(), [&](const Lado& l) { return l.a != i; }) - desde;
+    const auto triangulo = [&](std::size_t k) {
+      const int u = vecinos[k], w = vecinos[(k + 1) % vecinos.size()];
+      const auto l = std::lower_bound(lados.begin(), lados.end(), Lado{u, w, 0});
+      return l != lados.end() && l->a == u && l->b == w && l->opuesto == i;
+    };
+    ASSERT_GE(vecinos.size(), 2u);
+    for (std::size_t k = 0; k + 1 < vecinos.size(); ++k) ASSERT_TRUE(triangulo(k)) << "point " << i;
+    // Round a hull point the pair that closes the list is its outside.
+    const bool en_borde = !triangulo(vecinos.size() - 1);
+    ASSERT_EQ(vecinos.size(), static_cast<std::size_t>(salientes) + (en_borde ? 1 : 0)) << "point " << i;
+  }
   for (const auto& [u, w] : restringidas) ASSERT_TRUE(T.Existe_Arista(u, w)) << u << "-" << w;
   // Pairs of points far apart in input order: an edge exactly when the triangles have it.
   for (int i = 0; i < n; i += 1 + n / 50)

@@ -47,26 +47,27 @@ bool Alcance_Aceptacion::Lado_Seguro(const XYZ& X, const XYZ& Y) {
 }
 
 double Alcance_Aceptacion::Alcance(std::size_t i, std::vector<int>& vecinos, std::vector<Esquina>* region) const {
-  // Without a ring the list is empty, which gives no reach.
+  // Without neighbours the list is empty, which gives no reach.
   Anillo(i, vecinos);
   return Alcance_De_Anillo(i, vecinos, region);
 }
 
 bool Alcance_Aceptacion::Anillo(std::size_t i, std::vector<int>& vecinos) const {
-  if (delaunay_) return delaunay_->Vecinos_Interiores(static_cast<int>(i), vecinos);
+  if (delaunay_) return delaunay_->Vecinos(static_cast<int>(i), vecinos);
   vecinos.clear();
   return false;
 }
 
 double Alcance_Aceptacion::Alcance_De_Anillo(std::size_t i, const std::vector<int>& vecinos,
-                                             std::vector<Esquina>* region) const {
+                                             std::vector<Esquina>* region, bool con_lados_abiertos) const {
   if (region) region->clear();
-  if (!delaunay_ || vecinos.size() < 3) return kInf;
+  if (!delaunay_ || vecinos.size() < 2) return kInf;
   // Every accepted centre lies within the radius limit of P, so within the first reach; and then within the reach
   // that its smaller slack gives.
-  if (!Prepara_Pares(i, vecinos)) return kInf;
+  Prepara_Pares(i, vecinos);
+  if (!con_lados_abiertos && std::any_of(pares_.begin(), pares_.end(), [](const Par& p) { return p.abierto; }))
+    return kInf;
   const double primero = Alcance_Centro(kRadio_Maximo);
-  if (!(primero < kInf)) return kInf;
   const double centro = std::min(primero, Alcance_Centro(primero, region));
   // The second corner lies within the centre's reach of it plus Epsilon, and the centre within that reach of P;
   // the factor covers the rounding of these few operations (relative 1e-9 at the angles admitted).
@@ -100,23 +101,23 @@ Caja Alcance_Aceptacion::Caja_Segundas(const Esquina* region, std::size_t esquin
   return caja.Ampliada(epsilon_ + 1e-6 * std::max({-caja.x0, -caja.y0, caja.x1, caja.y1}) + 1e-9);
 }
 
-bool Alcance_Aceptacion::Prepara_Pares(std::size_t i, const std::vector<int>& vecinos) const {
+void Alcance_Aceptacion::Prepara_Pares(std::size_t i, const std::vector<int>& vecinos) const {
   const XYZ& P = puntos_[i];
   const std::size_t n = vecinos.size();
   pares_.resize(n);
   for (std::size_t k = 0; k < n; ++k) {
     const XYZ& A = puntos_[static_cast<std::size_t>(vecinos[k])];
     const XYZ& B = puntos_[static_cast<std::size_t>(vecinos[(k + 1) % n])];
-    // A turn of half a circle or more between neighbours leaves the cell open on that side.
-    if (Orientacion(P.X, P.Y, A.X, A.Y, B.X, B.Y) <= 0) return false;
     Par& p = pares_[k];
     p.ax = A.X - P.X, p.ay = A.Y - P.Y, p.bx = B.X - P.X, p.by = B.Y - P.Y;
     p.la = std::sqrt(p.ax * p.ax + p.ay * p.ay), p.lb = std::sqrt(p.bx * p.bx + p.by * p.by);
     p.cruz = p.ax * p.by - p.ay * p.bx;
-    // Nearly opposite or nearly aligned neighbours: the corner is far and its rounding large; no bound.
-    if (!(p.cruz >= 1e-6 * p.la * p.lb)) return false;
+    // A turn of half a circle or more between neighbours (the outside of the hull, or neighbours left out) leaves
+    // the cell open on that side; nearly opposite or nearly aligned ones put the corner far, its rounding large.
+    const double giro = Orientacion(P.X, P.Y, A.X, A.Y, B.X, B.Y);
+    p.giro = giro > 0 ? 1 : giro < 0 ? -1 : 0;
+    p.abierto = p.giro <= 0 || !(p.cruz >= 1e-6 * p.la * p.lb);
   }
-  return true;
 }
 
 double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* region) const {
@@ -128,15 +129,22 @@ double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* re
   double alcance = 0;
   for (const Par& p : pares_) {
     const double ha = (p.la * p.la + holgura) / 2, hb = (p.lb * p.lb + holgura) / 2;
-    const double vx = (ha * p.by - hb * p.ay) / p.cruz, vy = (p.ax * hb - p.bx * ha) / p.cruz;
-    const double fin = ha / p.la, esquina = std::sqrt(vx * vx + vy * vy);
-    const double lejos = std::max({fin, hb / p.lb, esquina});
-    alcance = std::max(alcance, lejos);
-    if (!region) continue;
+    const double fin = ha / p.la;
     // The region between the two rays: P, the ends of the half-planes' borders on the rays, and their corner.
     // Each computed within 1e-6 of its distance plus 1e-9, as the reach allows for. The end on the second ray
     // is the next pair's first.
-    if (fin <= limite) region->push_back({p.ax * (fin / p.la), p.ay * (fin / p.la), 2 * (2e-6 * fin + 1e-9), fin});
+    if (region && fin <= limite)
+      region->push_back({p.ax * (fin / p.la), p.ay * (fin / p.la), 2 * (2e-6 * fin + 1e-9), fin});
+    if (p.abierto) {
+      alcance = kInf;
+      if (region) Recorta_Par(p, ha, hb, limite, *region);
+      continue;
+    }
+    const double vx = (ha * p.by - hb * p.ay) / p.cruz, vy = (p.ax * hb - p.bx * ha) / p.cruz;
+    const double esquina = std::sqrt(vx * vx + vy * vy);
+    const double lejos = std::max({fin, hb / p.lb, esquina});
+    alcance = std::max(alcance, lejos);
+    if (!region) continue;
     if (lejos <= limite) {
       region->push_back({vx, vy, 2 * (2e-6 * esquina + 1e-9), esquina});
     } else {
@@ -154,9 +162,10 @@ double Alcance_Aceptacion::Limite_Centros() const {
 }
 
 void Alcance_Aceptacion::Recorta_Par(const Par& p, double ha, double hb, double limite, std::vector<Esquina>& region) {
-  // The square of half-side `limite` round P, cut by the pair's two half-planes and the two rays. Each cut is
-  // moved out by far more than the rounding of its evaluation, so that the computed polygon holds the true one.
-  std::vector<Vert> poligono{{-limite, -limite}, {limite, -limite}, {limite, limite}, {-limite, limite}}, cortado;
+  // The square of half-side `limite` round P, cut by the pair's two half-planes and by the rays between which its
+  // centres lie (a turn of more than half a circle in two pieces, so that each is convex). Each cut is moved out
+  // by far more than the rounding of its evaluation, so that the computed polygon holds the true one.
+  std::vector<Vert> poligono, cortado;
   const auto corta = [&](double nx, double ny, double h) {
     const double c = h + 1e-9 * (2 * limite * (std::fabs(nx) + std::fabs(ny)) + std::fabs(h));
     cortado.clear();
@@ -172,13 +181,30 @@ void Alcance_Aceptacion::Recorta_Par(const Par& p, double ha, double hb, double 
     }
     std::swap(poligono, cortado);
   };
-  corta(p.ax, p.ay, ha);
-  corta(p.bx, p.by, hb);
-  corta(p.ay, -p.ax, 0);
-  corta(-p.by, p.bx, 0);
-  for (const Vert& v : poligono) {
-    const double d = std::sqrt(v.X * v.X + v.Y * v.Y);
-    region.push_back({v.X, v.Y, 2 * (2e-6 * d + 1e-9), d});
+  // The part between the rays from u turning counter-clockwise to v (at most half a circle), or all round.
+  const auto pieza = [&](const Vert* u, const Vert* v) {
+    poligono = {{-limite, -limite}, {limite, -limite}, {limite, limite}, {-limite, limite}};
+    corta(p.ax, p.ay, ha);
+    corta(p.bx, p.by, hb);
+    if (u) {
+      corta(u->Y, -u->X, 0);
+      corta(-v->Y, v->X, 0);
+    }
+    for (const Vert& w : poligono) {
+      const double d = std::sqrt(w.X * w.X + w.Y * w.Y);
+      region.push_back({w.X, w.Y, 2 * (2e-6 * d + 1e-9), d});
+    }
+  };
+  const Vert a{p.ax, p.ay}, b{p.bx, p.by};
+  if (p.giro > 0) {
+    pieza(&a, &b);
+  } else if (p.giro < 0 || p.ax * p.bx + p.ay * p.by < 0) {
+    // Split at the middle of the turn: opposite the middle of the short way round, or square to opposite rays.
+    const Vert m = p.giro < 0 ? Vert{-(p.ax / p.la + p.bx / p.lb), -(p.ay / p.la + p.by / p.lb)} : Vert{-p.ay, p.ax};
+    pieza(&a, &m);
+    pieza(&m, &b);
+  } else {
+    pieza(nullptr, nullptr);
   }
 }
 

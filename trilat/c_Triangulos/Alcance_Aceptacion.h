@@ -22,7 +22,7 @@ namespace Vyr_Trilat {
 class Alcance_Aceptacion {
  public:
   // Over the working points of the run, whose Delaunay neighbours it takes from the run's triangulation in host
-  // coordinates (a neighbour ring that does not turn the same way in working coordinates gives no bound). Without
+  // coordinates (where the ring does not turn the same way in working coordinates, the bound is looser). Without
   // a bound at all when a coordinate is outside the range the error analysis covers (0, or magnitudes from 1e-30
   // to 1e9).
   explicit Alcance_Aceptacion(Estado_Triangulos& s);
@@ -36,11 +36,12 @@ class Alcance_Aceptacion {
     double distancia;  // from the point, as computed (to within a few roundings)
   };
   double Alcance(std::size_t i, std::vector<int>& vecinos, std::vector<Esquina>* region = nullptr) const;
-  // The same in two steps: the ring of point i's Delaunay neighbours (false, empty, when it has none that closes),
-  // and the reach that a ring of some of them, in the same order, gives when every one of those is scanned: only
-  // when they still surround the point, as they must to bound it.
+  // The same in two steps: point i's Delaunay neighbours in turning order (false, empty, when it has none), and
+  // the reach that some of them, in the same order, give when every one of those is scanned: where they leave a
+  // side open, the radius limit bounds it, unless asked for none then.
   bool Anillo(std::size_t i, std::vector<int>& vecinos) const;
-  double Alcance_De_Anillo(std::size_t i, const std::vector<int>& vecinos, std::vector<Esquina>* region = nullptr) const;
+  double Alcance_De_Anillo(std::size_t i, const std::vector<int>& vecinos, std::vector<Esquina>* region = nullptr,
+                           bool con_lados_abiertos = true) const;
   // Whether the second corner Y of an accepting edge can lie at `u` from the point, given the region of its centres
   // and the point's reach. Finer than the reach where the point's Voronoi cell is long and thin.
   bool Posible_Segunda(const Vert& u, const Esquina* region, std::size_t esquinas, double alcance) const;
@@ -54,14 +55,15 @@ class Alcance_Aceptacion {
   double Epsilon() const { return epsilon_; }
 
  private:
-  // The consecutive pairs of a ring of neighbours of point i, seen from it; false when a pair leaves the cell open
-  // or meets at too small an angle for a bound.
-  bool Prepara_Pares(std::size_t i, const std::vector<int>& vecinos) const;
+  // The consecutive pairs of a ring of neighbours of point i, seen from it.
+  void Prepara_Pares(std::size_t i, const std::vector<int>& vecinos) const;
   // How far from P the centre of a circle through P within `radio` of it can lie without holding a neighbour of
   // the pairs prepared.
   double Alcance_Centro(double radio, std::vector<Esquina>* region = nullptr) const;
   struct Par {
     double ax, ay, bx, by, la, lb, cruz;
+    int giro;      // the sign of the turn from the first neighbour to the second, seen from the point
+    bool abierto;  // the centres between the two rays are bounded only by the half-planes and the radius limit
   };
   // How far from P the centre of an accepting circle can lie: its radius is below the limit.
   double Limite_Centros() const;

@@ -361,7 +361,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
     std::erase_if(vecinos_, [&](int q) {
       return q < s_.Primer_Pto || !(maximo_x_hasta_[static_cast<std::size_t>(q)] <= limite);
     });
-    alcance = alcance_.Alcance_De_Anillo(static_cast<std::size_t>(i), vecinos_, &region_);
+    alcance = alcance_.Alcance_De_Anillo(static_cast<std::size_t>(i), vecinos_, &region_, false);
     if (!(alcance < kInf)) return;
     const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
     vecinos_min_ = *mn, vecinos_max_ = *mx;

@@ -222,21 +222,26 @@ bool Triangulacion_Delaunay::Coordenada_Admitida(double v) {
   return v == 0 || (a >= 1e-60 && a <= 1e60);
 }
 
-bool Triangulacion_Delaunay::Vecinos_Interiores(int i, std::vector<int>& anillo) const {
+bool Triangulacion_Delaunay::Vecinos(int i, std::vector<int>& anillo) const {
   anillo.clear();
   const int v = Interno(i);
   if (!Tiene_Triangulos() || indice_[static_cast<std::size_t>(v)] != i) return false;
   const int e0 = sale_[static_cast<std::size_t>(v)];
   int e = e0;
+  std::size_t fuera = 0;
+  bool en_borde = false;
   do {
     const int w = vertice_[static_cast<std::size_t>(Siguiente(e))];
     if (w < 0) {
-      anillo.clear();
-      return false;
+      // The outside: the list starts after it.
+      en_borde = true;
+      fuera = anillo.size();
+    } else {
+      anillo.push_back(indice_[static_cast<std::size_t>(w)]);
     }
-    anillo.push_back(indice_[static_cast<std::size_t>(w)]);
     e = gemela_[static_cast<std::size_t>(Anterior(e))];
   } while (e != e0);
+  if (en_borde) std::rotate(anillo.begin(), anillo.begin() + static_cast<std::ptrdiff_t>(fuera), anillo.end());
   return true;
 }
 

@@ -58,9 +58,10 @@ class Triangulacion_Delaunay {
   bool Es_Triangulo(int a, int b, int c) const;
   bool Es_Restringida(int a, int b) const;
 
-  // The neighbours of point i in counter-clockwise order round it (their input indices). False, with the list
-  // empty, when i lies on the convex hull, stands for an earlier equal point, or there are no triangles.
-  bool Vecinos_Interiores(int i, std::vector<int>& anillo) const;
+  // The neighbours of point i in counter-clockwise order round it (their input indices); for a point on the convex
+  // hull, from one of its hull neighbours round to the other. False, with the list empty, when i stands for an
+  // earlier equal point or there are no triangles.
+  bool Vecinos(int i, std::vector<int>& anillo) const;
 
   // Whether a coordinate is one the exact predicates take (finite, 0 or of magnitude 1e-60 to 1e60).
   static bool Coordenada_Admitida(double v);
