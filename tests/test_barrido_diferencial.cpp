@@ -58,6 +58,7 @@ void Compara(const Corrida& a, const Corrida& b, const std::string& caso) {
   }
   EXPECT_EQ(a.tablas.Primer_Tri, b.tablas.Primer_Tri) << caso;
   EXPECT_EQ(a.tablas.Primer_Pto, b.tablas.Primer_Pto) << caso;
+  EXPECT_EQ(a.tablas.Punto_Actual, b.tablas.Punto_Actual) << caso;
   EXPECT_EQ(a.tablas.Contador_Lados, b.tablas.Contador_Lados) << caso;
   EXPECT_EQ(a.r.nTri, b.r.nTri) << caso;
   EXPECT_EQ(a.r.mensajes, b.r.mensajes) << caso;
@@ -100,6 +101,63 @@ TEST(Barrido_Diferencial, MismaConstruccionEnConjuntosMayores) {
                                  std::to_string(dist_max);
         Compara(Corre(Literal_Y_Guarda, c, dist_max), Corre(Rapido_Y_Guarda, c, dist_max), caso);
       }
+}
+
+// Every point the indexed sweep passes over, checked the plain way: a visit to each open triangle in range would
+// neither find it behind the sweep (where it moves the scan limits), nor close it, nor accept the point.
+class Barrido_Vigilado : public Barrido_Rapido {
+ public:
+  using Barrido_Rapido::Barrido_Rapido;
+  static inline long pasados = 0, faltas = 0;
+
+ protected:
+  Long Pasa_Quietos(Long i, Long tope) override {
+    const Long siguiente = Barrido_Rapido::Pasa_Quietos(i, tope);
+    const auto& T = s_.Triangs;
+    for (Long k = i; k < siguiente; ++k) {
+      if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(k)])) continue;
+      ++pasados;
+      const XYZ& P = s_.Puntos_Trab[static_cast<std::size_t>(k)];
+      for (Long t = s_.Primer_Tri; t < s_.count; ++t) {
+        const auto m = static_cast<std::size_t>(t);
+        if (Es_Verdadero(T.Cerrado[m])) continue;
+        const bool detras = P.X - s_.Dist_Busqueda >= s_.Puntos_Trab[static_cast<std::size_t>(T.V3[m])].X;
+        const bool efecto = detras ? !(t == s_.Primer_Tri && T.V1[m] == s_.Primer_Pto)
+                                   : (Es_Verdadero(T.Lado12[m]) && Es_Verdadero(T.Lado13[m]) &&
+                                      Es_Verdadero(T.Lado23[m])) || Aceptaria(t, k);
+        if (efecto) ++faltas;
+      }
+    }
+    return siguiente;
+  }
+};
+
+bool Vigilado(Estado_Triangulos& s) { return Barrido_Vigilado(s).Construye(); }
+
+TEST(Barrido_Diferencial, LosPuntosPasadosPorAltoNoTendrianEfecto) {
+  const std::uint64_t semillas = 5 * Semillas("TRILAT_SEMILLAS_BARRIDO");
+  for (Forma f : {Forma::Uniforme, Forma::Rejilla, Forma::Rejilla_Movida, Forma::Alineada, Forma::Filas_Niveladas})
+    for (std::uint64_t semilla = 1; semilla <= semillas; ++semilla)
+      for (double dist_max : {500.0, 20.0, 6.0}) {
+        // Strips along the sweep, as in the larger sets, for many passes; the level rows kept level, whole and
+        // with a third of their points (few enough level points to be followed one by one).
+        Nube c = Genera(f, 600 + 300 * (semilla % 4), 200, semilla * 13 + 5);
+        if (f == Forma::Filas_Niveladas) {
+          Nube tercio;
+          for (std::size_t k = 0; k < c.x.size(); k += 3) {
+            tercio.x.push_back(c.x[k]);
+            tercio.y.push_back(c.y[k]);
+            tercio.z.push_back(c.z[k]);
+          }
+          Corre(Vigilado, tercio, dist_max);
+        } else {
+          for (double& x : c.x) x = 500000 + 4 * x;
+          for (double& y : c.y) y += 4500000;
+        }
+        Corre(Vigilado, c, dist_max);
+      }
+  EXPECT_GT(Barrido_Vigilado::pasados, 100000);
+  EXPECT_EQ(Barrido_Vigilado::faltas, 0);
 }
 
 }  // namespace

@@ -57,10 +57,8 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   maximo_x_hasta_.resize(n);
   for (std::size_t k = 0; k < n; ++k) maximo_x_hasta_[k] = k == 0 ? pts[0].X : std::max(maximo_x_hasta_[k - 1], pts[k].X);
   abiertos_celda_.resize(inicio_celda_.size() - 1);
-  con_triangulos_.assign(n / 64 + 1, 0);
   bloques_x_ = columnas_ / kBloque + 1;
   abiertos_bloque_.assign(static_cast<std::size_t>(bloques_x_) * static_cast<std::size_t>(filas_ / kBloque + 1), 0);
-  abiertos_columna_.assign(static_cast<std::size_t>(bloques_x_), 0);
   por_y_.resize(n);
   std::vector<std::pair<double, Long>> por_y(n);
   for (std::size_t k = 0; k < n; ++k) por_y[k] = {pts[k].Y, static_cast<Long>(k)};
@@ -68,6 +66,7 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   y_ordenadas_.resize(n);
   for (std::size_t k = 0; k < n; ++k) y_ordenadas_[k] = por_y[k].first, por_y_[k] = por_y[k].second;
   Prepara_Cercanias();
+  Prepara_Pasos();
 }
 
 Long Barrido_Rapido::Celda(double v, double v0, Long cuantas) const {
@@ -101,6 +100,7 @@ void Barrido_Rapido::Empieza_Punto(Long i, Long hasta) {
 }
 
 void Barrido_Rapido::Acaba_Punto(Long i, Long hasta) {
+  Sigue_Limites();
   if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(i)])) return;
   cercania_[static_cast<std::size_t>(i)].rechazos = {hasta, actuales_.testigo_min, actuales_.testigo_max};
 }
@@ -167,7 +167,6 @@ void Barrido_Rapido::Prepara_Cercanias() {
   const auto& pts = s_.Puntos_Trab;
   const std::size_t n = pts.size();
   cercania_.assign(n, {});
-  quietud_.assign(n, {});
   // Corners level with each point, where the formulas take the side to it as horizontal: a window moving
   // along the points by Y.
   std::size_t de = 0, a = 0;
@@ -176,24 +175,12 @@ void Barrido_Rapido::Prepara_Cercanias() {
     while (y_ordenadas_[de] < y - Alcance_Aceptacion::kFranja_Horizontal) ++de;
     a = std::max(a, de);
     while (a < n && !(y_ordenadas_[a] > y + Alcance_Aceptacion::kFranja_Horizontal)) ++a;
-    const auto i = static_cast<std::size_t>(por_y_[m]);
-    Cercania& c = cercania_[i];
-    Quietud& q = quietud_[i];
+    Cercania& c = cercania_[static_cast<std::size_t>(por_y_[m])];
     c.franja_desde = static_cast<Long>(de), c.franja_hasta = static_cast<Long>(a);
-    // Up to two of the others are kept at hand; more is rare and goes to the whole window.
-    for (std::size_t k = de; k < a; ++k) {
-      if (k == m) continue;
-      if (q.otros_en_franja[0] == -1) {
-        q.otros_en_franja[0] = por_y_[k];
-      } else {
-        q.otros_en_franja[1] = q.otros_en_franja[1] == -1 ? por_y_[k] : kVarios_En_Franja;
-      }
-    }
   }
+  primer_vecino_.assign(n, -1);
   for (std::size_t i = 0; i < n; ++i) {
     Cercania& c = cercania_[i];
-    Quietud& q = quietud_[i];
-    q.detras = pts[i].X - s_.Dist_Busqueda;
     c.alcance = alcance_.Alcance(i, vecinos_, &region_);
     if (!(c.alcance < kInf)) continue;
     const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
@@ -210,39 +197,109 @@ void Barrido_Rapido::Prepara_Cercanias() {
       continue;
     }
     // A neighbour beyond the scan's end in every pass rules the point out of being passed over.
-    if (!c.vecinos_antes_del_limite) continue;
-    q.vecinos_min = c.vecinos_min;
-    q.i0 = static_cast<std::int16_t>(c.i0 / kBloque), q.i1 = static_cast<std::int16_t>(c.i1 / kBloque);
-    q.j0 = static_cast<std::int16_t>(c.j0 / kBloque), q.j1 = static_cast<std::int16_t>(c.j1 / kBloque);
-  }
-  tramos_.assign(n / static_cast<std::size_t>(kTramo) + 1, {});
-  inicio_dependientes_.assign(n + 1, 0);
-  for (std::size_t i = 0; i < n; ++i) {
-    const Quietud& q = quietud_[i];
-    Tramo& t = tramos_[i / static_cast<std::size_t>(kTramo)];
-    t.vecinos_min = std::min(t.vecinos_min, q.vecinos_min);
-    t.detras = std::max(t.detras, q.detras);
-    t.i0 = std::min<Long>(t.i0, q.i0), t.i1 = std::max<Long>(t.i1, q.i1);
-    t.varios_en_franja = t.varios_en_franja || q.otros_en_franja[1] == kVarios_En_Franja;
-    for (const Long o : q.otros_en_franja)
-      if (o >= 0 && q.otros_en_franja[1] != kVarios_En_Franja) ++inicio_dependientes_[static_cast<std::size_t>(o) + 1];
-  }
-  for (std::size_t k = 1; k <= n; ++k) inicio_dependientes_[k] += inicio_dependientes_[k - 1];
-  dependientes_.resize(static_cast<std::size_t>(inicio_dependientes_[n]));
-  std::vector<Long> lleno(inicio_dependientes_.begin(), inicio_dependientes_.end() - 1);
-  for (std::size_t i = 0; i < n; ++i) {
-    const Quietud& q = quietud_[i];
-    for (const Long o : q.otros_en_franja)
-      if (o >= 0 && q.otros_en_franja[1] != kVarios_En_Franja)
-        dependientes_[static_cast<std::size_t>(lleno[static_cast<std::size_t>(o)]++)] = static_cast<Long>(i);
+    if (c.vecinos_antes_del_limite) primer_vecino_[i] = c.vecinos_min;
   }
 }
 
-bool Barrido_Rapido::Tramo_Quieto(const Tramo& t, double x_minima) const {
-  if (t.vecinos_min < s_.Primer_Pto || !(t.detras < x_minima) || t.varios_en_franja || t.franja_activa) return false;
-  for (Long bi = t.i0; bi <= t.i1; ++bi)
-    if (abiertos_columna_[static_cast<std::size_t>(bi)] > 0) return false;
-  return true;
+void Barrido_Rapido::Prepara_Pasos() {
+  const std::size_t n = cercania_.size();
+  x_detras_.resize(n);
+  for (std::size_t i = 0; i < n; ++i) x_detras_[i] = s_.Puntos_Trab[i].X - s_.Dist_Busqueda;
+  // Fills lists of points: reparte(f) calls f(i, pon) for every point i, pon(k) putting i in list k; it is called
+  // twice, to count and then to fill.
+  const auto llena = [](Listas& l, std::size_t listas, auto&& reparte) {
+    l.inicio.assign(listas + 1, 0);
+    reparte([&](std::size_t, std::size_t k) { ++l.inicio[k + 1]; });
+    for (std::size_t k = 1; k <= listas; ++k) l.inicio[k] += l.inicio[k - 1];
+    std::vector<Long> libre(l.inicio.begin(), l.inicio.end() - 1);
+    l.elementos.resize(static_cast<std::size_t>(l.inicio.back()));
+    reparte([&](std::size_t i, std::size_t k) { l.elementos[static_cast<std::size_t>(libre[k]++)] = static_cast<Long>(i); });
+  };
+  // The blocks each point's reach spans, and the points by first neighbour, for those that can be passed over.
+  llena(cobertura_, abiertos_bloque_.size(), [&](auto&& pon) {
+    for (std::size_t i = 0; i < n; ++i) {
+      if (primer_vecino_[i] < 0) continue;
+      const Cercania& c = cercania_[i];
+      for (Long bj = c.j0 / kBloque; bj <= c.j1 / kBloque; ++bj)
+        for (Long bi = c.i0 / kBloque; bi <= c.i1 / kBloque; ++bi) pon(i, Bloque(bi, bj));
+    }
+  });
+  llena(por_vecino_, n, [&](auto&& pon) {
+    for (std::size_t i = 0; i < n; ++i)
+      if (primer_vecino_[i] >= 0) pon(i, static_cast<std::size_t>(primer_vecino_[i]));
+  });
+  // Level points are followed one by one up to a few; more (rows of a grid) are looked at when the point is reached.
+  constexpr Long kNiveladas_Seguidas = 16;
+  varios_ = Conjunto_Bits(n, false);
+  for (std::size_t i = 0; i < n; ++i)
+    varios_.Pon(i, cercania_[i].franja_hasta - cercania_[i].franja_desde - 1 > kNiveladas_Seguidas);
+  llena(dependientes_, n, [&](auto&& pon) {
+    for (std::size_t i = 0; i < n; ++i) {
+      if (varios_.Tiene(i)) continue;
+      const Cercania& c = cercania_[i];
+      for (Long m = c.franja_desde; m < c.franja_hasta; ++m) {
+        const auto o = static_cast<std::size_t>(por_y_[static_cast<std::size_t>(m)]);
+        if (o != i) pon(i, o);
+      }
+    }
+  });
+  bloques_abiertos_.assign(n, 0);
+  franjas_abiertas_.assign(n, 0);
+  segundo_abiertos_.assign(n, 0);
+  sin_conectar_ = Conjunto_Bits(n, true);
+  detiene_ = Conjunto_Bits(n, false);
+  for (std::size_t i = 0; i < n; ++i) Actualiza_Detiene(static_cast<Long>(i));
+}
+
+void Barrido_Rapido::Actualiza_Detiene(Long k) {
+  const auto i = static_cast<std::size_t>(k);
+  detiene_.Pon(i, primer_vecino_[i] < pto_reflejado_ || varios_.Tiene(i) || bloques_abiertos_[i] > 0 ||
+                      franjas_abiertas_[i] > 0);
+}
+
+bool Barrido_Rapido::Detiene_Ahora(Long k) const {
+  // Only a point with many level points can have its bit set with nothing to visit.
+  const auto i = static_cast<std::size_t>(k);
+  return !varios_.Tiene(i) || primer_vecino_[i] < pto_reflejado_ || bloques_abiertos_[i] > 0 || !Franja_Quieta(k);
+}
+
+void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas& avisar, std::size_t k, std::vector<Long>& suyas) {
+  const bool antes = cuenta > 0;
+  cuenta += d;
+  if (antes == (cuenta > 0)) return;
+  for (Long m = avisar.inicio[k]; m < avisar.inicio[k + 1]; ++m) {
+    const Long i = avisar.elementos[static_cast<std::size_t>(m)];
+    suyas[static_cast<std::size_t>(i)] += d;
+    Actualiza_Detiene(i);
+  }
+}
+
+void Barrido_Rapido::Quita_Triangulo(Long t) {
+  const auto& T = s_.Triangs;
+  const auto& pts = s_.Puntos_Trab;
+  const Long v2 = T.V2[static_cast<std::size_t>(t)], v3 = T.V3[static_cast<std::size_t>(t)];
+  const XYZ& B = pts[static_cast<std::size_t>(v2)];
+  const XYZ& C = pts[static_cast<std::size_t>(v3)];
+  // As it was filed: once for each distinct cell of its second corners.
+  const Long cb = Columna(B.X), fb = Fila(B.Y), cc = Columna(C.X), fc = Fila(C.Y);
+  Cambia_Bloque(Bloque(cb / kBloque, fb / kBloque), -1);
+  if (cc != cb || fc != fb) Cambia_Bloque(Bloque(cc / kBloque, fc / kBloque), -1);
+  Cambia_Segundo(v2, -1);
+  if (v3 != v2) Cambia_Segundo(v3, -1);
+}
+
+void Barrido_Rapido::Sigue_Limites() {
+  if (s_.Primer_Pto != pto_reflejado_) {
+    // Primer_Pto takes the first corner of the last triangle found behind, which may lie before the last one.
+    const Long desde = std::min(pto_reflejado_, s_.Primer_Pto), hasta = std::max(pto_reflejado_, s_.Primer_Pto);
+    pto_reflejado_ = s_.Primer_Pto;
+    for (Long m = por_vecino_.inicio[static_cast<std::size_t>(desde)];
+         m < por_vecino_.inicio[static_cast<std::size_t>(hasta)]; ++m)
+      Actualiza_Detiene(por_vecino_.elementos[static_cast<std::size_t>(m)]);
+  }
+  // Open triangles left behind Primer_Tri are never visited again.
+  for (Long t = Siguiente_Abierto(tri_reflejado_); t < s_.Primer_Tri; t = Siguiente_Abierto(t + 1)) Quita_Triangulo(t);
+  tri_reflejado_ = std::max(tri_reflejado_, s_.Primer_Tri);
 }
 
 void Barrido_Rapido::Celdas_Caja(const XYZ& P, const Caja& caja, Long& i0, Long& i1, Long& j0, Long& j1) const {
@@ -256,10 +313,10 @@ void Barrido_Rapido::Celdas_Caja(const XYZ& P, const Caja& caja, Long& i0, Long&
   j1 = std::min<Long>(Celda(arriba(P.Y, caja.y1), y0_, filas_), filas_ - 1);
 }
 
-bool Barrido_Rapido::Franja_Sin_Triangulos(Long i) const {
+bool Barrido_Rapido::Franja_Quieta(Long i) const {
   const Cercania& c = cercania_[static_cast<std::size_t>(i)];
   for (Long m = c.franja_desde; m < c.franja_hasta; ++m)
-    if (Con_Triangulos(por_y_[static_cast<std::size_t>(m)])) return false;
+    if (segundo_abiertos_[static_cast<std::size_t>(por_y_[static_cast<std::size_t>(m)])] > 0) return false;
   return true;
 }
 
@@ -284,36 +341,22 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   x_derecha_.Extremos(s_.Primer_Tri + (primero_sin_efecto ? 1 : 0), s_.count, x_minima, x_maxima);
   if (s_.Primer_Tri < s_.count && !primero_sin_efecto) x_derecha_.Extremos(s_.Primer_Tri, s_.Primer_Tri + 1, x_primero, x_maxima);
   x_minima = std::min(x_minima, x_primero);
-  Long k = i, ultimo = -1;
-  for (; k <= tope; ++k) {
-    // A whole run whose points all pass the tests below, the level ones included, by its summary.
-    if (k % kTramo == 0 && k + kTramo - 1 <= tope && inseguros_en_rango_.empty() &&
-        Tramo_Quieto(tramos_[static_cast<std::size_t>(k / kTramo)], x_minima)) {
-      for (Long m = k + kTramo - 1; m >= k; --m)
-        if (!Es_Verdadero(s_.Conectado[static_cast<std::size_t>(m)])) {
-          ultimo = m;
-          break;
-        }
-      k += kTramo - 1;
-      continue;
-    }
-    if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(k)])) continue;
-    const Quietud& q = quietud_[static_cast<std::size_t>(k)];
-    if (q.vecinos_min < s_.Primer_Pto || !(q.detras < x_minima)) break;
-    // Points level with P that are corners of no triangle (unconnected) give it nothing to visit.
-    if (q.otros_en_franja[0] >= 0 && Con_Triangulos(q.otros_en_franja[0])) break;
-    if (q.otros_en_franja[1] >= 0 && Con_Triangulos(q.otros_en_franja[1])) break;
-    if (q.otros_en_franja[1] == kVarios_En_Franja && !Franja_Sin_Triangulos(k)) break;
-    bool vacios = true;
-    for (Long bj = q.j0; bj <= q.j1 && vacios; ++bj)
-      for (Long bi = q.i0; bi <= q.i1 && vacios; ++bi) vacios = abiertos_bloque_[Bloque(bi, bj)] == 0;
-    if (!vacios) break;
-    if (!inseguros_en_rango_.empty() && !Rechazan_Inseguros(k)) break;
-    ultimo = k;
-  }
+  // From the first point beyond x_minima on, a triangle behind the sweep would be visited.
+  const Long detras = std::partition_point(x_detras_.begin() + i, x_detras_.begin() + tope + 1,
+                                           [&](double d) { return d < x_minima; }) - x_detras_.begin();
+  Long parada = detiene_.Siguiente(i, detras - 1, &sin_conectar_);
+  while (parada < detras && !Detiene_Ahora(parada)) parada = detiene_.Siguiente(parada + 1, detras - 1, &sin_conectar_);
+  if (parada >= detras) parada = sin_conectar_.Siguiente(detras, tope);
+  if (!inseguros_en_rango_.empty())
+    for (Long k = sin_conectar_.Siguiente(i, parada - 1); k < parada; k = sin_conectar_.Siguiente(k + 1, parada - 1))
+      if (!Rechazan_Inseguros(k)) {
+        parada = k;
+        break;
+      }
   // Each point passed over would have been the current point in turn.
+  const Long ultimo = sin_conectar_.Anterior(parada - 1, i);
   if (ultimo >= 0) s_.Punto_Actual = ultimo;
-  return k;
+  return parada;
 }
 
 bool Barrido_Rapido::Rechazan_Inseguros(Long k) {
@@ -404,8 +447,6 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
               if (t < s_.Primer_Tri || Es_Verdadero(T.Cerrado[k])) {
                 lista[m] = lista.back();
                 lista.pop_back();
-                --abiertos_bloque_[Bloque(bi, bj)];
-                --abiertos_columna_[static_cast<std::size_t>(bi)];
                 continue;
               }
               ++m;
@@ -424,13 +465,10 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
     }
   };
   // P itself, being unconnected, is a corner of no triangle.
-  const auto& otros = quietud_[static_cast<std::size_t>(i)].otros_en_franja;
-  if (otros[1] == kVarios_En_Franja) {
-    for (Long m = c.franja_desde; m < c.franja_hasta; ++m)
-      if (por_y_[static_cast<std::size_t>(m)] != i) de_punto(por_y_[static_cast<std::size_t>(m)]);
-  } else {
-    for (const Long o : otros)
-      if (o >= 0) de_punto(o);
+  // A level point that is the second corner of no open triangle has none to give.
+  for (Long m = c.franja_desde; m < c.franja_hasta; ++m) {
+    const Long o = por_y_[static_cast<std::size_t>(m)];
+    if (o != i && segundo_abiertos_[static_cast<std::size_t>(o)] > 0) de_punto(o);
   }
   for (auto it = inseguros_.lower_bound(primero); it != inseguros_.end() && *it <= hasta; ++it)
     candidatos_.push_back(*it);
@@ -466,12 +504,7 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
     ultimo_en_vertice_[vc] = enlace;
   }
   x_derecha_.Pon(t, s_.Puntos_Trab[static_cast<std::size_t>(v[2])].X);
-  for (const Long k : v) {
-    if (Con_Triangulos(k)) continue;
-    con_triangulos_[static_cast<std::size_t>(k) / 64] |= std::uint64_t{1} << (k % 64);
-    for (Long d = inicio_dependientes_[static_cast<std::size_t>(k)]; d < inicio_dependientes_[static_cast<std::size_t>(k) + 1]; ++d)
-      tramos_[static_cast<std::size_t>(dependientes_[static_cast<std::size_t>(d)] / kTramo)].franja_activa = true;
-  }
+  for (const Long k : v) sin_conectar_.Pon(static_cast<std::size_t>(k), false);
   const auto& pts = s_.Puntos_Trab;
   // Filed under the cells of its two corners that can be an edge's second corner.
   for (int c = 1; c < 3; ++c) {
@@ -480,9 +513,10 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
     auto& lista = abiertos_celda_[Indice_Celda(columna, fila)];
     if (!lista.empty() && lista.back() == t) continue;
     lista.push_back(t);
-    ++abiertos_bloque_[Bloque(columna / kBloque, fila / kBloque)];
-    ++abiertos_columna_[static_cast<std::size_t>(columna / kBloque)];
+    Cambia_Bloque(Bloque(columna / kBloque, fila / kBloque), 1);
   }
+  Cambia_Segundo(v[1], 1);
+  if (v[2] != v[1]) Cambia_Segundo(v[2], 1);
   const XYZ& A = pts[static_cast<std::size_t>(v[0])];
   const XYZ& B = pts[static_cast<std::size_t>(v[1])];
   const XYZ& C = pts[static_cast<std::size_t>(v[2])];
@@ -501,6 +535,7 @@ void Barrido_Rapido::Lado_Marcado(Long t) {
 }
 
 void Barrido_Rapido::Triangulo_Cerrado(Long t) {
+  Quita_Triangulo(t);
   siguiente_abierto_[static_cast<std::size_t>(t)] = t + 1;
   x_derecha_.Quita(t);
   por_cerrar_.erase(t);

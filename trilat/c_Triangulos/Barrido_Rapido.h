@@ -17,9 +17,9 @@
 // ones the reach does not cover and the ones whose visit has an effect. When some of its neighbours have left the
 // scanned range, those still in it bound it, if they still surround it.
 //
-// In passes after the first, runs of points with nothing near them to visit are passed over whole (64 positions at
-// a time where the block columns they reach hold no open triangle); a triangle the reach does not cover is tried
-// for them without effect, once: after that their record of rejections holds it.
+// In passes after the first, points with nothing near them to visit are passed over 64 at a time, through a bit per
+// point kept up to date as triangles are formed, close or are left behind; a triangle the reach does not cover is
+// tried for them without effect, once: after that their record of rejections holds it.
 #pragma once
 
 #include <algorithm>
@@ -31,6 +31,7 @@
 #include "trilat/c_Triangulos/Alcance_Aceptacion.h"
 #include "trilat/c_Triangulos/Barrido.h"
 #include "trilat/common/Arbol_Extremos.h"
+#include "trilat/common/Conjunto_Bits.h"
 
 namespace Vyr_Trilat {
 
@@ -62,14 +63,8 @@ class Barrido_Rapido : public Barrido {
   Long Proximo_Efecto(Long t, Long hasta);
   // The triangles point i must visit when its accepting edges are known to lie near it.
   void Busca_Candidatos(Long i, Long hasta);
-  // No point level with point i (itself unconnected) is a corner of any triangle.
-  bool Franja_Sin_Triangulos(Long i) const;
-  // The points that are corners of some triangle, one bit each: small enough to stay in cache where passing over
-  // points looks at them.
-  std::vector<std::uint64_t> con_triangulos_;
-  bool Con_Triangulos(Long k) const {
-    return (con_triangulos_[static_cast<std::size_t>(k) / 64] >> (k % 64)) & 1;
-  }
+  // No point level with point i is the second corner of an open triangle.
+  bool Franja_Quieta(Long i) const;
   // The grid cells of a box around P.
   void Celdas_Caja(const XYZ& P, const Caja& caja, Long& i0, Long& i1, Long& j0, Long& j1) const;
   // The grid index of a coordinate, -1 or `cuantas` beyond either end; the column and row of a coordinate,
@@ -158,35 +153,41 @@ class Barrido_Rapido : public Barrido {
   std::vector<Amplio> amplios_;
   std::vector<Alcance_Aceptacion::Esquina> regiones_, region_;
   std::vector<Cercania> cercania_;
-  // What passing over a point needs, kept small for the runs of points that are passed over: where a triangle
-  // lies behind it, its first neighbour (-1, before any scan start, when it can never be passed over), the
-  // other points level with it (the second kVarios_En_Franja when there are more than two) and the blocks within
-  // its reach.
-  struct Quietud {
-    double detras = 0;
-    Long vecinos_min = -1;
-    Long otros_en_franja[2] = {-1, -1};
-    std::int16_t i0 = 0, i1 = -1, j0 = 0, j1 = -1;
-  };
-  std::vector<Quietud> quietud_;
-  // The same for runs of kTramo positions, so that a run with nothing to visit is passed over at once: the least
-  // first neighbour and the furthest "behind" of its points, the block columns their reaches span, whether one
-  // has more than two points level with it, and (kept up to date) whether a point level with one of them is a
-  // corner of some triangle. And for each point, those that keep it as one of their two level points.
-  struct Tramo {
-    Long vecinos_min = std::numeric_limits<Long>::max();
-    double detras = -std::numeric_limits<double>::infinity();
-    Long i0 = std::numeric_limits<Long>::max(), i1 = -1;
-    bool varios_en_franja = false, franja_activa = false;
-  };
-  static constexpr Long kTramo = 64;
-  std::vector<Tramo> tramos_;
-  std::vector<Long> inicio_dependientes_, dependientes_;
-  bool Tramo_Quieto(const Tramo& t, double x_minima) const;
-  // Filed triangles per block column.
-  std::vector<Long> abiertos_columna_;
   void Prepara_Cercanias();
-  static constexpr Long kVarios_En_Franja = -2;
+  void Prepara_Pasos();
+
+  // Passing over points. A point stops it while it is unconnected and may have something to visit; kept up to
+  // date as triangles are formed, close or are left behind and as the scan's first point moves, so that runs of
+  // points with nothing to visit are passed over a word of bits at a time. A point's bit in detiene_ is set while
+  // its bound rests on a neighbour before the scan's first point (or it has no bound: its first neighbour is then
+  // -1), while a block within its reach holds a second corner of an open triangle, while a point level with it is
+  // one, or when it has too many level points to follow (those are looked at when reached).
+  Conjunto_Bits sin_conectar_, detiene_, varios_;
+  std::vector<Long> primer_vecino_;
+  std::vector<double> x_detras_;  // X less the search distance, by position: beyond it a triangle lies behind
+  std::vector<Long> bloques_abiertos_, franjas_abiertas_, segundo_abiertos_;
+  // Lists of points in one array: list k is elementos[inicio[k]] to elementos[inicio[k + 1] - 1].
+  struct Listas {
+    std::vector<Long> inicio, elementos;
+  };
+  // The points whose reach spans each block; those that follow each point as a level point; the points by their
+  // first neighbour.
+  Listas cobertura_, dependientes_, por_vecino_;
+  // The scan limits the bits stand for.
+  Long pto_reflejado_ = 0, tri_reflejado_ = 0;
+  void Actualiza_Detiene(Long k);
+  bool Detiene_Ahora(Long k) const;
+  // A count (of the open triangles filed in a block, or of those a point is the second corner of) changes by d;
+  // when it turns zero or non-zero, the count in `suyas` of each point in list k of `avisar` changes by d.
+  void Cambia_Cuenta(Long& cuenta, int d, const Listas& avisar, std::size_t k, std::vector<Long>& suyas);
+  void Cambia_Bloque(std::size_t b, int d) { Cambia_Cuenta(abiertos_bloque_[b], d, cobertura_, b, bloques_abiertos_); }
+  void Cambia_Segundo(Long o, int d) {
+    Cambia_Cuenta(segundo_abiertos_[static_cast<std::size_t>(o)], d, dependientes_, static_cast<std::size_t>(o),
+                  franjas_abiertas_);
+  }
+  // An open triangle closes or is left behind Primer_Tri: it no longer concerns any point.
+  void Quita_Triangulo(Long t);
+  void Sigue_Limites();
   std::set<Long> inseguros_;
   // Those from Primer_Tri on while points are passed over; Rechazan_Inseguros(k): each of them is known to reject
   // point k, or does when tried now (its record of rejections then grows to every triangle formed).
