@@ -130,7 +130,7 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
   const double eps = alcance.Epsilon();
   std::vector<int> vecinos;
   std::vector<Alcance_Aceptacion::Esquina> region;
-  long descartadas = 0, circulos = 0, por_la_region = 0, parciales = 0;
+  long descartadas = 0, circulos = 0, por_la_region = 0, parciales = 0, admitidas = 0;
   for (std::size_t i = 0; i < 2 * puntos.size(); ++i) {
     // Every point twice: with all its neighbours, and with one or two left out (as when they are no longer
     // scanned), the circles then having to hold one of those left.
@@ -142,6 +142,9 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
     if (!(r < 1e9)) continue;
     parciales += i >= puntos.size() ? 1 : 0;
     const auto caja = alcance.Caja_Segundas(region.data(), region.size());
+    auto casco = region;
+    Alcance_Aceptacion::Deja_Casco(casco);
+    EXPECT_LE(casco.size(), region.size());
     const XYZ& P = puntos[i % puntos.size()];
     for (int k = 0; k < 30; ++k) {
       const double a = 2 * M_PI * u(rng), dx = std::cos(a), dy = std::sin(a);
@@ -152,6 +155,15 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
       const Vert d{t * dx, t * dy};
       const bool en_caja = caja.Contiene(d);
       const bool posible = alcance.Posible_Segunda(d, region.data(), region.size(), r);
+      if (posible) {
+        // What the region admits, its hull admits, and so does any box round it.
+        ++admitidas;
+        EXPECT_TRUE(alcance.Posible_Segunda(d, casco.data(), casco.size(), r)) << "point " << i;
+        const double a1 = r * u(rng) * 0.01, a2 = r * u(rng) * 0.01;
+        EXPECT_TRUE(alcance.Toca_Region({d.X - a1, d.Y - a2, d.X + a2, d.Y + a1}, region.data(), region.size(), r))
+            << "point " << i;
+        EXPECT_TRUE(alcance.Toca_Region({d.X, d.Y, d.X, d.Y}, casco.data(), casco.size(), r)) << "point " << i;
+      }
       if (en_caja && posible) continue;
       ++descartadas;
       por_la_region += en_caja ? 1 : 0;
@@ -172,6 +184,7 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
     }
   }
   EXPECT_GT(parciales, 1000);
+  EXPECT_GT(admitidas, 20000);
   EXPECT_GT(descartadas, 40000);
   EXPECT_GT(por_la_region, 20000);
   EXPECT_GT(circulos, 800000);

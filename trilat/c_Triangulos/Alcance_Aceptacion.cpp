@@ -74,6 +74,31 @@ double Alcance_Aceptacion::Alcance_De_Anillo(std::size_t i, const std::vector<in
   return (2 * centro + epsilon_) * (1 + 1e-6) + 1e-9;
 }
 
+void Alcance_Aceptacion::Deja_Casco(std::vector<Esquina>& region) {
+  // A linear function is largest over the hull at one of its corners, so the others add nothing, as long as the
+  // corners kept carry the largest margin. The hull of the corners and P, turns taken exactly; P is left out
+  // again, being counted anyway.
+  double margen = 0;
+  for (const Esquina& w : region) margen = std::max(margen, w.margen);
+  region.push_back({0, 0, 0, 0});
+  std::sort(region.begin(), region.end(), [](const Esquina& a, const Esquina& b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
+  std::vector<Esquina> casco(2 * region.size());
+  std::size_t k = 0;
+  const auto gira = [&](const Esquina& a, const Esquina& b, const Esquina& c) { return Orientacion(a.x, a.y, b.x, b.y, c.x, c.y); };
+  for (std::size_t m = 0; m < region.size(); ++m) {
+    while (k >= 2 && gira(casco[k - 2], casco[k - 1], region[m]) <= 0) --k;
+    casco[k++] = region[m];
+  }
+  for (std::size_t m = region.size() - 1, abajo = k + 1; m-- > 0;) {
+    while (k >= abajo && gira(casco[k - 2], casco[k - 1], region[m]) <= 0) --k;
+    casco[k++] = region[m];
+  }
+  region.clear();
+  // The last is the first again.
+  for (std::size_t m = 0; m + 1 < std::max<std::size_t>(k, 2); ++m)
+    if (casco[m].x != 0 || casco[m].y != 0) region.push_back({casco[m].x, casco[m].y, margen, casco[m].distancia});
+}
+
 bool Alcance_Aceptacion::Posible_Segunda(const Vert& u, const Esquina* region, std::size_t esquinas,
                                          double alcance) const {
   // The centre C lies within Epsilon / 2 of the bisector of P and Y, so 2 C.u >= |u|^2 - Epsilon |u|; and C lies in
@@ -87,6 +112,22 @@ bool Alcance_Aceptacion::Posible_Segunda(const Vert& u, const Esquina* region, s
   }
   // The reach is beyond twice any corner's distance: it bounds the rounding of these sums, taken generously.
   return mayor + 1e-9 * (lu + alcance) >= lu - epsilon_;
+}
+
+bool Alcance_Aceptacion::Toca_Region(const Caja& c, const Esquina* region, std::size_t esquinas, double alcance) const {
+  // Every u that Posible_Segunda admits through a corner w lies within |w| + k of it, k covering the margin,
+  // Epsilon and the rounding allowed there; the nearest point of the box to w decides.
+  for (std::size_t m = 0; m < esquinas; ++m) {
+    const Esquina& w = region[m];
+    const double k = w.margen + epsilon_ + 2e-9 * (alcance + w.distancia + 1);
+    const double dx = std::max({c.x0 - w.x, 0.0, w.x - c.x1}), dy = std::max({c.y0 - w.y, 0.0, w.y - c.y1});
+    const double r = (w.distancia + k) * (1 + 1e-9);
+    if (dx * dx + dy * dy <= r * r) return true;
+  }
+  // And P itself, a corner of the hull of the centres.
+  const double r = 2e-9 + epsilon_ + 2e-9 * (alcance + 1);
+  const double dx = std::max({c.x0, 0.0, -c.x1}), dy = std::max({c.y0, 0.0, -c.y1});
+  return dx * dx + dy * dy <= r * r;
 }
 
 Caja Alcance_Aceptacion::Caja_Segundas(const Esquina* region, std::size_t esquinas) const {

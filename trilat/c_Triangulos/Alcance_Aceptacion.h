@@ -45,6 +45,10 @@ class Alcance_Aceptacion {
   // Whether the second corner Y of an accepting edge can lie at `u` from the point, given the region of its centres
   // and the point's reach. Finer than the reach where the point's Voronoi cell is long and thin.
   bool Posible_Segunda(const Vert& u, const Esquina* region, std::size_t esquinas, double alcance) const;
+  // Whether some u in the box (from the point) may pass Posible_Segunda.
+  bool Toca_Region(const Caja& c, const Esquina* region, std::size_t esquinas, double alcance) const;
+  // Keeps of a region only the corners of its hull, each with the largest margin: the same answers, sooner.
+  static void Deja_Casco(std::vector<Esquina>& region);
   // A box (from the point) that holds every such second corner.
   Caja Caja_Segundas(const Esquina* region, std::size_t esquinas) const;
   // The edge from X to Y (X the first corner) keeps its computed circles within Epsilon of the point.

@@ -192,6 +192,7 @@ void Barrido_Rapido::Prepara_Cercanias() {
     // themselves, with the region of its centres, and is never passed over.
     if ((c.i1 - c.i0 + 1) * (c.j1 - c.j0 + 1) > std::min(kCeldas_Utiles, columnas_ * filas_ / 4)) {
       c.amplio = static_cast<Long>(amplios_.size());
+      Alcance_Aceptacion::Deja_Casco(region_);
       amplios_.push_back({regiones_.size(), region_.size()});
       regiones_.insert(regiones_.end(), region_.begin(), region_.end());
       continue;
@@ -408,6 +409,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
     if (!(alcance < kInf)) return;
     const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
     vecinos_min_ = *mn, vecinos_max_ = *mx;
+    Alcance_Aceptacion::Deja_Casco(region_);
     caja = alcance_.Caja_Segundas(region_.data(), region_.size());
     Celdas_Caja(P, caja, i0, i1, j0, j1);
     region = region_.data(), esquinas = region_.size();
@@ -426,17 +428,25 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
     const XYZ& Q = pts[static_cast<std::size_t>(k)];
     return cerca(k) && (!region || alcance_.Posible_Segunda({Q.X - P.X, Q.Y - P.Y}, region, esquinas, alcance));
   };
-  // The open triangles in range are looked through one by one when they are fewer than the cells to look at, and
-  // always for a point bounded by a region's corners (its box being wide, or its neighbours partly out of range).
+  // The open triangles in range are looked through one by one when they are fewer than the cells to look at.
   const Long desde = std::max(primero, s_.Primer_Tri);
   const double en_rango = static_cast<double>(hasta - desde + 1);
-  if (region || static_cast<double>(i1 - i0 + 1) * static_cast<double>(j1 - j0 + 1) > en_rango) {
+  // A point bounded by a region's corners looks only at the blocks that can hold a second corner.
+  const double celdas = static_cast<double>(i1 - i0 + 1) * static_cast<double>(j1 - j0 + 1);
+  const double bloques = static_cast<double>(i1 / kBloque - i0 / kBloque + 1) * static_cast<double>(j1 / kBloque - j0 / kBloque + 1);
+  const auto bloque_posible = [&](Long bi, Long bj) {
+    if (!region) return true;
+    const double ancho = kBloque * lado_celda_, holgura = 1e-6 * lado_celda_ + 1e-6;
+    const double bx = x0_ + static_cast<double>(bi) * ancho - P.X, by = y0_ + static_cast<double>(bj) * ancho - P.Y;
+    return alcance_.Toca_Region({bx - holgura, by - holgura, bx + ancho + holgura, by + ancho + holgura}, region, esquinas, alcance);
+  };
+  if ((region ? bloques : celdas) > en_rango) {
     for (Long t = Siguiente_Abierto(desde); t <= hasta; t = Siguiente_Abierto(t + 1))
       if (posible(T.V2[static_cast<std::size_t>(t)]) || posible(T.V3[static_cast<std::size_t>(t)])) candidatos_.push_back(t);
   } else {
     for (Long bj = j0 / kBloque; bj <= j1 / kBloque; ++bj)
       for (Long bi = i0 / kBloque; bi <= i1 / kBloque; ++bi) {
-        if (abiertos_bloque_[Bloque(bi, bj)] == 0) continue;
+        if (abiertos_bloque_[Bloque(bi, bj)] == 0 || !bloque_posible(bi, bj)) continue;
         for (Long j = std::max(j0, bj * kBloque); j <= std::min(j1, bj * kBloque + kBloque - 1); ++j)
           for (Long col = std::max(i0, bi * kBloque); col <= std::min(i1, bi * kBloque + kBloque - 1); ++col) {
             auto& lista = abiertos_celda_[Indice_Celda(col, j)];
