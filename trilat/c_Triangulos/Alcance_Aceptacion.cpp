@@ -202,11 +202,13 @@ double Alcance_Aceptacion::Limite_Centros() const {
   return (kRadio_Maximo + epsilon_) * (1 + 1e-9) + 1e-6;
 }
 
-void Alcance_Aceptacion::Recorta_Par(const Par& p, double ha, double hb, double limite, std::vector<Esquina>& region) {
+void Alcance_Aceptacion::Recorta_Par(const Par& p, double ha, double hb, double limite,
+                                     std::vector<Esquina>& region) const {
   // The square of half-side `limite` round P, cut by the pair's two half-planes and by the rays between which its
   // centres lie (a turn of more than half a circle in two pieces, so that each is convex). Each cut is moved out
   // by far more than the rounding of its evaluation, so that the computed polygon holds the true one.
-  std::vector<Vert> poligono, cortado;
+  auto& poligono = poligono_;
+  auto& cortado = cortado_;
   const auto corta = [&](double nx, double ny, double h) {
     const double c = h + 1e-9 * (2 * limite * (std::fabs(nx) + std::fabs(ny)) + std::fabs(h));
     cortado.clear();

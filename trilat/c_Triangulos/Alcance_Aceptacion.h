@@ -73,8 +73,9 @@ class Alcance_Aceptacion {
   double Limite_Centros() const;
   // The corners of the part of a pair's region (with the half-planes' constants ha and hb) within `limite` of P
   // in each coordinate.
-  static void Recorta_Par(const Par& p, double ha, double hb, double limite, std::vector<Esquina>& region);
+  void Recorta_Par(const Par& p, double ha, double hb, double limite, std::vector<Esquina>& region) const;
   mutable std::vector<Par> pares_;
+  mutable std::vector<Vert> poligono_, cortado_;  // Recorta_Par's work space
 
   const std::vector<XYZ>& puntos_;
   const Triangulacion_Delaunay* delaunay_ = nullptr;
