@@ -1,6 +1,6 @@
 // The small indexes the construction leans on, against plain references over many random operations: the table
-// of grid cells (growing well past its first size) and the tree of extremes over positions (set, cleared and
-// grown while searched).
+// of grid cells (growing well past its first size), the tree of extremes over positions (set, cleared and
+// grown while searched) and the set of positions in bits (searched both ways, alone and with another).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "trilat/common/Arbol_Extremos.h"
+#include "trilat/common/Conjunto_Bits.h"
 #include "trilat/common/Tabla_Celdas.h"
 
 namespace Vyr_Trilat::prueba {
@@ -74,6 +75,40 @@ TEST(Indices, ArbolDeExtremosComoUnaLista) {
       if (!std::isnan(lista[p])) m0 = std::min(m0, lista[p]), m1 = std::max(m1, lista[p]);
     ASSERT_EQ(minimo, m0) << k;
     ASSERT_EQ(maximo, m1) << k;
+  }
+}
+
+TEST(Indices, ConjuntoDeBitsComoUnaLista) {
+  std::mt19937_64 rng(5);
+  for (std::size_t n : {1, 63, 64, 65, 200, 1000}) {
+    // Sparse, dense and all-or-nothing sets, so that searches cross empty and full words.
+    for (double densidad : {0.0, 0.02, 0.5, 1.0}) {
+      std::bernoulli_distribution esta(densidad);
+      Conjunto_Bits a(n, densidad == 1.0), b(n, true);
+      std::vector<bool> ra(n, densidad == 1.0), rb(n, true);
+      for (std::size_t k = 0; k < n; ++k) {
+        const bool x = esta(rng), y = esta(rng) || densidad == 0.0;
+        a.Pon(k, x), b.Pon(k, y);
+        ra[k] = x, rb[k] = y;
+      }
+      std::uniform_int_distribution<long long> pos(0, static_cast<long long>(n) - 1);
+      for (int prueba = 0; prueba < 2000; ++prueba) {
+        const long long p = pos(rng), q = pos(rng), desde = std::min(p, q), hasta = std::max(p, q);
+        long long sig = hasta + 1, sig_ambos = hasta + 1, ant = -1;
+        for (long long k = hasta; k >= desde; --k) {
+          if (ra[static_cast<std::size_t>(k)]) sig = k;
+          if (ra[static_cast<std::size_t>(k)] && rb[static_cast<std::size_t>(k)]) sig_ambos = k;
+          if (ra[static_cast<std::size_t>(k)] && ant < 0) ant = k;
+        }
+        ASSERT_EQ(a.Siguiente(desde, hasta), sig) << n << " " << desde << " " << hasta;
+        ASSERT_EQ(a.Siguiente(desde, hasta, &b), sig_ambos) << n << " " << desde << " " << hasta;
+        ASSERT_EQ(a.Anterior(hasta, desde), ant) << n << " " << desde << " " << hasta;
+        ASSERT_EQ(a.Tiene(static_cast<std::size_t>(p)), ra[static_cast<std::size_t>(p)]);
+      }
+      // Empty ranges find nothing.
+      EXPECT_EQ(a.Siguiente(5, 4), 5);
+      EXPECT_EQ(a.Anterior(3, 4), -1);
+    }
   }
 }
 
