@@ -130,18 +130,16 @@ Modelo Completa(Estado_Triangulos& s) {
   };
 
   Modelo m;
-  // About two cells per triangle the sweep formed: the grid holds only those, and is looked up for every triangle
-  // of the completion.
+  // About two cells per triangle the sweep formed.
   const auto celdas = 2 * static_cast<std::size_t>(std::max<Long>(s.count, 8));
-  Rejilla_Triangulos rejilla(p, celdas);
   Tomados_Por_Vertice tomados(n, static_cast<std::size_t>(s.count));
   m.triangulos.reserve(static_cast<std::size_t>(s.count));
-  // Two distinct triangles of the Delaunay triangulation never overlap: a pair of them needs no test.
+  // Two distinct triangles of the Delaunay triangulation never overlap: a pair of them needs no test. So every
+  // kept triangle is filed for the overlap tests only from the first that is not one of them on (often none), and
+  // those that are not, the only ones such a triangle can overlap, apart as well.
   Triangulacion_Delaunay& cdt = Delaunay_Anfitrion(s);
   const auto& T = s.Triangs;
-  // The kept triangles that are not triangles of the Delaunay triangulation, the only ones such a triangle can
-  // overlap (often none at all).
-  std::optional<Rejilla_Triangulos> ajenos;
+  std::optional<Rejilla_Triangulos> rejilla, ajenos;
   for (std::size_t t = 0; t < static_cast<std::size_t>(s.count); ++t) {
     if (Es_Verdadero(T.Excluido[t])) continue;
     const std::array<Long, 3> v{T.V1[t], T.V2[t], T.V3[t]};
@@ -160,23 +158,38 @@ Modelo Completa(Estado_Triangulos& s) {
                                      p[static_cast<std::size_t>(k[2])]};
       return !Cajas_Apartadas(esquinas, tv) && Interiores_Se_Solapan(plano(k), tv);
     };
-    if (delaunay ? ajenos && ajenos->Alguno(v, solapa) : rejilla.Alguno(v, solapa)) continue;
-    rejilla.Agrega(v, m.triangulos.size());
-    tomados.Agrega(v, m.triangulos.size());
-    if (!delaunay) {
-      if (!ajenos) ajenos.emplace(p, celdas);
-      ajenos->Agrega(v, m.triangulos.size());
+    if (!delaunay && !rejilla) {
+      rejilla.emplace(p, celdas);
+      ajenos.emplace(p, celdas);
+      for (std::size_t id = 0; id < m.triangulos.size(); ++id) rejilla->Agrega(m.triangulos[id], id);
     }
+    if (delaunay ? ajenos && ajenos->Alguno(v, solapa) : rejilla->Alguno(v, solapa)) continue;
+    if (rejilla) rejilla->Agrega(v, m.triangulos.size());
+    if (!delaunay) ajenos->Agrega(v, m.triangulos.size());
+    tomados.Agrega(v, m.triangulos.size());
     m.triangulos.push_back(v);
   }
-  ajenos.reset();
+  rejilla.reset();
   m.del_barrido = m.triangulos.size();
-  std::vector<std::pair<Long, Long>> aristas;
-  aristas.reserve(3 * m.del_barrido);
-  for (const auto& t : m.triangulos) aristas.insert(aristas.end(), {{t[0], t[1]}, {t[0], t[2]}, {t[1], t[2]}});
-  std::sort(aristas.begin(), aristas.end());
-  aristas.erase(std::unique(aristas.begin(), aristas.end()), aristas.end());
-  for (const auto& [a, b] : aristas) cdt.Inserta_Restriccion(a, b);
+  // Every side once, in ascending order of its ends: by first end (a position, so counted into place), then by the
+  // second within each.
+  std::vector<std::size_t> desde(n + 1, 0);
+  for (const auto& t : m.triangulos) desde[static_cast<std::size_t>(t[0]) + 1] += 2, ++desde[static_cast<std::size_t>(t[1]) + 1];
+  for (std::size_t k = 1; k <= n; ++k) desde[k] += desde[k - 1];
+  std::vector<Long> otro_extremo(desde[n]);
+  std::vector<std::size_t> libre(desde.begin(), desde.end() - 1);
+  for (const auto& t : m.triangulos) {
+    otro_extremo[libre[static_cast<std::size_t>(t[0])]++] = t[1];
+    otro_extremo[libre[static_cast<std::size_t>(t[0])]++] = t[2];
+    otro_extremo[libre[static_cast<std::size_t>(t[1])]++] = t[2];
+  }
+  for (std::size_t a = 0; a < n; ++a) {
+    const auto ini = otro_extremo.begin() + static_cast<std::ptrdiff_t>(desde[a]);
+    const auto fin = otro_extremo.begin() + static_cast<std::ptrdiff_t>(desde[a + 1]);
+    std::sort(ini, fin);
+    const auto unicos = std::unique(ini, fin);
+    for (auto b = ini; b != unicos; ++b) cdt.Inserta_Restriccion(static_cast<int>(a), *b);
+  }
 
   std::vector<std::array<Long, 3>> agregados;
   const Mas_Lejos_Que largo(s.Dist_Max);
@@ -189,8 +202,10 @@ Modelo Completa(Estado_Triangulos& s) {
     const Vert& c = p[static_cast<std::size_t>(v[2])];
     if (Lados_Largos({a.X, a.Y, 0, 0}, {b.X, b.Y, 0, 0}, {c.X, c.Y, 0, 0}, largo)) continue;
     if (!Radio_Admitido(a, b, c)) continue;
+    // A kept triangle of the Delaunay triangulation is one of the constrained triangulation's own (it is empty and
+    // its sides are constraints): no other triangle of it lies within one.
     const Caja caja = Caja_De(p, v);
-    const bool cubierto = rejilla.Alguno(v, [&](std::size_t id) {
+    const bool cubierto = ajenos && ajenos->Alguno(v, [&](std::size_t id) {
       // A triangle holds the other's corners only if its box holds the other's box.
       const Caja otra = Caja_De(p, m.triangulos[id]);
       if (!otra.Contiene(caja)) return false;
