@@ -127,8 +127,8 @@ class Barrido_Rapido : public Barrido {
   std::vector<double> y_ordenadas_;
   // Open triangles filed by the grid cells of V2 and V3, the corners that can be an edge's second corner.
   std::vector<std::vector<Long>> abiertos_celda_;
-  // How many triangles are filed in each block of cells (closed ones until a search drops them): empty blocks
-  // are passed over without looking at their cells.
+  // How many open triangles not left behind Primer_Tri are filed in each block of cells (the lists keep closed ones
+  // until a search drops them): empty blocks are passed over without looking at their cells.
   std::vector<Long> abiertos_bloque_;
   Long bloques_x_ = 1;
   std::size_t Bloque(Long bi, Long bj) const {
