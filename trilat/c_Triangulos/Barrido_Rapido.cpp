@@ -15,6 +15,8 @@ constexpr double kPuntos_Por_Celda = 2;
 constexpr Long kCeldas_Utiles = 49 * 49;
 // Side, in cells, of the blocks that count the open triangles filed in their cells.
 constexpr Long kBloque = 8;
+// A point whose reach spans at most this many cells follows them one by one while it waits to be passed over.
+constexpr Long kCeldas_Seguidas = 36;
 // Passing over points tries at most this many triangles that the bound does not cover.
 constexpr std::size_t kInseguros_Probados = 8;
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -57,6 +59,7 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   maximo_x_hasta_.resize(n);
   for (std::size_t k = 0; k < n; ++k) maximo_x_hasta_[k] = k == 0 ? pts[0].X : std::max(maximo_x_hasta_[k - 1], pts[k].X);
   abiertos_celda_.resize(inicio_celda_.size() - 1);
+  abiertos_en_celda_.assign(abiertos_celda_.size(), 0);
   bloques_x_ = columnas_ / kBloque + 1;
   abiertos_bloque_.assign(static_cast<std::size_t>(bloques_x_) * static_cast<std::size_t>(filas_ / kBloque + 1), 0);
   por_y_.resize(n);
@@ -216,11 +219,21 @@ void Barrido_Rapido::Prepara_Pasos() {
     l.elementos.resize(static_cast<std::size_t>(l.inicio.back()));
     reparte([&](std::size_t i, std::size_t k) { l.elementos[static_cast<std::size_t>(libre[k]++)] = static_cast<Long>(i); });
   };
-  // The blocks each point's reach spans, and the points by first neighbour, for those that can be passed over.
+  // The cells each point's reach spans, or the blocks where they are many, and the points by first neighbour, for
+  // those that can be passed over.
+  const auto por_celdas = [&](const Cercania& c) { return (c.i1 - c.i0 + 1) * (c.j1 - c.j0 + 1) <= kCeldas_Seguidas; };
+  llena(cobertura_celdas_, abiertos_en_celda_.size(), [&](auto&& pon) {
+    for (std::size_t i = 0; i < n; ++i) {
+      const Cercania& c = cercania_[i];
+      if (primer_vecino_[i] < 0 || !por_celdas(c)) continue;
+      for (Long j = c.j0; j <= c.j1; ++j)
+        for (Long col = c.i0; col <= c.i1; ++col) pon(i, Indice_Celda(col, j));
+    }
+  });
   llena(cobertura_, abiertos_bloque_.size(), [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i) {
-      if (primer_vecino_[i] < 0) continue;
       const Cercania& c = cercania_[i];
+      if (primer_vecino_[i] < 0 || por_celdas(c)) continue;
       for (Long bj = c.j0 / kBloque; bj <= c.j1 / kBloque; ++bj)
         for (Long bi = c.i0 / kBloque; bi <= c.i1 / kBloque; ++bi) pon(i, Bloque(bi, bj));
     }
@@ -245,6 +258,7 @@ void Barrido_Rapido::Prepara_Pasos() {
     }
   });
   bloques_abiertos_.assign(n, 0);
+  celdas_abiertas_.assign(n, 0);
   franjas_abiertas_.assign(n, 0);
   segundo_abiertos_.assign(n, 0);
   sin_conectar_ = Conjunto_Bits(n, true);
@@ -255,13 +269,14 @@ void Barrido_Rapido::Prepara_Pasos() {
 void Barrido_Rapido::Actualiza_Detiene(Long k) {
   const auto i = static_cast<std::size_t>(k);
   detiene_.Pon(i, primer_vecino_[i] < pto_reflejado_ || varios_.Tiene(i) || bloques_abiertos_[i] > 0 ||
-                      franjas_abiertas_[i] > 0);
+                      celdas_abiertas_[i] > 0 || franjas_abiertas_[i] > 0);
 }
 
 bool Barrido_Rapido::Detiene_Ahora(Long k) const {
   // Only a point with many level points can have its bit set with nothing to visit.
   const auto i = static_cast<std::size_t>(k);
-  return !varios_.Tiene(i) || primer_vecino_[i] < pto_reflejado_ || bloques_abiertos_[i] > 0 || !Franja_Quieta(k);
+  return !varios_.Tiene(i) || primer_vecino_[i] < pto_reflejado_ || bloques_abiertos_[i] > 0 ||
+         celdas_abiertas_[i] > 0 || !Franja_Quieta(k);
 }
 
 void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas& avisar, std::size_t k, std::vector<Long>& suyas) {
@@ -275,6 +290,12 @@ void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas& avisar, st
   }
 }
 
+void Barrido_Rapido::Cuenta_Archivado(Long columna, Long fila, int d) {
+  const std::size_t celda = Indice_Celda(columna, fila), bloque = Bloque(columna / kBloque, fila / kBloque);
+  Cambia_Cuenta(abiertos_en_celda_[celda], d, cobertura_celdas_, celda, celdas_abiertas_);
+  Cambia_Cuenta(abiertos_bloque_[bloque], d, cobertura_, bloque, bloques_abiertos_);
+}
+
 void Barrido_Rapido::Quita_Triangulo(Long t) {
   const auto& T = s_.Triangs;
   const auto& pts = s_.Puntos_Trab;
@@ -283,8 +304,8 @@ void Barrido_Rapido::Quita_Triangulo(Long t) {
   const XYZ& C = pts[static_cast<std::size_t>(v3)];
   // As it was filed: once for each distinct cell of its second corners.
   const Long cb = Columna(B.X), fb = Fila(B.Y), cc = Columna(C.X), fc = Fila(C.Y);
-  Cambia_Bloque(Bloque(cb / kBloque, fb / kBloque), -1);
-  if (cc != cb || fc != fb) Cambia_Bloque(Bloque(cc / kBloque, fc / kBloque), -1);
+  Cuenta_Archivado(cb, fb, -1);
+  if (cc != cb || fc != fb) Cuenta_Archivado(cc, fc, -1);
   Cambia_Segundo(v2, -1);
   if (v3 != v2) Cambia_Segundo(v3, -1);
 }
@@ -523,7 +544,7 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
     auto& lista = abiertos_celda_[Indice_Celda(columna, fila)];
     if (!lista.empty() && lista.back() == t) continue;
     lista.push_back(t);
-    Cambia_Bloque(Bloque(columna / kBloque, fila / kBloque), 1);
+    Cuenta_Archivado(columna, fila, 1);
   }
   Cambia_Segundo(v[1], 1);
   if (v[2] != v[1]) Cambia_Segundo(v[2], 1);

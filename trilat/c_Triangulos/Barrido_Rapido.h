@@ -127,9 +127,9 @@ class Barrido_Rapido : public Barrido {
   std::vector<double> y_ordenadas_;
   // Open triangles filed by the grid cells of V2 and V3, the corners that can be an edge's second corner.
   std::vector<std::vector<Long>> abiertos_celda_;
-  // How many open triangles not left behind Primer_Tri are filed in each block of cells (the lists keep closed ones
-  // until a search drops them): empty blocks are passed over without looking at their cells.
-  std::vector<Long> abiertos_bloque_;
+  // How many open triangles not left behind Primer_Tri are filed in each cell and in each block of cells (the lists
+  // keep closed ones until a search drops them): empty blocks are passed over without looking at their cells.
+  std::vector<Long> abiertos_en_celda_, abiertos_bloque_;
   Long bloques_x_ = 1;
   std::size_t Bloque(Long bi, Long bj) const {
     return static_cast<std::size_t>(bj) * static_cast<std::size_t>(bloques_x_) + static_cast<std::size_t>(bi);
@@ -165,14 +165,14 @@ class Barrido_Rapido : public Barrido {
   Conjunto_Bits sin_conectar_, detiene_, varios_;
   std::vector<Long> primer_vecino_;
   std::vector<double> x_detras_;  // X less the search distance, by position: beyond it a triangle lies behind
-  std::vector<Long> bloques_abiertos_, franjas_abiertas_, segundo_abiertos_;
+  std::vector<Long> bloques_abiertos_, celdas_abiertas_, franjas_abiertas_, segundo_abiertos_;
   // Lists of points in one array: list k is elementos[inicio[k]] to elementos[inicio[k + 1] - 1].
   struct Listas {
     std::vector<Long> inicio, elementos;
   };
-  // The points whose reach spans each block; those that follow each point as a level point; the points by their
-  // first neighbour.
-  Listas cobertura_, dependientes_, por_vecino_;
+  // The points whose reach spans each cell (those whose reach spans few) or block (the others); those that follow
+  // each point as a level point; the points by their first neighbour.
+  Listas cobertura_celdas_, cobertura_, dependientes_, por_vecino_;
   // The scan limits the bits stand for.
   Long pto_reflejado_ = 0, tri_reflejado_ = 0;
   void Actualiza_Detiene(Long k);
@@ -180,7 +180,8 @@ class Barrido_Rapido : public Barrido {
   // A count (of the open triangles filed in a block, or of those a point is the second corner of) changes by d;
   // when it turns zero or non-zero, the count in `suyas` of each point in list k of `avisar` changes by d.
   void Cambia_Cuenta(Long& cuenta, int d, const Listas& avisar, std::size_t k, std::vector<Long>& suyas);
-  void Cambia_Bloque(std::size_t b, int d) { Cambia_Cuenta(abiertos_bloque_[b], d, cobertura_, b, bloques_abiertos_); }
+  // A triangle filed in (or taken from) the cell counts there and in its block.
+  void Cuenta_Archivado(Long columna, Long fila, int d);
   void Cambia_Segundo(Long o, int d) {
     Cambia_Cuenta(segundo_abiertos_[static_cast<std::size_t>(o)], d, dependientes_, static_cast<std::size_t>(o),
                   franjas_abiertas_);
