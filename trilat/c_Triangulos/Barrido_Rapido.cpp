@@ -60,8 +60,10 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   for (std::size_t k = 0; k < n; ++k) maximo_x_hasta_[k] = k == 0 ? pts[0].X : std::max(maximo_x_hasta_[k - 1], pts[k].X);
   abiertos_celda_.resize(inicio_celda_.size() - 1);
   abiertos_en_celda_.assign(abiertos_celda_.size(), 0);
+  ultimo_en_celda_.assign(abiertos_celda_.size(), -1);
   bloques_x_ = columnas_ / kBloque + 1;
   abiertos_bloque_.assign(static_cast<std::size_t>(bloques_x_) * static_cast<std::size_t>(filas_ / kBloque + 1), 0);
+  ultimo_en_bloque_.assign(abiertos_bloque_.size(), -1);
   por_y_.resize(n);
   std::vector<std::pair<double, Long>> por_y(n);
   for (std::size_t k = 0; k < n; ++k) por_y[k] = {pts[k].Y, static_cast<Long>(k)};
@@ -467,9 +469,12 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   } else {
     for (Long bj = j0 / kBloque; bj <= j1 / kBloque; ++bj)
       for (Long bi = i0 / kBloque; bi <= i1 / kBloque; ++bi) {
-        if (abiertos_bloque_[Bloque(bi, bj)] == 0 || !bloque_posible(bi, bj)) continue;
+        // Blocks and cells where nothing was filed since the point's last visits have nothing new for it.
+        const std::size_t b = Bloque(bi, bj);
+        if (abiertos_bloque_[b] == 0 || ultimo_en_bloque_[b] < primero || !bloque_posible(bi, bj)) continue;
         for (Long j = std::max(j0, bj * kBloque); j <= std::min(j1, bj * kBloque + kBloque - 1); ++j)
           for (Long col = std::max(i0, bi * kBloque); col <= std::min(i1, bi * kBloque + kBloque - 1); ++col) {
+            if (ultimo_en_celda_[Indice_Celda(col, j)] < primero) continue;
             auto& lista = abiertos_celda_[Indice_Celda(col, j)];
             for (std::size_t m = 0; m < lista.size();) {
               const Long t = lista[m];
@@ -544,6 +549,8 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
     auto& lista = abiertos_celda_[Indice_Celda(columna, fila)];
     if (!lista.empty() && lista.back() == t) continue;
     lista.push_back(t);
+    ultimo_en_celda_[Indice_Celda(columna, fila)] = t;
+    ultimo_en_bloque_[Bloque(columna / kBloque, fila / kBloque)] = t;
     Cuenta_Archivado(columna, fila, 1);
   }
   Cambia_Segundo(v[1], 1);

@@ -130,6 +130,8 @@ class Barrido_Rapido : public Barrido {
   // How many open triangles not left behind Primer_Tri are filed in each cell and in each block of cells (the lists
   // keep closed ones until a search drops them): empty blocks are passed over without looking at their cells.
   std::vector<Long> abiertos_en_celda_, abiertos_bloque_;
+  // The last triangle filed in each cell and block.
+  std::vector<Long> ultimo_en_celda_, ultimo_en_bloque_;
   Long bloques_x_ = 1;
   std::size_t Bloque(Long bi, Long bj) const {
     return static_cast<std::size_t>(bj) * static_cast<std::size_t>(bloques_x_) + static_cast<std::size_t>(bi);
