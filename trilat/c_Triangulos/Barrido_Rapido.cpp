@@ -356,15 +356,23 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
     inseguros_en_rango_.push_back(*it);
   }
   // A triangle behind the sweep moves the scan limits when visited, unless it is the one at Primer_Tri and
-  // Primer_Pto is already its first corner: then its visit changes nothing.
-  const auto& T = s_.Triangs;
-  const auto primero = static_cast<std::size_t>(s_.Primer_Tri);
-  const bool primero_sin_efecto = s_.Primer_Tri < s_.count && !Es_Verdadero(T.Cerrado[primero]) &&
-                                  T.V1[primero] == s_.Primer_Pto;
-  double x_minima = 0, x_maxima = 0, x_primero = kInf;
-  x_derecha_.Extremos(s_.Primer_Tri + (primero_sin_efecto ? 1 : 0), s_.count, x_minima, x_maxima);
-  if (s_.Primer_Tri < s_.count && !primero_sin_efecto) x_derecha_.Extremos(s_.Primer_Tri, s_.Primer_Tri + 1, x_primero, x_maxima);
-  x_minima = std::min(x_minima, x_primero);
+  // Primer_Pto is already its first corner: then its visit changes nothing. Kept until a limit or a triangle
+  // changes (visits that only reject change neither).
+  const Minima_Derecha clave{s_.Primer_Tri, s_.Primer_Pto, s_.count, cambios_derecha_, 0};
+  if (clave.primer_tri != minima_.primer_tri || clave.primer_pto != minima_.primer_pto ||
+      clave.count != minima_.count || clave.cambios != minima_.cambios) {
+    const auto& T = s_.Triangs;
+    const auto primero = static_cast<std::size_t>(s_.Primer_Tri);
+    const bool primero_sin_efecto = s_.Primer_Tri < s_.count && !Es_Verdadero(T.Cerrado[primero]) &&
+                                    T.V1[primero] == s_.Primer_Pto;
+    double x_minima = 0, x_maxima = 0, x_primero = kInf;
+    x_derecha_.Extremos(s_.Primer_Tri + (primero_sin_efecto ? 1 : 0), s_.count, x_minima, x_maxima);
+    if (s_.Primer_Tri < s_.count && !primero_sin_efecto)
+      x_derecha_.Extremos(s_.Primer_Tri, s_.Primer_Tri + 1, x_primero, x_maxima);
+    minima_ = clave;
+    minima_.x = std::min(x_minima, x_primero);
+  }
+  const double x_minima = minima_.x;
   // From the first point beyond x_minima on, a triangle behind the sweep would be visited.
   const Long detras = std::partition_point(x_detras_.begin() + i, x_detras_.begin() + tope + 1,
                                            [&](double d) { return d < x_minima; }) - x_detras_.begin();
@@ -540,6 +548,7 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
     ultimo_en_vertice_[vc] = enlace;
   }
   x_derecha_.Pon(t, s_.Puntos_Trab[static_cast<std::size_t>(v[2])].X);
+  ++cambios_derecha_;
   for (const Long k : v) sin_conectar_.Pon(static_cast<std::size_t>(k), false);
   const auto& pts = s_.Puntos_Trab;
   // Filed under the cells of its two corners that can be an edge's second corner.
@@ -576,6 +585,7 @@ void Barrido_Rapido::Triangulo_Cerrado(Long t) {
   Quita_Triangulo(t);
   siguiente_abierto_[static_cast<std::size_t>(t)] = t + 1;
   x_derecha_.Quita(t);
+  ++cambios_derecha_;
   por_cerrar_.erase(t);
   inseguros_.erase(t);
 }

@@ -110,6 +110,13 @@ class Barrido_Rapido : public Barrido {
   };
   // X of the right-most corner of each open triangle, by position: which ones lie behind the sweep.
   Arbol_Extremos x_derecha_;
+  // How often it changed, and the least X passing over points last found, with what it was found for.
+  long long cambios_derecha_ = 0;
+  struct Minima_Derecha {
+    Long primer_tri = -1, primer_pto = -1, count = -1;
+    long long cambios = -1;
+    double x = 0;
+  } minima_;
   // Open triangles with all three edge flags set: the next visit closes them.
   std::set<Long> por_cerrar_;
   // The point being visited: its earlier rejections, those of this visit, and whether they still hold.
