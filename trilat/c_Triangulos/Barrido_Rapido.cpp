@@ -172,6 +172,7 @@ void Barrido_Rapido::Prepara_Cercanias() {
   const auto& pts = s_.Puntos_Trab;
   const std::size_t n = pts.size();
   cercania_.assign(n, {});
+  parcial_de_.assign(n, -1);
   // Corners level with each point, where the formulas take the side to it as horizontal: a window moving
   // along the points by Y.
   std::size_t de = 0, a = 0;
@@ -430,20 +431,34 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   vecinos_min_ = c.vecinos_min, vecinos_max_ = c.vecinos_max;
   if (s_.Primer_Pto > vecinos_min_ || (!c.vecinos_antes_del_limite && !Escaneados(punto_, vecinos_min_, vecinos_max_))) {
     // Some neighbours have left the scanned range: those still in it bound the centres less tightly, if they
-    // still surround the point.
-    const double limite = P.X + s_.Dist_Busqueda;
-    alcance_.Anillo(static_cast<std::size_t>(i), vecinos_);
-    std::erase_if(vecinos_, [&](int q) {
-      return q < s_.Primer_Pto || !(maximo_x_hasta_[static_cast<std::size_t>(q)] <= limite);
-    });
-    alcance = alcance_.Alcance_De_Anillo(static_cast<std::size_t>(i), vecinos_, &region_, false);
-    if (!(alcance < kInf)) return;
-    const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
-    vecinos_min_ = *mn, vecinos_max_ = *mx;
-    Alcance_Aceptacion::Deja_Casco(region_);
-    caja = alcance_.Caja_Segundas(region_.data(), region_.size());
-    Celdas_Caja(P, caja, i0, i1, j0, j1);
-    region = region_.data(), esquinas = region_.size();
+    // still surround the point. Which are left depends only on the scan's first point, so the bound is kept.
+    Long& lugar = parcial_de_[static_cast<std::size_t>(i)];
+    if (lugar < 0) {
+      lugar = static_cast<Long>(parciales_.size());
+      parciales_.emplace_back();
+    }
+    Parcial& pc = parciales_[static_cast<std::size_t>(lugar)];
+    if (pc.primer_pto != s_.Primer_Pto) {
+      pc.primer_pto = s_.Primer_Pto;
+      const double limite = P.X + s_.Dist_Busqueda;
+      alcance_.Anillo(static_cast<std::size_t>(i), vecinos_);
+      std::erase_if(vecinos_, [&](int q) {
+        return q < s_.Primer_Pto || !(maximo_x_hasta_[static_cast<std::size_t>(q)] <= limite);
+      });
+      pc.alcance = alcance_.Alcance_De_Anillo(static_cast<std::size_t>(i), vecinos_, &pc.region, false);
+      if (pc.alcance < kInf) {
+        const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
+        pc.vecinos_min = *mn, pc.vecinos_max = *mx;
+        Alcance_Aceptacion::Deja_Casco(pc.region);
+        pc.caja = alcance_.Caja_Segundas(pc.region.data(), pc.region.size());
+        Celdas_Caja(P, pc.caja, pc.i0, pc.i1, pc.j0, pc.j1);
+      }
+    }
+    if (!(pc.alcance < kInf)) return;
+    alcance = pc.alcance, caja = pc.caja;
+    vecinos_min_ = pc.vecinos_min, vecinos_max_ = pc.vecinos_max;
+    i0 = pc.i0, i1 = pc.i1, j0 = pc.j0, j1 = pc.j1;
+    region = pc.region.data(), esquinas = pc.region.size();
   }
   candidatos_.clear();
   siguiente_candidato_ = 0;

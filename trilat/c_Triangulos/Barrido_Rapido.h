@@ -161,6 +161,17 @@ class Barrido_Rapido : public Barrido {
   };
   std::vector<Amplio> amplios_;
   std::vector<Alcance_Aceptacion::Esquina> regiones_, region_;
+  // For a point some of whose neighbours have left the scanned range, the bound those still in it give, with the
+  // scan's first point it was found for (-1: none yet).
+  struct Parcial {
+    Long primer_pto = -1;
+    double alcance = 0;
+    Caja caja;
+    Long i0 = 0, i1 = -1, j0 = 0, j1 = -1, vecinos_min = 0, vecinos_max = -1;
+    std::vector<Alcance_Aceptacion::Esquina> region;
+  };
+  std::vector<Long> parcial_de_;
+  std::vector<Parcial> parciales_;
   std::vector<Cercania> cercania_;
   void Prepara_Cercanias();
   void Prepara_Pasos();
