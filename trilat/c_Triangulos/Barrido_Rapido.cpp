@@ -412,6 +412,32 @@ bool Barrido_Rapido::Rechazan_Inseguros(Long k) {
   return true;
 }
 
+const Barrido_Rapido::Parcial& Barrido_Rapido::Cota_Parcial(Long i) {
+  // Which neighbours are left depends only on the scan's first point, so the bound is kept with it.
+  Long& lugar = parcial_de_[static_cast<std::size_t>(i)];
+  if (lugar < 0) {
+    lugar = static_cast<Long>(parciales_.size());
+    parciales_.emplace_back();
+  }
+  Parcial& pc = parciales_[static_cast<std::size_t>(lugar)];
+  if (pc.primer_pto == s_.Primer_Pto) return pc;
+  pc.primer_pto = s_.Primer_Pto;
+  const XYZ& P = s_.Puntos_Trab[static_cast<std::size_t>(i)];
+  const double limite = P.X + s_.Dist_Busqueda;
+  alcance_.Anillo(static_cast<std::size_t>(i), vecinos_);
+  std::erase_if(vecinos_, [&](int q) {
+    return q < s_.Primer_Pto || !(maximo_x_hasta_[static_cast<std::size_t>(q)] <= limite);
+  });
+  pc.alcance = alcance_.Alcance_De_Anillo(static_cast<std::size_t>(i), vecinos_, &pc.region, false);
+  if (!(pc.alcance < kInf)) return pc;
+  const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
+  pc.vecinos_min = *mn, pc.vecinos_max = *mx;
+  Alcance_Aceptacion::Deja_Casco(pc.region);
+  pc.caja = alcance_.Caja_Segundas(pc.region.data(), pc.region.size());
+  Celdas_Caja(P, pc.caja, pc.i0, pc.i1, pc.j0, pc.j1);
+  return pc;
+}
+
 void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   cercanos_ = false;
   const Cercania& c = cercania_[static_cast<std::size_t>(i)];
@@ -431,29 +457,8 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   vecinos_min_ = c.vecinos_min, vecinos_max_ = c.vecinos_max;
   if (s_.Primer_Pto > vecinos_min_ || (!c.vecinos_antes_del_limite && !Escaneados(punto_, vecinos_min_, vecinos_max_))) {
     // Some neighbours have left the scanned range: those still in it bound the centres less tightly, if they
-    // still surround the point. Which are left depends only on the scan's first point, so the bound is kept.
-    Long& lugar = parcial_de_[static_cast<std::size_t>(i)];
-    if (lugar < 0) {
-      lugar = static_cast<Long>(parciales_.size());
-      parciales_.emplace_back();
-    }
-    Parcial& pc = parciales_[static_cast<std::size_t>(lugar)];
-    if (pc.primer_pto != s_.Primer_Pto) {
-      pc.primer_pto = s_.Primer_Pto;
-      const double limite = P.X + s_.Dist_Busqueda;
-      alcance_.Anillo(static_cast<std::size_t>(i), vecinos_);
-      std::erase_if(vecinos_, [&](int q) {
-        return q < s_.Primer_Pto || !(maximo_x_hasta_[static_cast<std::size_t>(q)] <= limite);
-      });
-      pc.alcance = alcance_.Alcance_De_Anillo(static_cast<std::size_t>(i), vecinos_, &pc.region, false);
-      if (pc.alcance < kInf) {
-        const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
-        pc.vecinos_min = *mn, pc.vecinos_max = *mx;
-        Alcance_Aceptacion::Deja_Casco(pc.region);
-        pc.caja = alcance_.Caja_Segundas(pc.region.data(), pc.region.size());
-        Celdas_Caja(P, pc.caja, pc.i0, pc.i1, pc.j0, pc.j1);
-      }
-    }
+    // still surround the point.
+    const Parcial& pc = Cota_Parcial(i);
     if (!(pc.alcance < kInf)) return;
     alcance = pc.alcance, caja = pc.caja;
     vecinos_min_ = pc.vecinos_min, vecinos_max_ = pc.vecinos_max;

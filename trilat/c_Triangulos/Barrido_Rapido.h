@@ -172,6 +172,8 @@ class Barrido_Rapido : public Barrido {
   };
   std::vector<Long> parcial_de_;
   std::vector<Parcial> parciales_;
+  // That bound for point i now (its reach infinite when they give none).
+  const Parcial& Cota_Parcial(Long i);
   std::vector<Cercania> cercania_;
   void Prepara_Cercanias();
   void Prepara_Pasos();
