@@ -94,7 +94,7 @@ Long Barrido_Rapido::Siguiente_Abierto(Long t) {
 
 void Barrido_Rapido::Empieza_Punto(Long i, Long hasta) {
   punto_ = i;
-  previos_ = cercania_[static_cast<std::size_t>(i)].rechazos;
+  previos_ = rechazos_[static_cast<std::size_t>(i)];
   // The earlier rejections stand for every triangle passed over, so they are carried into this visit's.
   actuales_ = previos_;
   completo_ = previos_.hasta < 0;
@@ -107,7 +107,20 @@ void Barrido_Rapido::Empieza_Punto(Long i, Long hasta) {
 void Barrido_Rapido::Acaba_Punto(Long i, Long hasta) {
   Sigue_Limites();
   if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(i)])) return;
-  cercania_[static_cast<std::size_t>(i)].rechazos = {hasta, actuales_.testigo_min, actuales_.testigo_max};
+  rechazos_[static_cast<std::size_t>(i)] = Registro(i, hasta, actuales_.testigo_min, actuales_.testigo_max);
+}
+
+Barrido_Rapido::Rechazos Barrido_Rapido::Registro(Long k, Long hasta, Long testigo_min, Long testigo_max) const {
+  const double limite = s_.Puntos_Trab[static_cast<std::size_t>(k)].X + s_.Dist_Busqueda;
+  return {hasta, testigo_min, testigo_max,
+          testigo_max < 0 || maximo_x_hasta_[static_cast<std::size_t>(testigo_max)] <= limite};
+}
+
+bool Barrido_Rapido::Vigente(Long k, const Rechazos& r) const {
+  // Escaneados(k, testigo_min, testigo_max), its window half settled when the record was made.
+  if (r.hasta < 0) return false;
+  if (r.testigo_max < 0 || (r.en_ventana && s_.Primer_Pto <= r.testigo_min)) return true;
+  return Escaneados(k, r.testigo_min, r.testigo_max);
 }
 
 bool Barrido_Rapido::Escaneados(Long i, Long desde, Long hasta) const {
@@ -143,7 +156,7 @@ Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
     // The candidates leave out those the point already failed on, which stay failed only while the points that
     // rejected it are scanned.
     cercanos_ = Escaneados(punto_, vecinos_min_, vecinos_max_) &&
-                (!candidatos_sin_previos_ || Escaneados(punto_, previos_.testigo_min, previos_.testigo_max));
+                (!candidatos_sin_previos_ || Vigente(punto_, previos_));
   }
   if (cercanos_) {
     while (siguiente_candidato_ < candidatos_.size() && candidatos_[siguiente_candidato_] < t) ++siguiente_candidato_;
@@ -154,7 +167,7 @@ Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
     if (s_.Primer_Pto != pto_comprobado_) {
       const bool primera = pto_comprobado_ < 0;
       pto_comprobado_ = s_.Primer_Pto;
-      if (!Escaneados(punto_, previos_.testigo_min, previos_.testigo_max)) {
+      if (!Vigente(punto_, previos_)) {
         completo_ = true;
         // Nothing passed over yet: only this visit's own rejections are left to remember.
         if (primera && !salto_cercanos_) actuales_ = {};
@@ -172,6 +185,7 @@ void Barrido_Rapido::Prepara_Cercanias() {
   const auto& pts = s_.Puntos_Trab;
   const std::size_t n = pts.size();
   cercania_.assign(n, {});
+  rechazos_.assign(n, {});
   parcial_de_.assign(n, -1);
   // Corners level with each point, where the formulas take the side to it as horizontal: a window moving
   // along the points by Y.
@@ -393,22 +407,23 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
 }
 
 bool Barrido_Rapido::Rechazan_Inseguros(Long k) {
-  Cercania& c = cercania_[static_cast<std::size_t>(k)];
-  const bool previos = c.rechazos.hasta >= 0 && Escaneados(k, c.rechazos.testigo_min, c.rechazos.testigo_max);
+  Rechazos& r = rechazos_[static_cast<std::size_t>(k)];
+  const bool previos = Vigente(k, r);
   // The points the tries find inside their circles, noted as a visit's are.
   actuales_ = {};
   bool probados = false;
   for (const Long t : inseguros_en_rango_) {
-    if (previos && t <= c.rechazos.hasta) continue;
+    if (previos && t <= r.hasta) continue;
     if (Aceptaria(t, k)) return false;
     probados = true;
   }
   if (!probados) return true;
   // Now every open triangle is known to reject the point: the others through its neighbours, which the point's
   // being passed over requires scanned.
-  const Rechazos antes = previos ? c.rechazos : Rechazos{};
-  c.rechazos = {s_.count - 1, std::min({antes.testigo_min, actuales_.testigo_min, c.vecinos_min}),
-                std::max({antes.testigo_max, actuales_.testigo_max, c.vecinos_max})};
+  const Cercania& c = cercania_[static_cast<std::size_t>(k)];
+  const Rechazos antes = previos ? r : Rechazos{};
+  r = Registro(k, s_.count - 1, std::min({antes.testigo_min, actuales_.testigo_min, c.vecinos_min}),
+               std::max({antes.testigo_max, actuales_.testigo_max, c.vecinos_max}));
   return true;
 }
 
@@ -467,7 +482,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   }
   candidatos_.clear();
   siguiente_candidato_ = 0;
-  candidatos_sin_previos_ = previos_.hasta >= 0 && Escaneados(punto_, previos_.testigo_min, previos_.testigo_max);
+  candidatos_sin_previos_ = Vigente(punto_, previos_);
   const Long primero = candidatos_sin_previos_ ? previos_.hasta + 1 : s_.Primer_Tri;
   const double alcance2 = alcance * alcance * (1 + 1e-9);
   const auto cerca = [&](Long k) {

@@ -103,11 +103,19 @@ class Barrido_Rapido : public Barrido {
   std::vector<Long> inicio_celda_, puntos_celda_;
 
   // What the last visits of an unconnected point showed: every triangle up to `hasta` rejected it, and the
-  // points that rejected its circles lie between positions `testigo_min` and `testigo_max`.
+  // points that rejected its circles lie between positions `testigo_min` and `testigo_max`; `en_ventana`: no
+  // position up to `testigo_max` lies beyond the point's scan end (then only the scan's first point can make
+  // those points leave the range).
   struct Rechazos {
     Long hasta = -1;
     Long testigo_min = std::numeric_limits<Long>::max(), testigo_max = -1;
+    bool en_ventana = false;
   };
+  // The record of point k, and whether such a record still holds: the points that rejected it are scanned.
+  Rechazos Registro(Long k, Long hasta, Long testigo_min, Long testigo_max) const;
+  bool Vigente(Long k, const Rechazos& r) const;
+  // Each point's record, apart: passing over points reads them one after another.
+  std::vector<Rechazos> rechazos_;
   // X of the right-most corner of each open triangle, by position: which ones lie behind the sweep.
   Arbol_Extremos x_derecha_;
   // How often it changed, and the least X passing over points last found, with what it was found for.
@@ -151,7 +159,6 @@ class Barrido_Rapido : public Barrido {
     Long franja_desde = 0, franja_hasta = 0;  // the points level with it, as a range of por_y_
     Long i0 = 0, i1 = -1, j0 = 0, j1 = -1;
     bool vecinos_antes_del_limite = false;  // no position up to its last neighbour lies beyond its scan's end
-    Rechazos rechazos;                      // what its last visits showed
     Caja caja;          // from it, a box that holds the second corners of the edges that can accept it
     Long amplio = -1;               // its place in amplios_ when that box spans many cells
   };
