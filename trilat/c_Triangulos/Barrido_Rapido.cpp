@@ -302,6 +302,8 @@ void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas& avisar, st
   if (antes == (cuenta > 0)) return;
   for (Long m = avisar.inicio[k]; m < avisar.inicio[k + 1]; ++m) {
     const Long i = avisar.elementos[static_cast<std::size_t>(m)];
+    // A connected point is never looked at again: its counts may lapse.
+    if (!sin_conectar_.Tiene(static_cast<std::size_t>(i))) continue;
     suyas[static_cast<std::size_t>(i)] += d;
     Actualiza_Detiene(i);
   }
