@@ -660,10 +660,13 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
   if (!(R2 > 0)) return false;
   const Long salta_al_limite = salta_antes_del_limite ? salta : -1;
   if (reciente_.desde != desde || reciente_.limite != limite || reciente_.salta != salta_al_limite) {
-    Long fin = Primero_Mas_Alla(desde, limite);
+    // A limit beyond every point (a search distance as wide as the survey) ends the scan at the last one.
+    Long fin = maximo_x_hasta_.back() <= limite ? s_.nPuntos : Primero_Mas_Alla(desde, limite);
     if (salta_antes_del_limite && fin == salta) fin = Primero_Mas_Alla(salta + 1, limite);
-    reciente_ = {desde, limite, salta_al_limite, fin, 0, 0};
-    if (fin > desde) x_puntos_.Extremos(desde, fin, reciente_.xmin, reciente_.xmax);
+    // The strip of the range changes only with its ends.
+    const bool mismo_rango = reciente_.desde == desde && reciente_.hasta == fin;
+    reciente_.desde = desde, reciente_.limite = limite, reciente_.salta = salta_al_limite, reciente_.hasta = fin;
+    if (!mismo_rango && fin > desde) x_puntos_.Extremos(desde, fin, reciente_.xmin, reciente_.xmax);
   }
   const Long hasta = reciente_.hasta;
   if (hasta <= desde) return false;
