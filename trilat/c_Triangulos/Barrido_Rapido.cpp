@@ -49,16 +49,13 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   columnas_ = static_cast<Long>(std::floor(ancho / lado_celda_)) + 1;
   filas_ = static_cast<Long>(std::floor(alto / lado_celda_)) + 1;
   x0_ = xmin, y0_ = ymin;
-  const auto celda = [&](const XYZ& p) { return Indice_Celda(Columna(p.X), Fila(p.Y)); };
-  inicio_celda_.assign(static_cast<std::size_t>(columnas_) * static_cast<std::size_t>(filas_) + 1, 0);
-  for (const auto& p : pts) ++inicio_celda_[celda(p) + 1];
-  for (std::size_t c = 1; c < inicio_celda_.size(); ++c) inicio_celda_[c] += inicio_celda_[c - 1];
-  puntos_celda_.resize(n);
-  std::vector<Long> lleno(inicio_celda_.begin(), inicio_celda_.end() - 1);
-  for (std::size_t k = 0; k < n; ++k) puntos_celda_[static_cast<std::size_t>(lleno[celda(pts[k])]++)] = static_cast<Long>(k);
+  const auto celdas_rejilla = static_cast<std::size_t>(columnas_) * static_cast<std::size_t>(filas_);
+  puntos_celda_.Llena(celdas_rejilla, [&](auto&& pon) {
+    for (std::size_t k = 0; k < n; ++k) pon(Indice_Celda(Columna(pts[k].X), Fila(pts[k].Y)), static_cast<Long>(k));
+  });
   maximo_x_hasta_.resize(n);
   for (std::size_t k = 0; k < n; ++k) maximo_x_hasta_[k] = k == 0 ? pts[0].X : std::max(maximo_x_hasta_[k - 1], pts[k].X);
-  abiertos_celda_.resize(inicio_celda_.size() - 1);
+  abiertos_celda_.resize(celdas_rejilla);
   abiertos_en_celda_.assign(abiertos_celda_.size(), 0);
   ultimo_en_celda_.assign(abiertos_celda_.size(), -1);
   bloques_x_ = columnas_ / kBloque + 1;
@@ -201,16 +198,14 @@ void Barrido_Rapido::Prepara_Cercanias() {
   primer_vecino_.assign(n, -1);
   for (std::size_t i = 0; i < n; ++i) {
     Cercania& c = cercania_[i];
-    c.alcance = alcance_.Alcance(i, vecinos_, &region_);
-    if (!(c.alcance < kInf)) continue;
-    const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
-    c.vecinos_min = *mn, c.vecinos_max = *mx;
-    c.vecinos_antes_del_limite = maximo_x_hasta_[static_cast<std::size_t>(c.vecinos_max)] <= pts[i].X + s_.Dist_Busqueda;
-    c.caja = alcance_.Caja_Segundas(region_.data(), region_.size());
-    Celdas_Caja(pts[i], c.caja, c.i0, c.i1, c.j0, c.j1);
+    Cota& cota = c.cota;
+    cota.alcance = alcance_.Alcance(i, vecinos_, &region_);
+    if (!(cota.alcance < kInf)) continue;
+    Completa_Cota(static_cast<Long>(i), vecinos_, region_, cota);
+    c.vecinos_antes_del_limite = maximo_x_hasta_[static_cast<std::size_t>(cota.vecinos_max)] <= pts[i].X + s_.Dist_Busqueda;
     // A point whose second corners may lie in many cells looks for its candidates among the open triangles
     // themselves, with the region of its centres, and is never passed over.
-    if ((c.i1 - c.i0 + 1) * (c.j1 - c.j0 + 1) > std::min(kCeldas_Utiles, columnas_ * filas_ / 4)) {
+    if ((cota.i1 - cota.i0 + 1) * (cota.j1 - cota.j0 + 1) > std::min(kCeldas_Utiles, columnas_ * filas_ / 4)) {
       c.amplio = static_cast<Long>(amplios_.size());
       Alcance_Aceptacion::Deja_Casco(region_);
       amplios_.push_back({regiones_.size(), region_.size()});
@@ -218,59 +213,47 @@ void Barrido_Rapido::Prepara_Cercanias() {
       continue;
     }
     // A neighbour beyond the scan's end in every pass rules the point out of being passed over.
-    if (c.vecinos_antes_del_limite) primer_vecino_[i] = c.vecinos_min;
+    if (c.vecinos_antes_del_limite) primer_vecino_[i] = cota.vecinos_min;
   }
 }
 
 void Barrido_Rapido::Prepara_Pasos() {
   const std::size_t n = cercania_.size();
-  x_detras_.resize(n);
-  for (std::size_t i = 0; i < n; ++i) x_detras_[i] = s_.Puntos_Trab[i].X - s_.Dist_Busqueda;
-  // Fills lists of points: reparte(f) calls f(i, pon) for every point i, pon(k) putting i in list k; it is called
-  // twice, to count and then to fill.
-  const auto llena = [](Listas& l, std::size_t listas, auto&& reparte) {
-    l.inicio.assign(listas + 1, 0);
-    reparte([&](std::size_t, std::size_t k) { ++l.inicio[k + 1]; });
-    for (std::size_t k = 1; k <= listas; ++k) l.inicio[k] += l.inicio[k - 1];
-    std::vector<Long> libre(l.inicio.begin(), l.inicio.end() - 1);
-    l.elementos.resize(static_cast<std::size_t>(l.inicio.back()));
-    reparte([&](std::size_t i, std::size_t k) { l.elementos[static_cast<std::size_t>(libre[k]++)] = static_cast<Long>(i); });
-  };
   // The cells each point's reach spans, or the blocks where they are many, and the points by first neighbour, for
   // those that can be passed over.
-  const auto por_celdas = [&](const Cercania& c) { return (c.i1 - c.i0 + 1) * (c.j1 - c.j0 + 1) <= kCeldas_Seguidas; };
-  llena(cobertura_celdas_, abiertos_en_celda_.size(), [&](auto&& pon) {
+  const auto por_celdas = [&](const Cota& c) { return (c.i1 - c.i0 + 1) * (c.j1 - c.j0 + 1) <= kCeldas_Seguidas; };
+  cobertura_celdas_.Llena(abiertos_en_celda_.size(), [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i) {
-      const Cercania& c = cercania_[i];
+      const Cota& c = cercania_[i].cota;
       if (primer_vecino_[i] < 0 || !por_celdas(c)) continue;
       for (Long j = c.j0; j <= c.j1; ++j)
-        for (Long col = c.i0; col <= c.i1; ++col) pon(i, Indice_Celda(col, j));
+        for (Long col = c.i0; col <= c.i1; ++col) pon(Indice_Celda(col, j), static_cast<Long>(i));
     }
   });
-  llena(cobertura_, abiertos_bloque_.size(), [&](auto&& pon) {
+  cobertura_.Llena(abiertos_bloque_.size(), [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i) {
-      const Cercania& c = cercania_[i];
+      const Cota& c = cercania_[i].cota;
       if (primer_vecino_[i] < 0 || por_celdas(c)) continue;
       for (Long bj = c.j0 / kBloque; bj <= c.j1 / kBloque; ++bj)
-        for (Long bi = c.i0 / kBloque; bi <= c.i1 / kBloque; ++bi) pon(i, Bloque(bi, bj));
+        for (Long bi = c.i0 / kBloque; bi <= c.i1 / kBloque; ++bi) pon(Bloque(bi, bj), static_cast<Long>(i));
     }
   });
-  llena(por_vecino_, n, [&](auto&& pon) {
+  por_vecino_.Llena(n, [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i)
-      if (primer_vecino_[i] >= 0) pon(i, static_cast<std::size_t>(primer_vecino_[i]));
+      if (primer_vecino_[i] >= 0) pon(static_cast<std::size_t>(primer_vecino_[i]), static_cast<Long>(i));
   });
   // Level points are followed one by one up to a few; more (rows of a grid) are looked at when the point is reached.
   constexpr Long kNiveladas_Seguidas = 16;
   varios_ = Conjunto_Bits(n, false);
   for (std::size_t i = 0; i < n; ++i)
     varios_.Pon(i, cercania_[i].franja_hasta - cercania_[i].franja_desde - 1 > kNiveladas_Seguidas);
-  llena(dependientes_, n, [&](auto&& pon) {
+  dependientes_.Llena(n, [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i) {
       if (varios_.Tiene(i)) continue;
       const Cercania& c = cercania_[i];
       for (Long m = c.franja_desde; m < c.franja_hasta; ++m) {
         const auto o = static_cast<std::size_t>(por_y_[static_cast<std::size_t>(m)]);
-        if (o != i) pon(i, o);
+        if (o != i) pon(o, static_cast<Long>(i));
       }
     }
   });
@@ -296,12 +279,12 @@ bool Barrido_Rapido::Detiene_Ahora(Long k) const {
          celdas_abiertas_[i] > 0 || !Franja_Quieta(k);
 }
 
-void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas& avisar, std::size_t k, std::vector<Long>& suyas) {
+void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k,
+                                   std::vector<Long>& suyas) {
   const bool antes = cuenta > 0;
   cuenta += d;
   if (antes == (cuenta > 0)) return;
-  for (Long m = avisar.inicio[k]; m < avisar.inicio[k + 1]; ++m) {
-    const Long i = avisar.elementos[static_cast<std::size_t>(m)];
+  for (const Long i : avisar[k]) {
     // A connected point is never looked at again: its counts may lapse.
     if (!sin_conectar_.Tiene(static_cast<std::size_t>(i))) continue;
     suyas[static_cast<std::size_t>(i)] += d;
@@ -315,18 +298,22 @@ void Barrido_Rapido::Cuenta_Archivado(Long columna, Long fila, int d) {
   Cambia_Cuenta(abiertos_bloque_[bloque], d, cobertura_, bloque, bloques_abiertos_);
 }
 
-void Barrido_Rapido::Quita_Triangulo(Long t) {
+template <typename F>
+void Barrido_Rapido::Celdas_Archivo(Long t, F&& f) const {
   const auto& T = s_.Triangs;
-  const auto& pts = s_.Puntos_Trab;
-  const Long v2 = T.V2[static_cast<std::size_t>(t)], v3 = T.V3[static_cast<std::size_t>(t)];
-  const XYZ& B = pts[static_cast<std::size_t>(v2)];
-  const XYZ& C = pts[static_cast<std::size_t>(v3)];
-  // As it was filed: once for each distinct cell of its second corners.
+  const auto k = static_cast<std::size_t>(t);
+  const XYZ& B = s_.Puntos_Trab[static_cast<std::size_t>(T.V2[k])];
+  const XYZ& C = s_.Puntos_Trab[static_cast<std::size_t>(T.V3[k])];
   const Long cb = Columna(B.X), fb = Fila(B.Y), cc = Columna(C.X), fc = Fila(C.Y);
-  Cuenta_Archivado(cb, fb, -1);
-  if (cc != cb || fc != fb) Cuenta_Archivado(cc, fc, -1);
-  Cambia_Segundo(v2, -1);
-  if (v3 != v2) Cambia_Segundo(v3, -1);
+  f(cb, fb);
+  if (cc != cb || fc != fb) f(cc, fc);
+}
+
+void Barrido_Rapido::Cuenta_Triangulo(Long t, int d) {
+  Celdas_Archivo(t, [&](Long columna, Long fila) { Cuenta_Archivado(columna, fila, d); });
+  const Long v2 = s_.Triangs.V2[static_cast<std::size_t>(t)], v3 = s_.Triangs.V3[static_cast<std::size_t>(t)];
+  Cambia_Segundo(v2, d);
+  if (v3 != v2) Cambia_Segundo(v3, d);
 }
 
 void Barrido_Rapido::Sigue_Limites() {
@@ -334,12 +321,13 @@ void Barrido_Rapido::Sigue_Limites() {
     // Primer_Pto takes the first corner of the last triangle found behind, which may lie before the last one.
     const Long desde = std::min(pto_reflejado_, s_.Primer_Pto), hasta = std::max(pto_reflejado_, s_.Primer_Pto);
     pto_reflejado_ = s_.Primer_Pto;
-    for (Long m = por_vecino_.inicio[static_cast<std::size_t>(desde)];
+    for (std::size_t m = por_vecino_.inicio[static_cast<std::size_t>(desde)];
          m < por_vecino_.inicio[static_cast<std::size_t>(hasta)]; ++m)
-      Actualiza_Detiene(por_vecino_.elementos[static_cast<std::size_t>(m)]);
+      Actualiza_Detiene(por_vecino_.elementos[m]);
   }
   // Open triangles left behind Primer_Tri are never visited again.
-  for (Long t = Siguiente_Abierto(tri_reflejado_); t < s_.Primer_Tri; t = Siguiente_Abierto(t + 1)) Quita_Triangulo(t);
+  for (Long t = Siguiente_Abierto(tri_reflejado_); t < s_.Primer_Tri; t = Siguiente_Abierto(t + 1))
+    Cuenta_Triangulo(t, -1);
   tri_reflejado_ = std::max(tri_reflejado_, s_.Primer_Tri);
 }
 
@@ -375,9 +363,8 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   // A triangle behind the sweep moves the scan limits when visited, unless it is the one at Primer_Tri and
   // Primer_Pto is already its first corner: then its visit changes nothing. Kept until a limit or a triangle
   // changes (visits that only reject change neither).
-  const Minima_Derecha clave{s_.Primer_Tri, s_.Primer_Pto, s_.count, cambios_derecha_, 0};
-  if (clave.primer_tri != minima_.primer_tri || clave.primer_pto != minima_.primer_pto ||
-      clave.count != minima_.count || clave.cambios != minima_.cambios) {
+  const Clave_Minima clave{s_.Primer_Tri, s_.Primer_Pto, s_.count, cambios_derecha_};
+  if (!(clave == clave_minima_)) {
     const auto& T = s_.Triangs;
     const auto primero = static_cast<std::size_t>(s_.Primer_Tri);
     const bool primero_sin_efecto = s_.Primer_Tri < s_.count && !Es_Verdadero(T.Cerrado[primero]) &&
@@ -386,13 +373,15 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
     x_derecha_.Extremos(s_.Primer_Tri + (primero_sin_efecto ? 1 : 0), s_.count, x_minima, x_maxima);
     if (s_.Primer_Tri < s_.count && !primero_sin_efecto)
       x_derecha_.Extremos(s_.Primer_Tri, s_.Primer_Tri + 1, x_primero, x_maxima);
-    minima_ = clave;
-    minima_.x = std::min(x_minima, x_primero);
+    clave_minima_ = clave;
+    x_minima_ = std::min(x_minima, x_primero);
   }
-  const double x_minima = minima_.x;
+  const double x_minima = x_minima_;
   // From the first point beyond x_minima on, a triangle behind the sweep would be visited.
-  const Long detras = std::partition_point(x_detras_.begin() + i, x_detras_.begin() + tope + 1,
-                                           [&](double d) { return d < x_minima; }) - x_detras_.begin();
+  const auto& pts = s_.Puntos_Trab;
+  const Long detras = std::partition_point(pts.begin() + i, pts.begin() + tope + 1,
+                                           [&](const XYZ& p) { return p.X - s_.Dist_Busqueda < x_minima; }) -
+                      pts.begin();
   Long parada = detiene_.Siguiente(i, detras - 1, &sin_conectar_);
   while (parada < detras && !Detiene_Ahora(parada)) parada = detiene_.Siguiente(parada + 1, detras - 1, &sin_conectar_);
   if (parada >= detras) parada = sin_conectar_.Siguiente(detras, tope);
@@ -422,7 +411,7 @@ bool Barrido_Rapido::Rechazan_Inseguros(Long k) {
   if (!probados) return true;
   // Now every open triangle is known to reject the point: the others through its neighbours, which the point's
   // being passed over requires scanned.
-  const Cercania& c = cercania_[static_cast<std::size_t>(k)];
+  const Cota& c = cercania_[static_cast<std::size_t>(k)].cota;
   const Rechazos antes = previos ? r : Rechazos{};
   r = Registro(k, s_.count - 1, std::min({antes.testigo_min, actuales_.testigo_min, c.vecinos_min}),
                std::max({antes.testigo_max, actuales_.testigo_max, c.vecinos_max}));
@@ -445,43 +434,48 @@ const Barrido_Rapido::Parcial& Barrido_Rapido::Cota_Parcial(Long i) {
   std::erase_if(vecinos_, [&](int q) {
     return q < s_.Primer_Pto || !(maximo_x_hasta_[static_cast<std::size_t>(q)] <= limite);
   });
-  pc.alcance = alcance_.Alcance_De_Anillo(static_cast<std::size_t>(i), vecinos_, &pc.region, false);
-  if (!(pc.alcance < kInf)) return pc;
-  const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
-  pc.vecinos_min = *mn, pc.vecinos_max = *mx;
+  pc.cota.alcance = alcance_.Alcance_De_Anillo(static_cast<std::size_t>(i), vecinos_, &pc.region, false);
+  if (!(pc.cota.alcance < kInf)) return pc;
   Alcance_Aceptacion::Deja_Casco(pc.region);
-  pc.caja = alcance_.Caja_Segundas(pc.region.data(), pc.region.size());
-  Celdas_Caja(P, pc.caja, pc.i0, pc.i1, pc.j0, pc.j1);
+  Completa_Cota(i, vecinos_, pc.region, pc.cota);
   return pc;
+}
+
+void Barrido_Rapido::Completa_Cota(Long i, const std::vector<int>& vecinos,
+                                   const std::vector<Alcance_Aceptacion::Esquina>& region, Cota& cota) const {
+  const auto [mn, mx] = std::minmax_element(vecinos.begin(), vecinos.end());
+  cota.vecinos_min = *mn, cota.vecinos_max = *mx;
+  cota.caja = alcance_.Caja_Segundas(region.data(), region.size());
+  Celdas_Caja(s_.Puntos_Trab[static_cast<std::size_t>(i)], cota.caja, cota.i0, cota.i1, cota.j0, cota.j1);
 }
 
 void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   cercanos_ = false;
   const Cercania& c = cercania_[static_cast<std::size_t>(i)];
-  if (!(c.alcance < kInf)) return;
+  if (!(c.cota.alcance < kInf)) return;
   const auto& T = s_.Triangs;
   const auto& pts = s_.Puntos_Trab;
   const XYZ& P = pts[static_cast<std::size_t>(i)];
-  double alcance = c.alcance;
-  Caja caja = c.caja;
-  Long i0 = c.i0, i1 = c.i1, j0 = c.j0, j1 = c.j1;
+  const Cota* cota = &c.cota;
   const Alcance_Aceptacion::Esquina* region = nullptr;
   std::size_t esquinas = 0;
   if (c.amplio >= 0) {
     const Amplio& a = amplios_[static_cast<std::size_t>(c.amplio)];
     region = regiones_.data() + a.desde, esquinas = a.esquinas;
   }
-  vecinos_min_ = c.vecinos_min, vecinos_max_ = c.vecinos_max;
-  if (s_.Primer_Pto > vecinos_min_ || (!c.vecinos_antes_del_limite && !Escaneados(punto_, vecinos_min_, vecinos_max_))) {
+  if (s_.Primer_Pto > cota->vecinos_min ||
+      (!c.vecinos_antes_del_limite && !Escaneados(punto_, cota->vecinos_min, cota->vecinos_max))) {
     // Some neighbours have left the scanned range: those still in it bound the centres less tightly, if they
     // still surround the point.
     const Parcial& pc = Cota_Parcial(i);
-    if (!(pc.alcance < kInf)) return;
-    alcance = pc.alcance, caja = pc.caja;
-    vecinos_min_ = pc.vecinos_min, vecinos_max_ = pc.vecinos_max;
-    i0 = pc.i0, i1 = pc.i1, j0 = pc.j0, j1 = pc.j1;
+    if (!(pc.cota.alcance < kInf)) return;
+    cota = &pc.cota;
     region = pc.region.data(), esquinas = pc.region.size();
   }
+  vecinos_min_ = cota->vecinos_min, vecinos_max_ = cota->vecinos_max;
+  const double alcance = cota->alcance;
+  const Caja& caja = cota->caja;
+  const Long i0 = cota->i0, i1 = cota->i1, j0 = cota->j0, j1 = cota->j1;
   candidatos_.clear();
   siguiente_candidato_ = 0;
   candidatos_sin_previos_ = Vigente(punto_, previos_);
@@ -589,18 +583,13 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
   for (const Long k : v) sin_conectar_.Pon(static_cast<std::size_t>(k), false);
   const auto& pts = s_.Puntos_Trab;
   // Filed under the cells of its two corners that can be an edge's second corner.
-  for (int c = 1; c < 3; ++c) {
-    const XYZ& Q = pts[static_cast<std::size_t>(v[c])];
-    const Long columna = Columna(Q.X), fila = Fila(Q.Y);
-    auto& lista = abiertos_celda_[Indice_Celda(columna, fila)];
-    if (!lista.empty() && lista.back() == t) continue;
-    lista.push_back(t);
-    ultimo_en_celda_[Indice_Celda(columna, fila)] = t;
+  Celdas_Archivo(t, [&](Long columna, Long fila) {
+    const std::size_t celda = Indice_Celda(columna, fila);
+    abiertos_celda_[celda].push_back(t);
+    ultimo_en_celda_[celda] = t;
     ultimo_en_bloque_[Bloque(columna / kBloque, fila / kBloque)] = t;
-    Cuenta_Archivado(columna, fila, 1);
-  }
-  Cambia_Segundo(v[1], 1);
-  if (v[2] != v[1]) Cambia_Segundo(v[2], 1);
+  });
+  Cuenta_Triangulo(t, 1);
   const XYZ& A = pts[static_cast<std::size_t>(v[0])];
   const XYZ& B = pts[static_cast<std::size_t>(v[1])];
   const XYZ& C = pts[static_cast<std::size_t>(v[2])];
@@ -619,7 +608,7 @@ void Barrido_Rapido::Lado_Marcado(Long t) {
 }
 
 void Barrido_Rapido::Triangulo_Cerrado(Long t) {
-  Quita_Triangulo(t);
+  Cuenta_Triangulo(t, -1);
   siguiente_abierto_[static_cast<std::size_t>(t)] = t + 1;
   x_derecha_.Quita(t);
   ++cambios_derecha_;
@@ -692,10 +681,8 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
     return false;
   }
   const auto celda_con_punto_dentro = [&](Long i, Long j) {
-    const auto celda = Indice_Celda(i, j);
-    const auto ini = puntos_celda_.begin() + inicio_celda_[celda];
-    const auto fin = puntos_celda_.begin() + inicio_celda_[celda + 1];
-    for (auto it = std::lower_bound(ini, fin, desde); it != fin && *it < hasta; ++it)
+    const auto puntos = puntos_celda_[Indice_Celda(i, j)];
+    for (auto it = std::lower_bound(puntos.begin(), puntos.end(), desde); it != puntos.end() && *it < hasta; ++it)
       if (Dentro_En_Rango(*it, salta, c, R2)) return true;
     return false;
   };

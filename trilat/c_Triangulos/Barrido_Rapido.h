@@ -32,6 +32,7 @@
 #include "trilat/c_Triangulos/Barrido.h"
 #include "trilat/common/Arbol_Extremos.h"
 #include "trilat/common/Conjunto_Bits.h"
+#include "trilat/common/Listas.h"
 
 namespace Vyr_Trilat {
 
@@ -100,7 +101,7 @@ class Barrido_Rapido : public Barrido {
   // Working points by grid cell, each cell's positions ascending.
   double x0_ = 0, y0_ = 0, lado_celda_ = 1;
   Long columnas_ = 1, filas_ = 1;
-  std::vector<Long> inicio_celda_, puntos_celda_;
+  Listas<Long> puntos_celda_;
 
   // What the last visits of an unconnected point showed: every triangle up to `hasta` rejected it, and the
   // points that rejected its circles lie between positions `testigo_min` and `testigo_max`; `en_ventana`: no
@@ -120,11 +121,12 @@ class Barrido_Rapido : public Barrido {
   Arbol_Extremos x_derecha_;
   // How often it changed, and the least X passing over points last found, with what it was found for.
   long long cambios_derecha_ = 0;
-  struct Minima_Derecha {
+  struct Clave_Minima {
     Long primer_tri = -1, primer_pto = -1, count = -1;
     long long cambios = -1;
-    double x = 0;
-  } minima_;
+    bool operator==(const Clave_Minima&) const = default;
+  } clave_minima_;
+  double x_minima_ = 0;
   // Open triangles with all three edge flags set: the next visit closes them.
   std::set<Long> por_cerrar_;
   // The point being visited: its earlier rejections, those of this visit, and whether they still hold.
@@ -153,14 +155,19 @@ class Barrido_Rapido : public Barrido {
   }
   // Per point, its reach and the range of positions of its Delaunay neighbours (the reach is infinite when
   // unknown), the grid cells where the second corners of its accepting edges can lie and the points level with it.
-  struct Cercania {
+  // A bound: the reach, the range of positions of the neighbours it rests on, a box (from the point) that holds the
+  // second corners of the edges that can accept it, and the grid cells of that box.
+  struct Cota {
     double alcance = 0;
     Long vecinos_min = 0, vecinos_max = -1;
-    Long franja_desde = 0, franja_hasta = 0;  // the points level with it, as a range of por_y_
+    Caja caja;
     Long i0 = 0, i1 = -1, j0 = 0, j1 = -1;
+  };
+  struct Cercania {
+    Cota cota;
+    Long franja_desde = 0, franja_hasta = 0;  // the points level with it, as a range of por_y_
     bool vecinos_antes_del_limite = false;  // no position up to its last neighbour lies beyond its scan's end
-    Caja caja;          // from it, a box that holds the second corners of the edges that can accept it
-    Long amplio = -1;               // its place in amplios_ when that box spans many cells
+    Long amplio = -1;                       // its place in amplios_ when its box spans many cells
   };
   // For a point whose box spans many cells, the region of its centres in regiones_.
   struct Amplio {
@@ -172,15 +179,16 @@ class Barrido_Rapido : public Barrido {
   // scan's first point it was found for (-1: none yet).
   struct Parcial {
     Long primer_pto = -1;
-    double alcance = 0;
-    Caja caja;
-    Long i0 = 0, i1 = -1, j0 = 0, j1 = -1, vecinos_min = 0, vecinos_max = -1;
+    Cota cota;
     std::vector<Alcance_Aceptacion::Esquina> region;
   };
   std::vector<Long> parcial_de_;
   std::vector<Parcial> parciales_;
   // That bound for point i now (its reach infinite when they give none).
   const Parcial& Cota_Parcial(Long i);
+  // The rest of point i's bound from its reach, the neighbours it rests on and the region of its centres.
+  void Completa_Cota(Long i, const std::vector<int>& vecinos, const std::vector<Alcance_Aceptacion::Esquina>& region,
+                     Cota& cota) const;
   std::vector<Cercania> cercania_;
   void Prepara_Cercanias();
   void Prepara_Pasos();
@@ -193,30 +201,29 @@ class Barrido_Rapido : public Barrido {
   // one, or when it has too many level points to follow (those are looked at when reached).
   Conjunto_Bits sin_conectar_, detiene_, varios_;
   std::vector<Long> primer_vecino_;
-  std::vector<double> x_detras_;  // X less the search distance, by position: beyond it a triangle lies behind
   std::vector<Long> bloques_abiertos_, celdas_abiertas_, franjas_abiertas_, segundo_abiertos_;
-  // Lists of points in one array: list k is elementos[inicio[k]] to elementos[inicio[k + 1] - 1].
-  struct Listas {
-    std::vector<Long> inicio, elementos;
-  };
   // The points whose reach spans each cell (those whose reach spans few) or block (the others); those that follow
   // each point as a level point; the points by their first neighbour.
-  Listas cobertura_celdas_, cobertura_, dependientes_, por_vecino_;
+  Listas<Long> cobertura_celdas_, cobertura_, dependientes_, por_vecino_;
   // The scan limits the bits stand for.
   Long pto_reflejado_ = 0, tri_reflejado_ = 0;
   void Actualiza_Detiene(Long k);
   bool Detiene_Ahora(Long k) const;
   // A count (of the open triangles filed in a block, or of those a point is the second corner of) changes by d;
   // when it turns zero or non-zero, the count in `suyas` of each point in list k of `avisar` changes by d.
-  void Cambia_Cuenta(Long& cuenta, int d, const Listas& avisar, std::size_t k, std::vector<Long>& suyas);
+  void Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k, std::vector<Long>& suyas);
   // A triangle filed in (or taken from) the cell counts there and in its block.
   void Cuenta_Archivado(Long columna, Long fila, int d);
+  // Calls f(columna, fila) once for each distinct cell of triangle t's second corners: where it is filed.
+  template <typename F>
+  void Celdas_Archivo(Long t, F&& f) const;
   void Cambia_Segundo(Long o, int d) {
     Cambia_Cuenta(segundo_abiertos_[static_cast<std::size_t>(o)], d, dependientes_, static_cast<std::size_t>(o),
                   franjas_abiertas_);
   }
-  // An open triangle closes or is left behind Primer_Tri: it no longer concerns any point.
-  void Quita_Triangulo(Long t);
+  // Triangle t is filed (d = 1), or closes or is left behind Primer_Tri (d = -1): the counts of its cells, blocks
+  // and second corners change.
+  void Cuenta_Triangulo(Long t, int d);
   void Sigue_Limites();
   std::set<Long> inseguros_;
   // Those from Primer_Tri on while points are passed over; Rechazan_Inseguros(k): each of them is known to reject

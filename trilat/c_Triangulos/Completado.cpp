@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "trilat/c_Triangulos/Predicados.h"
+#include "trilat/common/Listas.h"
 #include "trilat/common/Predicados_Exactos.h"
 #include "trilat/common/Rejilla_Uniforme.h"
 #include "trilat/common/Solape_Triangulos.h"
@@ -173,22 +174,19 @@ Modelo Completa(Estado_Triangulos& s) {
   m.del_barrido = m.triangulos.size();
   // Every side once, in ascending order of its ends: by first end (a position, so counted into place), then by the
   // second within each.
-  std::vector<std::size_t> desde(n + 1, 0);
-  for (const auto& t : m.triangulos) desde[static_cast<std::size_t>(t[0]) + 1] += 2, ++desde[static_cast<std::size_t>(t[1]) + 1];
-  for (std::size_t k = 1; k <= n; ++k) desde[k] += desde[k - 1];
-  std::vector<Long> otro_extremo(desde[n]);
-  std::vector<std::size_t> libre(desde.begin(), desde.end() - 1);
-  for (const auto& t : m.triangulos) {
-    otro_extremo[libre[static_cast<std::size_t>(t[0])]++] = t[1];
-    otro_extremo[libre[static_cast<std::size_t>(t[0])]++] = t[2];
-    otro_extremo[libre[static_cast<std::size_t>(t[1])]++] = t[2];
-  }
+  Listas<Long> otro_extremo;
+  otro_extremo.Llena(n, [&](auto&& pon) {
+    for (const auto& t : m.triangulos) {
+      pon(static_cast<std::size_t>(t[0]), t[1]);
+      pon(static_cast<std::size_t>(t[0]), t[2]);
+      pon(static_cast<std::size_t>(t[1]), t[2]);
+    }
+  });
   for (std::size_t a = 0; a < n; ++a) {
-    const auto ini = otro_extremo.begin() + static_cast<std::ptrdiff_t>(desde[a]);
-    const auto fin = otro_extremo.begin() + static_cast<std::ptrdiff_t>(desde[a + 1]);
-    std::sort(ini, fin);
-    const auto unicos = std::unique(ini, fin);
-    for (auto b = ini; b != unicos; ++b) cdt.Inserta_Restriccion(static_cast<int>(a), *b);
+    const auto lista = otro_extremo[a];
+    std::sort(lista.begin(), lista.end());
+    const auto unicos = std::unique(lista.begin(), lista.end());
+    for (auto b = lista.begin(); b != unicos; ++b) cdt.Inserta_Restriccion(static_cast<int>(a), *b);
   }
 
   std::vector<std::array<Long, 3>> agregados;
@@ -217,17 +215,16 @@ Modelo Completa(Estado_Triangulos& s) {
     if (!cubierto) agregados.push_back(v);
   }
   // By V3 (a position, so counted into place), then by V2 and V1 within each V3.
-  std::vector<std::size_t> inicio(n + 1, 0);
-  for (const auto& v : agregados) ++inicio[static_cast<std::size_t>(v[2]) + 1];
-  for (std::size_t k = 1; k <= n; ++k) inicio[k] += inicio[k - 1];
-  const std::size_t base = m.triangulos.size();
-  m.triangulos.resize(base + agregados.size());
-  std::vector<std::size_t> lleno(inicio.begin(), inicio.end() - 1);
-  for (const auto& v : agregados) m.triangulos[base + lleno[static_cast<std::size_t>(v[2])]++] = v;
-  for (std::size_t k = 0; k < n; ++k)
-    std::sort(m.triangulos.begin() + static_cast<std::ptrdiff_t>(base + inicio[k]),
-              m.triangulos.begin() + static_cast<std::ptrdiff_t>(base + inicio[k + 1]),
+  Listas<std::array<Long, 3>> por_v3;
+  por_v3.Llena(n, [&](auto&& pon) {
+    for (const auto& v : agregados) pon(static_cast<std::size_t>(v[2]), v);
+  });
+  for (std::size_t k = 0; k < n; ++k) {
+    const auto lista = por_v3[k];
+    std::sort(lista.begin(), lista.end(),
               [](const auto& u, const auto& w) { return std::tie(u[1], u[0]) < std::tie(w[1], w[0]); });
+  }
+  m.triangulos.insert(m.triangulos.end(), por_v3.elementos.begin(), por_v3.elementos.end());
   return m;
 }
 
