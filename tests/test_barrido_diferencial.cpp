@@ -42,6 +42,12 @@ Corrida Corre(c_Triangulos::Construccion construye, const Nube& c, double dist_m
   return k;
 }
 
+// Stretched along the sweep by `veces`, at survey-sized coordinates.
+void Alarga(Nube& c, double veces) {
+  for (double& x : c.x) x = 500000 + veces * x;
+  for (double& y : c.y) y += 4500000;
+}
+
 void Compara(const Corrida& a, const Corrida& b, const std::string& caso) {
   ASSERT_EQ(a.tablas.count, b.tablas.count) << caso;
   const auto& A = a.tablas.Triangs;
@@ -95,8 +101,7 @@ TEST(Barrido_Diferencial, MismaConstruccionEnConjuntosMayores) {
       for (double dist_max : {20.0, 8.0}) {
         // A strip eight times longer than wide, along the sweep.
         Nube c = Genera(f, 4000, 200, semilla * 17 + 3);
-        for (double& x : c.x) x = 500000 + 8 * x;
-        for (double& y : c.y) y += 4500000;
+        Alarga(c, 8);
         const std::string caso = Nombre(f) + " semilla " + std::to_string(semilla) + " Dist_Max " +
                                  std::to_string(dist_max);
         Compara(Corre(Literal_Y_Guarda, c, dist_max), Corre(Rapido_Y_Guarda, c, dist_max), caso);
@@ -151,8 +156,7 @@ TEST(Barrido_Diferencial, LosPuntosPasadosPorAltoNoTendrianEfecto) {
           }
           Corre(Vigilado, tercio, dist_max);
         } else {
-          for (double& x : c.x) x = 500000 + 4 * x;
-          for (double& y : c.y) y += 4500000;
+          Alarga(c, 4);
         }
         Corre(Vigilado, c, dist_max);
       }
