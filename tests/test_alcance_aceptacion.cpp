@@ -113,10 +113,11 @@ TEST(Alcance_Aceptacion, UnCirculoQueLlegaMasAllaDelAlcanceContieneUnVecino) {
   EXPECT_GT(probados, 100000);
 }
 
-// The region of centres is finer than the reach: a second corner it rules out, by the region or by its box, has
-// every circle through it with a centre within Epsilon / 2 of its bisector with the point (and a radius below the
-// limit) holding a neighbour. The corners tried lie just beyond the region's own threshold in each direction; the
-// region also comes from only some of the neighbours, which must then bound it alone.
+// The region of centres is finer than the reach: a second corner it rules out, by the region or by its box (which
+// speaks only of the site's box), has every circle through it with a centre within Epsilon / 2 of its bisector with
+// the point (and a radius below the limit) holding a neighbour. The corners tried lie just beyond the region's own
+// threshold in each direction; the region also comes from only some of the neighbours, which must then bound it
+// alone, or from a scatter of points that are not a ring at all.
 TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
   std::mt19937_64 rng(11);
   std::uniform_real_distribution<double> u(0, 1);
@@ -130,29 +131,54 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
   const double eps = alcance.Epsilon();
   std::vector<int> vecinos;
   std::vector<Alcance_Aceptacion::Esquina> region;
-  long descartadas = 0, circulos = 0, por_la_region = 0, parciales = 0, admitidas = 0;
-  for (std::size_t i = 0; i < 2 * puntos.size(); ++i) {
-    // Every point twice: with all its neighbours, and with one or two left out (as when they are no longer
-    // scanned), the circles then having to hold one of those left.
-    if (!alcance.Anillo(i % puntos.size(), vecinos)) continue;
-    if (i >= puntos.size())
-      for (int quita = 1 + static_cast<int>(i % 2); quita > 0; --quita)
-        vecinos.erase(vecinos.begin() + static_cast<std::ptrdiff_t>(rng() % vecinos.size()));
-    const double r = alcance.Alcance_De_Anillo(i % puntos.size(), vecinos, &region);
+  Caja sitio{puntos[0].X, puntos[0].Y, puntos[0].X, puntos[0].Y};
+  for (const auto& p : puntos) sitio = sitio.Con({p.X, p.Y, p.X, p.Y});
+  long descartadas = 0, circulos = 0, por_la_region = 0, parciales = 0, sueltos = 0, admitidas = 0;
+  for (std::size_t i = 0; i < 3 * puntos.size(); ++i) {
+    // Every point three times: with all its neighbours; with one or two left out (as when they are no longer
+    // scanned), the circles then having to hold one of those left; and with most of them left out and a few
+    // points farther off put in, in no order.
+    const std::size_t punto = i % puntos.size(), vez = i / puntos.size();
+    if (!alcance.Anillo(punto, vecinos)) continue;
+    const std::size_t quita = vez == 0 ? 0 : vez == 1 ? 1 + i % 2 : vecinos.size() - 1 - i % 2;
+    for (std::size_t k = 0; k < quita; ++k)
+      vecinos.erase(vecinos.begin() + static_cast<std::ptrdiff_t>(rng() % vecinos.size()));
+    if (vez == 2)
+      for (int k = 0; k < 4; ++k) {
+        const auto q = static_cast<int>(rng() % puntos.size());
+        if (q != static_cast<int>(punto) && std::hypot(puntos[static_cast<std::size_t>(q)].X - puntos[punto].X,
+                                                       puntos[static_cast<std::size_t>(q)].Y - puntos[punto].Y) < 60)
+          vecinos.push_back(q);
+      }
+    const double r = vez == 2 ? alcance.Alcance_De_Puntos(punto, vecinos, region)
+                              : alcance.Alcance_De_Anillo(punto, vecinos, &region);
     if (!(r < 1e9)) continue;
-    parciales += i >= puntos.size() ? 1 : 0;
-    const auto caja = alcance.Caja_Segundas(region.data(), region.size());
+    parciales += vez == 1 ? 1 : 0;
+    sueltos += vez == 2 ? 1 : 0;
+    const auto caja = alcance.Caja_Segundas(punto, region.data(), region.size());
     auto casco = region;
     Alcance_Aceptacion::Deja_Casco(casco);
     EXPECT_LE(casco.size(), region.size());
-    const XYZ& P = puntos[i % puntos.size()];
-    for (int k = 0; k < 30; ++k) {
-      const double a = 2 * M_PI * u(rng), dx = std::cos(a), dy = std::sin(a);
-      // Where the region's corners put the threshold in this direction, without their margins.
-      double umbral = 0;
-      for (const auto& w : region) umbral = std::max(umbral, 2 * (w.x * dx + w.y * dy));
-      const double t = k % 3 == 0 ? r * u(rng) : umbral * (1 + 1e-4 + 0.02 * u(rng)) + 1e-3;
-      const Vert d{t * dx, t * dy};
+    const XYZ& P = puntos[punto];
+    for (int k = 0; k < 40; ++k) {
+      Vert d;
+      if (k < 30) {
+        const double a = 2 * M_PI * u(rng);
+        // Where the region's corners put the threshold in this direction, without their margins.
+        double umbral = 0;
+        for (const auto& w : region) umbral = std::max(umbral, 2 * (w.x * std::cos(a) + w.y * std::sin(a)));
+        const double t = k % 3 == 0 ? r * u(rng) : umbral * (1 + 1e-4 + 0.02 * u(rng)) + 1e-3;
+        d = {t * std::cos(a), t * std::sin(a)};
+      } else {
+        // Just beyond one side of the box, anywhere along it.
+        const double fuera = 1e-3 + 0.01 * u(rng) * std::max(caja.x1 - caja.x0, caja.y1 - caja.y0);
+        const double x = caja.x0 + (caja.x1 - caja.x0) * u(rng), y = caja.y0 + (caja.y1 - caja.y0) * u(rng);
+        d = k % 4 == 0 ? Vert{caja.x1 + fuera, y} : k % 4 == 1 ? Vert{caja.x0 - fuera, y}
+            : k % 4 == 2 ? Vert{x, caja.y1 + fuera} : Vert{x, caja.y0 - fuera};
+      }
+      const double largo = std::hypot(d.X, d.Y), dx = d.X / largo, dy = d.Y / largo;
+      // No second corner lies outside the site.
+      if (!sitio.Contiene(Vert{P.X + d.X, P.Y + d.Y})) continue;
       const bool en_caja = caja.Contiene(d);
       const bool posible = alcance.Posible_Segunda(d, region.data(), region.size(), r);
       if (posible) {
@@ -184,6 +210,7 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
     }
   }
   EXPECT_GT(parciales, 1000);
+  EXPECT_GT(sueltos, 1000);
   EXPECT_GT(admitidas, 20000);
   EXPECT_GT(descartadas, 40000);
   EXPECT_GT(por_la_region, 20000);

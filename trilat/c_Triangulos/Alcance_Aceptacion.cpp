@@ -29,7 +29,9 @@ bool Coordenada_Acotada(double v) {
 
 Alcance_Aceptacion::Alcance_Aceptacion(Estado_Triangulos& s) : puntos_(s.Puntos_Trab) {
   double M = 0;
+  if (!puntos_.empty()) limites_ = {puntos_[0].X, puntos_[0].Y, puntos_[0].X, puntos_[0].Y};
   for (const auto& p : puntos_) {
+    limites_ = limites_.Con({p.X, p.Y, p.X, p.Y});
     if (!Coordenada_Acotada(p.X) || !Coordenada_Acotada(p.Y)) return;
     M = std::max({M, std::fabs(p.X), std::fabs(p.Y)});
   }
@@ -130,16 +132,30 @@ bool Alcance_Aceptacion::Toca_Region(const Caja& c, const Esquina* region, std::
   return dx * dx + dy * dy <= r * r;
 }
 
-Caja Alcance_Aceptacion::Caja_Segundas(const Esquina* region, std::size_t esquinas) const {
+Caja Alcance_Aceptacion::Caja_Segundas(std::size_t i, const Esquina* region, std::size_t esquinas) const {
   // Y lies within |C| + Epsilon of a centre C of the hull, and C.x + |C| (convex) is largest at a corner of it,
-  // C.x - |C| (concave) smallest at one; P itself is a corner.
+  // C.x - |C| (concave) smallest at one; P itself is a corner. So Y lies in a disk round some corner w, of radius
+  // |w| plus the margins, and in the points' box, whose differences from P round as those of any point do.
+  const XYZ& P = puntos_[i];
+  const Caja dentro{limites_.x0 - P.X, limites_.y0 - P.Y, limites_.x1 - P.X, limites_.y1 - P.Y};
+  // Half the chord of a disk of radius r at d from its centre; the last terms cover the rounding.
+  const auto media_cuerda = [](double r, double d) {
+    return d == 0 ? r * (1 + 2e-9) : std::sqrt(std::max(0.0, (r - d) * (r + d)) + 1e-10 * r * r) * (1 + 1e-9);
+  };
   Caja caja;
+  const auto agrega = [&](double x, double y, double r) {
+    const double dx = std::max({dentro.x0 - x, 0.0, x - dentro.x1}), dy = std::max({dentro.y0 - y, 0.0, y - dentro.y1});
+    if (dx > r || dy > r) return;
+    const double hx = media_cuerda(r, dy), hy = media_cuerda(r, dx);
+    caja = caja.Con({std::max(x - hx, dentro.x0), std::max(y - hy, dentro.y0), std::min(x + hx, dentro.x1),
+                     std::min(y + hy, dentro.y1)});
+  };
   for (std::size_t k = 0; k < esquinas; ++k) {
     const Esquina& w = region[k];
     const double lw = w.distancia + w.margen;
-    caja = caja.Con({w.x - lw, w.y - lw, w.x + lw, w.y + lw});
+    agrega(w.x, w.y, lw + epsilon_ + 2e-6 * (std::fabs(w.x) + std::fabs(w.y) + lw) + 1e-9);
   }
-  return caja.Ampliada(epsilon_ + 1e-6 * std::max({-caja.x0, -caja.y0, caja.x1, caja.y1}) + 1e-9);
+  return caja.Ampliada(epsilon_ + 1e-9);
 }
 
 void Alcance_Aceptacion::Prepara_Pares(std::size_t i, const std::vector<int>& vecinos) const {
@@ -202,41 +218,69 @@ double Alcance_Aceptacion::Limite_Centros() const {
   return (kRadio_Maximo + epsilon_) * (1 + 1e-9) + 1e-6;
 }
 
+void Alcance_Aceptacion::Cuadrado(double limite) const {
+  poligono_ = {{-limite, -limite}, {limite, -limite}, {limite, limite}, {-limite, limite}};
+}
+
+void Alcance_Aceptacion::Corta(double nx, double ny, double h, double limite) const {
+  const double c = h + 1e-9 * (2 * limite * (std::fabs(nx) + std::fabs(ny)) + std::fabs(h));
+  cortado_.clear();
+  for (std::size_t k = 0; k < poligono_.size(); ++k) {
+    const Vert& a = poligono_[k];
+    const Vert& b = poligono_[(k + 1) % poligono_.size()];
+    const double da = nx * a.X + ny * a.Y - c, db = nx * b.X + ny * b.Y - c;
+    if (da <= 0) cortado_.push_back(a);
+    if ((da < 0 && db > 0) || (da > 0 && db < 0)) {
+      const double t = da / (da - db);
+      cortado_.push_back({a.X + t * (b.X - a.X), a.Y + t * (b.Y - a.Y)});
+    }
+  }
+  std::swap(poligono_, cortado_);
+}
+
+double Alcance_Aceptacion::Esquinas_Poligono(std::vector<Esquina>& region) const {
+  double lejos = 0;
+  for (const Vert& w : poligono_) {
+    const double d = std::sqrt(w.X * w.X + w.Y * w.Y);
+    region.push_back({w.X, w.Y, 2 * (2e-6 * d + 1e-9), d});
+    lejos = std::max(lejos, d);
+  }
+  return lejos;
+}
+
+double Alcance_Aceptacion::Alcance_De_Puntos(std::size_t i, const std::vector<int>& puntos,
+                                             std::vector<Esquina>& region) const {
+  region.clear();
+  if (!delaunay_) return kInf;
+  // The centre c (from P) of a circle through P that holds no such point q satisfies c.q <= (|q|^2 + slack) / 2,
+  // the slack taken for the largest radius; the square of the radius limit round P, cut by all those half-planes.
+  const double limite = Limite_Centros();
+  const double holgura = kHolgura_Circulo + 2 * epsilon_ * (limite + epsilon_ + 1) + 1e-6;
+  const XYZ& P = puntos_[i];
+  Cuadrado(limite);
+  for (const int q : puntos) {
+    const double qx = puntos_[static_cast<std::size_t>(q)].X - P.X, qy = puntos_[static_cast<std::size_t>(q)].Y - P.Y;
+    Corta(qx, qy, (qx * qx + qy * qy + holgura) / 2, limite);
+  }
+  const double centro = std::min(Esquinas_Poligono(region) * (1 + 1e-6) + 1e-9, limite);
+  return (2 * centro + epsilon_) * (1 + 1e-6) + 1e-9;
+}
+
 void Alcance_Aceptacion::Recorta_Par(const Par& p, double ha, double hb, double limite,
                                      std::vector<Esquina>& region) const {
   // The square of half-side `limite` round P, cut by the pair's two half-planes and by the rays between which its
   // centres lie (a turn of more than half a circle in two pieces, so that each is convex). Each cut is moved out
   // by far more than the rounding of its evaluation, so that the computed polygon holds the true one.
-  auto& poligono = poligono_;
-  auto& cortado = cortado_;
-  const auto corta = [&](double nx, double ny, double h) {
-    const double c = h + 1e-9 * (2 * limite * (std::fabs(nx) + std::fabs(ny)) + std::fabs(h));
-    cortado.clear();
-    for (std::size_t k = 0; k < poligono.size(); ++k) {
-      const Vert& a = poligono[k];
-      const Vert& b = poligono[(k + 1) % poligono.size()];
-      const double da = nx * a.X + ny * a.Y - c, db = nx * b.X + ny * b.Y - c;
-      if (da <= 0) cortado.push_back(a);
-      if ((da < 0 && db > 0) || (da > 0 && db < 0)) {
-        const double t = da / (da - db);
-        cortado.push_back({a.X + t * (b.X - a.X), a.Y + t * (b.Y - a.Y)});
-      }
-    }
-    std::swap(poligono, cortado);
-  };
   // The part between the rays from u turning counter-clockwise to v (at most half a circle), or all round.
   const auto pieza = [&](const Vert* u, const Vert* v) {
-    poligono = {{-limite, -limite}, {limite, -limite}, {limite, limite}, {-limite, limite}};
-    corta(p.ax, p.ay, ha);
-    corta(p.bx, p.by, hb);
+    Cuadrado(limite);
+    Corta(p.ax, p.ay, ha, limite);
+    Corta(p.bx, p.by, hb, limite);
     if (u) {
-      corta(u->Y, -u->X, 0);
-      corta(-v->Y, v->X, 0);
+      Corta(u->Y, -u->X, 0, limite);
+      Corta(-v->Y, v->X, 0, limite);
     }
-    for (const Vert& w : poligono) {
-      const double d = std::sqrt(w.X * w.X + w.Y * w.Y);
-      region.push_back({w.X, w.Y, 2 * (2e-6 * d + 1e-9), d});
-    }
+    Esquinas_Poligono(region);
   };
   const Vert a{p.ax, p.ay}, b{p.bx, p.by};
   if (p.giro > 0) {

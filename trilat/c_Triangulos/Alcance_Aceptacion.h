@@ -42,6 +42,10 @@ class Alcance_Aceptacion {
   bool Anillo(std::size_t i, std::vector<int>& vecinos) const;
   double Alcance_De_Anillo(std::size_t i, const std::vector<int>& vecinos, std::vector<Esquina>* region = nullptr,
                            bool con_lados_abiertos = true) const;
+  // The reach, and the region of centres, that any scanned points (none at point i) give together, in any order:
+  // the square of the radius limit cut by the half-plane of each. Looser than a ring of neighbours gives, but it
+  // needs none: it serves where the neighbours left in the scan leave a side open.
+  double Alcance_De_Puntos(std::size_t i, const std::vector<int>& puntos, std::vector<Esquina>& region) const;
   // Whether the second corner Y of an accepting edge can lie at `u` from the point, given the region of its centres
   // and the point's reach. Finer than the reach where the point's Voronoi cell is long and thin.
   bool Posible_Segunda(const Vert& u, const Esquina* region, std::size_t esquinas, double alcance) const;
@@ -49,8 +53,10 @@ class Alcance_Aceptacion {
   bool Toca_Region(const Caja& c, const Esquina* region, std::size_t esquinas, double alcance) const;
   // Keeps of a region only the corners of its hull, each with the largest margin: the same answers, sooner.
   static void Deja_Casco(std::vector<Esquina>& region);
-  // A box (from the point) that holds every such second corner.
-  Caja Caja_Segundas(const Esquina* region, std::size_t esquinas) const;
+  // A box (from point i) that holds every such second corner among the working points: the circles round the
+  // region's corners, cut to the points' bounding box (near the survey's edge the centres run far out, but the
+  // circles meet the survey only close to the point).
+  Caja Caja_Segundas(std::size_t i, const Esquina* region, std::size_t esquinas) const;
   // The edge from X to Y (X the first corner) keeps its computed circles within Epsilon of the point.
   static bool Lado_Seguro(const XYZ& X, const XYZ& Y);
   // Heights below which the circle formulas treat a side as horizontal, widened for the rounding of the test.
@@ -74,10 +80,17 @@ class Alcance_Aceptacion {
   // The corners of the part of a pair's region (with the half-planes' constants ha and hb) within `limite` of P
   // in each coordinate.
   void Recorta_Par(const Par& p, double ha, double hb, double limite, std::vector<Esquina>& region) const;
+  // Recorta_Par's work: the square of half-side `limite` round P, cut by the half-plane n.c <= h (moved out by far
+  // more than the rounding of its evaluation, so that the computed polygon holds the true one), and its corners put
+  // in a region, answering their largest distance from P.
+  void Cuadrado(double limite) const;
+  void Corta(double nx, double ny, double h, double limite) const;
+  double Esquinas_Poligono(std::vector<Esquina>& region) const;
   mutable std::vector<Par> pares_;
   mutable std::vector<Vert> poligono_, cortado_;  // Recorta_Par's work space
 
   const std::vector<XYZ>& puntos_;
+  Caja limites_;  // of the working points
   const Triangulacion_Delaunay* delaunay_ = nullptr;
   double epsilon_ = 0;
 };

@@ -430,11 +430,31 @@ const Barrido_Rapido::Parcial& Barrido_Rapido::Cota_Parcial(Long i) {
   pc.primer_pto = s_.Primer_Pto;
   const XYZ& P = s_.Puntos_Trab[static_cast<std::size_t>(i)];
   const double limite = P.X + s_.Dist_Busqueda;
-  alcance_.Anillo(static_cast<std::size_t>(i), vecinos_);
-  std::erase_if(vecinos_, [&](int q) {
+  const auto fuera = [&](int q) {
     return q < s_.Primer_Pto || !(maximo_x_hasta_[static_cast<std::size_t>(q)] <= limite);
-  });
+  };
+  alcance_.Anillo(static_cast<std::size_t>(i), vecinos_);
+  std::erase_if(vecinos_, fuera);
   pc.cota.alcance = alcance_.Alcance_De_Anillo(static_cast<std::size_t>(i), vecinos_, &pc.region, false);
+  if (!(pc.cota.alcance < kInf)) {
+    // The neighbours left leave a side open (the point is at the scan's first edge or the survey's): scanned
+    // points of its column of cells (or the next), at doubling distances up and down from it, bound the centres
+    // there too. Taken from its own position or its first neighbour's on, they stay scanned as long as those do.
+    const Long desde = vecinos_.empty() ? i : std::min<Long>(i, *std::min_element(vecinos_.begin(), vecinos_.end()));
+    const Long columna = Columna(P.X), fila = Fila(P.Y);
+    for (Long paso = 1; paso < filas_; paso *= 2)
+      for (const Long f : {fila - paso, fila + paso}) {
+        if (f < 0 || f >= filas_) continue;
+        for (Long c = columna; c <= std::min(columna + 1, columnas_ - 1); ++c) {
+          const auto puntos = puntos_celda_[Indice_Celda(c, f)];
+          const auto it = std::lower_bound(puntos.begin(), puntos.end(), desde);
+          if (it == puntos.end() || fuera(static_cast<int>(*it))) continue;
+          vecinos_.push_back(static_cast<int>(*it));
+          break;
+        }
+      }
+    pc.cota.alcance = alcance_.Alcance_De_Puntos(static_cast<std::size_t>(i), vecinos_, pc.region);
+  }
   if (!(pc.cota.alcance < kInf)) return pc;
   Alcance_Aceptacion::Deja_Casco(pc.region);
   Completa_Cota(i, vecinos_, pc.region, pc.cota);
@@ -445,7 +465,7 @@ void Barrido_Rapido::Completa_Cota(Long i, const std::vector<int>& vecinos,
                                    const std::vector<Alcance_Aceptacion::Esquina>& region, Cota& cota) const {
   const auto [mn, mx] = std::minmax_element(vecinos.begin(), vecinos.end());
   cota.vecinos_min = *mn, cota.vecinos_max = *mx;
-  cota.caja = alcance_.Caja_Segundas(region.data(), region.size());
+  cota.caja = alcance_.Caja_Segundas(static_cast<std::size_t>(i), region.data(), region.size());
   Celdas_Caja(s_.Puntos_Trab[static_cast<std::size_t>(i)], cota.caja, cota.i0, cota.i1, cota.j0, cota.j1);
 }
 

@@ -15,7 +15,8 @@
 // within its reach (Alcance_Aceptacion), and within the box that the region of its possible circle centres gives
 // (where that box is wide, within the region itself): it visits only the open triangles with such a corner, the
 // ones the reach does not cover and the ones whose visit has an effect. When some of its neighbours have left the
-// scanned range, those still in it bound it, if they still surround it.
+// scanned range, those still in it bound it if they still surround it, and otherwise together with scanned points
+// above and below it.
 //
 // In passes after the first, points with nothing near them to visit are passed over 64 at a time, through a bit per
 // point kept up to date as triangles are formed, close or are left behind; a triangle the reach does not cover is
