@@ -18,6 +18,7 @@
 #include "tests/support/Generadores.h"
 #include "tests/support/Verificador.h"
 #include "trilat/common/Predicados_Exactos.h"
+#include "trilat/common/Solape_Triangulos.h"
 #include "trilat/common/Triangulacion_Delaunay.h"
 #include "trilat/platform/RuntimeError.h"
 
@@ -153,6 +154,25 @@ void Comprueba(const Triangulacion_Delaunay& T, const Puntos& p, const std::set<
                           std::binary_search(lados.begin(), lados.end(), Lado{b, a, 0});
       ASSERT_EQ(T.Existe_Arista(i, j), arista) << i << "-" << j;
     }
+
+  // The triangles that meet one of any three points: exactly those whose interiors share a point with it.
+  std::mt19937_64 rng(static_cast<std::uint64_t>(n));
+  std::vector<std::array<int, 3>> solapan;
+  const auto plano = [&](int a, int b, int c) {
+    return En_Sentido_Antihorario({p.x[a], p.y[a]}, {p.x[b], p.y[b]}, {p.x[c], p.y[c]});
+  };
+  for (int k = 0; k < 20; ++k) {
+    const int a = static_cast<int>(rng() % static_cast<std::uint64_t>(n)), b = static_cast<int>(rng() % static_cast<std::uint64_t>(n)),
+              c = k % 2 ? static_cast<int>(rng() % static_cast<std::uint64_t>(n)) : (a + 1) % n;
+    T.Triangulos_Que_Solapan(a, b, c, solapan);
+    std::vector<std::array<int, 3>> esperados;
+    if (Orienta(p, a, b, c) != 0)
+      for (const auto& t : tris)
+        if (Interiores_Se_Solapan(plano(t[0], t[1], t[2]), plano(a, b, c))) esperados.push_back(t);
+    std::sort(solapan.begin(), solapan.end());
+    std::sort(esperados.begin(), esperados.end());
+    ASSERT_EQ(solapan, esperados) << "triangle " << a << " " << b << " " << c;
+  }
 
   if (!delaunay_global) return;
   for (const auto& c : tris)
@@ -299,7 +319,14 @@ TEST(Delaunay, PuntosQueRompieronOtrosTrianguladores) {
 void Inserta_Y_Comprueba(Triangulacion_Delaunay& T, const Puntos& p, int a, int b,
                          std::set<std::pair<int, int>>& restringidas) {
   const auto antes = T.Triangulos();
-  const auto piezas = T.Inserta_Restriccion(a, b);
+  // An edge already there is constrained by the shortcut, which touches nothing when there is none.
+  const bool arista = T.Existe_Arista(a, b);
+  ASSERT_EQ(T.Restringe_Arista(a, b), arista);
+  if (!arista) {
+    ASSERT_EQ(T.Triangulos(), antes);
+  }
+  const auto piezas = arista ? std::optional(std::vector<Arista>{{T.Representante(a), T.Representante(b)}})
+                             : T.Inserta_Restriccion(a, b);
   a = T.Representante(a);
   b = T.Representante(b);
   bool cruza = false;

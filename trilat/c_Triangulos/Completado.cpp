@@ -131,16 +131,22 @@ Modelo Completa(Estado_Triangulos& s) {
   };
 
   Modelo m;
-  // About two cells per triangle the sweep formed.
-  const auto celdas = 2 * static_cast<std::size_t>(std::max<Long>(s.count, 8));
   Tomados_Por_Vertice tomados(n, static_cast<std::size_t>(s.count));
   m.triangulos.reserve(static_cast<std::size_t>(s.count));
-  // Two distinct triangles of the Delaunay triangulation never overlap: a pair of them needs no test. So every
-  // kept triangle is filed for the overlap tests only from the first that is not one of them on (often none), and
-  // those that are not, the only ones such a triangle can overlap, apart as well.
+  // Two distinct triangles of the Delaunay triangulation never overlap: a pair of them needs no test. So only the
+  // kept triangles that are not one of them (often none) are filed for the overlap tests; such a triangle finds
+  // the kept ones of the triangulation that it could overlap among those that meet it there.
   Triangulacion_Delaunay& cdt = Delaunay_Anfitrion(s);
   const auto& T = s.Triangs;
-  std::optional<Rejilla_Triangulos> rejilla, ajenos;
+  // Which of the sweep's triangles are the triangulation's own, and about two cells for each of the others.
+  std::vector<char> es_delaunay(static_cast<std::size_t>(s.count), 0);
+  std::size_t ajenos_previstos = 8;
+  for (std::size_t t = 0; t < es_delaunay.size(); ++t) {
+    es_delaunay[t] = !Es_Verdadero(T.Excluido[t]) && cdt.Es_Triangulo(T.V1[t], T.V2[t], T.V3[t]);
+    ajenos_previstos += es_delaunay[t] ? 0 : 1;
+  }
+  std::optional<Rejilla_Triangulos> ajenos;
+  std::vector<std::array<int, 3>> solapados;
   for (std::size_t t = 0; t < static_cast<std::size_t>(s.count); ++t) {
     if (Es_Verdadero(T.Excluido[t])) continue;
     const std::array<Long, 3> v{T.V1[t], T.V2[t], T.V3[t]};
@@ -150,7 +156,7 @@ Modelo Completa(Estado_Triangulos& s) {
     if (Orientacion(a.X, a.Y, b.X, b.Y, c.X, c.Y) == 0) continue;
     // The same triangle kept before overlaps it wholly.
     if (tomados.Tiene(m.triangulos, v)) continue;
-    const bool delaunay = cdt.Es_Triangulo(v[0], v[1], v[2]);
+    const bool delaunay = es_delaunay[t];
     const auto tv = plano(v);
     // Boxes that at most touch settle most pairs without orienting the kept triangle.
     const auto solapa = [&](std::size_t id) {
@@ -159,18 +165,19 @@ Modelo Completa(Estado_Triangulos& s) {
                                      p[static_cast<std::size_t>(k[2])]};
       return !Cajas_Apartadas(esquinas, tv) && Interiores_Se_Solapan(plano(k), tv);
     };
-    if (!delaunay && !rejilla) {
-      rejilla.emplace(p, celdas);
-      ajenos.emplace(p, celdas);
-      for (std::size_t id = 0; id < m.triangulos.size(); ++id) rejilla->Agrega(m.triangulos[id], id);
+    if (ajenos && ajenos->Alguno(v, solapa)) continue;
+    if (!delaunay) {
+      cdt.Triangulos_Que_Solapan(v[0], v[1], v[2], solapados);
+      if (std::any_of(solapados.begin(), solapados.end(), [&](const std::array<int, 3>& d) {
+            return tomados.Tiene(m.triangulos, Ascendente(d[0], d[1], d[2]));
+          }))
+        continue;
+      if (!ajenos) ajenos.emplace(p, 2 * ajenos_previstos);
+      ajenos->Agrega(v, m.triangulos.size());
     }
-    if (delaunay ? ajenos && ajenos->Alguno(v, solapa) : rejilla->Alguno(v, solapa)) continue;
-    if (rejilla) rejilla->Agrega(v, m.triangulos.size());
-    if (!delaunay) ajenos->Agrega(v, m.triangulos.size());
     tomados.Agrega(v, m.triangulos.size());
     m.triangulos.push_back(v);
   }
-  rejilla.reset();
   m.del_barrido = m.triangulos.size();
   // Every side once, in ascending order of its ends: by first end (a position, so counted into place), then by the
   // second within each.
@@ -186,7 +193,8 @@ Modelo Completa(Estado_Triangulos& s) {
     const auto lista = otro_extremo[a];
     std::sort(lista.begin(), lista.end());
     const auto unicos = std::unique(lista.begin(), lista.end());
-    for (auto b = lista.begin(); b != unicos; ++b) cdt.Inserta_Restriccion(static_cast<int>(a), *b);
+    for (auto b = lista.begin(); b != unicos; ++b)
+      if (!cdt.Restringe_Arista(static_cast<int>(a), *b)) cdt.Inserta_Restriccion(static_cast<int>(a), *b);
   }
 
   std::vector<std::array<Long, 3>> agregados;

@@ -8,6 +8,7 @@
 
 #include "trilat/common/Orden_Insercion.h"
 #include "trilat/common/Predicados_Exactos.h"
+#include "trilat/common/Solape_Triangulos.h"
 #include "trilat/platform/RuntimeError.h"
 
 namespace Vyr_Trilat {
@@ -258,6 +259,48 @@ bool Triangulacion_Delaunay::Es_Triangulo(int a, int b, int c) const {
   const int e = Busca_Arista(u, v);
   // The edge's two triangles: the one it runs round, and its twin's.
   return e >= 0 && (vertice_[Anterior(e)] == w || vertice_[Anterior(gemela_[e])] == w);
+}
+
+void Triangulacion_Delaunay::Triangulos_Que_Solapan(int a, int b, int c, std::vector<std::array<int, 3>>& salida) const {
+  salida.clear();
+  const int u = Interno(a), v = Interno(b), w = Interno(c);
+  if (!Tiene_Triangulos() || Orienta(u, v, w) == 0) return;
+  const auto esquina = [&](int k) { return Vert{x_[k], y_[k]}; };
+  const Triangulo_Plano dado = En_Sentido_Antihorario(esquina(u), esquina(v), esquina(w));
+  // The triangles that meet its interior cover it, so they are joined through sides that cross it: a search from
+  // those round one corner finds them all. The few looked at are remembered in a short list.
+  auto& vistos = vistos_;
+  auto& pendientes = pendientes_;
+  vistos.clear();
+  pendientes.clear();
+  const int e0 = sale_[u];
+  int e = e0;
+  do {
+    pendientes.push_back(e / 3);
+    e = gemela_[Anterior(e)];
+  } while (e != e0);
+  while (!pendientes.empty()) {
+    const int t = pendientes.back();
+    pendientes.pop_back();
+    if (std::find(vistos.begin(), vistos.end(), t) != vistos.end()) continue;
+    vistos.push_back(t);
+    if (Es_Fantasma(t)) continue;
+    const int p = vertice_[3 * t], q = vertice_[3 * t + 1], r = vertice_[3 * t + 2];
+    const Triangulo_Plano otro{esquina(p), esquina(q), esquina(r)};
+    if (Cajas_Apartadas(otro, dado) || !Interiores_Se_Solapan(otro, dado)) continue;
+    salida.push_back({indice_[p], indice_[q], indice_[r]});
+    for (int k = 0; k < 3; ++k) pendientes.push_back(gemela_[3 * t + k] / 3);
+  }
+}
+
+bool Triangulacion_Delaunay::Restringe_Arista(int a, int b) {
+  a = Interno(a);
+  b = Interno(b);
+  if (!Tiene_Triangulos() || a == b) return false;
+  const int e = Busca_Arista(a, b);
+  if (e < 0) return false;
+  restringida_[e] = restringida_[gemela_[e]] = 1;
+  return true;
 }
 
 bool Triangulacion_Delaunay::Es_Restringida(int a, int b) const {

@@ -48,6 +48,9 @@ class Triangulacion_Delaunay {
   // segment would cross a constrained edge away from a point (crossing constraints are refused: the earlier one
   // stays), or when there are no triangles. The triangulation stays constrained Delaunay.
   std::optional<std::vector<Arista>> Inserta_Restriccion(int a, int b);
+  // Constrains the edge from point a to point b when the triangulation has one: the common case of the insertion,
+  // without building its list. False, changing nothing, when there is no such edge.
+  bool Restringe_Arista(int a, int b);
 
   // The finite triangles, corners (representatives) counter-clockwise, in the order of their slots in the table.
   std::vector<std::array<int, 3>> Triangulos() const;
@@ -57,6 +60,9 @@ class Triangulacion_Delaunay {
   // Points a, b and c, each its own representative, are the corners of one triangle (in any order).
   bool Es_Triangulo(int a, int b, int c) const;
   bool Es_Restringida(int a, int b) const;
+  // The triangles whose interiors share a point with the interior of the triangle with corners at points a, b and
+  // c (none when that has no area), corners as Triangulos() gives them; decided exactly.
+  void Triangulos_Que_Solapan(int a, int b, int c, std::vector<std::array<int, 3>>& salida) const;
 
   // The neighbours of point i in counter-clockwise order round it (their input indices); for a point on the convex
   // hull, from one of its hull neighbours round to the other. False, with the list empty, when i stands for an
@@ -110,6 +116,8 @@ class Triangulacion_Delaunay {
   int ultimo_ = 0;
   std::vector<int> pila_, cavidad_;
   std::vector<Lado> frontera_;
+  // Scratch of Triangulos_Que_Solapan (so that, like every query, it is not for use from two threads at once).
+  mutable std::vector<int> vistos_, pendientes_;
 };
 
 }  // namespace Vyr_Trilat
