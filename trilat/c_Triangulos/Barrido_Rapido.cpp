@@ -685,14 +685,16 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
       if (Dentro_En_Rango(k, salta, c, R2)) return true;
     return false;
   }
-  // Cells covering the circle's bounding box, one cell wider for the rounding of the cell index.
-  const double r = std::sqrt(R2);
-  // Only the strip of columns the scanned positions lie in, widened by a cell for the rounding of the index.
+  // Cells covering the circle's bounding box, just wider than the rounding of the inside test and of the box's
+  // ends: the cell index never decreases with the coordinate, so no cell of a point inside is left out.
+  const double r = std::sqrt(R2) * (1 + 1e-9);
+  const double mx = 1e-9 * std::fabs(c.Xc), my = 1e-9 * std::fabs(c.Yc);
+  // Only the strip of columns the scanned positions lie in.
   const double xmin = reciente_.xmin, xmax = reciente_.xmax;
-  const Long i0 = std::max<Long>(Celda(std::max(c.Xc - r, xmin), x0_, columnas_) - 1, 0);
-  const Long i1 = std::min<Long>(Celda(std::min(c.Xc + r, xmax), x0_, columnas_) + 1, columnas_ - 1);
-  const Long j0 = std::max<Long>(Celda(c.Yc - r, y0_, filas_) - 1, 0);
-  const Long j1 = std::min<Long>(Celda(c.Yc + r, y0_, filas_) + 1, filas_ - 1);
+  const Long i0 = std::max<Long>(Celda(std::max(c.Xc - r - mx, xmin), x0_, columnas_), 0);
+  const Long i1 = std::min<Long>(Celda(std::min(c.Xc + r + mx, xmax), x0_, columnas_), columnas_ - 1);
+  const Long j0 = std::max<Long>(Celda(c.Yc - r - my, y0_, filas_), 0);
+  const Long j1 = std::min<Long>(Celda(c.Yc + r + my, y0_, filas_), filas_ - 1);
   if (i0 > i1 || j0 > j1) return false;
   const double celdas = static_cast<double>(i1 - i0 + 1) * static_cast<double>(j1 - j0 + 1);
   if (celdas > static_cast<double>(hasta - desde)) {
