@@ -61,12 +61,12 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   bloques_x_ = columnas_ / kBloque + 1;
   abiertos_bloque_.assign(static_cast<std::size_t>(bloques_x_) * static_cast<std::size_t>(filas_ / kBloque + 1), 0);
   ultimo_en_bloque_.assign(abiertos_bloque_.size(), -1);
+  std::vector<double> y(n);
+  for (std::size_t k = 0; k < n; ++k) y[k] = pts[k].Y;
+  const std::vector<std::size_t> por_y = Orden_Por_Clave(y);
   por_y_.resize(n);
-  std::vector<std::pair<double, Long>> por_y(n);
-  for (std::size_t k = 0; k < n; ++k) por_y[k] = {pts[k].Y, static_cast<Long>(k)};
-  std::sort(por_y.begin(), por_y.end());
   y_ordenadas_.resize(n);
-  for (std::size_t k = 0; k < n; ++k) y_ordenadas_[k] = por_y[k].first, por_y_[k] = por_y[k].second;
+  for (std::size_t m = 0; m < n; ++m) y_ordenadas_[m] = y[por_y[m]], por_y_[m] = static_cast<Long>(por_y[m]);
   Prepara_Cercanias();
   Prepara_Pasos();
 }

@@ -34,6 +34,7 @@
 #include "trilat/common/Arbol_Extremos.h"
 #include "trilat/common/Conjunto_Bits.h"
 #include "trilat/common/Listas.h"
+#include "trilat/common/Orden_Por_Clave.h"
 
 namespace Vyr_Trilat {
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "trilat/common/Orden_Por_Clave.h"
 #include "trilat/common/Tabla_Celdas.h"
 
 namespace Vyr_Trilat {
@@ -93,9 +94,7 @@ void c_Puntos::Ordena_Indices(Long n, const HostArray<double>& X, HostArray<Long
   for (Long k = 1; k <= n; ++k) orden[static_cast<std::size_t>(k - 1)] = idx(k);
   std::vector<double> clave(orden.size());
   for (std::size_t k = 0; k < orden.size(); ++k) clave[k] = X(orden[k]);
-  std::vector<std::size_t> perm(orden.size());
-  for (std::size_t k = 0; k < perm.size(); ++k) perm[k] = k;
-  std::stable_sort(perm.begin(), perm.end(), [&](std::size_t a, std::size_t b) { return clave[a] < clave[b]; });
+  const std::vector<std::size_t> perm = Orden_Por_Clave(clave);
   for (Long k = 1; k <= n; ++k) idx(k) = orden[perm[static_cast<std::size_t>(k - 1)]];
 }
 
