@@ -6,6 +6,8 @@
 #include <random>
 #include <utility>
 
+#include "trilat/common/Orden_Por_Clave.h"
+
 namespace Vyr_Trilat {
 
 namespace {
@@ -62,12 +64,13 @@ Orden_Insercion Ordena_Para_Insercion(std::span<const double> x, std::span<const
   const auto celda = [&](double v, double minimo) {
     return static_cast<std::uint32_t>(std::min((v - minimo) * escala, kCeldas));
   };
-  // Curve position above, point index below: a plain integer sort.
+  // Curve position above, point index below, in index order: sorted stably by the position alone, they end in the
+  // order of the whole integers.
   std::vector<std::uint64_t> claves(x.size());
   for (int k = 0; k < n; ++k)
     claves[k] = static_cast<std::uint64_t>(Hilbert(celda(x[k], *xmin), celda(y[k], *ymin))) << 32 |
                 static_cast<std::uint32_t>(k);
-  std::sort(claves.begin(), claves.end());
+  Ordena_Por_Digitos(claves, [](std::uint64_t c) { return c >> 32; });
   // Within a cell, by coordinates and then index: exact duplicates become neighbours, the lowest index first.
   std::vector<int> ordenados(x.size());
   for (int k = 0; k < n; ++k) ordenados[k] = static_cast<int>(claves[k] & 0xFFFFFFFFu);
