@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "trilat/c_Triangulos/Predicados.h"
+#include "trilat/common/Conjunto_Bits.h"
 #include "trilat/common/Listas.h"
 #include "trilat/common/Predicados_Exactos.h"
 #include "trilat/common/Rejilla_Uniforme.h"
@@ -74,14 +75,19 @@ class Rejilla_Triangulos {
 // Kept triangles listed by their first corner, to find one with given corners at once.
 class Tomados_Por_Vertice {
  public:
-  Tomados_Por_Vertice(std::size_t n, std::size_t previstos) : primero_(n, -1) { siguiente_.reserve(previstos); }
+  Tomados_Por_Vertice(std::size_t n, std::size_t previstos) : primero_(n, -1), con_tomados_(n, false) {
+    siguiente_.reserve(previstos);
+  }
 
   void Agrega(const std::array<Long, 3>& v, std::size_t id) {
     siguiente_.push_back(primero_[static_cast<std::size_t>(v[0])]);
     primero_[static_cast<std::size_t>(v[0])] = static_cast<std::ptrdiff_t>(id);
+    con_tomados_.Pon(static_cast<std::size_t>(v[0]), true);
   }
 
   bool Tiene(const std::vector<std::array<Long, 3>>& tomados, const std::array<Long, 3>& v) const {
+    // Most points start no kept triangle where few are kept: a bit each says so from a far smaller table.
+    if (!con_tomados_.Tiene(static_cast<std::size_t>(v[0]))) return false;
     for (auto id = primero_[static_cast<std::size_t>(v[0])]; id >= 0; id = siguiente_[static_cast<std::size_t>(id)])
       if (tomados[static_cast<std::size_t>(id)] == v) return true;
     return false;
@@ -89,6 +95,7 @@ class Tomados_Por_Vertice {
 
  private:
   std::vector<std::ptrdiff_t> primero_, siguiente_;
+  Conjunto_Bits con_tomados_;
 };
 
 std::array<Long, 3> Ascendente(Long a, Long b, Long c) {
@@ -199,15 +206,15 @@ Modelo Completa(Estado_Triangulos& s) {
 
   std::vector<std::array<Long, 3>> agregados;
   const Mas_Lejos_Que largo(s.Dist_Max);
-  for (const auto& t : cdt.Triangulos()) {
-    const auto v = Ascendente(t[0], t[1], t[2]);
+  cdt.Para_Cada_Triangulo([&](int t0, int t1, int t2) {
+    const auto v = Ascendente(t0, t1, t2);
     // A kept triangle holds its own corners.
-    if (tomados.Tiene(m.triangulos, v)) continue;
+    if (tomados.Tiene(m.triangulos, v)) return;
     const Vert& a = p[static_cast<std::size_t>(v[0])];
     const Vert& b = p[static_cast<std::size_t>(v[1])];
     const Vert& c = p[static_cast<std::size_t>(v[2])];
-    if (Lados_Largos({a.X, a.Y, 0, 0}, {b.X, b.Y, 0, 0}, {c.X, c.Y, 0, 0}, largo)) continue;
-    if (!Radio_Admitido(a, b, c)) continue;
+    if (Lados_Largos({a.X, a.Y, 0, 0}, {b.X, b.Y, 0, 0}, {c.X, c.Y, 0, 0}, largo)) return;
+    if (!Radio_Admitido(a, b, c)) return;
     // A kept triangle of the Delaunay triangulation is one of the constrained triangulation's own (it is empty and
     // its sides are constraints): no other triangle of it lies within one.
     const Caja caja = Caja_De(p, v);
@@ -221,7 +228,7 @@ Modelo Completa(Estado_Triangulos& s) {
              En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[2])]);
     });
     if (!cubierto) agregados.push_back(v);
-  }
+  });
   // By V3 (a position, so counted into place), then by V2 and V1 within each V3.
   Listas<std::array<Long, 3>> por_v3;
   por_v3.Llena(n, [&](auto&& pon) {

@@ -194,9 +194,7 @@ void Triangulacion_Delaunay::Inserta(int p, int t0) {
 std::vector<std::array<int, 3>> Triangulacion_Delaunay::Triangulos() const {
   std::vector<std::array<int, 3>> r;
   r.reserve(Numero_Triangulos());
-  for (std::size_t t = 0; t < vertice_.size() / 3; ++t)
-    if (!Es_Fantasma(static_cast<int>(t)))
-      r.push_back({indice_[vertice_[3 * t]], indice_[vertice_[3 * t + 1]], indice_[vertice_[3 * t + 2]]});
+  Para_Cada_Triangulo([&](int a, int b, int c) { r.push_back({a, b, c}); });
   return r;
 }
 

@@ -52,8 +52,16 @@ class Triangulacion_Delaunay {
   // without building its list. False, changing nothing, when there is no such edge.
   bool Restringe_Arista(int a, int b);
 
-  // The finite triangles, corners (representatives) counter-clockwise, in the order of their slots in the table.
+  // The finite triangles, corners (representatives) counter-clockwise, in the order of their slots in the table;
+  // or f(a, b, c) called for each in that order, without building the list.
   std::vector<std::array<int, 3>> Triangulos() const;
+  template <typename F>
+  void Para_Cada_Triangulo(F&& f) const {
+    for (std::size_t t = 0; t < vertice_.size() / 3; ++t)
+      if (!Es_Fantasma(static_cast<int>(t)))
+        f(indice_[static_cast<std::size_t>(vertice_[3 * t])], indice_[static_cast<std::size_t>(vertice_[3 * t + 1])],
+          indice_[static_cast<std::size_t>(vertice_[3 * t + 2])]);
+  }
   std::size_t Numero_Triangulos() const;
 
   bool Existe_Arista(int a, int b) const;
