@@ -105,6 +105,7 @@ void Barrido_Rapido::Acaba_Punto(Long i, Long hasta) {
   Sigue_Limites();
   if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(i)])) return;
   rechazos_[static_cast<std::size_t>(i)] = Registro(i, hasta, actuales_.testigo_min, actuales_.testigo_max);
+  por_probar_.Pon(static_cast<std::size_t>(i), true);
 }
 
 Barrido_Rapido::Rechazos Barrido_Rapido::Registro(Long k, Long hasta, Long testigo_min, Long testigo_max) const {
@@ -262,6 +263,7 @@ void Barrido_Rapido::Prepara_Pasos() {
   franjas_abiertas_.assign(n, 0);
   segundo_abiertos_.assign(n, 0);
   sin_conectar_ = Conjunto_Bits(n, true);
+  por_probar_ = sin_conectar_;
   detiene_ = Conjunto_Bits(n, false);
   for (std::size_t i = 0; i < n; ++i) Actualiza_Detiene(static_cast<Long>(i));
 }
@@ -321,6 +323,7 @@ void Barrido_Rapido::Sigue_Limites() {
     // Primer_Pto takes the first corner of the last triangle found behind, which may lie before the last one.
     const Long desde = std::min(pto_reflejado_, s_.Primer_Pto), hasta = std::max(pto_reflejado_, s_.Primer_Pto);
     pto_reflejado_ = s_.Primer_Pto;
+    ++epoca_;
     for (std::size_t m = por_vecino_.inicio[static_cast<std::size_t>(desde)];
          m < por_vecino_.inicio[static_cast<std::size_t>(hasta)]; ++m)
       Actualiza_Detiene(por_vecino_.elementos[m]);
@@ -385,12 +388,20 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   Long parada = detiene_.Siguiente(i, detras - 1, &sin_conectar_);
   while (parada < detras && !Detiene_Ahora(parada)) parada = detiene_.Siguiente(parada + 1, detras - 1, &sin_conectar_);
   if (parada >= detras) parada = sin_conectar_.Siguiente(detras, tope);
-  if (!inseguros_en_rango_.empty())
-    for (Long k = sin_conectar_.Siguiente(i, parada - 1); k < parada; k = sin_conectar_.Siguiente(k + 1, parada - 1))
+  if (!inseguros_en_rango_.empty()) {
+    if (epoca_por_probar_ != epoca_) {
+      por_probar_ = sin_conectar_;
+      epoca_por_probar_ = epoca_;
+    }
+    for (Long k = por_probar_.Siguiente(i, parada - 1, &sin_conectar_); k < parada;
+         k = por_probar_.Siguiente(k + 1, parada - 1, &sin_conectar_)) {
       if (!Rechazan_Inseguros(k)) {
         parada = k;
         break;
       }
+      por_probar_.Pon(static_cast<std::size_t>(k), false);
+    }
+  }
   // Each point passed over would have been the current point in turn.
   const Long ultimo = sin_conectar_.Anterior(parada - 1, i);
   if (ultimo >= 0) s_.Punto_Actual = ultimo;
@@ -615,8 +626,10 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
   const XYZ& C = pts[static_cast<std::size_t>(v[2])];
   // Triangles the bound does not cover are visited by every point.
   if (v[0] == v[1] || v[1] == v[2] || !Alcance_Aceptacion::Lado_Seguro(A, C) || !Alcance_Aceptacion::Lado_Seguro(B, C) ||
-      !Alcance_Aceptacion::Lado_Seguro(A, B))
+      !Alcance_Aceptacion::Lado_Seguro(A, B)) {
     inseguros_.insert(t);
+    ++epoca_;
+  }
 }
 
 void Barrido_Rapido::Lado_Marcado(Long t) {

@@ -232,6 +232,10 @@ class Barrido_Rapido : public Barrido {
   // point k, or does when tried now (its record of rejections then grows to every triangle formed).
   std::vector<Long> inseguros_en_rango_;
   bool Rechazan_Inseguros(Long k);
+  // The unconnected points still to be tried so: a point found rejecting them stays so, its record holding, until
+  // the scan's first point moves or such a triangle is formed (each a new epoch), or it is visited.
+  Conjunto_Bits por_probar_;
+  long long epoca_ = 0, epoca_por_probar_ = 0;
   std::vector<int> vecinos_;
   Long vecinos_min_ = 0, vecinos_max_ = -1;
   std::vector<Long> candidatos_;
