@@ -183,6 +183,7 @@ void Barrido_Rapido::Prepara_Cercanias() {
   const auto& pts = s_.Puntos_Trab;
   const std::size_t n = pts.size();
   cercania_.assign(n, {});
+  franja_.assign(n, {});
   rechazos_.assign(n, {});
   parcial_de_.assign(n, -1);
   // Corners level with each point, where the formulas take the side to it as horizontal: a window moving
@@ -193,8 +194,7 @@ void Barrido_Rapido::Prepara_Cercanias() {
     while (y_ordenadas_[de] < y - Alcance_Aceptacion::kFranja_Horizontal) ++de;
     a = std::max(a, de);
     while (a < n && !(y_ordenadas_[a] > y + Alcance_Aceptacion::kFranja_Horizontal)) ++a;
-    Cercania& c = cercania_[static_cast<std::size_t>(por_y_[m])];
-    c.franja_desde = static_cast<Long>(de), c.franja_hasta = static_cast<Long>(a);
+    franja_[static_cast<std::size_t>(por_y_[m])] = {static_cast<Long>(de), static_cast<Long>(a)};
   }
   primer_vecino_.assign(n, -1);
   for (std::size_t i = 0; i < n; ++i) {
@@ -247,12 +247,11 @@ void Barrido_Rapido::Prepara_Pasos() {
   constexpr Long kNiveladas_Seguidas = 16;
   varios_ = Conjunto_Bits(n, false);
   for (std::size_t i = 0; i < n; ++i)
-    varios_.Pon(i, cercania_[i].franja_hasta - cercania_[i].franja_desde - 1 > kNiveladas_Seguidas);
+    varios_.Pon(i, franja_[i].hasta - franja_[i].desde - 1 > kNiveladas_Seguidas);
   dependientes_.Llena(n, [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i) {
       if (varios_.Tiene(i)) continue;
-      const Cercania& c = cercania_[i];
-      for (Long m = c.franja_desde; m < c.franja_hasta; ++m) {
+      for (Long m = franja_[i].desde; m < franja_[i].hasta; ++m) {
         const auto o = static_cast<std::size_t>(por_y_[static_cast<std::size_t>(m)]);
         if (o != i) pon(o, static_cast<Long>(i));
       }
@@ -346,8 +345,8 @@ void Barrido_Rapido::Celdas_Caja(const XYZ& P, const Caja& caja, Long& i0, Long&
 }
 
 bool Barrido_Rapido::Franja_Quieta(Long i) const {
-  const Cercania& c = cercania_[static_cast<std::size_t>(i)];
-  for (Long m = c.franja_desde; m < c.franja_hasta; ++m)
+  const Franja& f = franja_[static_cast<std::size_t>(i)];
+  for (Long m = f.desde; m < f.hasta; ++m)
     if (segundo_abiertos_[static_cast<std::size_t>(por_y_[static_cast<std::size_t>(m)])] > 0) return false;
   return true;
 }
@@ -572,7 +571,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   };
   // P itself, being unconnected, is a corner of no triangle.
   // A level point that is the second corner of no open triangle has none to give.
-  for (Long m = c.franja_desde; m < c.franja_hasta; ++m) {
+  for (Long m = franja_[static_cast<std::size_t>(i)].desde; m < franja_[static_cast<std::size_t>(i)].hasta; ++m) {
     const Long o = por_y_[static_cast<std::size_t>(m)];
     if (o != i && segundo_abiertos_[static_cast<std::size_t>(o)] > 0) de_punto(o);
   }

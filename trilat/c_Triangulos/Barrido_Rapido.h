@@ -167,7 +167,6 @@ class Barrido_Rapido : public Barrido {
   };
   struct Cercania {
     Cota cota;
-    Long franja_desde = 0, franja_hasta = 0;  // the points level with it, as a range of por_y_
     bool vecinos_antes_del_limite = false;  // no position up to its last neighbour lies beyond its scan's end
     Long amplio = -1;                       // its place in amplios_ when its box spans many cells
   };
@@ -192,6 +191,11 @@ class Barrido_Rapido : public Barrido {
   void Completa_Cota(Long i, const std::vector<int>& vecinos, const std::vector<Alcance_Aceptacion::Esquina>& region,
                      Cota& cota) const;
   std::vector<Cercania> cercania_;
+  // The points level with each, as a range of por_y_: apart, small, for passing over points one after another.
+  struct Franja {
+    Long desde = 0, hasta = 0;
+  };
+  std::vector<Franja> franja_;
   void Prepara_Cercanias();
   void Prepara_Pasos();
 
