@@ -69,7 +69,8 @@ class Triangulacion_Delaunay {
   bool Es_Triangulo(int a, int b, int c) const;
   bool Es_Restringida(int a, int b) const;
   // The triangles whose interiors share a point with the interior of the triangle with corners at points a, b and
-  // c (none when that has no area), corners as Triangulos() gives them; decided exactly.
+  // c (none when that has no area), corners as Triangulos() gives them; decided exactly. Not for use from two
+  // threads at once (it works in scratch of its own).
   void Triangulos_Que_Solapan(int a, int b, int c, std::vector<std::array<int, 3>>& salida) const;
 
   // The neighbours of point i in counter-clockwise order round it (their input indices); for a point on the convex
@@ -124,7 +125,7 @@ class Triangulacion_Delaunay {
   int ultimo_ = 0;
   std::vector<int> pila_, cavidad_;
   std::vector<Lado> frontera_;
-  // Scratch of Triangulos_Que_Solapan (so that, like every query, it is not for use from two threads at once).
+  // Scratch of Triangulos_Que_Solapan: unlike the other queries, it is not for use from two threads at once.
   mutable std::vector<int> vistos_, pendientes_;
 };
 
