@@ -319,10 +319,11 @@ TEST(Delaunay, PuntosQueRompieronOtrosTrianguladores) {
 void Inserta_Y_Comprueba(Triangulacion_Delaunay& T, const Puntos& p, int a, int b,
                          std::set<std::pair<int, int>>& restringidas) {
   const auto antes = T.Triangulos();
-  // An edge already there is constrained by the shortcut, which touches nothing when there is none.
+  // An edge already there is constrained by the shortcut, which changes no triangle.
   const bool arista = T.Existe_Arista(a, b);
-  ASSERT_EQ(T.Restringe_Arista(a, b), arista);
-  if (!arista) {
+  if (arista) {
+    const int otros[] = {b};
+    T.Restringe_Desde(a, otros);
     ASSERT_EQ(T.Triangulos(), antes);
   }
   const auto piezas = arista ? std::optional(std::vector<Arista>{{T.Representante(a), T.Representante(b)}})
@@ -382,6 +383,36 @@ TEST(Delaunay, RestriccionesAleatoriasYCruzadas) {
         Inserta_Y_Comprueba(T, p, a, b, restringidas);
       }
       Comprueba(T, p, restringidas);
+    }
+}
+
+// Forcing in segments from one point, a list at a time, must leave what forcing them in one by one leaves: the same
+// triangles and the same constrained edges, also when a segment that is no edge yet changes the triangles round
+// the point before the next one.
+TEST(Delaunay, RestringirDesdeUnPuntoComoUnaAUna) {
+  std::mt19937_64 rng(17);
+  for (Forma f : {Forma::Uniforme, Forma::Rejilla, Forma::Duplicados})
+    for (std::uint64_t semilla : {1, 2, 3}) {
+      SCOPED_TRACE(Nombre(f) + " " + std::to_string(semilla));
+      const Puntos p = De_Nube(Genera(f, 400, 100, semilla, 500000, 4500000));
+      Triangulacion_Delaunay juntas(p.x, p.y), una_a_una(p.x, p.y);
+      std::vector<int> vecinos;
+      for (int k = 0; k < 30; ++k) {
+        const int a = static_cast<int>(rng() % 400);
+        // Its neighbours, with a few far points among them.
+        juntas.Vecinos(a, vecinos);
+        std::vector<int> otros;
+        for (std::size_t m = 0; m < vecinos.size(); ++m) {
+          otros.push_back(vecinos[m]);
+          if (rng() % 3 == 0) otros.push_back(static_cast<int>(rng() % 400));
+        }
+        juntas.Restringe_Desde(a, otros);
+        for (const int b : otros) una_a_una.Inserta_Restriccion(a, b);
+        ASSERT_EQ(juntas.Triangulos(), una_a_una.Triangulos());
+      }
+      for (const auto& t : juntas.Triangulos())
+        for (int m = 0; m < 3; ++m)
+          ASSERT_EQ(juntas.Es_Restringida(t[m], t[(m + 1) % 3]), una_a_una.Es_Restringida(t[m], t[(m + 1) % 3]));
     }
 }
 

@@ -24,19 +24,24 @@ std::vector<std::size_t> Por_Comparacion(const std::vector<double>& clave) {
 TEST(Orden_Por_Clave, ComoUnaOrdenacionEstable) {
   std::mt19937_64 rng(5);
   std::uniform_real_distribution<double> U(0, 1);
-  const double raros[] = {0.0, -0.0, std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                          std::numeric_limits<double>::denorm_min(), -std::numeric_limits<double>::denorm_min(),
-                          std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()};
+  const double raros[] = {0.0,
+                          -0.0,
+                          std::numeric_limits<double>::infinity(),
+                          -std::numeric_limits<double>::infinity(),
+                          std::numeric_limits<double>::denorm_min(),
+                          -std::numeric_limits<double>::denorm_min(),
+                          std::numeric_limits<double>::max(),
+                          std::numeric_limits<double>::lowest()};
   for (std::size_t n : {0, 1, 100, 4095, 4096, 5000, 70000})
     for (int tipo = 0; tipo < 5; ++tipo) {
       std::vector<double> clave(n);
       for (double& v : clave) {
         const double u = U(rng);
-        v = tipo == 0   ? 4500000 + 1000 * u                          // survey coordinates, few ties
-            : tipo == 1 ? std::floor(40 * u) - 20                     // many ties, both signs
-            : tipo == 2 ? raros[static_cast<std::size_t>(8 * u)]      // special values only
+        v = tipo == 0   ? 4500000 + 1000 * u                              // survey coordinates, few ties
+            : tipo == 1 ? std::floor(40 * u) - 20                         // many ties, both signs
+            : tipo == 2 ? raros[static_cast<std::size_t>(8 * u)]          // special values only
             : tipo == 3 ? (u - 0.5) * std::pow(10.0, 600 * U(rng) - 300)  // every magnitude
-                        : 1e-3 * std::floor(1e6 * u);                 // a fixed exponent range
+                        : 1e-3 * std::floor(1e6 * u);                     // a fixed exponent range
       }
       EXPECT_EQ(Orden_Por_Clave(clave), Por_Comparacion(clave)) << "n " << n << " kind " << tipo;
       // With a key that is not a number: the comparison sort's own answer.

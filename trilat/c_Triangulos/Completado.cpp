@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <span>
 
 #include "trilat/c_Triangulos/Predicados.h"
 #include "trilat/common/Conjunto_Bits.h"
@@ -200,8 +201,7 @@ Modelo Completa(Estado_Triangulos& s) {
     const auto lista = otro_extremo[a];
     std::sort(lista.begin(), lista.end());
     const auto unicos = std::unique(lista.begin(), lista.end());
-    for (auto b = lista.begin(); b != unicos; ++b)
-      if (!cdt.Restringe_Arista(static_cast<int>(a), *b)) cdt.Inserta_Restriccion(static_cast<int>(a), *b);
+    cdt.Restringe_Desde(static_cast<int>(a), std::span<const int>(lista.begin(), unicos));
   }
 
   std::vector<std::array<Long, 3>> agregados;

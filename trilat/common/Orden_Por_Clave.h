@@ -24,7 +24,9 @@ void Ordena_Por_Digitos(std::vector<T>& a, Clave&& clave) {
   std::vector<T> b(n);
   std::vector<std::size_t> cuenta(kCubetas);
   for (int desplazamiento = 0; desplazamiento < 64; desplazamiento += kBits_Digito) {
-    const auto digito = [&](const T& e) { return static_cast<std::size_t>((clave(e) >> desplazamiento) & (kCubetas - 1)); };
+    const auto digito = [&](const T& e) {
+      return static_cast<std::size_t>((clave(e) >> desplazamiento) & (kCubetas - 1));
+    };
     std::fill(cuenta.begin(), cuenta.end(), 0);
     for (const T& e : a) ++cuenta[digito(e)];
     if (cuenta[digito(a[0])] == n) continue;

@@ -259,7 +259,8 @@ bool Triangulacion_Delaunay::Es_Triangulo(int a, int b, int c) const {
   return e >= 0 && (vertice_[Anterior(e)] == w || vertice_[Anterior(gemela_[e])] == w);
 }
 
-void Triangulacion_Delaunay::Triangulos_Que_Solapan(int a, int b, int c, std::vector<std::array<int, 3>>& salida) const {
+void Triangulacion_Delaunay::Triangulos_Que_Solapan(int a, int b, int c,
+                                                    std::vector<std::array<int, 3>>& salida) const {
   salida.clear();
   const int u = Interno(a), v = Interno(b), w = Interno(c);
   if (!Tiene_Triangulos() || Orienta(u, v, w) == 0) return;
@@ -291,14 +292,31 @@ void Triangulacion_Delaunay::Triangulos_Que_Solapan(int a, int b, int c, std::ve
   }
 }
 
-bool Triangulacion_Delaunay::Restringe_Arista(int a, int b) {
-  a = Interno(a);
-  b = Interno(b);
-  if (!Tiene_Triangulos() || a == b) return false;
-  const int e = Busca_Arista(a, b);
-  if (e < 0) return false;
-  restringida_[e] = restringida_[gemela_[e]] = 1;
-  return true;
+void Triangulacion_Delaunay::Restringe_Desde(int a, std::span<const int> otros) {
+  const int u = Interno(a);
+  bool al_dia = false;
+  for (const int b : otros) {
+    if (!al_dia && Tiene_Triangulos()) {
+      estrella_.clear();
+      const int e0 = sale_[u];
+      int e = e0;
+      do {
+        estrella_.push_back({vertice_[Siguiente(e)], e});
+        e = gemela_[Anterior(e)];
+      } while (e != e0);
+      al_dia = true;
+    }
+    const int w = Interno(b);
+    const auto a_w = [&](const std::array<int, 2>& v) { return v[0] == w; };
+    const auto arista = al_dia ? std::find_if(estrella_.begin(), estrella_.end(), a_w) : estrella_.end();
+    if (w != u && arista != estrella_.end()) {
+      restringida_[(*arista)[1]] = restringida_[gemela_[(*arista)[1]]] = 1;
+      continue;
+    }
+    // Forcing it in may change the triangles round a.
+    Inserta_Restriccion(a, b);
+    al_dia = false;
+  }
 }
 
 bool Triangulacion_Delaunay::Es_Restringida(int a, int b) const {

@@ -48,9 +48,10 @@ class Triangulacion_Delaunay {
   // segment would cross a constrained edge away from a point (crossing constraints are refused: the earlier one
   // stays), or when there are no triangles. The triangulation stays constrained Delaunay.
   std::optional<std::vector<Arista>> Inserta_Restriccion(int a, int b);
-  // Constrains the edge from point a to point b when the triangulation has one: the common case of the insertion,
-  // without building its list. False, changing nothing, when there is no such edge.
-  bool Restringe_Arista(int a, int b);
+  // Inserts the segments from point a to each of `otros`, in that order, as Inserta_Restriccion would one by one,
+  // without building their lists: the edges already there (the common case) are found round a, walked once while
+  // nothing changes there.
+  void Restringe_Desde(int a, std::span<const int> otros);
 
   // The finite triangles, corners (representatives) counter-clockwise, in the order of their slots in the table;
   // or f(a, b, c) called for each in that order, without building the list.
@@ -127,6 +128,7 @@ class Triangulacion_Delaunay {
   std::vector<Lado> frontera_;
   // Scratch of Triangulos_Que_Solapan: unlike the other queries, it is not for use from two threads at once.
   mutable std::vector<int> vistos_, pendientes_;
+  std::vector<std::array<int, 2>> estrella_;  // Restringe_Desde's: the vertices round a, with the half-edges to them
 };
 
 }  // namespace Vyr_Trilat
