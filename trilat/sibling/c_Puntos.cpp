@@ -20,10 +20,10 @@ struct Celda {
 
 void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y, HostArray<double>& Z,
                              HostArray<Long>& numeros, const ObjectRef&, double tolerancia, Boolean) {
-  // Cells twice the tolerance wide: a point nearer than the tolerance lies in the cells its box of half-side the
-  // tolerance (a little wider, for the rounding of the differences) reaches, at most two each way; the rounded
-  // division never orders coordinates the other way round, so the box's ends bound the cells.
-  const double lado = 2 * tolerancia;
+  // Cells eight times the tolerance wide: a point nearer than the tolerance lies in the cells its box of half-side
+  // the tolerance (a little wider, for the rounding of the differences) reaches, mostly one, at most two each way;
+  // the rounded division never orders coordinates the other way round, so the box's ends bound the cells.
+  const double lado = 8 * tolerancia;
   const double margen = tolerancia * 1.0001;
   // Each cell holds the last point kept in it; the points kept before it in the same cell are chained behind.
   Tabla_Celdas rejilla(static_cast<std::size_t>(std::max<Long>(n, 0)));
