@@ -70,10 +70,23 @@ double Alcance_Aceptacion::Alcance_De_Anillo(std::size_t i, const std::vector<in
   if (!con_lados_abiertos && std::any_of(pares_.begin(), pares_.end(), [](const Par& p) { return p.abierto; }))
     return kInf;
   const double primero = Alcance_Centro(kRadio_Maximo);
-  const double centro = std::min(primero, Alcance_Centro(primero, region));
+  return Alcance_Segundas(std::min(primero, Alcance_Centro(primero, region)));
+}
+
+double Alcance_Aceptacion::Alcance_Segundas(double centro) const {
   // The second corner lies within the centre's reach of it plus Epsilon, and the centre within that reach of P;
   // the factor covers the rounding of these few operations (relative 1e-9 at the angles admitted).
   return (2 * centro + epsilon_) * (1 + 1e-6) + 1e-9;
+}
+
+double Alcance_Aceptacion::Holgura(double radio) const {
+  // A point not counted inside has |C - Q|^2 >= R^2 - slack, and R lies within Epsilon of |C - P| <= radio.
+  return kHolgura_Circulo + 2 * epsilon_ * (radio + epsilon_ + 1) + 1e-6;
+}
+
+double Alcance_Aceptacion::Alcance_Medido(double lejos, double limite) {
+  // Each corner is computed within 1e-6 of its distance plus 1e-9.
+  return std::min(lejos * (1 + 1e-6) + 1e-9, limite);
 }
 
 void Alcance_Aceptacion::Deja_Casco(std::vector<Esquina>& region) {
@@ -178,8 +191,7 @@ void Alcance_Aceptacion::Prepara_Pares(std::size_t i, const std::vector<int>& ve
 }
 
 double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* region) const {
-  // A point not counted inside has |C - Q|^2 >= R^2 - slack, and R lies within Epsilon of |C - P| <= radio.
-  const double holgura = kHolgura_Circulo + 2 * epsilon_ * (radio + epsilon_ + 1) + 1e-6;
+  const double holgura = Holgura(radio);
   const double limite = Limite_Centros();
   // The centre c (from P) of a circle through P that holds no neighbour q satisfies c.q <= (|q|^2 + slack) / 2.
   // Between two consecutive neighbours that half-plane pair bounds |c| by its corner or its ends on the rays.
@@ -209,7 +221,7 @@ double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* re
       Recorta_Par(p, ha, hb, limite, *region);
     }
   }
-  return std::min(alcance * (1 + 1e-6) + 1e-9, limite);
+  return Alcance_Medido(alcance, limite);
 }
 
 double Alcance_Aceptacion::Limite_Centros() const {
@@ -255,15 +267,14 @@ double Alcance_Aceptacion::Alcance_De_Puntos(std::size_t i, const std::vector<in
   // The centre c (from P) of a circle through P that holds no such point q satisfies c.q <= (|q|^2 + slack) / 2,
   // the slack taken for the largest radius; the square of the radius limit round P, cut by all those half-planes.
   const double limite = Limite_Centros();
-  const double holgura = kHolgura_Circulo + 2 * epsilon_ * (limite + epsilon_ + 1) + 1e-6;
+  const double holgura = Holgura(limite);
   const XYZ& P = puntos_[i];
   Cuadrado(limite);
   for (const int q : puntos) {
     const double qx = puntos_[static_cast<std::size_t>(q)].X - P.X, qy = puntos_[static_cast<std::size_t>(q)].Y - P.Y;
     Corta(qx, qy, (qx * qx + qy * qy + holgura) / 2, limite);
   }
-  const double centro = std::min(Esquinas_Poligono(region) * (1 + 1e-6) + 1e-9, limite);
-  return (2 * centro + epsilon_) * (1 + 1e-6) + 1e-9;
+  return Alcance_Segundas(Alcance_Medido(Esquinas_Poligono(region), limite));
 }
 
 void Alcance_Aceptacion::Recorta_Par(const Par& p, double ha, double hb, double limite,

@@ -77,17 +77,22 @@ class Alcance_Aceptacion {
   };
   // How far from P the centre of an accepting circle can lie: its radius is below the limit.
   double Limite_Centros() const;
+  // The slack of the half-plane a point gives the centres of circles within `radio` of P; the reach of the centres
+  // from their corners' largest computed distance; the reach of the second corners from that of the centres.
+  double Holgura(double radio) const;
+  static double Alcance_Medido(double lejos, double limite);
+  double Alcance_Segundas(double centro) const;
   // The corners of the part of a pair's region (with the half-planes' constants ha and hb) within `limite` of P
   // in each coordinate.
   void Recorta_Par(const Par& p, double ha, double hb, double limite, std::vector<Esquina>& region) const;
-  // Recorta_Par's work: the square of half-side `limite` round P, cut by the half-plane n.c <= h (moved out by far
-  // more than the rounding of its evaluation, so that the computed polygon holds the true one), and its corners put
-  // in a region, answering their largest distance from P.
+  // A region as a polygon: the square of half-side `limite` round P, cut by the half-plane n.c <= h (moved out by
+  // far more than the rounding of its evaluation, so that the computed polygon holds the true one), and its corners
+  // put in a region, answering their largest distance from P.
   void Cuadrado(double limite) const;
   void Corta(double nx, double ny, double h, double limite) const;
   double Esquinas_Poligono(std::vector<Esquina>& region) const;
   mutable std::vector<Par> pares_;
-  mutable std::vector<Vert> poligono_, cortado_;  // Recorta_Par's work space
+  mutable std::vector<Vert> poligono_, cortado_;  // the polygon being cut
 
   const std::vector<XYZ>& puntos_;
   Caja limites_;  // of the working points

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "trilat/common/Orden_Por_Clave.h"
+
 namespace Vyr_Trilat {
 
 namespace {
@@ -273,11 +275,22 @@ void Barrido_Rapido::Actualiza_Detiene(Long k) {
                       celdas_abiertas_[i] > 0 || franjas_abiertas_[i] > 0);
 }
 
+template <typename F>
+bool Barrido_Rapido::Alguna_Nivelada(Long i, F&& f) const {
+  // Point i itself, being unconnected, is a corner of no triangle.
+  const Franja& franja = franja_[static_cast<std::size_t>(i)];
+  for (Long m = franja.desde; m < franja.hasta; ++m) {
+    const Long o = por_y_[static_cast<std::size_t>(m)];
+    if (o != i && segundo_abiertos_[static_cast<std::size_t>(o)] > 0 && f(o)) return true;
+  }
+  return false;
+}
+
 bool Barrido_Rapido::Detiene_Ahora(Long k) const {
   // Only a point with many level points can have its bit set with nothing to visit.
   const auto i = static_cast<std::size_t>(k);
   return !varios_.Tiene(i) || primer_vecino_[i] < pto_reflejado_ || bloques_abiertos_[i] > 0 ||
-         celdas_abiertas_[i] > 0 || !Franja_Quieta(k);
+         celdas_abiertas_[i] > 0 || Alguna_Nivelada(k, [](Long) { return true; });
 }
 
 void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k,
@@ -342,13 +355,6 @@ void Barrido_Rapido::Celdas_Caja(const XYZ& P, const Caja& caja, Long& i0, Long&
   i1 = std::min<Long>(Celda(arriba(P.X, caja.x1), x0_, columnas_), columnas_ - 1);
   j0 = std::max<Long>(Celda(abajo(P.Y, caja.y0), y0_, filas_), 0);
   j1 = std::min<Long>(Celda(arriba(P.Y, caja.y1), y0_, filas_), filas_ - 1);
-}
-
-bool Barrido_Rapido::Franja_Quieta(Long i) const {
-  const Franja& f = franja_[static_cast<std::size_t>(i)];
-  for (Long m = f.desde; m < f.hasta; ++m)
-    if (segundo_abiertos_[static_cast<std::size_t>(por_y_[static_cast<std::size_t>(m)])] > 0) return false;
-  return true;
 }
 
 Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
@@ -569,12 +575,11 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
       candidatos_.push_back(t);
     }
   };
-  // P itself, being unconnected, is a corner of no triangle.
   // A level point that is the second corner of no open triangle has none to give.
-  for (Long m = franja_[static_cast<std::size_t>(i)].desde; m < franja_[static_cast<std::size_t>(i)].hasta; ++m) {
-    const Long o = por_y_[static_cast<std::size_t>(m)];
-    if (o != i && segundo_abiertos_[static_cast<std::size_t>(o)] > 0) de_punto(o);
-  }
+  Alguna_Nivelada(i, [&](Long o) {
+    de_punto(o);
+    return false;
+  });
   for (auto it = inseguros_.lower_bound(primero); it != inseguros_.end() && *it <= hasta; ++it)
     candidatos_.push_back(*it);
   std::sort(candidatos_.begin(), candidatos_.end());

@@ -34,7 +34,6 @@
 #include "trilat/common/Arbol_Extremos.h"
 #include "trilat/common/Conjunto_Bits.h"
 #include "trilat/common/Listas.h"
-#include "trilat/common/Orden_Por_Clave.h"
 
 namespace Vyr_Trilat {
 
@@ -66,8 +65,10 @@ class Barrido_Rapido : public Barrido {
   Long Proximo_Efecto(Long t, Long hasta);
   // The triangles point i must visit when its accepting edges are known to lie near it.
   void Busca_Candidatos(Long i, Long hasta);
-  // No point level with point i is the second corner of an open triangle.
-  bool Franja_Quieta(Long i) const;
+  // Calls f(o) for each point o level with point i that is the second corner of an open triangle, until f answers
+  // true; whether it did. No such point stops point i from being passed over.
+  template <typename F>
+  bool Alguna_Nivelada(Long i, F&& f) const;
   // The grid cells of a box around P.
   void Celdas_Caja(const XYZ& P, const Caja& caja, Long& i0, Long& i1, Long& j0, Long& j1) const;
   // The grid index of a coordinate, -1 or `cuantas` beyond either end; the column and row of a coordinate,
@@ -155,8 +156,6 @@ class Barrido_Rapido : public Barrido {
   std::size_t Bloque(Long bi, Long bj) const {
     return static_cast<std::size_t>(bj) * static_cast<std::size_t>(bloques_x_) + static_cast<std::size_t>(bi);
   }
-  // Per point, its reach and the range of positions of its Delaunay neighbours (the reach is infinite when
-  // unknown), the grid cells where the second corners of its accepting edges can lie and the points level with it.
   // A bound: the reach, the range of positions of the neighbours it rests on, a box (from the point) that holds the
   // second corners of the edges that can accept it, and the grid cells of that box.
   struct Cota {
@@ -165,6 +164,7 @@ class Barrido_Rapido : public Barrido {
     Caja caja;
     Long i0 = 0, i1 = -1, j0 = 0, j1 = -1;
   };
+  // Per point, its bound (the reach infinite when unknown).
   struct Cercania {
     Cota cota;
     bool vecinos_antes_del_limite = false;  // no position up to its last neighbour lies beyond its scan's end

@@ -206,14 +206,7 @@ std::size_t Triangulacion_Delaunay::Numero_Triangulos() const {
 
 // The half-edge from a to b, turning round a; -1 when there is none.
 int Triangulacion_Delaunay::Busca_Arista(int a, int b) const {
-  const int e0 = sale_[a];
-  if (e0 < 0) return -1;
-  int e = e0;
-  do {
-    if (vertice_[Siguiente(e)] == b) return e;
-    e = gemela_[Anterior(e)];
-  } while (e != e0);
-  return -1;
+  return Alrededor(a, [&](int e) { return vertice_[Siguiente(e)] == b; });
 }
 
 bool Triangulacion_Delaunay::Coordenada_Admitida(double v) {
@@ -225,11 +218,9 @@ bool Triangulacion_Delaunay::Vecinos(int i, std::vector<int>& anillo) const {
   anillo.clear();
   const int v = Interno(i);
   if (!Tiene_Triangulos() || indice_[static_cast<std::size_t>(v)] != i) return false;
-  const int e0 = sale_[static_cast<std::size_t>(v)];
-  int e = e0;
   std::size_t fuera = 0;
   bool en_borde = false;
-  do {
+  Alrededor(v, [&](int e) {
     const int w = vertice_[static_cast<std::size_t>(Siguiente(e))];
     if (w < 0) {
       // The outside: the list starts after it.
@@ -238,8 +229,8 @@ bool Triangulacion_Delaunay::Vecinos(int i, std::vector<int>& anillo) const {
     } else {
       anillo.push_back(indice_[static_cast<std::size_t>(w)]);
     }
-    e = gemela_[static_cast<std::size_t>(Anterior(e))];
-  } while (e != e0);
+    return false;
+  });
   if (en_borde) std::rotate(anillo.begin(), anillo.begin() + static_cast<std::ptrdiff_t>(fuera), anillo.end());
   return true;
 }
@@ -272,12 +263,10 @@ void Triangulacion_Delaunay::Triangulos_Que_Solapan(int a, int b, int c,
   auto& pendientes = pendientes_;
   vistos.clear();
   pendientes.clear();
-  const int e0 = sale_[u];
-  int e = e0;
-  do {
+  Alrededor(u, [&](int e) {
     pendientes.push_back(e / 3);
-    e = gemela_[Anterior(e)];
-  } while (e != e0);
+    return false;
+  });
   while (!pendientes.empty()) {
     const int t = pendientes.back();
     pendientes.pop_back();
@@ -298,12 +287,10 @@ void Triangulacion_Delaunay::Restringe_Desde(int a, std::span<const int> otros) 
   for (const int b : otros) {
     if (!al_dia && Tiene_Triangulos()) {
       estrella_.clear();
-      const int e0 = sale_[u];
-      int e = e0;
-      do {
+      Alrededor(u, [&](int e) {
         estrella_.push_back({vertice_[Siguiente(e)], e});
-        e = gemela_[Anterior(e)];
-      } while (e != e0);
+        return false;
+      });
       al_dia = true;
     }
     const int w = Interno(b);

@@ -102,6 +102,18 @@ class Triangulacion_Delaunay {
     bool exterior;
   };
   int Busca_Arista(int a, int b) const;
+  // The first half-edge leaving vertex u, turning round it, for which para(e) holds; -1 when none.
+  template <typename F>
+  int Alrededor(int u, F&& para) const {
+    const int e0 = sale_[static_cast<std::size_t>(u)];
+    if (e0 < 0) return -1;
+    int e = e0;
+    do {
+      if (para(e)) return e;
+      e = gemela_[static_cast<std::size_t>(Anterior(e))];
+    } while (e != e0);
+    return -1;
+  }
   int Traza(int u, int b, std::vector<int>& cruzadas) const;
   void Rehace(int u, int c, const std::vector<int>& cruzadas);
   void Triangula_Poligono(int u, int v, const std::vector<int>& cadena, std::vector<std::array<int, 3>>& salida) const;
