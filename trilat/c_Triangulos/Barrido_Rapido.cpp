@@ -67,8 +67,12 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
   for (std::size_t k = 0; k < n; ++k) y[k] = pts[k].Y;
   const std::vector<std::size_t> por_y = Orden_Por_Clave(y);
   por_y_.resize(n);
+  rango_y_.resize(n);
   y_ordenadas_.resize(n);
-  for (std::size_t m = 0; m < n; ++m) y_ordenadas_[m] = y[por_y[m]], por_y_[m] = static_cast<Long>(por_y[m]);
+  for (std::size_t m = 0; m < n; ++m) {
+    y_ordenadas_[m] = y[por_y[m]], por_y_[m] = static_cast<Long>(por_y[m]);
+    rango_y_[por_y[m]] = static_cast<Long>(m);
+  }
   Prepara_Cercanias();
   Prepara_Pasos();
 }
@@ -198,7 +202,7 @@ void Barrido_Rapido::Prepara_Cercanias() {
     while (a < n && !(y_ordenadas_[a] > y + Alcance_Aceptacion::kFranja_Horizontal)) ++a;
     franja_[static_cast<std::size_t>(por_y_[m])] = {static_cast<Long>(de), static_cast<Long>(a)};
   }
-  primer_vecino_.assign(n, -1);
+  paradas_.assign(n, {});
   for (std::size_t i = 0; i < n; ++i) {
     Cercania& c = cercania_[i];
     Cota& cota = c.cota;
@@ -216,7 +220,7 @@ void Barrido_Rapido::Prepara_Cercanias() {
       continue;
     }
     // A neighbour beyond the scan's end in every pass rules the point out of being passed over.
-    if (c.vecinos_antes_del_limite) primer_vecino_[i] = cota.vecinos_min;
+    if (c.vecinos_antes_del_limite) paradas_[i].primer_vecino = cota.vecinos_min;
   }
 }
 
@@ -228,7 +232,7 @@ void Barrido_Rapido::Prepara_Pasos() {
   cobertura_celdas_.Llena(abiertos_en_celda_.size(), [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i) {
       const Cota& c = cercania_[i].cota;
-      if (primer_vecino_[i] < 0 || !por_celdas(c)) continue;
+      if (paradas_[i].primer_vecino < 0 || !por_celdas(c)) continue;
       for (Long j = c.j0; j <= c.j1; ++j)
         for (Long col = c.i0; col <= c.i1; ++col) pon(Indice_Celda(col, j), static_cast<Long>(i));
     }
@@ -236,14 +240,14 @@ void Barrido_Rapido::Prepara_Pasos() {
   cobertura_.Llena(abiertos_bloque_.size(), [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i) {
       const Cota& c = cercania_[i].cota;
-      if (primer_vecino_[i] < 0 || por_celdas(c)) continue;
+      if (paradas_[i].primer_vecino < 0 || por_celdas(c)) continue;
       for (Long bj = c.j0 / kBloque; bj <= c.j1 / kBloque; ++bj)
         for (Long bi = c.i0 / kBloque; bi <= c.i1 / kBloque; ++bi) pon(Bloque(bi, bj), static_cast<Long>(i));
     }
   });
   por_vecino_.Llena(n, [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i)
-      if (primer_vecino_[i] >= 0) pon(static_cast<std::size_t>(primer_vecino_[i]), static_cast<Long>(i));
+      if (paradas_[i].primer_vecino >= 0) pon(static_cast<std::size_t>(paradas_[i].primer_vecino), static_cast<Long>(i));
   });
   // Level points are followed one by one up to a few; more (rows of a grid) are looked at when the point is reached.
   constexpr Long kNiveladas_Seguidas = 16;
@@ -259,10 +263,8 @@ void Barrido_Rapido::Prepara_Pasos() {
       }
     }
   });
-  bloques_abiertos_.assign(n, 0);
-  celdas_abiertas_.assign(n, 0);
-  franjas_abiertas_.assign(n, 0);
   segundo_abiertos_.assign(n, 0);
+  segundos_por_y_ = Conjunto_Bits(n, false);
   sin_conectar_ = Conjunto_Bits(n, true);
   por_probar_ = sin_conectar_;
   detiene_ = Conjunto_Bits(n, false);
@@ -271,17 +273,18 @@ void Barrido_Rapido::Prepara_Pasos() {
 
 void Barrido_Rapido::Actualiza_Detiene(Long k) {
   const auto i = static_cast<std::size_t>(k);
-  detiene_.Pon(i, primer_vecino_[i] < pto_reflejado_ || varios_.Tiene(i) || bloques_abiertos_[i] > 0 ||
-                      celdas_abiertas_[i] > 0 || franjas_abiertas_[i] > 0);
+  const Paradas& p = paradas_[i];
+  detiene_.Pon(i, p.primer_vecino < pto_reflejado_ || varios_.Tiene(i) || p.bloques > 0 || p.celdas > 0 || p.franjas > 0);
 }
 
 template <typename F>
 bool Barrido_Rapido::Alguna_Nivelada(Long i, F&& f) const {
   // Point i itself, being unconnected, is a corner of no triangle.
   const Franja& franja = franja_[static_cast<std::size_t>(i)];
-  for (Long m = franja.desde; m < franja.hasta; ++m) {
+  for (Long m = segundos_por_y_.Siguiente(franja.desde, franja.hasta - 1); m < franja.hasta;
+       m = segundos_por_y_.Siguiente(m + 1, franja.hasta - 1)) {
     const Long o = por_y_[static_cast<std::size_t>(m)];
-    if (o != i && segundo_abiertos_[static_cast<std::size_t>(o)] > 0 && f(o)) return true;
+    if (o != i && f(o)) return true;
   }
   return false;
 }
@@ -289,27 +292,28 @@ bool Barrido_Rapido::Alguna_Nivelada(Long i, F&& f) const {
 bool Barrido_Rapido::Detiene_Ahora(Long k) const {
   // Only a point with many level points can have its bit set with nothing to visit.
   const auto i = static_cast<std::size_t>(k);
-  return !varios_.Tiene(i) || primer_vecino_[i] < pto_reflejado_ || bloques_abiertos_[i] > 0 ||
-         celdas_abiertas_[i] > 0 || Alguna_Nivelada(k, [](Long) { return true; });
+  const Paradas& p = paradas_[i];
+  return !varios_.Tiene(i) || p.primer_vecino < pto_reflejado_ || p.bloques > 0 || p.celdas > 0 ||
+         Alguna_Nivelada(k, [](Long) { return true; });
 }
 
 void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k,
-                                   std::vector<Long>& suyas) {
+                                   Long Paradas::*suya) {
   const bool antes = cuenta > 0;
   cuenta += d;
   if (antes == (cuenta > 0)) return;
   for (const Long i : avisar[k]) {
     // A connected point is never looked at again: its counts may lapse.
     if (!sin_conectar_.Tiene(static_cast<std::size_t>(i))) continue;
-    suyas[static_cast<std::size_t>(i)] += d;
+    paradas_[static_cast<std::size_t>(i)].*suya += d;
     Actualiza_Detiene(i);
   }
 }
 
 void Barrido_Rapido::Cuenta_Archivado(Long columna, Long fila, int d) {
   const std::size_t celda = Indice_Celda(columna, fila), bloque = Bloque(columna / kBloque, fila / kBloque);
-  Cambia_Cuenta(abiertos_en_celda_[celda], d, cobertura_celdas_, celda, celdas_abiertas_);
-  Cambia_Cuenta(abiertos_bloque_[bloque], d, cobertura_, bloque, bloques_abiertos_);
+  Cambia_Cuenta(abiertos_en_celda_[celda], d, cobertura_celdas_, celda, &Paradas::celdas);
+  Cambia_Cuenta(abiertos_bloque_[bloque], d, cobertura_, bloque, &Paradas::bloques);
 }
 
 template <typename F>

@@ -143,7 +143,10 @@ class Barrido_Rapido : public Barrido {
   // Near edges: only the triangles with a second edge corner near the point, the ones the bound does not cover
   // and the ones whose visit has an effect are visited, while the point's Delaunay neighbours are scanned.
   Alcance_Aceptacion alcance_;
-  std::vector<Long> por_y_;  // positions by Y
+  std::vector<Long> por_y_, rango_y_;  // positions by Y, and the place of each position there
+  // By Y, the points that are a second corner of an open triangle: a strip of level points is looked through a word
+  // of bits at a time.
+  Conjunto_Bits segundos_por_y_;
   std::vector<double> y_ordenadas_;
   // Open triangles filed by the grid cells of V2 and V3, the corners that can be an edge's second corner.
   std::vector<std::vector<Long>> abiertos_celda_;
@@ -206,8 +209,13 @@ class Barrido_Rapido : public Barrido {
   // -1), while a block within its reach holds a second corner of an open triangle, while a point level with it is
   // one, or when it has too many level points to follow (those are looked at when reached).
   Conjunto_Bits sin_conectar_, detiene_, varios_;
-  std::vector<Long> primer_vecino_;
-  std::vector<Long> bloques_abiertos_, celdas_abiertas_, franjas_abiertas_, segundo_abiertos_;
+  // What decides a point's bit, together: a bit changes for many scattered points at once.
+  struct Paradas {
+    Long primer_vecino = -1;
+    Long bloques = 0, celdas = 0, franjas = 0;  // open blocks, open cells and level second corners
+  };
+  std::vector<Paradas> paradas_;
+  std::vector<Long> segundo_abiertos_;
   // The points whose reach spans each cell (those whose reach spans few) or block (the others); those that follow
   // each point as a level point; the points by their first neighbour.
   Listas<Long> cobertura_celdas_, cobertura_, dependientes_, por_vecino_;
@@ -217,15 +225,17 @@ class Barrido_Rapido : public Barrido {
   bool Detiene_Ahora(Long k) const;
   // A count (of the open triangles filed in a block, or of those a point is the second corner of) changes by d;
   // when it turns zero or non-zero, the count in `suyas` of each point in list k of `avisar` changes by d.
-  void Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k, std::vector<Long>& suyas);
+  void Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k, Long Paradas::*suya);
   // A triangle filed in (or taken from) the cell counts there and in its block.
   void Cuenta_Archivado(Long columna, Long fila, int d);
   // Calls f(columna, fila) once for each distinct cell of triangle t's second corners: where it is filed.
   template <typename F>
   void Celdas_Archivo(Long t, F&& f) const;
   void Cambia_Segundo(Long o, int d) {
-    Cambia_Cuenta(segundo_abiertos_[static_cast<std::size_t>(o)], d, dependientes_, static_cast<std::size_t>(o),
-                  franjas_abiertas_);
+    const auto k = static_cast<std::size_t>(o);
+    const bool antes = segundo_abiertos_[k] > 0;
+    Cambia_Cuenta(segundo_abiertos_[k], d, dependientes_, k, &Paradas::franjas);
+    if (antes != (segundo_abiertos_[k] > 0)) segundos_por_y_.Pon(static_cast<std::size_t>(rango_y_[k]), !antes);
   }
   // Triangle t is filed (d = 1), or closes or is left behind Primer_Tri (d = -1): the counts of its cells, blocks
   // and second corners change.
