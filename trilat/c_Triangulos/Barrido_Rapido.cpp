@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "trilat/common/Anticipa_Memoria.h"
 #include "trilat/common/Orden_Por_Clave.h"
 
 namespace Vyr_Trilat {
@@ -96,6 +97,11 @@ Long Barrido_Rapido::Siguiente_Abierto(Long t) {
 }
 
 void Barrido_Rapido::Empieza_Punto(Long i, Long hasta) {
+  const auto k = static_cast<std::size_t>(i);
+  // Points visited lie far apart in these tables.
+  Anticipa_Memoria(&cercania_[k]);
+  Anticipa_Memoria(reinterpret_cast<const char*>(&cercania_[k] + 1) - 1);
+  Anticipa_Memoria(&franja_[k]);
   punto_ = i;
   previos_ = rechazos_[static_cast<std::size_t>(i)];
   // The earlier rejections stand for every triangle passed over, so they are carried into this visit's.

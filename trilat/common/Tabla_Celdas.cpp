@@ -1,5 +1,7 @@
 #include "trilat/common/Tabla_Celdas.h"
 
+#include "trilat/common/Anticipa_Memoria.h"
+
 namespace Vyr_Trilat {
 
 Tabla_Celdas::Tabla_Celdas(std::size_t previstas) {
@@ -27,13 +29,7 @@ const Long* Tabla_Celdas::Busca(std::int64_t i, std::int64_t j) const {
   }
 }
 
-void Tabla_Celdas::Anticipa(std::int64_t i, std::int64_t j) const {
-#if defined(__GNUC__) || defined(__clang__)
-  __builtin_prefetch(&entradas_[Inicio(i, j)]);
-#else
-  (void)i, (void)j;
-#endif
-}
+void Tabla_Celdas::Anticipa(std::int64_t i, std::int64_t j) const { Anticipa_Memoria(&entradas_[Inicio(i, j)]); }
 
 Long& Tabla_Celdas::operator()(std::int64_t i, std::int64_t j) {
   if (2 * (usadas_ + 1) > entradas_.size()) Crece();
