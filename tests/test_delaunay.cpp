@@ -316,9 +316,32 @@ TEST(Delaunay, PuntosQueRompieronOtrosTrianguladores) {
 
 // Every constraint: refused exactly when it crosses a constrained piece away from a point, and then nothing
 // changed; otherwise its pieces run from a to b through exactly the points on the segment.
+// The slot of each triangle, by its corners in ascending order; every triangle found at its slot from any corner.
+std::map<std::array<int, 3>, int> Casillas(const Triangulacion_Delaunay& T) {
+  std::map<std::array<int, 3>, int> r;
+  T.Para_Cada_Triangulo([&](int k, int a, int b, int c) {
+    std::array<int, 3> v{a, b, c};
+    EXPECT_EQ(T.Triangulo(b, c, a), k);
+    EXPECT_EQ(T.Triangulo(c, b, a), k);
+    std::sort(v.begin(), v.end());
+    r[v] = k;
+  });
+  return r;
+}
+
 void Inserta_Y_Comprueba(Triangulacion_Delaunay& T, const Puntos& p, int a, int b,
                          std::set<std::pair<int, int>>& restringidas) {
   const auto antes = T.Triangulos();
+  const auto casillas_antes = Casillas(T);
+  // A triangle that stays keeps its slot; one that gave way is found nowhere.
+  const auto mismas_casillas = [&] {
+    const auto despues = Casillas(T);
+    for (const auto& [v, k] : casillas_antes) {
+      const auto sigue = despues.find(v);
+      if (sigue != despues.end()) ASSERT_EQ(sigue->second, k);
+      else ASSERT_EQ(T.Triangulo(v[0], v[1], v[2]), -1);
+    }
+  };
   // An edge already there is constrained by the shortcut, which changes no triangle.
   const bool arista = T.Existe_Arista(a, b);
   if (arista) {
@@ -328,6 +351,7 @@ void Inserta_Y_Comprueba(Triangulacion_Delaunay& T, const Puntos& p, int a, int 
   }
   const auto piezas = arista ? std::optional(std::vector<Arista>{{T.Representante(a), T.Representante(b)}})
                              : T.Inserta_Restriccion(a, b);
+  mismas_casillas();
   a = T.Representante(a);
   b = T.Representante(b);
   bool cruza = false;
@@ -381,6 +405,14 @@ TEST(Delaunay, RestriccionesAleatoriasYCruzadas) {
           if (mejor >= 0) b = mejor;
         }
         Inserta_Y_Comprueba(T, p, a, b, restringidas);
+        // Now and then a whole triangle's sides at once, which changes no triangle.
+        if (k % 5 == 0 && T.Tiene_Triangulos()) {
+          const auto tris = T.Triangulos();
+          const auto& t = tris[rng() % tris.size()];
+          T.Restringe_Triangulo(T.Triangulo(t[0], t[1], t[2]));
+          for (int m = 0; m < 3; ++m) restringidas.insert({std::min(t[m], t[(m + 1) % 3]), std::max(t[m], t[(m + 1) % 3])});
+          ASSERT_EQ(T.Triangulos(), tris);
+        }
       }
       Comprueba(T, p, restringidas);
     }

@@ -73,32 +73,6 @@ class Rejilla_Triangulos {
   std::uint32_t sello_ = 0;
 };
 
-// Kept triangles listed by their first corner, to find one with given corners at once.
-class Tomados_Por_Vertice {
- public:
-  Tomados_Por_Vertice(std::size_t n, std::size_t previstos) : primero_(n, -1), con_tomados_(n, false) {
-    siguiente_.reserve(previstos);
-  }
-
-  void Agrega(const std::array<Long, 3>& v, std::size_t id) {
-    siguiente_.push_back(primero_[static_cast<std::size_t>(v[0])]);
-    primero_[static_cast<std::size_t>(v[0])] = static_cast<std::ptrdiff_t>(id);
-    con_tomados_.Pon(static_cast<std::size_t>(v[0]), true);
-  }
-
-  bool Tiene(const std::vector<std::array<Long, 3>>& tomados, const std::array<Long, 3>& v) const {
-    // Most points start no kept triangle where few are kept: a bit each says so from a far smaller table.
-    if (!con_tomados_.Tiene(static_cast<std::size_t>(v[0]))) return false;
-    for (auto id = primero_[static_cast<std::size_t>(v[0])]; id >= 0; id = siguiente_[static_cast<std::size_t>(id)])
-      if (tomados[static_cast<std::size_t>(id)] == v) return true;
-    return false;
-  }
-
- private:
-  std::vector<std::ptrdiff_t> primero_, siguiente_;
-  Conjunto_Bits con_tomados_;
-};
-
 std::array<Long, 3> Ascendente(Long a, Long b, Long c) {
   std::array<Long, 3> v{a, b, c};
   std::sort(v.begin(), v.end());
@@ -139,20 +113,24 @@ Modelo Completa(Estado_Triangulos& s) {
   };
 
   Modelo m;
-  Tomados_Por_Vertice tomados(n, static_cast<std::size_t>(s.count));
   m.triangulos.reserve(static_cast<std::size_t>(s.count));
   // Two distinct triangles of the Delaunay triangulation never overlap: a pair of them needs no test. So only the
   // kept triangles that are not one of them (often none) are filed for the overlap tests; such a triangle finds
   // the kept ones of the triangulation that it could overlap among those that meet it there.
   Triangulacion_Delaunay& cdt = Delaunay_Anfitrion(s);
   const auto& T = s.Triangs;
-  // Which of the sweep's triangles are the triangulation's own, and about two cells for each of the others.
-  std::vector<char> es_delaunay(static_cast<std::size_t>(s.count), 0);
+  // The slot of each of the sweep's triangles that is one of the triangulation's own. Such a triangle, once kept,
+  // stays one of it through the forcing of sides (no kept side crosses it, and its empty circle keeps its sides
+  // from being flipped), in the same slot: a bit per slot says which are kept.
+  std::vector<int> casilla(static_cast<std::size_t>(s.count), -1);
   std::size_t ajenos_previstos = 8;
-  for (std::size_t t = 0; t < es_delaunay.size(); ++t) {
-    es_delaunay[t] = !Es_Verdadero(T.Excluido[t]) && cdt.Es_Triangulo(T.V1[t], T.V2[t], T.V3[t]);
-    ajenos_previstos += es_delaunay[t] ? 0 : 1;
+  for (std::size_t t = 0; t < casilla.size(); ++t) {
+    if (!Es_Verdadero(T.Excluido[t])) casilla[t] = cdt.Triangulo(T.V1[t], T.V2[t], T.V3[t]);
+    ajenos_previstos += casilla[t] >= 0 ? 0 : 1;
   }
+  Conjunto_Bits tomada(cdt.Casillas(), false);
+  // The kept triangles that are not (ajenos).
+  std::vector<std::size_t> ajenos_ids;
   std::optional<Rejilla_Triangulos> ajenos;
   std::vector<std::array<int, 3>> solapados;
   for (std::size_t t = 0; t < static_cast<std::size_t>(s.count); ++t) {
@@ -162,9 +140,10 @@ Modelo Completa(Estado_Triangulos& s) {
     const auto& b = p[static_cast<std::size_t>(v[1])];
     const auto& c = p[static_cast<std::size_t>(v[2])];
     if (Orientacion(a.X, a.Y, b.X, b.Y, c.X, c.Y) == 0) continue;
-    // The same triangle kept before overlaps it wholly.
-    if (tomados.Tiene(m.triangulos, v)) continue;
-    const bool delaunay = es_delaunay[t];
+    const int propia = casilla[t];
+    // The same triangle kept before overlaps it wholly (the overlap tests below find it when it is not the
+    // triangulation's own).
+    if (propia >= 0 && tomada.Tiene(static_cast<std::size_t>(propia))) continue;
     const auto tv = plano(v);
     // Boxes that at most touch settle most pairs without orienting the kept triangle.
     const auto solapa = [&](std::size_t id) {
@@ -174,24 +153,32 @@ Modelo Completa(Estado_Triangulos& s) {
       return !Cajas_Apartadas(esquinas, tv) && Interiores_Se_Solapan(plano(k), tv);
     };
     if (ajenos && ajenos->Alguno(v, solapa)) continue;
-    if (!delaunay) {
+    if (propia >= 0) {
+      tomada.Pon(static_cast<std::size_t>(propia), true);
+    } else {
       cdt.Triangulos_Que_Solapan(v[0], v[1], v[2], solapados);
       if (std::any_of(solapados.begin(), solapados.end(), [&](const std::array<int, 3>& d) {
-            return tomados.Tiene(m.triangulos, Ascendente(d[0], d[1], d[2]));
+            const int k = cdt.Triangulo(d[0], d[1], d[2]);
+            return k >= 0 && tomada.Tiene(static_cast<std::size_t>(k));
           }))
         continue;
       if (!ajenos) ajenos.emplace(p, 2 * ajenos_previstos);
       ajenos->Agrega(v, m.triangulos.size());
+      ajenos_ids.push_back(m.triangulos.size());
     }
-    tomados.Agrega(v, m.triangulos.size());
     m.triangulos.push_back(v);
   }
   m.del_barrido = m.triangulos.size();
-  // Every side once, in ascending order of its ends: by first end (a position, so counted into place), then by the
+  // The sides of the kept triangles of the triangulation are its edges already. The others' sides are forced in
+  // once each, in ascending order of their ends: by first end (a position, so counted into place), then by the
   // second within each.
+  const auto casillas = static_cast<long long>(cdt.Casillas());
+  for (long long k = tomada.Siguiente(0, casillas - 1); k < casillas; k = tomada.Siguiente(k + 1, casillas - 1))
+    cdt.Restringe_Triangulo(static_cast<int>(k));
   Listas<Long> otro_extremo;
   otro_extremo.Llena(n, [&](auto&& pon) {
-    for (const auto& t : m.triangulos) {
+    for (const std::size_t id : ajenos_ids) {
+      const auto& t = m.triangulos[id];
       pon(static_cast<std::size_t>(t[0]), t[1]);
       pon(static_cast<std::size_t>(t[0]), t[2]);
       pon(static_cast<std::size_t>(t[1]), t[2]);
@@ -199,6 +186,7 @@ Modelo Completa(Estado_Triangulos& s) {
   });
   for (std::size_t a = 0; a < n; ++a) {
     const auto lista = otro_extremo[a];
+    if (lista.empty()) continue;
     std::sort(lista.begin(), lista.end());
     const auto unicos = std::unique(lista.begin(), lista.end());
     cdt.Restringe_Desde(static_cast<int>(a), std::span<const int>(lista.begin(), unicos));
@@ -206,10 +194,10 @@ Modelo Completa(Estado_Triangulos& s) {
 
   std::vector<std::array<Long, 3>> agregados;
   const Mas_Lejos_Que largo(s.Dist_Max);
-  cdt.Para_Cada_Triangulo([&](int t0, int t1, int t2) {
+  cdt.Para_Cada_Triangulo([&](int lugar, int t0, int t1, int t2) {
+    // A kept triangle of the triangulation holds its own corners (the others are found covered below).
+    if (tomada.Tiene(static_cast<std::size_t>(lugar))) return;
     const auto v = Ascendente(t0, t1, t2);
-    // A kept triangle holds its own corners.
-    if (tomados.Tiene(m.triangulos, v)) return;
     const Vert& a = p[static_cast<std::size_t>(v[0])];
     const Vert& b = p[static_cast<std::size_t>(v[1])];
     const Vert& c = p[static_cast<std::size_t>(v[2])];

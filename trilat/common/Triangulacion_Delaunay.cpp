@@ -194,7 +194,7 @@ void Triangulacion_Delaunay::Inserta(int p, int t0) {
 std::vector<std::array<int, 3>> Triangulacion_Delaunay::Triangulos() const {
   std::vector<std::array<int, 3>> r;
   r.reserve(Numero_Triangulos());
-  Para_Cada_Triangulo([&](int a, int b, int c) { r.push_back({a, b, c}); });
+  Para_Cada_Triangulo([&](int, int a, int b, int c) { r.push_back({a, b, c}); });
   return r;
 }
 
@@ -241,13 +241,19 @@ bool Triangulacion_Delaunay::Existe_Arista(int a, int b) const {
   return Tiene_Triangulos() && a != b && Busca_Arista(a, b) >= 0;
 }
 
-bool Triangulacion_Delaunay::Es_Triangulo(int a, int b, int c) const {
-  if (!Tiene_Triangulos() || Representante(a) != a || Representante(b) != b || Representante(c) != c) return false;
+int Triangulacion_Delaunay::Triangulo(int a, int b, int c) const {
+  if (!Tiene_Triangulos() || Representante(a) != a || Representante(b) != b || Representante(c) != c) return -1;
   const int u = Interno(a), v = Interno(b), w = Interno(c);
-  if (u == v || v == w || u == w) return false;
+  if (u == v || v == w || u == w) return -1;
   const int e = Busca_Arista(u, v);
+  if (e < 0) return -1;
   // The edge's two triangles: the one it runs round, and its twin's.
-  return e >= 0 && (vertice_[Anterior(e)] == w || vertice_[Anterior(gemela_[e])] == w);
+  if (vertice_[Anterior(e)] == w) return e / 3;
+  return vertice_[Anterior(gemela_[e])] == w ? gemela_[e] / 3 : -1;
+}
+
+void Triangulacion_Delaunay::Restringe_Triangulo(int t) {
+  for (int e = 3 * t; e < 3 * t + 3; ++e) restringida_[e] = restringida_[gemela_[e]] = 1;
 }
 
 void Triangulacion_Delaunay::Triangulos_Que_Solapan(int a, int b, int c,

@@ -54,20 +54,26 @@ class Triangulacion_Delaunay {
   void Restringe_Desde(int a, std::span<const int> otros);
 
   // The finite triangles, corners (representatives) counter-clockwise, in the order of their slots in the table;
-  // or f(a, b, c) called for each in that order, without building the list.
+  // or f(slot, a, b, c) called for each in that order, without building the list. A triangle keeps its slot while
+  // it stays in the triangulation (inserting constraints reuses the slots of those that give way); the slots are
+  // numbered from 0 to Casillas() - 1, those of the ghost triangles among them.
   std::vector<std::array<int, 3>> Triangulos() const;
   template <typename F>
   void Para_Cada_Triangulo(F&& f) const {
     for (std::size_t t = 0; t < vertice_.size() / 3; ++t)
       if (!Es_Fantasma(static_cast<int>(t)))
-        f(indice_[static_cast<std::size_t>(vertice_[3 * t])], indice_[static_cast<std::size_t>(vertice_[3 * t + 1])],
-          indice_[static_cast<std::size_t>(vertice_[3 * t + 2])]);
+        f(static_cast<int>(t), indice_[static_cast<std::size_t>(vertice_[3 * t])],
+          indice_[static_cast<std::size_t>(vertice_[3 * t + 1])], indice_[static_cast<std::size_t>(vertice_[3 * t + 2])]);
   }
+  std::size_t Casillas() const { return vertice_.size() / 3; }
   std::size_t Numero_Triangulos() const;
 
   bool Existe_Arista(int a, int b) const;
-  // Points a, b and c, each its own representative, are the corners of one triangle (in any order).
-  bool Es_Triangulo(int a, int b, int c) const;
+  // The slot of the triangle whose corners are points a, b and c (in any order), each its own representative; -1
+  // when there is none.
+  int Triangulo(int a, int b, int c) const;
+  // The sides of the triangle in slot t become constrained edges, as inserting each would make them.
+  void Restringe_Triangulo(int t);
   bool Es_Restringida(int a, int b) const;
   // The triangles whose interiors share a point with the interior of the triangle with corners at points a, b and
   // c (none when that has no area), corners as Triangulos() gives them; decided exactly. Not for use from two
