@@ -273,6 +273,7 @@ void Barrido_Rapido::Prepara_Pasos() {
   segundos_por_y_ = Conjunto_Bits(n, false);
   sin_conectar_ = Conjunto_Bits(n, true);
   por_probar_ = sin_conectar_;
+  epoca_palabra_.assign(Conjunto_Bits::Palabra_De(n) + 1, epoca_);
   detiene_ = Conjunto_Bits(n, false);
   for (std::size_t i = 0; i < n; ++i) Actualiza_Detiene(static_cast<Long>(i));
 }
@@ -394,20 +395,12 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
     clave_minima_ = clave;
     x_minima_ = std::min(x_minima, x_primero);
   }
-  const double x_minima = x_minima_;
-  // From the first point beyond x_minima on, a triangle behind the sweep would be visited.
-  const auto& pts = s_.Puntos_Trab;
-  const Long detras = std::partition_point(pts.begin() + i, pts.begin() + tope + 1,
-                                           [&](const XYZ& p) { return p.X - s_.Dist_Busqueda < x_minima; }) -
-                      pts.begin();
+  const Long detras = Primero_Detras(i, tope);
   Long parada = detiene_.Siguiente(i, detras - 1, &sin_conectar_);
   while (parada < detras && !Detiene_Ahora(parada)) parada = detiene_.Siguiente(parada + 1, detras - 1, &sin_conectar_);
   if (parada >= detras) parada = sin_conectar_.Siguiente(detras, tope);
   if (!inseguros_en_rango_.empty()) {
-    if (epoca_por_probar_ != epoca_) {
-      por_probar_ = sin_conectar_;
-      epoca_por_probar_ = epoca_;
-    }
+    Renueva_Por_Probar(i, parada - 1);
     for (Long k = por_probar_.Siguiente(i, parada - 1, &sin_conectar_); k < parada;
          k = por_probar_.Siguiente(k + 1, parada - 1, &sin_conectar_)) {
       if (!Rechazan_Inseguros(k)) {
@@ -421,6 +414,32 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   const Long ultimo = sin_conectar_.Anterior(parada - 1, i);
   if (ultimo >= 0) s_.Punto_Actual = ultimo;
   return parada;
+}
+
+Long Barrido_Rapido::Primero_Detras(Long i, Long tope) {
+  Detras_Reciente& d = detras_reciente_;
+  if (!(d.x_minima == x_minima_ && d.tope == tope && d.desde <= i)) {
+    // The points ascend in X: when the last of the range sees nothing behind, none does (the common case), and
+    // the answer for a later start is the larger of the start and this one.
+    const auto& pts = s_.Puntos_Trab;
+    const auto ve_detras = [&](const XYZ& p) { return !(p.X - s_.Dist_Busqueda < x_minima_); };
+    const Long primero = !ve_detras(pts[static_cast<std::size_t>(tope)])
+                             ? tope + 1
+                             : std::partition_point(pts.begin() + i, pts.begin() + tope + 1,
+                                                    [&](const XYZ& p) { return !ve_detras(p); }) - pts.begin();
+    d = {x_minima_, i, tope, static_cast<Long>(primero)};
+  }
+  return std::max(i, d.primero);
+}
+
+void Barrido_Rapido::Renueva_Por_Probar(Long desde, Long hasta) {
+  if (hasta < desde) return;
+  for (auto w = Conjunto_Bits::Palabra_De(static_cast<std::size_t>(desde));
+       w <= Conjunto_Bits::Palabra_De(static_cast<std::size_t>(hasta)); ++w) {
+    if (epoca_palabra_[w] == epoca_) continue;
+    por_probar_.Copia_Palabra(sin_conectar_, w);
+    epoca_palabra_[w] = epoca_;
+  }
 }
 
 bool Barrido_Rapido::Rechazan_Inseguros(Long k) {

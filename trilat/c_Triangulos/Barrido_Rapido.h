@@ -130,6 +130,13 @@ class Barrido_Rapido : public Barrido {
     bool operator==(const Clave_Minima&) const = default;
   } clave_minima_;
   double x_minima_ = 0;
+  // The first point from i to tope that would visit a triangle behind the sweep (one whose right-most corner lies
+  // before x_minima_); tope + 1 when none. Kept with what it was found for.
+  Long Primero_Detras(Long i, Long tope);
+  struct Detras_Reciente {
+    double x_minima = 0;
+    Long desde = 0, tope = -1, primero = 0;
+  } detras_reciente_;
   // Open triangles with all three edge flags set: the next visit closes them.
   std::set<Long> por_cerrar_;
   // The point being visited: its earlier rejections, those of this visit, and whether they still hold.
@@ -247,9 +254,12 @@ class Barrido_Rapido : public Barrido {
   std::vector<Long> inseguros_en_rango_;
   bool Rechazan_Inseguros(Long k);
   // The unconnected points still to be tried so: a point found rejecting them stays so, its record holding, until
-  // the scan's first point moves or such a triangle is formed (each a new epoch), or it is visited.
+  // the scan's first point moves or such a triangle is formed (each a new epoch), or it is visited. Kept word by
+  // word: a word last looked at in an earlier epoch starts again from the unconnected points when next needed.
   Conjunto_Bits por_probar_;
-  long long epoca_ = 0, epoca_por_probar_ = 0;
+  long long epoca_ = 0;
+  std::vector<long long> epoca_palabra_;
+  void Renueva_Por_Probar(Long desde, Long hasta);
   std::vector<int> vecinos_;
   Long vecinos_min_ = 0, vecinos_max_ = -1;
   std::vector<Long> candidatos_;

@@ -17,6 +17,10 @@ class Conjunto_Bits {
     if (todos && n % 64 != 0) palabras_.back() = (std::uint64_t{1} << (n % 64)) - 1;
   }
 
+  // The word of 64 positions that holds position k, and setting one word as another set has it.
+  static constexpr std::size_t Palabra_De(std::size_t k) { return k / 64; }
+  void Copia_Palabra(const Conjunto_Bits& otro, std::size_t w) { palabras_[w] = otro.palabras_[w]; }
+
   bool Tiene(std::size_t k) const { return (palabras_[k / 64] >> (k % 64)) & 1; }
   void Pon(std::size_t k, bool miembro) {
     const std::uint64_t bit = std::uint64_t{1} << (k % 64);
