@@ -11,8 +11,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 void Arbol_Extremos::Hoja(std::size_t k, double v) {
   // A comparison with NaN is false either way: such a position is kept out of both searches.
-  minimo_[hojas_ + k] = v == v ? v : kInf;
-  maximo_[hojas_ + k] = v == v ? v : -kInf;
+  nodos_[hojas_ + k] = v == v ? Nodo{v, v} : Nodo{kInf, -kInf};
 }
 
 Arbol_Extremos::Arbol_Extremos(const std::vector<double>& valores) {
@@ -24,30 +23,32 @@ Arbol_Extremos::Arbol_Extremos(const std::vector<double>& valores) {
 void Arbol_Extremos::Crece(std::size_t n) {
   std::size_t hojas = 1;
   while (hojas < n) hojas *= 2;
-  if (hojas == hojas_ && !minimo_.empty()) return;
+  if (hojas == hojas_ && !nodos_.empty()) return;
   // An empty position holds +inf as its minimum and -inf as its maximum, so no search finds it.
-  std::vector<double> minimo(2 * hojas, kInf), maximo(2 * hojas, -kInf);
-  if (!minimo_.empty()) {
-    std::copy(minimo_.begin() + static_cast<std::ptrdiff_t>(hojas_), minimo_.end(),
-              minimo.begin() + static_cast<std::ptrdiff_t>(hojas));
-    std::copy(maximo_.begin() + static_cast<std::ptrdiff_t>(hojas_), maximo_.end(),
-              maximo.begin() + static_cast<std::ptrdiff_t>(hojas));
-  }
-  minimo_ = std::move(minimo), maximo_ = std::move(maximo);
+  std::vector<Nodo> nodos(2 * hojas, Nodo{kInf, -kInf});
+  if (!nodos_.empty())
+    std::copy(nodos_.begin() + static_cast<std::ptrdiff_t>(hojas_), nodos_.end(),
+              nodos.begin() + static_cast<std::ptrdiff_t>(hojas));
+  nodos_ = std::move(nodos);
   hojas_ = hojas;
   for (std::size_t k = hojas_ - 1; k >= 1; --k) Sube(k);
 }
 
-void Arbol_Extremos::Sube(std::size_t k) {
-  minimo_[k] = std::min(minimo_[2 * k], minimo_[2 * k + 1]);
-  maximo_[k] = std::max(maximo_[2 * k], maximo_[2 * k + 1]);
+bool Arbol_Extremos::Sube(std::size_t k) {
+  const Nodo nuevo{std::min(nodos_[2 * k].minimo, nodos_[2 * k + 1].minimo),
+                   std::max(nodos_[2 * k].maximo, nodos_[2 * k + 1].maximo)};
+  // Extremes are never NaN, so equal values mean nothing above changes either.
+  if (nuevo.minimo == nodos_[k].minimo && nuevo.maximo == nodos_[k].maximo) return false;
+  nodos_[k] = nuevo;
+  return true;
 }
 
 void Arbol_Extremos::Pon(Long k, double v) {
   const auto p = static_cast<std::size_t>(k);
   if (p >= hojas_) Crece(p + 1);
   Hoja(p, v);
-  for (std::size_t n = (hojas_ + p) / 2; n >= 1; n /= 2) Sube(n);
+  for (std::size_t n = (hojas_ + p) / 2; n >= 1 && Sube(n); n /= 2) {
+  }
 }
 
 void Arbol_Extremos::Quita(Long k) {
@@ -73,11 +74,11 @@ Long Arbol_Extremos::Primero(Long desde, Cumple cumple) const {
 }
 
 Long Arbol_Extremos::Primero_Mayor(Long desde, double limite) const {
-  return Primero(desde, [&](std::size_t k) { return maximo_[k] > limite; });
+  return Primero(desde, [&](std::size_t k) { return nodos_[k].maximo > limite; });
 }
 
 Long Arbol_Extremos::Primero_No_Mayor(Long desde, double umbral) const {
-  return Primero(desde, [&](std::size_t k) { return minimo_[k] <= umbral; });
+  return Primero(desde, [&](std::size_t k) { return nodos_[k].minimo <= umbral; });
 }
 
 void Arbol_Extremos::Extremos(Long desde, Long hasta, double& minimo, double& maximo) const {
@@ -87,8 +88,8 @@ void Arbol_Extremos::Extremos(Long desde, Long hasta, double& minimo, double& ma
   for (std::size_t a = hojas_ + static_cast<std::size_t>(std::min(desde, tope)),
                    b = hojas_ + static_cast<std::size_t>(std::min(hasta, tope));
        a < b; a /= 2, b /= 2) {
-    if (a & 1) minimo = std::min(minimo, minimo_[a]), maximo = std::max(maximo, maximo_[a]), ++a;
-    if (b & 1) --b, minimo = std::min(minimo, minimo_[b]), maximo = std::max(maximo, maximo_[b]);
+    if (a & 1) minimo = std::min(minimo, nodos_[a].minimo), maximo = std::max(maximo, nodos_[a].maximo), ++a;
+    if (b & 1) --b, minimo = std::min(minimo, nodos_[b].minimo), maximo = std::max(maximo, nodos_[b].maximo);
   }
 }
 

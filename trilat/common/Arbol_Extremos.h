@@ -29,12 +29,17 @@ class Arbol_Extremos {
  private:
   void Crece(std::size_t n);
   void Hoja(std::size_t k, double v);
-  void Sube(std::size_t k);
+  // Node k takes the extremes of its two children; whether they changed.
+  bool Sube(std::size_t k);
   template <typename Cumple>
   Long Primero(Long desde, Cumple cumple) const;
 
   std::size_t hojas_ = 1;
-  std::vector<double> minimo_, maximo_;
+  // Both extremes of a node side by side: a change reads and writes one place per level.
+  struct Nodo {
+    double minimo, maximo;
+  };
+  std::vector<Nodo> nodos_;
 };
 
 }  // namespace Vyr_Trilat
