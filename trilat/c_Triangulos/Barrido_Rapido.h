@@ -231,7 +231,7 @@ class Barrido_Rapido : public Barrido {
   void Actualiza_Detiene(Long k);
   bool Detiene_Ahora(Long k) const;
   // A count (of the open triangles filed in a block, or of those a point is the second corner of) changes by d;
-  // when it turns zero or non-zero, the count in `suyas` of each point in list k of `avisar` changes by d.
+  // when it turns zero or non-zero, the count `suya` of each point in list k of `avisar` changes by d.
   void Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k, Long Paradas::*suya);
   // A triangle filed in (or taken from) the cell counts there and in its block.
   void Cuenta_Archivado(Long columna, Long fila, int d);

@@ -72,7 +72,7 @@ class Triangulacion_Delaunay {
   // The slot of the triangle whose corners are points a, b and c (in any order), each its own representative; -1
   // when there is none.
   int Triangulo(int a, int b, int c) const;
-  // The sides of the triangle in slot t become constrained edges, as inserting each would make them.
+  // The sides of the finite triangle in slot t become constrained edges, as inserting each would make them.
   void Restringe_Triangulo(int t);
   bool Es_Restringida(int a, int b) const;
   // The triangles whose interiors share a point with the interior of the triangle with corners at points a, b and
