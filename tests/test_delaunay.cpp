@@ -157,14 +157,18 @@ void Comprueba(const Triangulacion_Delaunay& T, const Puntos& p, const std::set<
 
   // The triangles that meet one of any three points: exactly those whose interiors share a point with it.
   std::mt19937_64 rng(static_cast<std::uint64_t>(n));
-  std::vector<std::array<int, 3>> solapan;
+  std::vector<int> casillas_solapan;
+  std::vector<std::array<int, 3>> solapan, por_casilla(T.Casillas());
+  T.Para_Cada_Triangulo([&](int k, int a, int b, int c) { por_casilla[static_cast<std::size_t>(k)] = {a, b, c}; });
   const auto plano = [&](int a, int b, int c) {
     return En_Sentido_Antihorario({p.x[a], p.y[a]}, {p.x[b], p.y[b]}, {p.x[c], p.y[c]});
   };
   for (int k = 0; k < 20; ++k) {
     const int a = static_cast<int>(rng() % static_cast<std::uint64_t>(n)), b = static_cast<int>(rng() % static_cast<std::uint64_t>(n)),
               c = k % 2 ? static_cast<int>(rng() % static_cast<std::uint64_t>(n)) : (a + 1) % n;
-    T.Triangulos_Que_Solapan(a, b, c, solapan);
+    T.Triangulos_Que_Solapan(a, b, c, casillas_solapan);
+    solapan.clear();
+    for (const int k : casillas_solapan) solapan.push_back(por_casilla[static_cast<std::size_t>(k)]);
     std::vector<std::array<int, 3>> esperados;
     if (Orienta(p, a, b, c) != 0)
       for (const auto& t : tris)

@@ -111,6 +111,12 @@ Modelo Completa(Estado_Triangulos& s) {
     return En_Sentido_Antihorario(p[static_cast<std::size_t>(t[0])], p[static_cast<std::size_t>(t[1])],
                                   p[static_cast<std::size_t>(t[2])]);
   };
+  const auto orientacion = [&](const std::array<Long, 3>& t) {
+    const auto& a = p[static_cast<std::size_t>(t[0])];
+    const auto& b = p[static_cast<std::size_t>(t[1])];
+    const auto& c = p[static_cast<std::size_t>(t[2])];
+    return Orientacion(a.X, a.Y, b.X, b.Y, c.X, c.Y);
+  };
 
   Modelo m;
   m.triangulos.reserve(static_cast<std::size_t>(s.count));
@@ -128,44 +134,45 @@ Modelo Completa(Estado_Triangulos& s) {
     if (!Es_Verdadero(T.Excluido[t])) casilla[t] = cdt.Triangulo(T.V1[t], T.V2[t], T.V3[t]);
     ajenos_previstos += casilla[t] >= 0 ? 0 : 1;
   }
-  Conjunto_Bits tomada(cdt.Casillas(), false);
+  // Kept ones, and those that overlap a kept triangle that is not one of them (found from that one's side).
+  Conjunto_Bits tomada(cdt.Casillas(), false), solapada(cdt.Casillas(), false);
   // The kept triangles that are not (ajenos).
   std::vector<std::size_t> ajenos_ids;
   std::optional<Rejilla_Triangulos> ajenos;
-  std::vector<std::array<int, 3>> solapados;
+  std::vector<int> solapados;
   for (std::size_t t = 0; t < static_cast<std::size_t>(s.count); ++t) {
     if (Es_Verdadero(T.Excluido[t])) continue;
     const std::array<Long, 3> v{T.V1[t], T.V2[t], T.V3[t]};
-    const auto& a = p[static_cast<std::size_t>(v[0])];
-    const auto& b = p[static_cast<std::size_t>(v[1])];
-    const auto& c = p[static_cast<std::size_t>(v[2])];
-    if (Orientacion(a.X, a.Y, b.X, b.Y, c.X, c.Y) == 0) continue;
     const int propia = casilla[t];
-    // The same triangle kept before overlaps it wholly (the overlap tests below find it when it is not the
-    // triangulation's own).
-    if (propia >= 0 && tomada.Tiene(static_cast<std::size_t>(propia))) continue;
-    const auto tv = plano(v);
-    // Boxes that at most touch settle most pairs without orienting the kept triangle.
-    const auto solapa = [&](std::size_t id) {
-      const auto& k = m.triangulos[id];
-      const Triangulo_Plano esquinas{p[static_cast<std::size_t>(k[0])], p[static_cast<std::size_t>(k[1])],
-                                     p[static_cast<std::size_t>(k[2])]};
-      return !Cajas_Apartadas(esquinas, tv) && Interiores_Se_Solapan(plano(k), tv);
-    };
-    if (ajenos && ajenos->Alguno(v, solapa)) continue;
+    // One of the triangulation's own has area, and is kept unless it was already (the same triangle twice) or a
+    // kept triangle that is not one of them overlaps it (that one marked it so). Any other that was kept before
+    // overlaps it wholly: the overlap tests below find that.
     if (propia >= 0) {
-      tomada.Pon(static_cast<std::size_t>(propia), true);
-    } else {
-      cdt.Triangulos_Que_Solapan(v[0], v[1], v[2], solapados);
-      if (std::any_of(solapados.begin(), solapados.end(), [&](const std::array<int, 3>& d) {
-            const int k = cdt.Triangulo(d[0], d[1], d[2]);
-            return k >= 0 && tomada.Tiene(static_cast<std::size_t>(k));
-          }))
-        continue;
-      if (!ajenos) ajenos.emplace(p, 2 * ajenos_previstos);
-      ajenos->Agrega(v, m.triangulos.size());
-      ajenos_ids.push_back(m.triangulos.size());
+      const auto k = static_cast<std::size_t>(propia);
+      if (tomada.Tiene(k) || solapada.Tiene(k)) continue;
+      tomada.Pon(k, true);
+      m.triangulos.push_back(v);
+      continue;
     }
+    if (orientacion(v) == 0) continue;
+    if (ajenos) {
+      const auto tv = plano(v);
+      // Boxes that at most touch settle most pairs without orienting the kept triangle.
+      const auto solapa = [&](std::size_t id) {
+        const auto& k = m.triangulos[id];
+        const Triangulo_Plano esquinas{p[static_cast<std::size_t>(k[0])], p[static_cast<std::size_t>(k[1])],
+                                       p[static_cast<std::size_t>(k[2])]};
+        return !Cajas_Apartadas(esquinas, tv) && Interiores_Se_Solapan(plano(k), tv);
+      };
+      if (ajenos->Alguno(v, solapa)) continue;
+    }
+    cdt.Triangulos_Que_Solapan(v[0], v[1], v[2], solapados);
+    if (std::any_of(solapados.begin(), solapados.end(), [&](int k) { return tomada.Tiene(static_cast<std::size_t>(k)); }))
+      continue;
+    for (const int k : solapados) solapada.Pon(static_cast<std::size_t>(k), true);
+    if (!ajenos) ajenos.emplace(p, 2 * ajenos_previstos);
+    ajenos->Agrega(v, m.triangulos.size());
+    ajenos_ids.push_back(m.triangulos.size());
     m.triangulos.push_back(v);
   }
   m.del_barrido = m.triangulos.size();

@@ -257,8 +257,8 @@ void Triangulacion_Delaunay::Restringe_Triangulo(int t) {
 }
 
 void Triangulacion_Delaunay::Triangulos_Que_Solapan(int a, int b, int c,
-                                                    std::vector<std::array<int, 3>>& salida) const {
-  salida.clear();
+                                                    std::vector<int>& casillas) const {
+  casillas.clear();
   const int u = Interno(a), v = Interno(b), w = Interno(c);
   if (!Tiene_Triangulos() || Orienta(u, v, w) == 0) return;
   const auto esquina = [&](int k) { return Vert{x_[k], y_[k]}; };
@@ -282,7 +282,7 @@ void Triangulacion_Delaunay::Triangulos_Que_Solapan(int a, int b, int c,
     const int p = vertice_[3 * t], q = vertice_[3 * t + 1], r = vertice_[3 * t + 2];
     const Triangulo_Plano otro{esquina(p), esquina(q), esquina(r)};
     if (Cajas_Apartadas(otro, dado) || !Interiores_Se_Solapan(otro, dado)) continue;
-    salida.push_back({indice_[p], indice_[q], indice_[r]});
+    casillas.push_back(t);
     for (int k = 0; k < 3; ++k) pendientes.push_back(gemela_[3 * t + k] / 3);
   }
 }

@@ -75,10 +75,10 @@ class Triangulacion_Delaunay {
   // The sides of the finite triangle in slot t become constrained edges, as inserting each would make them.
   void Restringe_Triangulo(int t);
   bool Es_Restringida(int a, int b) const;
-  // The triangles whose interiors share a point with the interior of the triangle with corners at points a, b and
-  // c (none when that has no area), corners as Triangulos() gives them; decided exactly. Not for use from two
-  // threads at once (it works in scratch of its own).
-  void Triangulos_Que_Solapan(int a, int b, int c, std::vector<std::array<int, 3>>& salida) const;
+  // The slots of the triangles whose interiors share a point with the interior of the triangle with corners at
+  // points a, b and c (none when that has no area); decided exactly. Not for use from two threads at once (it works
+  // in scratch of its own).
+  void Triangulos_Que_Solapan(int a, int b, int c, std::vector<int>& casillas) const;
 
   // The neighbours of point i in counter-clockwise order round it (their input indices); for a point on the convex
   // hull, from one of its hull neighbours round to the other. False, with the list empty, when i stands for an
