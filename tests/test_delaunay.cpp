@@ -168,7 +168,7 @@ void Comprueba(const Triangulacion_Delaunay& T, const Puntos& p, const std::set<
               c = k % 2 ? static_cast<int>(rng() % static_cast<std::uint64_t>(n)) : (a + 1) % n;
     T.Triangulos_Que_Solapan(a, b, c, casillas_solapan);
     solapan.clear();
-    for (const int k : casillas_solapan) solapan.push_back(por_casilla[static_cast<std::size_t>(k)]);
+    for (const int lugar : casillas_solapan) solapan.push_back(por_casilla[static_cast<std::size_t>(lugar)]);
     std::vector<std::array<int, 3>> esperados;
     if (Orienta(p, a, b, c) != 0)
       for (const auto& t : tris)
@@ -318,8 +318,6 @@ TEST(Delaunay, PuntosQueRompieronOtrosTrianguladores) {
   }
 }
 
-// Every constraint: refused exactly when it crosses a constrained piece away from a point, and then nothing
-// changed; otherwise its pieces run from a to b through exactly the points on the segment.
 // The slot of each triangle, by its corners in ascending order; every triangle found at its slot from any corner.
 std::map<std::array<int, 3>, int> Casillas(const Triangulacion_Delaunay& T) {
   std::map<std::array<int, 3>, int> r;
@@ -333,6 +331,8 @@ std::map<std::array<int, 3>, int> Casillas(const Triangulacion_Delaunay& T) {
   return r;
 }
 
+// Every constraint: refused exactly when it crosses a constrained piece away from a point, and then nothing
+// changed; otherwise its pieces run from a to b through exactly the points on the segment.
 void Inserta_Y_Comprueba(Triangulacion_Delaunay& T, const Puntos& p, int a, int b,
                          std::set<std::pair<int, int>>& restringidas) {
   const auto antes = T.Triangulos();

@@ -317,12 +317,6 @@ void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avis
   }
 }
 
-void Barrido_Rapido::Cuenta_Archivado(Long columna, Long fila, int d) {
-  const std::size_t celda = Indice_Celda(columna, fila), bloque = Bloque(columna / kBloque, fila / kBloque);
-  Cambia_Cuenta(abiertos_en_celda_[celda], d, cobertura_celdas_, celda, &Paradas::celdas);
-  Cambia_Cuenta(abiertos_bloque_[bloque], d, cobertura_, bloque, &Paradas::bloques);
-}
-
 template <typename F>
 void Barrido_Rapido::Celdas_Archivo(Long t, F&& f) const {
   const auto& T = s_.Triangs;
@@ -335,7 +329,17 @@ void Barrido_Rapido::Celdas_Archivo(Long t, F&& f) const {
 }
 
 void Barrido_Rapido::Cuenta_Triangulo(Long t, int d) {
-  Celdas_Archivo(t, [&](Long columna, Long fila) { Cuenta_Archivado(columna, fila, d); });
+  Celdas_Archivo(t, [&](Long columna, Long fila) {
+    const std::size_t celda = Indice_Celda(columna, fila), bloque = Bloque(columna / kBloque, fila / kBloque);
+    // Filed once: the lists drop it themselves when a search finds it closed or left behind.
+    if (d > 0) {
+      abiertos_celda_[celda].push_back(t);
+      ultimo_en_celda_[celda] = t;
+      ultimo_en_bloque_[bloque] = t;
+    }
+    Cambia_Cuenta(abiertos_en_celda_[celda], d, cobertura_celdas_, celda, &Paradas::celdas);
+    Cambia_Cuenta(abiertos_bloque_[bloque], d, cobertura_, bloque, &Paradas::bloques);
+  });
   const Long v2 = s_.Triangs.V2[static_cast<std::size_t>(t)], v3 = s_.Triangs.V3[static_cast<std::size_t>(t)];
   Cambia_Segundo(v2, d);
   if (v3 != v2) Cambia_Segundo(v3, d);
@@ -647,12 +651,6 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
   for (const Long k : v) sin_conectar_.Pon(static_cast<std::size_t>(k), false);
   const auto& pts = s_.Puntos_Trab;
   // Filed under the cells of its two corners that can be an edge's second corner.
-  Celdas_Archivo(t, [&](Long columna, Long fila) {
-    const std::size_t celda = Indice_Celda(columna, fila);
-    abiertos_celda_[celda].push_back(t);
-    ultimo_en_celda_[celda] = t;
-    ultimo_en_bloque_[Bloque(columna / kBloque, fila / kBloque)] = t;
-  });
   Cuenta_Triangulo(t, 1);
   const XYZ& A = pts[static_cast<std::size_t>(v[0])];
   const XYZ& B = pts[static_cast<std::size_t>(v[1])];

@@ -230,11 +230,9 @@ class Barrido_Rapido : public Barrido {
   Long pto_reflejado_ = 0, tri_reflejado_ = 0;
   void Actualiza_Detiene(Long k);
   bool Detiene_Ahora(Long k) const;
-  // A count (of the open triangles filed in a block, or of those a point is the second corner of) changes by d;
-  // when it turns zero or non-zero, the count `suya` of each point in list k of `avisar` changes by d.
+  // A count (of the open triangles filed in a cell or a block, or of those a point is the second corner of) changes
+  // by d; when it turns zero or non-zero, the count `suya` of each point in list k of `avisar` changes by d.
   void Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k, Long Paradas::*suya);
-  // A triangle filed in (or taken from) the cell counts there and in its block.
-  void Cuenta_Archivado(Long columna, Long fila, int d);
   // Calls f(columna, fila) once for each distinct cell of triangle t's second corners: where it is filed.
   template <typename F>
   void Celdas_Archivo(Long t, F&& f) const;
@@ -244,8 +242,8 @@ class Barrido_Rapido : public Barrido {
     Cambia_Cuenta(segundo_abiertos_[k], d, dependientes_, k, &Paradas::franjas);
     if (antes != (segundo_abiertos_[k] > 0)) segundos_por_y_.Pon(static_cast<std::size_t>(rango_y_[k]), !antes);
   }
-  // Triangle t is filed (d = 1), or closes or is left behind Primer_Tri (d = -1): the counts of its cells, blocks
-  // and second corners change.
+  // Triangle t is filed in the lists of its cells (d = 1), or closes or is left behind Primer_Tri (d = -1): the
+  // counts of its cells, blocks and second corners change.
   void Cuenta_Triangulo(Long t, int d);
   void Sigue_Limites();
   std::set<Long> inseguros_;

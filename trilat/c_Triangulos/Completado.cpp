@@ -193,7 +193,6 @@ Modelo Completa(Estado_Triangulos& s) {
   });
   for (std::size_t a = 0; a < n; ++a) {
     const auto lista = otro_extremo[a];
-    if (lista.empty()) continue;
     std::sort(lista.begin(), lista.end());
     const auto unicos = std::unique(lista.begin(), lista.end());
     cdt.Restringe_Desde(static_cast<int>(a), std::span<const int>(lista.begin(), unicos));

@@ -253,7 +253,7 @@ int Triangulacion_Delaunay::Triangulo(int a, int b, int c) const {
 }
 
 void Triangulacion_Delaunay::Restringe_Triangulo(int t) {
-  for (int e = 3 * t; e < 3 * t + 3; ++e) restringida_[e] = restringida_[gemela_[e]] = 1;
+  for (int e = 3 * t; e < 3 * t + 3; ++e) Restringe(e);
 }
 
 void Triangulacion_Delaunay::Triangulos_Que_Solapan(int a, int b, int c,
@@ -303,7 +303,7 @@ void Triangulacion_Delaunay::Restringe_Desde(int a, std::span<const int> otros) 
     const auto a_w = [&](const std::array<int, 2>& v) { return v[0] == w; };
     const auto arista = al_dia ? std::find_if(estrella_.begin(), estrella_.end(), a_w) : estrella_.end();
     if (w != u && arista != estrella_.end()) {
-      restringida_[(*arista)[1]] = restringida_[gemela_[(*arista)[1]]] = 1;
+      Restringe((*arista)[1]);
       continue;
     }
     // Forcing it in may change the triangles round a.
@@ -329,7 +329,7 @@ std::optional<std::vector<Triangulacion_Delaunay::Arista>> Triangulacion_Delauna
   if (!Tiene_Triangulos()) return std::nullopt;
   if (a == b) return std::vector<Arista>{};
   if (const int e = Busca_Arista(a, b); e >= 0) {  // the common case: already an edge
-    restringida_[e] = restringida_[gemela_[e]] = 1;
+    Restringe(e);
     return std::vector<Arista>{{indice_[a], indice_[b]}};
   }
   std::vector<Arista> piezas;
@@ -346,7 +346,7 @@ std::optional<std::vector<Triangulacion_Delaunay::Arista>> Triangulacion_Delauna
     Traza(p.a, p.b, cruzadas);
     if (!cruzadas.empty()) Rehace(p.a, p.b, cruzadas);
     const int e = Busca_Arista(p.a, p.b);
-    restringida_[e] = restringida_[gemela_[e]] = 1;
+    Restringe(e);
     p = {indice_[p.a], indice_[p.b]};
   }
   return piezas;
@@ -425,10 +425,10 @@ void Triangulacion_Delaunay::Rehace(int u, int c, const std::vector<int>& cruzad
     if (vertice_[e] >= 0) sale_[vertice_[e]] = e;
   // The first new triangle stands on u-c; constrained before the flips, which must leave it.
   const int uc = 3 * quitados.front();
-  restringida_[uc] = restringida_[gemela_[uc]] = 1;
+  Restringe(uc);
   for (const Arista& a : colgantes) {
     const int e = Busca_Arista(a.a, a.b);
-    restringida_[e] = restringida_[gemela_[e]] = 1;
+    Restringe(e);
   }
   Legaliza(nuevas);
 }

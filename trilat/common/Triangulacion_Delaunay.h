@@ -108,6 +108,11 @@ class Triangulacion_Delaunay {
     bool exterior;
   };
   int Busca_Arista(int a, int b) const;
+  // The edge of half-edge e is constrained, on both its halves.
+  void Restringe(int e) {
+    const auto h = static_cast<std::size_t>(e);
+    restringida_[h] = restringida_[static_cast<std::size_t>(gemela_[h])] = 1;
+  }
   // The first half-edge leaving vertex u, turning round it, for which para(e) holds; -1 when none.
   template <typename F>
   int Alrededor(int u, F&& para) const {
