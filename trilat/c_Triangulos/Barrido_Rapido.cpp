@@ -296,12 +296,30 @@ bool Barrido_Rapido::Alguna_Nivelada(Long i, F&& f) const {
   return false;
 }
 
-bool Barrido_Rapido::Detiene_Ahora(Long k) const {
-  // Only a point with many level points can have its bit set with nothing to visit.
+bool Barrido_Rapido::Detiene_Ahora(Long k) {
   const auto i = static_cast<std::size_t>(k);
   const Paradas& p = paradas_[i];
-  return !varios_.Tiene(i) || p.primer_vecino < pto_reflejado_ || p.bloques > 0 || p.celdas > 0 ||
-         Alguna_Nivelada(k, [](Long) { return true; });
+  if (p.primer_vecino < 0) return true;
+  const auto nivelada = [&] { return varios_.Tiene(i) ? Alguna_Nivelada(k, [](Long) { return true; }) : p.franjas > 0; };
+  // A point whose bound rests on neighbours no longer scanned has nothing to visit while no open triangle is filed
+  // within the bound that those still scanned give.
+  if (p.primer_vecino < pto_reflejado_) return nivelada() || !Parcial_Vacia(k);
+  // Otherwise only a point with many level points can have its bit set with nothing to visit.
+  return !varios_.Tiene(i) || p.bloques > 0 || p.celdas > 0 || nivelada();
+}
+
+bool Barrido_Rapido::Parcial_Vacia(Long k) {
+  const Parcial& pc = Cota_Parcial(k);
+  if (!(pc.cota.alcance < kInf)) return false;
+  const Cota& c = pc.cota;
+  for (Long bj = c.j0 / kBloque; bj <= c.j1 / kBloque; ++bj)
+    for (Long bi = c.i0 / kBloque; bi <= c.i1 / kBloque; ++bi) {
+      if (abiertos_bloque_[Bloque(bi, bj)] == 0) continue;
+      for (Long j = std::max(c.j0, bj * kBloque); j <= std::min(c.j1, bj * kBloque + kBloque - 1); ++j)
+        for (Long col = std::max(c.i0, bi * kBloque); col <= std::min(c.i1, bi * kBloque + kBloque - 1); ++col)
+          if (abiertos_en_celda_[Indice_Celda(col, j)] > 0) return false;
+    }
+  return true;
 }
 
 void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k,
@@ -458,9 +476,11 @@ bool Barrido_Rapido::Rechazan_Inseguros(Long k) {
     probados = true;
   }
   if (!probados) return true;
-  // Now every open triangle is known to reject the point: the others through its neighbours, which the point's
-  // being passed over requires scanned.
-  const Cota& c = cercania_[static_cast<std::size_t>(k)].cota;
+  // Now every open triangle is known to reject the point: the others through the neighbours its bound rests on,
+  // which the point's being passed over requires scanned.
+  const Cota& c = paradas_[static_cast<std::size_t>(k)].primer_vecino < pto_reflejado_
+                      ? Cota_Parcial(k).cota
+                      : cercania_[static_cast<std::size_t>(k)].cota;
   const Rechazos antes = previos ? r : Rechazos{};
   r = Registro(k, s_.count - 1, std::min({antes.testigo_min, actuales_.testigo_min, c.vecinos_min}),
                std::max({antes.testigo_max, actuales_.testigo_max, c.vecinos_max}));
@@ -468,21 +488,26 @@ bool Barrido_Rapido::Rechazan_Inseguros(Long k) {
 }
 
 const Barrido_Rapido::Parcial& Barrido_Rapido::Cota_Parcial(Long i) {
-  // Which neighbours are left depends only on the scan's first point, so the bound is kept with it.
+  // Which neighbours are left depends only on which of them lie before the scan's first point, so the bound
+  // holds while that point stays between the same two of them.
   Long& lugar = parcial_de_[static_cast<std::size_t>(i)];
   if (lugar < 0) {
     lugar = static_cast<Long>(parciales_.size());
     parciales_.emplace_back();
   }
   Parcial& pc = parciales_[static_cast<std::size_t>(lugar)];
-  if (pc.primer_pto == s_.Primer_Pto) return pc;
-  pc.primer_pto = s_.Primer_Pto;
+  if (pc.pto_desde <= s_.Primer_Pto && s_.Primer_Pto <= pc.pto_hasta) return pc;
   const XYZ& P = s_.Puntos_Trab[static_cast<std::size_t>(i)];
   const double limite = P.X + s_.Dist_Busqueda;
   const auto fuera = [&](int q) {
     return q < s_.Primer_Pto || !(maximo_x_hasta_[static_cast<std::size_t>(q)] <= limite);
   };
   alcance_.Anillo(static_cast<std::size_t>(i), vecinos_);
+  pc.pto_desde = 0, pc.pto_hasta = std::numeric_limits<Long>::max();
+  for (const int q : vecinos_) {
+    if (q < s_.Primer_Pto) pc.pto_desde = std::max<Long>(pc.pto_desde, q + 1);
+    if (q >= s_.Primer_Pto) pc.pto_hasta = std::min<Long>(pc.pto_hasta, q);
+  }
   std::erase_if(vecinos_, fuera);
   pc.cota.alcance = alcance_.Alcance_De_Anillo(static_cast<std::size_t>(i), vecinos_, &pc.region, false);
   if (!(pc.cota.alcance < kInf)) {
@@ -490,6 +515,8 @@ const Barrido_Rapido::Parcial& Barrido_Rapido::Cota_Parcial(Long i) {
     // points of its column of cells (or the next), at doubling distances up and down from it, bound the centres
     // there too. Taken from its own position or its first neighbour's on, they stay scanned as long as those do.
     const Long desde = vecinos_.empty() ? i : std::min<Long>(i, *std::min_element(vecinos_.begin(), vecinos_.end()));
+    // Points taken before the scan's first point would change with it.
+    if (desde < s_.Primer_Pto) pc.pto_desde = pc.pto_hasta = s_.Primer_Pto;
     const Long columna = Columna(P.X), fila = Fila(P.Y);
     for (Long paso = 1; paso < filas_; paso *= 2)
       for (const Long f : {fila - paso, fila + paso}) {

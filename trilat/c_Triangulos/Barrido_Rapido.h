@@ -187,9 +187,9 @@ class Barrido_Rapido : public Barrido {
   std::vector<Amplio> amplios_;
   std::vector<Alcance_Aceptacion::Esquina> regiones_, region_;
   // For a point some of whose neighbours have left the scanned range, the bound those still in it give, with the
-  // scan's first point it was found for (-1: none yet).
+  // range of the scan's first point over which the same neighbours are left (empty: none found yet).
   struct Parcial {
-    Long primer_pto = -1;
+    Long pto_desde = 1, pto_hasta = 0;
     Cota cota;
     std::vector<Alcance_Aceptacion::Esquina> region;
   };
@@ -214,7 +214,8 @@ class Barrido_Rapido : public Barrido {
   // points with nothing to visit are passed over a word of bits at a time. A point's bit in detiene_ is set while
   // its bound rests on a neighbour before the scan's first point (or it has no bound: its first neighbour is then
   // -1), while a block within its reach holds a second corner of an open triangle, while a point level with it is
-  // one, or when it has too many level points to follow (those are looked at when reached).
+  // one, or when it has too many level points to follow (those are looked at when reached, as are those whose
+  // bound rests on a neighbour no longer scanned: no open triangle filed within the bound those left give).
   Conjunto_Bits sin_conectar_, detiene_, varios_;
   // What decides a point's bit, together: a bit changes for many scattered points at once.
   struct Paradas {
@@ -229,7 +230,9 @@ class Barrido_Rapido : public Barrido {
   // The scan limits the bits stand for.
   Long pto_reflejado_ = 0, tri_reflejado_ = 0;
   void Actualiza_Detiene(Long k);
-  bool Detiene_Ahora(Long k) const;
+  bool Detiene_Ahora(Long k);
+  // No open triangle is filed within the bound of point k from its neighbours still scanned.
+  bool Parcial_Vacia(Long k);
   // A count (of the open triangles filed in a cell or a block, or of those a point is the second corner of) changes
   // by d; when it turns zero or non-zero, the count `suya` of each point in list k of `avisar` changes by d.
   void Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k, Long Paradas::*suya);
