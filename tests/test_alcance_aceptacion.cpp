@@ -1,9 +1,11 @@
 // The bound that lets the sweep pass over far triangles, checked where it could fail: the circle the in-circle
 // formulas compute for an edge and a point, at survey-sized coordinates, with nearly horizontal sides and nearly
 // aligned corners, must have its centre within Epsilon / 2 of the bisector of the point and the edge's second
-// corner (measured exactly), so that it passes within Epsilon of both; and a circle through a point whose second
-// corner lies beyond the point's reach, or outside the finer region of its centres, must hold one of its Delaunay
-// neighbours.
+// corner (measured exactly), so that it passes within Epsilon of both, and within the larger bound of its slope
+// of the point where the bisector is steeper; a circle through a point whose second corner lies beyond the
+// point's reach, or outside the finer region of its centres, must hold one of its Delaunay neighbours; and a
+// circle through the second corner of a steep edge that passes near a point outside the edge's zone must hold one
+// of the points the zone rests on.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,12 +39,39 @@ double Diferencia_De_Cuadrados(double cx, double cy, const XYZ& P, const XYZ& Y)
   return v;
 }
 
+// A circle centred at (cx, cy) through Y that the sweep would not refuse for its size must hold one of the points
+// `cuales` as the sweep's test has it; such circles are counted.
+::testing::AssertionResult Alguno_Dentro(const std::vector<XYZ>& puntos, const std::vector<int>& cuales, double cx,
+                                         double cy, const XYZ& Y, long& circulos) {
+  const double R2 = (cx - Y.X) * (cx - Y.X) + (cy - Y.Y) * (cy - Y.Y);
+  if (!(R2 < 1000.0 * 1000.0)) return ::testing::AssertionSuccess();
+  ++circulos;
+  if (std::any_of(cuales.begin(), cuales.end(), [&](int q) {
+        const XYZ& Q = puntos[static_cast<std::size_t>(q)];
+        return (Q.X - cx) * (Q.X - cx) + (Q.Y - cy) * (Q.Y - cy) + 0.0001 < R2;
+      }))
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "an empty circle of radius " << std::sqrt(R2);
+}
+
+// A point in a random direction: anywhere within `lejos` when asked, otherwise just beyond where the region's
+// corners put the threshold in that direction, without their margins.
+Vert Junto_Al_Umbral(const std::vector<Alcance_Aceptacion::Esquina>& region, double lejos, bool cualquiera,
+                     std::mt19937_64& rng) {
+  std::uniform_real_distribution<double> u(0, 1);
+  const double a = 2 * M_PI * u(rng);
+  double umbral = 0;
+  for (const auto& w : region) umbral = std::max(umbral, 2 * (w.x * std::cos(a) + w.y * std::sin(a)));
+  const double t = cualquiera ? lejos * u(rng) : umbral * (1 + 1e-4 + 0.02 * u(rng)) + 1e-3;
+  return {t * std::cos(a), t * std::sin(a)};
+}
+
 TEST(Alcance_Aceptacion, ElCirculoCalculadoPasaCercaDelPunto) {
   std::mt19937_64 rng(5);
   std::uniform_real_distribution<double> u(0, 1);
   const double origenes[][2] = {{500000, 4500000}, {0, 0}, {3e8, 9e8}, {1500, -800}};
-  double peor = 0;
-  int medidos = 0;
+  double peor = 0, peor_empinado = 0;
+  int medidos = 0, empinados = 0;
   for (const auto& o : origenes) {
     Estado_Triangulos tablas = Tablas({{o[0] + 3000, o[1] + 3000, 0, 0}, {o[0] - 3000, o[1] - 3000, 0, 0},
                                        {o[0] + 3000, o[1] - 3000, 0, 0}});
@@ -61,11 +90,19 @@ TEST(Alcance_Aceptacion, ElCirculoCalculadoPasaCercaDelPunto) {
       XYZ P{Y.X + d * std::cos(b), Y.Y + d * std::sin(b), 0, 0};
       if (k % 5 == 0) P.Y = Y.Y + (1e-4 + 1e-3 * u(rng)) * (u(rng) < 0.5 ? -1 : 1);
       if (k % 11 == 0) P = {Y.X + (Y.X - X.X) * 3 * u(rng), Y.Y + (Y.Y - X.Y) * 3 * u(rng) + 1e-3 * u(rng), 0, 0};
-      if (!Alcance_Aceptacion::Lado_Seguro(X, Y) || std::fabs(P.Y - Y.Y) < Alcance_Aceptacion::kFranja_Horizontal)
-        continue;
+      if (std::fabs(P.Y - Y.Y) < Alcance_Aceptacion::kFranja_Horizontal) continue;
       Circulo c;
       En_Circulo(0.0001, c, 0, 0, X.X, X.Y, Y.X, Y.Y, P.X, P.Y);
       if (!(c.R < 1000)) continue;
+      if (!Alcance_Aceptacion::Lado_Seguro(X, Y)) {
+        // How far the circle measured to Y passes from P: (|P - C|^2 - |Y - C|^2) / (|P - C| + |Y - C|).
+        const double lejos = std::fabs(Diferencia_De_Cuadrados(c.Xc, c.Yc, P, Y)) /
+                             (std::hypot(P.X - c.Xc, P.Y - c.Yc) + std::hypot(Y.X - c.Xc, Y.Y - c.Yc));
+        const double pendiente = std::fabs(-(Y.X - X.X) / (Y.Y - X.Y));
+        peor_empinado = std::max(peor_empinado, lejos / alcance.Epsilon_Pendiente(pendiente));
+        ++empinados;
+        continue;
+      }
       // The centre's distance to the bisector of Y and P, (P - Y).(P + Y - 2C) / 2|P - Y|, within Epsilon / 2.
       const double a_bisectriz = std::fabs(Diferencia_De_Cuadrados(c.Xc, c.Yc, P, Y)) / (2 * std::hypot(P.X - Y.X, P.Y - Y.Y));
       peor = std::max(peor, 2 * a_bisectriz / alcance.Epsilon());
@@ -73,8 +110,11 @@ TEST(Alcance_Aceptacion, ElCirculoCalculadoPasaCercaDelPunto) {
     }
   }
   EXPECT_GT(medidos, 100000);
+  EXPECT_GT(empinados, 20000);
   EXPECT_LE(peor, 1) << "worst error as a share of Epsilon";
+  EXPECT_LE(peor_empinado, 1) << "worst error of steep bisectors as a share of their bound";
   RecordProperty("worst_share_of_epsilon", std::to_string(peor));
+  RecordProperty("worst_share_of_steep_bound", std::to_string(peor_empinado));
 }
 
 TEST(Alcance_Aceptacion, UnCirculoQueLlegaMasAllaDelAlcanceContieneUnVecino) {
@@ -87,7 +127,7 @@ TEST(Alcance_Aceptacion, UnCirculoQueLlegaMasAllaDelAlcanceContieneUnVecino) {
   Estado_Triangulos tablas = Tablas(puntos);
   const Alcance_Aceptacion alcance(tablas);
   std::vector<int> vecinos;
-  int acotados = 0, probados = 0;
+  long acotados = 0, probados = 0;
   for (std::size_t i = 0; i < puntos.size(); ++i) {
     const double r = alcance.Alcance(i, vecinos);
     if (!(r < 1e9)) continue;
@@ -96,17 +136,8 @@ TEST(Alcance_Aceptacion, UnCirculoQueLlegaMasAllaDelAlcanceContieneUnVecino) {
     for (int k = 0; k < 40; ++k) {
       // A circle through P whose centre lies beyond half the reach, and a second corner on it beyond the reach.
       const double a = 2 * M_PI * u(rng), radio = r / 2 * (1 + 3 * u(rng));
-      // Wider circles are refused whatever they hold.
-      if (!(radio < 1000)) continue;
       const double cx = P.X + radio * std::cos(a), cy = P.Y + radio * std::sin(a);
-      bool dentro = false;
-      for (int q : vecinos) {
-        const XYZ& Q = puntos[static_cast<std::size_t>(q)];
-        const double dx = Q.X - cx, dy = Q.Y - cy;
-        dentro = dentro || dx * dx + dy * dy + 0.0001 < radio * radio;
-      }
-      EXPECT_TRUE(dentro) << "point " << i << " reach " << r << " radius " << radio;
-      ++probados;
+      EXPECT_TRUE(Alguno_Dentro(puntos, vecinos, cx, cy, P, probados)) << "point " << i << " reach " << r;
     }
   }
   EXPECT_GT(acotados, 2500);
@@ -163,12 +194,7 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
     for (int k = 0; k < 40; ++k) {
       Vert d;
       if (k < 30) {
-        const double a = 2 * M_PI * u(rng);
-        // Where the region's corners put the threshold in this direction, without their margins.
-        double umbral = 0;
-        for (const auto& w : region) umbral = std::max(umbral, 2 * (w.x * std::cos(a) + w.y * std::sin(a)));
-        const double t = k % 3 == 0 ? r * u(rng) : umbral * (1 + 1e-4 + 0.02 * u(rng)) + 1e-3;
-        d = {t * std::cos(a), t * std::sin(a)};
+        d = Junto_Al_Umbral(region, r, k % 3 == 0, rng);
       } else {
         // Just beyond one side of the box, anywhere along it.
         const double fuera = 1e-3 + 0.01 * u(rng) * std::max(caja.x1 - caja.x0, caja.y1 - caja.y0);
@@ -197,15 +223,8 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
       for (int m = 0; m < 20; ++m) {
         const double s = (2 * u(rng) - 1) * 3 * r, desvio = (2 * u(rng) - 1) * eps / 2;
         const double cx = (P.X + Y.X) / 2 - s * dy + desvio * dx, cy = (P.Y + Y.Y) / 2 + s * dx + desvio * dy;
-        const double R2 = (cx - Y.X) * (cx - Y.X) + (cy - Y.Y) * (cy - Y.Y);
-        if (!(R2 < 1000.0 * 1000.0)) continue;
-        bool dentro = false;
-        for (int q : vecinos) {
-          const XYZ& Q = puntos[static_cast<std::size_t>(q)];
-          dentro = dentro || (Q.X - cx) * (Q.X - cx) + (Q.Y - cy) * (Q.Y - cy) + 0.0001 < R2;
-        }
-        EXPECT_TRUE(dentro) << "point " << i << " corner at " << d.X << ", " << d.Y;
-        ++circulos;
+        EXPECT_TRUE(Alguno_Dentro(puntos, vecinos, cx, cy, Y, circulos))
+            << "point " << i << " corner at " << d.X << ", " << d.Y;
       }
     }
   }
@@ -215,6 +234,65 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
   EXPECT_GT(descartadas, 40000);
   EXPECT_GT(por_la_region, 20000);
   EXPECT_GT(circulos, 800000);
+}
+
+// An edge whose bisector is too steep for the bound: its circles are measured to its second corner Y, hold none of
+// the points its zone rests on, and pass within the zone's epsilon of the point they accept. So a circle through Y
+// of radius below the limit that passes that close to a point the zone rules out must hold one of those points.
+// Y's ring loses the triangle's third corner, which may open a side (on the site's edge, or where that corner
+// spans half a turn); the point lies just beyond the zone's threshold in each direction, or anywhere.
+TEST(Alcance_Aceptacion, UnPuntoFueraDeLaZonaDeUnLadoEmpinadoNoTieneCirculoVacio) {
+  std::mt19937_64 rng(17);
+  std::uniform_real_distribution<double> u(0, 1);
+  std::vector<XYZ> puntos;
+  for (int k = 0; k < 1500; ++k) puntos.push_back({500000 + 300 * u(rng), 4500000 + 300 * u(rng), 0, 0});
+  for (int k = 0; k < 100; ++k) puntos.push_back({500000 + 1.5 * k, 4500150 + 1e-5 * k, 0, 0});
+  Estado_Triangulos tablas = Tablas(puntos);
+  const Alcance_Aceptacion alcance(tablas);
+  std::vector<int> anillo, vecinos;
+  long zonas = 0, abiertas = 0, fuera = 0, circulos = 0;
+  for (std::size_t y = 0; y < puntos.size(); ++y) {
+    if (!alcance.Anillo(y, anillo)) continue;
+    const int o = anillo[rng() % anillo.size()];
+    // The edge's first corner nearly level with Y (but above the height the formulas take as level), far enough
+    // for a bisector of slope 1e4 to 1e6.
+    const XYZ& Y = puntos[y];
+    const double pendiente = std::pow(10, 4 + 2 * u(rng)), largo = 2e-4 * pendiente * (1 + u(rng));
+    const XYZ X{Y.X - largo, Y.Y - largo / pendiente, 0, 0};
+    ASSERT_FALSE(Alcance_Aceptacion::Lado_Seguro(X, Y));
+    const auto zona = alcance.Zona_Lado_Inseguro(X, y, o, vecinos);
+    const double eps = alcance.Epsilon_Pendiente(pendiente);
+    if (!(zona.alcance < 1e9)) continue;
+    ++zonas;
+    abiertas += vecinos.size() > anillo.size() ? 1 : 0;
+    EXPECT_EQ(std::count(vecinos.begin(), vecinos.end(), o), 0);
+    for (int k = 0; k < 30; ++k) {
+      const Vert d = Junto_Al_Umbral(zona.region, 1.5 * zona.alcance, k % 3 == 0, rng);
+      if (alcance.En_Zona(d, zona)) continue;
+      ++fuera;
+      // Circles through Y whose centre c leaves P = Y + d within the slope's bound: |d - c| - |c| = s, found by
+      // halving along d from a point of the bisector.
+      const double ld = std::hypot(d.X, d.Y), ux = d.X / ld, uy = d.Y / ld;
+      for (int m = 0; m < 10; ++m) {
+        const double lateral = (2 * u(rng) - 1) * 2 * zona.alcance, s = (2 * u(rng) - 1) * eps;
+        const auto exceso = [&](double h) {
+          const double cx = d.X / 2 - lateral * uy + h * ux, cy = d.Y / 2 + lateral * ux + h * uy;
+          return std::hypot(d.X - cx, d.Y - cy) - std::hypot(cx, cy) - s;
+        };
+        double h0 = -1, h1 = 1;
+        while (exceso(h0) < 0) h0 *= 2;
+        while (exceso(h1) > 0) h1 *= 2;
+        for (int paso = 0; paso < 80; ++paso) (exceso((h0 + h1) / 2) > 0 ? h0 : h1) = (h0 + h1) / 2;
+        const double cx = Y.X + d.X / 2 - lateral * uy + h0 * ux, cy = Y.Y + d.Y / 2 + lateral * ux + h0 * uy;
+        EXPECT_TRUE(Alguno_Dentro(puntos, vecinos, cx, cy, Y, circulos))
+            << "corner " << y << " point at " << d.X << ", " << d.Y;
+      }
+    }
+  }
+  EXPECT_GT(zonas, 1400);
+  EXPECT_GT(abiertas, 30);
+  EXPECT_GT(fuera, 20000);
+  EXPECT_GT(circulos, 150000);
 }
 
 }  // namespace

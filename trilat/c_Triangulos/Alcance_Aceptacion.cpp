@@ -28,19 +28,56 @@ bool Coordenada_Acotada(double v) {
 }  // namespace
 
 Alcance_Aceptacion::Alcance_Aceptacion(Estado_Triangulos& s) : puntos_(s.Puntos_Trab) {
-  double M = 0;
   if (!puntos_.empty()) limites_ = {puntos_[0].X, puntos_[0].Y, puntos_[0].X, puntos_[0].Y};
   for (const auto& p : puntos_) {
     limites_ = limites_.Con({p.X, p.Y, p.X, p.Y});
     if (!Coordenada_Acotada(p.X) || !Coordenada_Acotada(p.Y)) return;
-    M = std::max({M, std::fabs(p.X), std::fabs(p.Y)});
+    magnitud_ = std::max({magnitud_, std::fabs(p.X), std::fabs(p.Y)});
   }
   for (const auto& p : s.Puntos_Anfitrion)
     if (!Triangulacion_Delaunay::Coordenada_Admitida(p.X) || !Triangulacion_Delaunay::Coordenada_Admitida(p.Y)) return;
+  epsilon_ = Epsilon_Pendiente(kPendiente_Maxima);
+  delaunay_ = &Delaunay_Anfitrion(s);
+}
+
+double Alcance_Aceptacion::Epsilon_Pendiente(double pendiente) const {
   // The computed centre lies within a few roundings of both computed bisectors, each within a few roundings of
   // the true one: every term is at most u (slope + 4) (M + radius + side), counted generously.
-  epsilon_ = 32 * kU * (kPendiente_Maxima + 4) * (M + kLado_Maximo / 2 + 2 * kRadio_Maximo);
-  delaunay_ = &Delaunay_Anfitrion(s);
+  return 32 * kU * (pendiente + 4) * (magnitud_ + kLado_Maximo / 2 + 2 * kRadio_Maximo);
+}
+
+Alcance_Aceptacion::Zona Alcance_Aceptacion::Zona_Lado_Inseguro(const XYZ& X, std::size_t y, int o,
+                                                                std::vector<int>& vecinos) const {
+  Zona zona;
+  if (!Anillo(y, vecinos)) return zona;
+  std::erase(vecinos, o);
+  zona.alcance = Alcance_De_Anillo(y, vecinos, &zona.region, false);
+  if (!(zona.alcance < kInf)) {
+    // Without o the ring leaves a side open: its neighbours' neighbours close it, unless Y is on the hull.
+    std::vector<int> anillo;
+    for (std::size_t k = 0, n = vecinos.size(); k < n; ++k) {
+      Anillo(static_cast<std::size_t>(vecinos[k]), anillo);
+      for (const int q : anillo)
+        if (q != o && q != static_cast<int>(y)) vecinos.push_back(q);
+    }
+    std::sort(vecinos.begin(), vecinos.end());
+    vecinos.erase(std::unique(vecinos.begin(), vecinos.end()), vecinos.end());
+    zona.alcance = Alcance_De_Puntos(y, vecinos, zona.region);
+  }
+  Deja_Casco(zona.region);
+  const XYZ& Y = puntos_[y];
+  zona.epsilon = Epsilon_Pendiente(std::fabs(-(Y.X - X.X) / (Y.Y - X.Y))) * (1 + 1e-6);
+  return zona;
+}
+
+bool Alcance_Aceptacion::En_Zona(const Vert& u, const Zona& zona) const {
+  // The point lies within e of a circle through Y centred at C, |C| at most half the reach: |u - C| <= |C| + e, so
+  // |u| <= the reach + e and 2 C.u >= |u|^2 - e (reach + e).
+  const double e = zona.epsilon;
+  if (!(zona.alcance < kInf) || !(e < kInf)) return true;
+  const double r = (zona.alcance + e) * (1 + 1e-9);
+  return u.X * u.X + u.Y * u.Y <= r * r &&
+         Alcanza(u, zona.region.data(), zona.region.size(), zona.alcance, 0, e * (zona.alcance + e));
 }
 
 bool Alcance_Aceptacion::Lado_Seguro(const XYZ& X, const XYZ& Y) {
@@ -116,8 +153,13 @@ void Alcance_Aceptacion::Deja_Casco(std::vector<Esquina>& region) {
 
 bool Alcance_Aceptacion::Posible_Segunda(const Vert& u, const Esquina* region, std::size_t esquinas,
                                          double alcance) const {
-  // The centre C lies within Epsilon / 2 of the bisector of P and Y, so 2 C.u >= |u|^2 - Epsilon |u|; and C lies in
-  // the hull of the region's corners and P.
+  // The centre C lies within Epsilon / 2 of the bisector of P and Y, so 2 C.u >= |u|^2 - Epsilon |u|.
+  return Alcanza(u, region, esquinas, alcance, epsilon_, 0);
+}
+
+bool Alcance_Aceptacion::Alcanza(const Vert& u, const Esquina* region, std::size_t esquinas, double alcance,
+                                 double holgura, double holgura_por_largo) const {
+  // C lies in the hull of the region's corners and P.
   const double lu = std::sqrt(u.X * u.X + u.Y * u.Y);
   if (!(lu > 0)) return true;
   double mayor = 2e-9;
@@ -126,7 +168,7 @@ bool Alcance_Aceptacion::Posible_Segunda(const Vert& u, const Esquina* region, s
     mayor = std::max(mayor, 2 * (w.x * u.X + w.y * u.Y) / lu + w.margen);
   }
   // The reach is beyond twice any corner's distance: it bounds the rounding of these sums, taken generously.
-  return mayor + 1e-9 * (lu + alcance) >= lu - epsilon_;
+  return mayor + 1e-9 * (lu + alcance) >= lu - holgura - holgura_por_largo / lu;
 }
 
 bool Alcance_Aceptacion::Toca_Region(const Caja& c, const Esquina* region, std::size_t esquinas, double alcance) const {

@@ -10,6 +10,7 @@
 // Edges farther away provably reject it.
 #pragma once
 
+#include <limits>
 #include <vector>
 
 #include "trilat/c_Triangulos/Estado_Triangulos.h"
@@ -59,12 +60,31 @@ class Alcance_Aceptacion {
   Caja Caja_Segundas(std::size_t i, const Esquina* region, std::size_t esquinas) const;
   // The edge from X to Y (X the first corner) keeps its computed circles within Epsilon of the point.
   static bool Lado_Seguro(const XYZ& X, const XYZ& Y);
+  // Where an edge Lado_Seguro refuses, from X to Y in a triangle whose third corner is o, can accept points, as
+  // long as the points it rests on (left in `vecinos`: the Delaunay neighbours of Y but o, or more when those leave
+  // a side open) are scanned. Its circles are measured to Y and hold none of them, so that their centres lie in a
+  // region, and pass within the rounding of the edge's steep bisector (Epsilon_Pendiente) of a point not level
+  // with Y.
+  struct Zona {
+    double alcance = std::numeric_limits<double>::infinity();  // of the region's circles from Y; infinity: unknown
+    double epsilon = 0;
+    std::vector<Esquina> region;  // from Y
+  };
+  Zona Zona_Lado_Inseguro(const XYZ& X, std::size_t y, int o, std::vector<int>& vecinos) const;
+  // Whether the edge may accept a point at u from Y.
+  bool En_Zona(const Vert& u, const Zona& zona) const;
+  // How far from the point a computed circle may pass when the bisector of its edge has this slope.
+  double Epsilon_Pendiente(double pendiente) const;
   // Heights below which the circle formulas treat a side as horizontal, widened for the rounding of the test.
   static constexpr double kFranja_Horizontal = 2 * kCasi_Cero;
   // How far from the point a computed circle through a covered edge may pass (0 when there is no bound at all).
   double Epsilon() const { return epsilon_; }
 
  private:
+  // Whether 2 C.u / |u| reaches |u| - holgura - holgura_por_largo / |u| for some C of the region's hull: whether
+  // a point at u can lie close enough to a circle centred at C through the point.
+  bool Alcanza(const Vert& u, const Esquina* region, std::size_t esquinas, double alcance, double holgura,
+               double holgura_por_largo) const;
   // The consecutive pairs of a ring of neighbours of point i, seen from it.
   void Prepara_Pares(std::size_t i, const std::vector<int>& vecinos) const;
   // How far from P the centre of a circle through P within `radio` of it can lie without holding a neighbour of
@@ -96,6 +116,7 @@ class Alcance_Aceptacion {
 
   const std::vector<XYZ>& puntos_;
   Caja limites_;  // of the working points
+  double magnitud_ = 0;  // of their largest coordinate
   const Triangulacion_Delaunay* delaunay_ = nullptr;
   double epsilon_ = 0;
 };

@@ -300,7 +300,9 @@ bool Barrido_Rapido::Detiene_Ahora(Long k) {
   const auto i = static_cast<std::size_t>(k);
   const Paradas& p = paradas_[i];
   if (p.primer_vecino < 0) return true;
-  const auto nivelada = [&] { return varios_.Tiene(i) ? Alguna_Nivelada(k, [](Long) { return true; }) : p.franjas > 0; };
+  const auto nivelada = [&] {
+    return varios_.Tiene(i) ? Alguna_Nivelada(k, [](Long) { return true; }) : p.franjas > 0;
+  };
   // A point whose bound rests on neighbours no longer scanned has nothing to visit while no open triangle is filed
   // within the bound that those still scanned give.
   if (p.primer_vecino < pto_reflejado_) return nivelada() || !Parcial_Vacia(k);
@@ -397,9 +399,9 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   if (cierre != por_cerrar_.end() && *cierre < s_.count) return i;
   // A triangle the bound does not cover is tried, unless the point's earlier visits found that it rejects it.
   inseguros_en_rango_.clear();
-  for (auto it = inseguros_.lower_bound(s_.Primer_Tri); it != inseguros_.end() && *it < s_.count; ++it) {
+  for (auto it = inseguros_.lower_bound(s_.Primer_Tri); it != inseguros_.end() && it->first < s_.count; ++it) {
     if (inseguros_en_rango_.size() == kInseguros_Probados) return i;
-    inseguros_en_rango_.push_back(*it);
+    inseguros_en_rango_.push_back(it->first);
   }
   // A triangle behind the sweep moves the scan limits when visited, unless it is the one at Primer_Tri and
   // Primer_Pto is already its first corner: then its visit changes nothing. Kept until a limit or a triangle
@@ -472,7 +474,7 @@ bool Barrido_Rapido::Rechazan_Inseguros(Long k) {
   bool probados = false;
   for (const Long t : inseguros_en_rango_) {
     if (previos && t <= r.hasta) continue;
-    if (Aceptaria(t, k)) return false;
+    if (!Fuera_De_Zonas(t, k) && Aceptaria(t, k)) return false;
     probados = true;
   }
   if (!probados) return true;
@@ -640,8 +642,8 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
     de_punto(o);
     return false;
   });
-  for (auto it = inseguros_.lower_bound(primero); it != inseguros_.end() && *it <= hasta; ++it)
-    candidatos_.push_back(*it);
+  for (auto it = inseguros_.lower_bound(primero); it != inseguros_.end() && it->first <= hasta; ++it)
+    candidatos_.push_back(it->first);
   std::sort(candidatos_.begin(), candidatos_.end());
   candidatos_.erase(std::unique(candidatos_.begin(), candidatos_.end()), candidatos_.end());
   cercanos_ = true;
@@ -681,13 +683,44 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
   Cuenta_Triangulo(t, 1);
   const XYZ& A = pts[static_cast<std::size_t>(v[0])];
   const XYZ& B = pts[static_cast<std::size_t>(v[1])];
-  const XYZ& C = pts[static_cast<std::size_t>(v[2])];
-  // Triangles the bound does not cover are visited by every point.
-  if (v[0] == v[1] || v[1] == v[2] || !Alcance_Aceptacion::Lado_Seguro(A, C) || !Alcance_Aceptacion::Lado_Seguro(B, C) ||
-      !Alcance_Aceptacion::Lado_Seguro(A, B)) {
-    inseguros_.insert(t);
+  // Triangles the bound does not cover are visited by every point, and tried for every point passed over that
+  // lies within reach of one of the edges it does not cover.
+  if (v[0] == v[1] || v[1] == v[2]) {
+    inseguros_[t] = {{v[2], {}, 0, -1}};
     ++epoca_;
+    return;
   }
+  std::vector<Zona_Insegura> zonas;
+  const auto zona = [&](const XYZ& X, Long y, Long o) {
+    if (Alcance_Aceptacion::Lado_Seguro(X, pts[static_cast<std::size_t>(y)])) return;
+    Zona_Insegura z{y, alcance_.Zona_Lado_Inseguro(X, static_cast<std::size_t>(y), static_cast<int>(o), vecinos_)};
+    if (!vecinos_.empty()) {
+      const auto [mn, mx] = std::minmax_element(vecinos_.begin(), vecinos_.end());
+      z.vecinos_min = *mn, z.vecinos_max = *mx;
+    }
+    zonas.push_back(z);
+  };
+  zona(A, v[2], v[1]);
+  zona(B, v[2], v[0]);
+  zona(A, v[1], v[2]);
+  if (zonas.empty()) return;
+  inseguros_[t] = std::move(zonas);
+  ++epoca_;
+}
+
+bool Barrido_Rapido::Fuera_De_Zonas(Long t, Long k) {
+  const XYZ& P = s_.Puntos_Trab[static_cast<std::size_t>(k)];
+  const auto& zonas = inseguros_.at(t);
+  for (const Zona_Insegura& z : zonas) {
+    const XYZ& Y = s_.Puntos_Trab[static_cast<std::size_t>(z.segunda)];
+    if (alcance_.En_Zona({P.X - Y.X, P.Y - Y.Y}, z.zona) || !Escaneados(k, z.vecinos_min, z.vecinos_max)) return false;
+  }
+  // The points these rest on stand for the point as the points found inside its circles would.
+  for (const Zona_Insegura& z : zonas) {
+    actuales_.testigo_min = std::min(actuales_.testigo_min, z.vecinos_min);
+    actuales_.testigo_max = std::max(actuales_.testigo_max, z.vecinos_max);
+  }
+  return true;
 }
 
 void Barrido_Rapido::Lado_Marcado(Long t) {

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -249,7 +250,18 @@ class Barrido_Rapido : public Barrido {
   // counts of its cells, blocks and second corners change.
   void Cuenta_Triangulo(Long t, int d);
   void Sigue_Limites();
-  std::set<Long> inseguros_;
+  // Where the edges the bound does not cover can accept points, from their second corner, while the points this
+  // rests on, between positions vecinos_min and vecinos_max, are scanned.
+  struct Zona_Insegura {
+    Long segunda = 0;
+    Alcance_Aceptacion::Zona zona;
+    Long vecinos_min = 0, vecinos_max = -1;
+  };
+  std::map<Long, std::vector<Zona_Insegura>> inseguros_;
+  // Whether triangle t, one the bound does not cover, is known to reject point k, which is passed over: so its
+  // edges the bound covers reject it, and no second corner of an open triangle lies level with it. The points
+  // that rests on are noted as the rejections'.
+  bool Fuera_De_Zonas(Long t, Long k);
   // Those from Primer_Tri on while points are passed over; Rechazan_Inseguros(k): each of them is known to reject
   // point k, or does when tried now (its record of rejections then grows to every triangle formed).
   std::vector<Long> inseguros_en_rango_;
