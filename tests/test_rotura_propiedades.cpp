@@ -232,6 +232,55 @@ TEST(Rotura_Propiedades, ForzadoSanoEIgualAlDeLasBusquedasSimples) {
   EXPECT_GT(total.Sin_Forzar, 0);
 }
 
+// Survey points on a straight line in their decimals (millimetres), amid scattered ones, locally and at UTM size:
+// a breakline from the first to the last passes through every one of them, each step an edge, and leaves no
+// sliver the model did not have (a line run past them, a few units in the last place away, would).
+TEST(Rotura_Propiedades, UnaRoturaPorPuntosAlineadosEnDecimalesPasaPorTodos) {
+  int partidas = 0;
+  for (std::uint64_t semilla = 1; semilla <= 40; ++semilla) {
+    std::mt19937_64 rng(semilla);
+    std::uniform_int_distribution<long long> mm(-3000, 3000);
+    const double x0 = semilla % 2 ? 431250 : 0, y0 = semilla % 2 ? 4581430 : 0;
+    const auto decimal = [](double base, long long milimetros) {
+      return base + static_cast<double>(milimetros) / 1000;
+    };
+    const long long ax = mm(rng), ay = mm(rng), dx = 100 + mm(rng) % 400, dy = mm(rng) % 400;
+    Nube c;
+    for (long long k = 0; k < 12; ++k) {
+      c.x.push_back(decimal(x0, ax + k * dx)), c.y.push_back(decimal(y0, ay + k * dy)), c.z.push_back(0);
+    }
+    for (int k = 0; k < 40; ++k)
+      c.x.push_back(decimal(x0, mm(rng) * 3)), c.y.push_back(decimal(y0, mm(rng) * 3)), c.z.push_back(0);
+    const Resultado t = Triangula(c, 1e5);
+    std::vector<Vert> pts;
+    for (std::size_t i = 0; i < c.size(); ++i) pts.push_back({c.x[i], c.y[i]});
+    std::vector<std::array<Long, 3>> tris;
+    for (const Tri& x : t.tris) tris.push_back({x.a, x.b, x.c});
+    const Modelo antes = De_Listas(pts, tris);
+    Modelo m = antes;
+    c_Rotura r;
+    Fuerza_Segmento(r, m, 1, 12);
+    const auto problemas = Comprueba_Forzado(antes, m, {{1, 12}});
+    ASSERT_TRUE(problemas.empty()) << "seed " << semilla << ": " << problemas.front();
+    partidas += r.Estado().Cuentas.Partidos > 0 ? 1 : 0;
+    const auto astillas = [](const Modelo& x) {
+      int n = 0;
+      for (Long k = 0; k <= x.nTri; ++k) {
+        const Long v[3] = {x.Vt1(k), x.Vt2(k), x.Vt3(k)};
+        double lado = 0;
+        for (int e = 0; e < 3; ++e)
+          lado = std::max(lado, std::hypot(x.X(v[e]) - x.X(v[(e + 1) % 3]), x.Y(v[e]) - x.Y(v[(e + 1) % 3])));
+        const double cruz = (x.X(v[1]) - x.X(v[0])) * (x.Y(v[2]) - x.Y(v[0])) -
+                            (x.Y(v[1]) - x.Y(v[0])) * (x.X(v[2]) - x.X(v[0]));
+        n += std::fabs(cruz) < 1e-9 * lado * lado ? 1 : 0;
+      }
+      return n;
+    };
+    EXPECT_LE(astillas(m), astillas(antes)) << "seed " << semilla;
+  }
+  EXPECT_EQ(partidas, 40);
+}
+
 // The working tables of a host call, built directly.
 Estado_Rotura Estado_De(const Modelo& m, const std::vector<std::array<Long, 2>>& segmentos) {
   Estado_Rotura s;

@@ -195,7 +195,7 @@ std::vector<std::string> Comprueba_Forzado(const Modelo& antes, const Modelo& de
   for (std::size_t k = 0; k < segmentos.size(); ++k) {
     const Long a = extremo(segmentos[k][0]), b = extremo(segmentos[k][1]);
     if (a == 0 || b == 0) continue;
-    for (const auto& [p0, q0] : piezas(a, b, Prueba_Linea::Redondeada)) {
+    for (const auto& [p0, q0] : piezas(a, b, Prueba_Linea::Cercana)) {
       for (const auto& [p, q] : piezas(p0, q0, Prueba_Linea::Exacta)) {
         if (std::binary_search(aristas.begin(), aristas.end(), Clave(p, q)) ||
             (g.P(p).X == g.P(q).X && g.P(p).Y == g.P(q).Y))

@@ -24,8 +24,8 @@ std::vector<Mensaje> Fuerza_Polilineas(c_Rotura& r, Modelo& m, const std::vector
 
 // What must hold after forcing breaklines into `antes`: the same number of triangles, a sound triangulation
 // (Verifica), the same outline edges and covered area, and every piece of the segments inside the triangulated
-// area an edge, unless a later segment meets it. A piece runs between the vertices on its segment, found by the
-// rounded side test and then by the exact one. One line per problem.
+// area an edge, unless a later segment meets it. A piece runs between the vertices on its segment, found to
+// within the rounding of the coordinates and then by the exact test. One line per problem.
 std::vector<std::string> Comprueba_Forzado(const Modelo& antes, const Modelo& despues,
                                            const std::vector<std::array<Long, 2>>& segmentos);
 

@@ -17,10 +17,10 @@ class Forzado {
   Forzado(Estado_Rotura& s, Busqueda_Rotura& busqueda, std::vector<Triang_Rot>& salida)
       : s_(s), busqueda_(busqueda), salida_(salida) {}
 
-  // A segment of Roturas: split at the vertices its own side test puts on it.
+  // A segment of Roturas: split at the vertices on it.
   void Segmento(Long a, Long b) {
     busqueda_.Cercanos(s_.Coord(a), s_.Coord(b), cercanos_);
-    Piezas(a, b, Vertices_En_Segmento(s_, cercanos_, a, b, Prueba_Linea::Redondeada));
+    Piezas(a, b, Vertices_En_Segmento(s_, cercanos_, a, b, Prueba_Linea::Cercana));
   }
 
  private:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "trilat/common/Predicados_Exactos.h"
@@ -12,11 +13,13 @@ namespace {
 
 bool En_Linea(const Vert& A, const Vert& B, const Vert& V, Prueba_Linea prueba) {
   if (prueba == Prueba_Linea::Exacta) return Orientacion(A.X, A.Y, B.X, B.Y, V.X, V.Y) == 0;
-  if (A.X == B.X) return V.X == A.X;
-  if (A.Y == B.Y) return V.Y == A.Y;
-  const double izquierdo = (B.X - A.X) * (V.Y - A.Y);
-  const double derecho = (B.Y - A.Y) * (V.X - A.X);
-  return izquierdo == derecho;
+  // Within 16 units of the last place of the largest coordinate, or of the segment's length, of the line: the
+  // cross product over the length, whose own rounding the second term covers.
+  const double mayor = std::max({std::fabs(A.X), std::fabs(A.Y), std::fabs(B.X), std::fabs(B.Y), std::fabs(V.X),
+                                 std::fabs(V.Y)});
+  const double ux = B.X - A.X, uy = B.Y - A.Y, largo = std::hypot(ux, uy);
+  const double cruz = ux * (V.Y - A.Y) - uy * (V.X - A.X);
+  return std::fabs(cruz) <= 16 * std::numeric_limits<double>::epsilon() * largo * (mayor + largo);
 }
 
 bool Entre(double a, double b, double v) { return std::min(a, b) < v && v < std::max(a, b); }

@@ -9,9 +9,11 @@
 namespace Vyr_Trilat {
 
 enum class Prueba_Linea {
-  // On the line by the segment test's own side test: equal coordinate for an axis-parallel segment, otherwise
-  // (b.X - a.X)(v.Y - a.Y) = (b.Y - a.Y)(v.X - a.X) with each product rounded to double.
-  Redondeada,
+  // On the line to within the rounding of the coordinates: points that lie on a straight line in the decimals of
+  // a survey miss it in binary by a few units in the last place of the largest coordinate, and a breakline drawn
+  // through them must pass through them (the segment test's own side test, equal products rounded to double,
+  // seldom finds them, and the line would then run past them forming slivers).
+  Cercana,
   // On the line by the exact orientation test.
   Exacta,
 };
