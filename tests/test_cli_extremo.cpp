@@ -7,6 +7,7 @@
 #include <libxml/tree.h>
 #include <ogr_api.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -124,6 +125,49 @@ TEST(Cli_Extremo, RoturasYTrianguacionesMalasNoEscribenNada) {
         << caso.texto;
     EXPECT_NE(Lee(dir / "err.txt").find(caso.error), std::string::npos) << Lee(dir / "err.txt");
     EXPECT_FALSE(fs::exists(dir / "out")) << caso.texto;
+  }
+}
+
+// While alive, no file may grow past `bytes`: its writes then fail as on a full disk, for root as for anyone, and
+// the commands started meanwhile inherit the limit.
+class Disco_Lleno {
+ public:
+  explicit Disco_Lleno(rlim_t bytes) : senal_(signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &antes_);
+    const rlimit limite{bytes, antes_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limite);
+  }
+  ~Disco_Lleno() {
+    setrlimit(RLIMIT_FSIZE, &antes_);
+    signal(SIGXFSZ, senal_);
+  }
+  Disco_Lleno(const Disco_Lleno&) = delete;
+  Disco_Lleno& operator=(const Disco_Lleno&) = delete;
+
+ private:
+  rlimit antes_{};
+  sighandler_t senal_;
+};
+
+// A disk that fills up as the file is finished (when the driver closes it) fails the job, with nothing written.
+TEST(Cli_Extremo, DiscoLlenoNoEscribeNada) {
+  Carpeta_Temporal dir;
+  const auto puntos = dir.Escribe("p.csv", Puntos_Csv(Genera(Forma::Uniforme, 200, 1000, 13)));
+  for (const char* formato : {"contours.dxf", "contours.gpkg"}) {
+    SCOPED_TRACE(formato);
+    const std::string orden = "run " + puntos.string() + " --formats " + formato + " --out " + (dir / "out").string();
+    ASSERT_EQ(Trilat(dir, orden), 0) << Lee(dir / "err.txt");
+    const auto lleno = fs::file_size(dir / "out" / formato);
+    fs::remove_all(dir / "out");
+    int estado = 0;
+    {
+      const Disco_Lleno disco(lleno - 2048);
+      estado = Trilat(dir, orden);
+    }
+    const std::string err = Lee(dir / "err.txt");
+    EXPECT_EQ(estado, 1) << err;
+    EXPECT_NE(err.find("cannot write "), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(dir / "out"));
   }
 }
 

@@ -1,5 +1,7 @@
 // Contour lines written for CAD (DXF) and GIS (GeoPackage, Shapefile) and opened again through OGR: layers,
 // levels, attributes, colours and CRS as written; a failed write leaves nothing behind.
+#include <cpl_string.h>
+#include <cpl_vsi.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -172,6 +174,8 @@ TEST(SalidaCurvas, FalloNoDejaNada) {
   anfitrion::Escribe_Curvas_Vectorial(viejo, d);
   EXPECT_EQ(dir.Contenido(), antes);
   EXPECT_EQ(anfitrion::Abre_Vectorial(viejo)->GetLayer(0)->GetFeatureCount(), d.nCurvas - 1);
+  // The files made in memory on the way are freed, whether the write failed or not.
+  EXPECT_EQ(CPLStringList(VSIReadDirRecursive("/vsimem/")).size(), 0);
 }
 
 }  // namespace

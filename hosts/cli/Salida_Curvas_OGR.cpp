@@ -7,8 +7,8 @@
 #include <functional>
 #include <stdexcept>
 
+#include "hosts/cli/Carpeta_Memoria_GDAL.h"
 #include "hosts/cli/Vectorial_GDAL.h"
-#include "hosts/support/Archivo_Atomico.h"
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -59,14 +59,16 @@ GDALDriver& Driver(const std::string& nombre) {
   return *d;
 }
 
-// The file made by the driver and filled by `llena`, whole or not at all.
+// The file made by the driver and filled by `llena`, whole or not at all: made in memory, where closing it cannot
+// fail unseen, and only then written to disk.
 void Escribe_Con(GDALDriver& driver, const fs::path& ruta, const std::function<void(GDALDataset&)>& llena) {
-  Escribe_Atomico_Por_Nombre(ruta, [&](const fs::path& tmp) {
+  const auto falla = [&](const std::string& por_que) {
+    return std::runtime_error("cannot write " + ruta.string() + ": " + por_que);
+  };
+  const Carpeta_Memoria_GDAL memoria;
+  {
     Errores_GDAL errores;
-    const auto falla = [&](const std::string& por_que) {
-      return std::runtime_error("cannot write " + ruta.string() + ": " + por_que);
-    };
-    Conjunto_GDAL d(driver.Create(tmp.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+    Conjunto_GDAL d(driver.Create(memoria.Ruta(ruta.filename()).c_str(), 0, 0, 0, GDT_Unknown, nullptr));
     if (!d) throw falla(errores.Mensaje());
     try {
       llena(*d);
@@ -75,7 +77,8 @@ void Escribe_Con(GDALDriver& driver, const fs::path& ruta, const std::function<v
     }
     d.reset();  // closing writes what the driver still holds
     if (errores.Fallo()) throw falla(errores.Mensaje());
-  });
+  }
+  memoria.Copia_Junto_A(ruta);
 }
 
 OGRLayer& Crea_Capa(GDALDataset& d, const char* nombre, OGRSpatialReference* srs) {
