@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <stdexcept>
+#include <vector>
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -21,12 +22,47 @@ Carpeta_Salida::Carpeta_Salida(fs::path destino) : destino_(std::move(destino)) 
 
 Carpeta_Salida::~Carpeta_Salida() {
   std::error_code ec;
-  fs::remove_all(preparacion_, ec);
+  if (!conserva_) fs::remove_all(preparacion_, ec);
   if (!publicada_ && creada_) fs::remove(destino_, ec);  // only when empty: it held nothing before
 }
 
 void Carpeta_Salida::Publica() {
-  for (const auto& e : fs::directory_iterator(preparacion_)) fs::rename(e.path(), destino_ / e.path().filename());
+  std::vector<fs::path> nombres;
+  for (const auto& e : fs::directory_iterator(preparacion_)) nombres.push_back(e.path().filename());
+  // A folder cannot take a file's place nor a file a folder's: refused before anything is moved.
+  for (const auto& n : nombres) {
+    std::error_code ec;
+    const auto viejo = fs::status(destino_ / n, ec);
+    if (fs::exists(viejo) && fs::is_directory(viejo) != fs::is_directory(preparacion_ / n))
+      throw std::runtime_error("cannot write " + (destino_ / n).string() + ": a " +
+                               (fs::is_directory(viejo) ? "folder" : "file") + " of that name is in the way");
+  }
+  // What is replaced is first moved aside, so that a move that fails can put everything back.
+  const fs::path apartados = preparacion_ / ".anteriores";
+  std::vector<fs::path> apartado, puesto;
+  try {
+    fs::create_directory(apartados);
+    for (const auto& n : nombres) {
+      std::error_code ec;
+      if (!fs::exists(fs::symlink_status(destino_ / n, ec))) continue;
+      fs::rename(destino_ / n, apartados / n);
+      apartado.push_back(n);
+    }
+    for (const auto& n : nombres) {
+      fs::rename(preparacion_ / n, destino_ / n);
+      puesto.push_back(n);
+    }
+  } catch (const fs::filesystem_error& e) {
+    std::error_code ec;
+    for (const auto& n : puesto) fs::rename(destino_ / n, preparacion_ / n, ec);
+    for (const auto& n : apartado) {
+      std::error_code vuelta;
+      fs::rename(apartados / n, destino_ / n, vuelta);
+      conserva_ = conserva_ || vuelta;  // the user's file must not be removed with the staging folder
+    }
+    throw std::runtime_error("cannot move the results into " + destino_.string() + ": " + e.code().message() +
+                             (conserva_ ? "; the files they were to replace are in " + apartados.string() : ""));
+  }
   publicada_ = true;
 }
 

@@ -16,12 +16,14 @@ class Carpeta_Salida {
 
   // Where a file of this name is to be written now.
   std::filesystem::path Ruta(const std::string& nombre) const { return preparacion_ / nombre; }
-  // Moves every staged file into the folder.
+  // Moves every staged file into the folder, replacing those of the same names, all of them or none;
+  // std::runtime_error when one cannot be moved (the folder is then as it was).
   void Publica();
 
  private:
   std::filesystem::path destino_, preparacion_;
   bool creada_ = false, publicada_ = false;
+  bool conserva_ = false;  // the staging folder holds files of the user that could not be put back
 };
 
 }  // namespace Vyr_Trilat::anfitrion

@@ -1,0 +1,59 @@
+// The output folder of a job: its files replace those of an earlier run all together or not at all.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "hosts/cli/Carpeta_Salida.h"
+#include "tests/support/Carpeta_Temporal.h"
+#include "tests/support/Mensaje_Error.h"
+
+namespace Vyr_Trilat::prueba {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Lee(const fs::path& p) {
+  std::ostringstream s;
+  s << std::ifstream(p).rdbuf();
+  return s.str();
+}
+
+TEST(Carpeta_Salida, PublicaTodoONada) {
+  Carpeta_Temporal dir;
+  const fs::path salida = dir / "out";
+  const std::string letras = "abcdefghijklmnopqrstuvwxyz";
+  fs::create_directories(salida / "sub");
+  std::ofstream(salida / "sub" / "viejo") << "old";
+  for (const char c : letras) std::ofstream(salida / std::string(1, c)) << "old";
+  const auto nombres = [&] {
+    std::size_t n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(salida)) ++n;
+    return n;
+  };
+  const auto publica = [&] {
+    anfitrion::Carpeta_Salida carpeta(salida);
+    fs::create_directory(carpeta.Ruta("sub"));
+    std::ofstream(carpeta.Ruta("sub") / "nuevo") << "new";
+    for (const char c : letras) std::ofstream(carpeta.Ruta(std::string(1, c))) << "new";
+    carpeta.Publica();
+  };
+  // A folder where one of the files is to go: no file is replaced, nothing of the job is left.
+  fs::remove(salida / "m");
+  fs::create_directories(salida / "m" / "x");
+  EXPECT_EQ(Mensaje_Error(publica), "cannot write " + (salida / "m").string() + ": a folder of that name is in the way");
+  for (const char c : letras) EXPECT_EQ(Lee(salida / std::string(1, c)), c == 'm' ? "" : "old") << c;
+  EXPECT_TRUE(fs::exists(salida / "m" / "x"));
+  EXPECT_TRUE(fs::exists(salida / "sub" / "viejo"));
+  EXPECT_EQ(nombres(), letras.size() + 1);
+  // Out of the way, every file and the folder are replaced.
+  fs::remove_all(salida / "m");
+  publica();
+  for (const char c : letras) EXPECT_EQ(Lee(salida / std::string(1, c)), "new") << c;
+  EXPECT_EQ(Lee(salida / "sub" / "nuevo"), "new");
+  EXPECT_FALSE(fs::exists(salida / "sub" / "viejo"));
+  EXPECT_EQ(nombres(), letras.size() + 1);
+}
+
+}  // namespace
+}  // namespace Vyr_Trilat::prueba
