@@ -128,6 +128,32 @@ TEST(Cli_Extremo, RoturasYTrianguacionesMalasNoEscribenNada) {
   }
 }
 
+// Another OGR format takes its driver's extension and holds every line (CSV its geometry as WKT); a driver that
+// writes no file to disk is refused on the command line.
+TEST(Cli_Extremo, FormatoVectorialConSuExtension) {
+  Carpeta_Temporal dir;
+  const auto puntos = dir.Escribe("p.csv", Puntos_Csv(Genera(Forma::Uniforme, 200, 1000, 13)));
+  const std::string orden = "run " + puntos.string() + " --formats contours.geojson,contours.gpkg --out " +
+                            (dir / "out").string() + " --vector-format ";
+  for (const auto& [formato, nombre] : {std::pair<std::string, std::string>{"'MapInfo File'", "contours.tab"},
+                                        {"CSV", "contours.csv"}, {"GeoJSON", "contours.json"}}) {
+    SCOPED_TRACE(formato);
+    ASSERT_EQ(Trilat(dir, orden + formato), 0) << Lee(dir / "err.txt");
+    const long lineas = Objetos_OGR(dir / "out" / "contours.geojson");
+    EXPECT_GT(lineas, 5);
+    EXPECT_EQ(Objetos_OGR(dir / "out" / nombre), lineas);
+    if (formato == "CSV") {
+      EXPECT_NE(Lee(dir / "out" / nombre).find("\"LINESTRING Z ("), std::string::npos);
+    }
+    fs::remove_all(dir / "out");
+  }
+  EXPECT_EQ(Trilat(dir, orden + "Memory"), 2);
+  EXPECT_NE(Lee(dir / "err.txt").find("--vector-format: no GDAL/OGR driver named 'Memory' that writes vector files to disk"),
+            std::string::npos)
+      << Lee(dir / "err.txt");
+  EXPECT_FALSE(fs::exists(dir / "out"));
+}
+
 // While alive, no file may grow past `bytes`: its writes then fail as on a full disk, for root as for anyone, and
 // the commands started meanwhile inherit the limit.
 class Disco_Lleno {

@@ -8,10 +8,12 @@
 #include <random>
 #include <sstream>
 
+#include "hosts/cli/Carpeta_Memoria_GDAL.h"
 #include "hosts/cli/Salida_Curvas_OGR.h"
 #include "hosts/cli/Vectorial_GDAL.h"
 #include "hosts/support/Archivo_Atomico.h"
 #include "tests/support/Carpeta_Temporal.h"
+#include "tests/support/Mensaje_Error.h"
 
 namespace Vyr_Trilat::prueba {
 namespace {
@@ -154,6 +156,7 @@ TEST(SalidaCurvas, FalloNoDejaNada) {
   const auto viejo = dir.Escribe("contours.gpkg", "old");
   const std::string antes = dir.Contenido();
   EXPECT_THROW(anfitrion::Escribe_Curvas_Vectorial(viejo, d, "NoSuchDriver"), std::invalid_argument);
+  EXPECT_THROW(anfitrion::Escribe_Curvas_Vectorial(viejo, d, "Memory"), std::invalid_argument);  // writes no file
   EXPECT_THROW(anfitrion::Escribe_Curvas_Vectorial(viejo, d, "GPKG", "EPSG:99999999"), std::invalid_argument);
   EXPECT_THROW(anfitrion::Escribe_Curvas_Vectorial(viejo / "x.gpkg", d), std::runtime_error);
   EXPECT_THROW(anfitrion::Escribe_Curvas_DXF(viejo / "x.dxf", d), std::runtime_error);
@@ -161,6 +164,9 @@ TEST(SalidaCurvas, FalloNoDejaNada) {
   EXPECT_EQ(dir.Contenido(), antes);
   EXPECT_EQ(Texto_De(viejo), "old");
 
+  // A driver that made no file is a failure, not an empty result.
+  EXPECT_EQ(Mensaje_Error([&] { anfitrion::Carpeta_Memoria_GDAL().Copia_Junto_A(viejo); }),
+            "cannot write " + viejo.string() + ": the driver wrote no file");
   // A writer that fails after making its files leaves none of them.
   EXPECT_THROW(anfitrion::Escribe_Atomico_Por_Nombre(dir / "a.shp",
                                                      [](const fs::path& tmp) {

@@ -18,7 +18,7 @@ class Carpeta_Memoria_GDAL {
   // Where a driver is to create the file of this name.
   std::string Ruta(const std::string& nombre) const { return ruta_ + "/" + nombre; }
   // Every file and folder in it, written beside `destino` under the same names, all of them or none;
-  // std::runtime_error naming `destino` when one cannot be written.
+  // std::runtime_error naming `destino` when one cannot be written or there is none.
   void Copia_Junto_A(const std::filesystem::path& destino) const;
 
  private:

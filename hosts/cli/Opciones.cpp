@@ -23,6 +23,16 @@ double Positivo(const std::string& opcion, const std::string& texto) {
   return v;
 }
 
+// Runs `comprueba`, its std::invalid_argument becoming a usage error of the option.
+template <typename F>
+void Como_Uso(const std::string& opcion, F&& comprueba) {
+  try {
+    comprueba();
+  } catch (const std::invalid_argument& e) {
+    throw Error_Uso(opcion + ": " + e.what());
+  }
+}
+
 std::vector<std::string> Lista(const std::string& texto) {
   std::vector<std::string> r;
   std::size_t ini = 0;
@@ -65,14 +75,7 @@ Opciones Lee_Opciones(const std::vector<std::string>& args) {
   // Options that take a value, then options that do not.
   const std::map<std::string, Accion> con_valor = {
       {"--out", [&](auto&, auto& v) { o.salida = v; }},
-      {"--columns",
-       [&](auto& a, auto& v) {
-         try {
-           o.lectura.columnas = Lee_Columnas(v);
-         } catch (const std::invalid_argument& e) {
-           throw Error_Uso(a + ": " + e.what());
-         }
-       }},
+      {"--columns", [&](auto& a, auto& v) { Como_Uso(a, [&] { o.lectura.columnas = Lee_Columnas(v); }); }},
       {"--layer", [&](auto&, auto& v) { o.lectura.capa = v; }},
       {"--z-field", [&](auto&, auto& v) { o.lectura.campo_cota = v; }},
       {"--number-field", [&](auto&, auto& v) { o.lectura.campo_numero = v; }},
@@ -106,7 +109,11 @@ Opciones Lee_Opciones(const std::vector<std::string>& args) {
          if (l.size() != 2 || l[0].empty() || l[1].empty()) throw Error_Uso(a + " expects MINOR,MAJOR layer names");
          o.capas_dxf = {l[0], l[1]};
        }},
-      {"--vector-format", [&](auto&, auto& v) { o.formato_vectorial = v; }},
+      {"--vector-format",
+       [&](auto& a, auto& v) {
+         Como_Uso(a, [&] { Extension_Vectorial(v); });
+         o.formato_vectorial = v;
+       }},
       {"--crs", [&](auto&, auto& v) { o.crs = v; }},
   };
   const std::map<std::string, Accion> sin_valor = {
@@ -192,7 +199,8 @@ Output (in DIR, each file written whole or not at all; nothing is written when t
   --dxf-layers MINOR,MAJOR
                        DXF layer names (default CURVAS_FINAS,CURVAS_MAESTRAS)
   --vector-format DRIVER
-                       OGR driver of contours.gpkg (default GPKG; e.g. "ESRI Shapefile", FlatGeobuf)
+                       OGR driver of contours.gpkg (default GPKG; e.g. "ESRI Shapefile", FlatGeobuf); the file
+                       takes the driver's extension (contours.shp, contours.fgb, ...)
   --crs CRS            coordinate reference system recorded in the vector file, e.g. EPSG:25830
   --timings            print each stage's wall time (TIME<TAB>stage<TAB>seconds) and how the model was made
                        (COUNT<TAB>sweep<TAB>k, COUNT<TAB>completion<TAB>m) on standard error

@@ -1,5 +1,7 @@
 #include "hosts/cli/Salida_Curvas_OGR.h"
 
+#include <cpl_string.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -50,12 +52,21 @@ std::string Color_Html(Long color) {
   return texto;
 }
 
+// The driver's own extension for its files, the first of those it names when it has no main one ("" for none).
+std::string Extension_De(GDALDriver& d) {
+  if (const char* e = d.GetMetadataItem(GDAL_DMD_EXTENSION); e != nullptr && *e != '\0') return e;
+  const char* todas = d.GetMetadataItem(GDAL_DMD_EXTENSIONS);
+  const CPLStringList lista(CSLTokenizeString(todas == nullptr ? "" : todas));
+  return lista.size() > 0 ? lista[0] : "";
+}
+
+// A driver without an extension keeps its data elsewhere than in a file (in memory, in a database).
 GDALDriver& Driver(const std::string& nombre) {
   Inicia_GDAL();
   GDALDriver* d = GetGDALDriverManager()->GetDriverByName(nombre.c_str());
   if (d == nullptr || d->GetMetadataItem(GDAL_DCAP_VECTOR) == nullptr ||
-      d->GetMetadataItem(GDAL_DCAP_CREATE) == nullptr)
-    throw std::invalid_argument("no GDAL/OGR driver named '" + nombre + "' that writes vector files");
+      d->GetMetadataItem(GDAL_DCAP_CREATE) == nullptr || Extension_De(*d).empty())
+    throw std::invalid_argument("no GDAL/OGR driver named '" + nombre + "' that writes vector files to disk");
   return *d;
 }
 
@@ -81,8 +92,8 @@ void Escribe_Con(GDALDriver& driver, const fs::path& ruta, const std::function<v
   memoria.Copia_Junto_A(ruta);
 }
 
-OGRLayer& Crea_Capa(GDALDataset& d, const char* nombre, OGRSpatialReference* srs) {
-  OGRLayer* capa = d.CreateLayer(nombre, srs, wkbLineString25D, nullptr);
+OGRLayer& Crea_Capa(GDALDataset& d, const char* nombre, OGRSpatialReference* srs, char** opciones = nullptr) {
+  OGRLayer* capa = d.CreateLayer(nombre, srs, wkbLineString25D, opciones);
   if (capa == nullptr) throw std::runtime_error(std::string("cannot create layer ") + nombre);
   return *capa;
 }
@@ -93,6 +104,8 @@ void Crea_Elemento(OGRLayer& capa, OGRFeature& f) {
 }
 
 }  // namespace
+
+std::string Extension_Vectorial(const std::string& formato) { return Extension_De(Driver(formato)); }
 
 void Escribe_Curvas_DXF(const std::filesystem::path& ruta, const Datos_Curvas& d, const Capas_DXF& capas) {
   // CAD refuses a drawing whose layer names are empty or hold any of these.
@@ -122,8 +135,11 @@ void Escribe_Curvas_Vectorial(const std::filesystem::path& ruta, const Datos_Cur
     if (srs.SetFromUserInput(crs.c_str(), OGRSpatialReference::SET_FROM_USER_INPUT_LIMITATIONS_get()) != OGRERR_NONE)
       throw std::invalid_argument("unknown coordinate reference system '" + crs + "'");
   }
+  // CSV keeps no geometry unless asked to write it as text.
+  CPLStringList opciones;
+  if (formato == "CSV") opciones.SetNameValue("GEOMETRY", "AS_WKT");
   Escribe_Con(driver, ruta, [&](GDALDataset& salida) {
-    OGRLayer& capa = Crea_Capa(salida, "contours", crs.empty() ? nullptr : &srs);
+    OGRLayer& capa = Crea_Capa(salida, "contours", crs.empty() ? nullptr : &srs, opciones.List());
     OGRFieldDefn id("ID", OFTInteger), elev("ELEV", OFTReal), tipo("TYPE", OFTString), cerrada("CLOSED", OFTInteger);
     tipo.SetWidth(5);
     cerrada.SetSubType(OFSTBoolean);

@@ -21,10 +21,15 @@ struct Capas_DXF {
 // of < > / \ " : ; ? * | = `), std::runtime_error naming the file when it cannot be written.
 void Escribe_Curvas_DXF(const std::filesystem::path& ruta, const Datos_Curvas& d, const Capas_DXF& capas = {});
 
+// The extension of the files of the OGR driver `formato` ("gpkg" for "GPKG", "shp" for "ESRI Shapefile");
+// std::invalid_argument when no driver of that name writes vector files to disk.
+std::string Extension_Vectorial(const std::string& formato);
+
 // The same lines as layer "contours" of a file of the OGR driver `formato` ("GPKG", "ESRI Shapefile", ...):
 // LineStrings with Z and the attributes ID (the line's number in the record), ELEV, TYPE ("minor" or "major") and
 // CLOSED (the line ends where it starts). `crs` ("EPSG:25830", a WKT or PROJ string; empty for none) is recorded
-// in the file. std::invalid_argument for an unknown driver or CRS, std::runtime_error when it cannot be written.
+// in the file (CSV writes the geometry as WKT). std::invalid_argument for a driver Extension_Vectorial refuses or an
+// unknown CRS, std::runtime_error when it cannot be written or the driver wrote no file.
 void Escribe_Curvas_Vectorial(const std::filesystem::path& ruta, const Datos_Curvas& d,
                               const std::string& formato = "GPKG", const std::string& crs = {});
 

@@ -200,15 +200,7 @@ void Escribe_Tin_Csv(const fs::path& ruta, const std::vector<std::array<std::int
   });
 }
 
-std::string Nombre_Vectorial(const std::string& formato) {
-  if (formato == "GPKG") return "contours.gpkg";
-  if (formato == "ESRI Shapefile") return "contours.shp";
-  if (formato == "FlatGeobuf") return "contours.fgb";
-  if (formato == "GeoJSON") return "contours.vector.geojson";
-  if (formato == "GML") return "contours.gml";
-  if (formato == "KML") return "contours.kml";
-  return "contours." + formato;
-}
+std::string Nombre_Vectorial(const std::string& formato) { return "contours." + Extension_Vectorial(formato); }
 
 void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev, const Modelo_Anfitrion& m,
              const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox& imagen) {
