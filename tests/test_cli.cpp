@@ -97,6 +97,17 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
     EXPECT_NE(r.err.find(caso.error), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(dir_ / "out")) << caso.texto;
   }
+  // Points that give no triangle, in a line or farther apart than the longest side: with contours or without.
+  const auto sueltos = Escribe("p.csv", "n,x,y,z\n1,0,0,0\n2,10,0,1\n3,0,10,2\n4,10,10,3\n5,5,5,4\n");
+  const auto en_linea = Escribe("l.csv", "n,x,y,z\n1,0,0,0\n2,1,1,1\n3,2,2,2\n4,3,3,3\n");
+  for (const std::string& orden : {en_linea.string(), sueltos.string() + " --dist-max 0.001"}) {
+    for (const char* opcion : {"", " --no-contours"}) {
+      const auto r = Ejecuta("run " + orden + opcion + " --out " + (dir_ / "out").string());
+      EXPECT_EQ(r.estado, 1) << orden << opcion;
+      EXPECT_NE(r.err.find("no triangulation was made; nothing written"), std::string::npos) << r.err;
+      EXPECT_FALSE(fs::exists(dir_ / "out")) << orden << opcion;
+    }
+  }
   EXPECT_EQ(Ejecuta("run " + (dir_ / "missing.csv").string() + " --out x").estado, 1);
   EXPECT_EQ(Ejecuta("run --out x").estado, 2);
   EXPECT_EQ(Ejecuta("run p.csv --dist-max abc --out x").estado, 2);

@@ -137,7 +137,8 @@ void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m,
   tri.Calcula_Triangulos2(m.nPt, m.X, m.Y, m.Z, m.Actic, m.nTri, m.Vt1, m.Vt2, m.Vt3, iNoCont, iV1, iV2, distan);
   Instala_Bucle_Mensajes(anterior);
   Comprueba_Interrupcion();
-  if ((mensajes && mensajes->Critico()) || !m.Vt1.Allocated()) Detiene("no triangulation was made");
+  // A model without triangles is no result, whether contours are to follow or not.
+  if ((mensajes && mensajes->Critico()) || !m.Tiene_Triangulos()) Detiene("no triangulation was made");
   tiempos.Cuenta("sweep", tri.Estado().Del_Barrido);
   tiempos.Cuenta("completion", tri.Estado().Del_Completado);
 }
