@@ -244,6 +244,9 @@ TEST(LecturaTexto, CabecerasQueDecidenYLasQueNo) {
       {"# only\n\n  \n# comments\n", "p.csv: the file holds no points"},
       {"P,E,N,Z\n", "p.csv: the file holds no points"},
       {"1,2,3,4\n\n1,2,3", "p.csv:3: expected number,easting,northing,elevation"},
+      // Thousands separators split the numbers into more fields than the header names.
+      {"P,E,N,Z\n1,1,234.5,2,345.6,100.0\n", "p.csv:2: more fields than the columns P,E,N,Z"},
+      {"P,E,N,Z,Foo\n1,2,3,4,5\n2,2,3,4,5,6\n", "p.csv:3: more fields than the columns P,E,N,Z,Foo"},
   };
   for (const auto& m : malos)
     EXPECT_NE(Error_De(dir.Escribe("p.csv", m.texto), {}).find(m.error), std::string::npos) << m.texto;
@@ -252,6 +255,16 @@ TEST(LecturaTexto, CabecerasQueDecidenYLasQueNo) {
   EXPECT_NE(Error_De(dir.Ruta(), {}).find("cannot read the points file"), std::string::npos);
   const std::string larga = "1,2,3,4\n" + std::string(std::size_t{1} << 21, '7') + "\n";
   EXPECT_NE(Error_De(dir.Escribe("p.csv", larga), {}).find("p.csv:2: line longer than"), std::string::npos);
+
+  // So do more fields than --columns names; a separator ending the row is no field.
+  Opciones_Lectura penz;
+  penz.columnas = Lee_Columnas("PENZ");
+  EXPECT_EQ(Error_De(dir.Escribe("p.csv", "1 2 3 4\n2 3 4 5 6\n"), penz),
+            (dir / "p.csv").string() + ":2: more fields than the columns number,easting,northing,elevation");
+  l = lee("1;2;3;4;\n2;3;4;5\n", "PENZ");
+  EXPECT_EQ(l.numeros, (std::vector<std::int64_t>{1, 2}));
+  l = lee("P,E,N,Z,Foo\n1,2,3,4,x\n");
+  EXPECT_EQ(l.z[0], 4);
 
   for (const char* malas : {"PENQ", "PEEZ", "PEN", "", "PENZDD"})
     EXPECT_THROW(Lee_Columnas(malas), std::invalid_argument);

@@ -146,14 +146,17 @@ struct Disposicion {
   std::vector<std::string> nombres;   // by column
   int requeridas = 0;                 // fields every row must have
   int ultima = 0;                     // last column read
+  int columnas = 0;                   // columns named (by the header or the option)
   bool descripcion_al_final = false;  // the description takes the rest of the row
-  std::string esperado;
+  std::string esperado, todas;
 
-  Disposicion(const Orden_Columnas& c, std::vector<std::string> n, int columnas) : col(c), nombres(std::move(n)) {
+  Disposicion(const Orden_Columnas& c, std::vector<std::string> n, int columnas_)
+      : col(c), nombres(std::move(n)), columnas(columnas_) {
     requeridas = std::max({col.numero, col.este, col.norte, col.cota}) + 1;
     ultima = std::max(requeridas - 1, col.descripcion);
     descripcion_al_final = col.descripcion >= requeridas && col.descripcion == columnas - 1;
     for (int k = 0; k < requeridas; ++k) esperado += (k ? "," : "") + nombres[static_cast<std::size_t>(k)];
+    for (int k = 0; k < columnas; ++k) todas += (k ? "," : "") + nombres[static_cast<std::size_t>(k)];
   }
 };
 
@@ -278,6 +281,12 @@ class Lector {
       if (!c.Siguiente(campos_[static_cast<std::size_t>(k)])) break;
     }
     if (k < d.requeridas) throw Error_Entrada(Donde(ruta_, n) + "expected " + d.esperado);
+    // Without a description every field has a column: one more means the row splits where it should not (a
+    // thousands separator, a decimal comma). A separator ending the row adds only an empty field.
+    std::string_view otro;
+    for (int mas = k; d.col.descripcion < 0 && c.Siguiente(otro); ++mas)
+      if (mas >= d.columnas && !otro.empty())
+        throw Error_Entrada(Donde(ruta_, n) + "more fields than the columns " + d.todas);
     if (d.col.descripcion >= 0 && d.col.descripcion < k && !d.descripcion_al_final)
       descripcion = campos_[static_cast<std::size_t>(d.col.descripcion)];
 
