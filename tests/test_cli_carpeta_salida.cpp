@@ -55,5 +55,20 @@ TEST(Carpeta_Salida, PublicaTodoONada) {
   EXPECT_EQ(nombres(), letras.size() + 1);
 }
 
+// A job that fails removes the folders it made for its output, those it did not make are kept.
+TEST(Carpeta_Salida, FalloQuitaLasCarpetasQueHizo) {
+  Carpeta_Temporal dir;
+  const auto falla = [&](const fs::path& salida) {
+    anfitrion::Carpeta_Salida carpeta(salida);
+    std::ofstream(carpeta.Ruta("tin.csv")) << "new";
+  };
+  falla(dir / "n1" / "n2" / "n3");
+  EXPECT_EQ(dir.Contenido(), "");
+  fs::create_directories(dir / "n1");
+  falla(dir / "n1" / "n2" / "n3");
+  EXPECT_EQ(dir.Contenido(), "n1");
+  EXPECT_TRUE(fs::is_empty(dir / "n1"));
+}
+
 }  // namespace
 }  // namespace Vyr_Trilat::prueba

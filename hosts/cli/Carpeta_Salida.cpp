@@ -11,19 +11,30 @@ namespace fs = std::filesystem;
 
 Carpeta_Salida::Carpeta_Salida(fs::path destino) : destino_(std::move(destino)) {
   std::error_code ec;
-  creada_ = fs::create_directories(destino_, ec);
-  if (ec || !fs::is_directory(destino_))
+  for (fs::path p = destino_; !p.empty() && !fs::exists(fs::symlink_status(p, ec)); p = p.parent_path())
+    creadas_.push_back(p);
+  fs::create_directories(destino_, ec);
+  if (ec || !fs::is_directory(destino_)) {
+    Quita_Creadas();
     throw std::runtime_error("cannot create the output folder " + destino_.string());
+  }
   preparacion_ = destino_ / (".trilat-staging-" + std::to_string(::getpid()));
   fs::remove_all(preparacion_, ec);
-  if (!fs::create_directory(preparacion_, ec) || ec)
+  if (!fs::create_directory(preparacion_, ec) || ec) {
+    Quita_Creadas();
     throw std::runtime_error("cannot write into the output folder " + destino_.string());
+  }
 }
 
 Carpeta_Salida::~Carpeta_Salida() {
   std::error_code ec;
   if (!conserva_) fs::remove_all(preparacion_, ec);
-  if (!publicada_ && creada_) fs::remove(destino_, ec);  // only when empty: it held nothing before
+  if (!publicada_) Quita_Creadas();
+}
+
+void Carpeta_Salida::Quita_Creadas() const {
+  std::error_code ec;
+  for (const auto& p : creadas_) fs::remove(p, ec);  // only when empty: they held nothing before
 }
 
 void Carpeta_Salida::Publica() {

@@ -4,13 +4,14 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace Vyr_Trilat::anfitrion {
 
 class Carpeta_Salida {
  public:
   explicit Carpeta_Salida(std::filesystem::path destino);
-  ~Carpeta_Salida();  // removes what was staged (and the folder itself when this job created it) unless published
+  ~Carpeta_Salida();  // removes what was staged (and the folders this job created) unless published
   Carpeta_Salida(const Carpeta_Salida&) = delete;
   Carpeta_Salida& operator=(const Carpeta_Salida&) = delete;
 
@@ -21,8 +22,11 @@ class Carpeta_Salida {
   void Publica();
 
  private:
+  void Quita_Creadas() const;
+
   std::filesystem::path destino_, preparacion_;
-  bool creada_ = false, publicada_ = false;
+  std::vector<std::filesystem::path> creadas_;  // the folders of the path that were not there, deepest first
+  bool publicada_ = false;
   bool conserva_ = false;  // the staging folder holds files of the user that could not be put back
 };
 
