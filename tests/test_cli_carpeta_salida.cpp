@@ -1,7 +1,10 @@
 // The output folder of a job: its files replace those of an earlier run all together or not at all.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "hosts/cli/Carpeta_Salida.h"
@@ -68,6 +71,25 @@ TEST(Carpeta_Salida, FalloQuitaLasCarpetasQueHizo) {
   falla(dir / "n1" / "n2" / "n3");
   EXPECT_EQ(dir.Contenido(), "n1");
   EXPECT_TRUE(fs::is_empty(dir / "n1"));
+}
+
+// A job ended by force leaves its staging folder: the next job into the folder removes it, not those of jobs
+// still running.
+TEST(Carpeta_Salida, QuitaPreparacionesDeTrabajosTerminados) {
+  Carpeta_Temporal dir;
+  const pid_t terminado = fork();
+  ASSERT_GE(terminado, 0);
+  if (terminado == 0) _exit(0);
+  waitpid(terminado, nullptr, 0);
+  const std::string prefijo = ".trilat-staging-";
+  const std::set<std::string> quedan = {prefijo + std::to_string(getppid()), prefijo + "x"};
+  for (const auto& n : quedan) fs::create_directories(dir / "out" / n);
+  fs::create_directories(dir / "out" / (prefijo + std::to_string(terminado)) / "sub");
+  std::ofstream(dir / "out" / (prefijo + std::to_string(terminado)) / "sub" / "contours.gpkg") << "big";
+  { anfitrion::Carpeta_Salida carpeta(dir / "out"); }
+  std::set<std::string> hay;
+  for (const auto& e : fs::directory_iterator(dir / "out")) hay.insert(e.path().filename().string());
+  EXPECT_EQ(hay, quedan);
 }
 
 }  // namespace

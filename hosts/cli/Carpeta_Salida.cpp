@@ -1,13 +1,40 @@
 #include "hosts/cli/Carpeta_Salida.h"
 
+#include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <charconv>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 namespace Vyr_Trilat::anfitrion {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kPreparacion = ".trilat-staging-";
+
+// The staging folders that jobs ended by force (a second Ctrl-C) left in the folder: those of processes that no
+// longer exist.
+void Quita_Preparaciones_Huerfanas(const fs::path& carpeta) {
+  std::vector<fs::path> huerfanas;
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(carpeta, ec)) {
+    const std::string nombre = e.path().filename().string();
+    if (!nombre.starts_with(kPreparacion)) continue;
+    const char* const fin = nombre.data() + nombre.size();
+    pid_t pid = 0;
+    const auto [p, error] = std::from_chars(nombre.data() + kPreparacion.size(), fin, pid);
+    if (error == std::errc() && p == fin && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+      huerfanas.push_back(e.path());
+  }
+  for (const auto& h : huerfanas) fs::remove_all(h, ec);
+}
+
+}  // namespace
 
 Carpeta_Salida::Carpeta_Salida(fs::path destino) : destino_(std::move(destino)) {
   std::error_code ec;
@@ -18,7 +45,8 @@ Carpeta_Salida::Carpeta_Salida(fs::path destino) : destino_(std::move(destino)) 
     Quita_Creadas();
     throw std::runtime_error("cannot create the output folder " + destino_.string());
   }
-  preparacion_ = destino_ / (".trilat-staging-" + std::to_string(::getpid()));
+  Quita_Preparaciones_Huerfanas(destino_);
+  preparacion_ = destino_ / (std::string(kPreparacion) + std::to_string(::getpid()));
   fs::remove_all(preparacion_, ec);
   if (!fs::create_directory(preparacion_, ec) || ec) {
     Quita_Creadas();

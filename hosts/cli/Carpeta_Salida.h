@@ -1,5 +1,6 @@
 // The output folder of a job, filled all at once: every file is first written into a staging folder inside
-// it and moved into place only when all of them were written, so a failed job leaves nothing behind.
+// it and moved into place only when all of them were written, so a failed job leaves nothing behind. The staging
+// folders of jobs that were ended by force are removed by the next job writing into the same folder.
 #pragma once
 
 #include <filesystem>
