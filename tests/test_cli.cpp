@@ -108,6 +108,15 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
       EXPECT_FALSE(fs::exists(dir_ / "out")) << orden << opcion;
     }
   }
+  // A --major below the equidistance picked for the relief (80 m: every 2 m) would make every line major.
+  const auto relieve = Escribe("r.csv", "n,x,y,z\n1,0,0,0\n2,100,0,20\n3,0,100,40\n4,100,100,80\n");
+  const std::string orden = "run " + relieve.string() + " --dist-max 200 --out " + (dir_ / "out").string();
+  auto r = Ejecuta(orden + " --major 1");
+  EXPECT_EQ(r.estado, 1);
+  EXPECT_NE(r.err.find("--major 1 is smaller than the equidistance 2"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(dir_ / "out"));
+  r = Ejecuta(orden + " --major 4");
+  EXPECT_EQ(r.estado, 0) << r.err;
   EXPECT_EQ(Ejecuta("run " + (dir_ / "missing.csv").string() + " --out x").estado, 1);
   EXPECT_EQ(Ejecuta("run --out x").estado, 2);
   EXPECT_EQ(Ejecuta("run p.csv --dist-max abc --out x").estado, 2);

@@ -82,7 +82,12 @@ Opciones Lee_Opciones(const std::vector<std::string>& args) {
       {"--breaklines", [&](auto&, auto& v) { o.roturas = v; }},
       {"--breaklines-layer", [&](auto&, auto& v) { o.capa_roturas = v; }},
       {"--tin", [&](auto&, auto& v) { o.tin = v; }},
-      {"--settings", [&](auto&, auto& v) { o.ajustes = v; }},
+      {"--settings",
+       [&](auto& a, auto& v) {
+         // An empty name would fall back to the user's own file, which the option is meant to avoid.
+         if (v.empty()) throw Error_Uso(a + " needs a file name");
+         o.ajustes = v;
+       }},
       {"--dist-max", [&](auto& a, auto& v) { o.dist_max = Positivo(a, v); }},
       {"--tri-color", [&](auto& a, auto& v) { o.color_triangulos = Lee_Color(a, v); }},
       {"--equidistance", [&](auto& a, auto& v) { o.equidistancia = Positivo(a, v); }},
@@ -106,15 +111,20 @@ Opciones Lee_Opciones(const std::vector<std::string>& args) {
       {"--dxf-layers",
        [&](auto& a, auto& v) {
          const auto l = Lista(v);
-         if (l.size() != 2 || l[0].empty() || l[1].empty()) throw Error_Uso(a + " expects MINOR,MAJOR layer names");
+         if (l.size() != 2) throw Error_Uso(a + " expects MINOR,MAJOR layer names");
          o.capas_dxf = {l[0], l[1]};
+         Como_Uso(a, [&] { Comprueba_Capas_DXF(o.capas_dxf); });
        }},
       {"--vector-format",
        [&](auto& a, auto& v) {
          Como_Uso(a, [&] { Extension_Vectorial(v); });
          o.formato_vectorial = v;
        }},
-      {"--crs", [&](auto&, auto& v) { o.crs = v; }},
+      {"--crs",
+       [&](auto& a, auto& v) {
+         Como_Uso(a, [&] { Comprueba_CRS(v); });
+         o.crs = v;
+       }},
   };
   const std::map<std::string, Accion> sin_valor = {
       {"--dialog", bandera(o.dialogo, true)},

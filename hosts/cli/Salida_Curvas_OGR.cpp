@@ -103,15 +103,31 @@ void Crea_Elemento(OGRLayer& capa, OGRFeature& f) {
     throw std::runtime_error(std::string("cannot write a line: ") + CPLGetLastErrorMsg());
 }
 
+void Lee_CRS(OGRSpatialReference& srs, const std::string& crs) {
+  Inicia_GDAL();
+  Errores_GDAL errores;
+  if (srs.SetFromUserInput(crs.c_str(), OGRSpatialReference::SET_FROM_USER_INPUT_LIMITATIONS_get()) != OGRERR_NONE)
+    throw std::invalid_argument("unknown coordinate reference system '" + crs + "'");
+}
+
 }  // namespace
 
 std::string Extension_Vectorial(const std::string& formato) { return Extension_De(Driver(formato)); }
 
-void Escribe_Curvas_DXF(const std::filesystem::path& ruta, const Datos_Curvas& d, const Capas_DXF& capas) {
+void Comprueba_CRS(const std::string& crs) {
+  OGRSpatialReference srs;
+  Lee_CRS(srs, crs);
+}
+
+void Comprueba_Capas_DXF(const Capas_DXF& capas) {
   // CAD refuses a drawing whose layer names are empty or hold any of these.
   for (const std::string& nombre : {capas.finas, capas.maestras})
     if (nombre.empty() || nombre.find_first_of("<>/\\\":;?*|=`") != std::string::npos)
       throw std::invalid_argument("'" + nombre + "' cannot name a DXF layer");
+}
+
+void Escribe_Curvas_DXF(const std::filesystem::path& ruta, const Datos_Curvas& d, const Capas_DXF& capas) {
+  Comprueba_Capas_DXF(capas);
   Escribe_Con(Driver("DXF"), ruta, [&](GDALDataset& dxf) {
     OGRLayer& capa = Crea_Capa(dxf, "entities", nullptr);
     Para_Cada_Linea(d, [&](Long, const Curva& c) {
@@ -130,11 +146,7 @@ void Escribe_Curvas_Vectorial(const std::filesystem::path& ruta, const Datos_Cur
   GDALDriver& driver = Driver(formato);
   OGRSpatialReference srs;
   srs.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
-  if (!crs.empty()) {
-    Errores_GDAL errores;
-    if (srs.SetFromUserInput(crs.c_str(), OGRSpatialReference::SET_FROM_USER_INPUT_LIMITATIONS_get()) != OGRERR_NONE)
-      throw std::invalid_argument("unknown coordinate reference system '" + crs + "'");
-  }
+  if (!crs.empty()) Lee_CRS(srs, crs);
   // CSV keeps no geometry unless asked to write it as text.
   CPLStringList opciones;
   if (formato == "CSV") opciones.SetNameValue("GEOMETRY", "AS_WKT");

@@ -15,15 +15,21 @@ struct Capas_DXF {
   std::string maestras = "CURVAS_MAESTRAS";
 };
 
+// std::invalid_argument for a layer name CAD refuses (empty, or holding any of < > / \ " : ; ? * | = `).
+void Comprueba_Capas_DXF(const Capas_DXF& capas);
+
 // Lines 1 to nCurvas of the record (those the array holds) with two vertices or more, in stored order, each an
 // LWPOLYLINE at its elevation (group code 38) in the line's own colour, or the nearest of CAD's indexed colours
-// (GDAL's DXF writer keeps no other). std::invalid_argument for a layer name CAD refuses (empty, or holding any
-// of < > / \ " : ; ? * | = `), std::runtime_error naming the file when it cannot be written.
+// (GDAL's DXF writer keeps no other). std::invalid_argument for layer names Comprueba_Capas_DXF refuses,
+// std::runtime_error naming the file when it cannot be written.
 void Escribe_Curvas_DXF(const std::filesystem::path& ruta, const Datos_Curvas& d, const Capas_DXF& capas = {});
 
 // The extension of the files of the OGR driver `formato` ("gpkg" for "GPKG", "shp" for "ESRI Shapefile");
 // std::invalid_argument when no driver of that name writes vector files to disk.
 std::string Extension_Vectorial(const std::string& formato);
+
+// std::invalid_argument when `crs` ("EPSG:25830", a WKT or PROJ string) names no coordinate reference system.
+void Comprueba_CRS(const std::string& crs);
 
 // The same lines as layer "contours" of a file of the OGR driver `formato` ("GPKG", "ESRI Shapefile", ...):
 // LineStrings with Z and the attributes ID (the line's number in the record), ELEV, TYPE ("minor" or "major") and

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <sstream>
 
 #include "hosts/cli/Carpeta_Salida.h"
 #include "hosts/cli/Interrupcion.h"
@@ -155,8 +156,30 @@ void Fuerza_Roturas(const std::vector<std::vector<std::int64_t>>& lineas, const 
                                        static_cast<Long>(lineas.size()), pol);
 }
 
-std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, Modelo_Anfitrion& m, const Vista& v, ObjectRef& draww,
-                                         const Mensajes_A_Stderr* mensajes) {
+// The contouring values of this run: those remembered (or picked for the relief), then the options'. Settled
+// before the model is made, so that a --major below the equidistance it meets fails at once.
+Valores_Curvas Valores_Del_Trabajo(const Opciones& o, const Levantamiento& lev) {
+  const auto [zmin, zmax] = std::minmax_element(lev.z.begin(), lev.z.end());
+  std::string elegidos;
+  Valores_Curvas vc = Lee_Valores_Curvas(*zmax - *zmin, elegidos);
+  if (!elegidos.empty() && !o.equidistancia)
+    std::cerr << "trilat: contours with " << elegidos << " (nothing remembered; --equidistance, --major, "
+              << "--minor-color and --major-color set others)\n";
+  vc.finas = o.equidistancia.value_or(vc.finas);
+  vc.maestras = o.maestra.value_or(o.equidistancia && !o.maestra ? 5 * vc.finas : vc.maestras);
+  vc.color_finas = o.color_finas.value_or(vc.color_finas);
+  vc.color_maestras = o.color_maestras.value_or(vc.color_maestras);
+  if (o.maestra && vc.maestras < vc.finas) {
+    std::ostringstream por_que;
+    por_que << "--major " << vc.maestras << " is smaller than the equidistance " << vc.finas
+            << " (every line would be major)";
+    Detiene(por_que.str());
+  }
+  return vc;
+}
+
+std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas& vc, Modelo_Anfitrion& m,
+                                         const Vista& v, ObjectRef& draww, const Mensajes_A_Stderr* mensajes) {
   if (m.nTri < 1) Detiene("contours need a triangulation of at least two triangles");
   c_Curvado curvado;
   double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
@@ -165,16 +188,6 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, Modelo_Anfitrion& m,
 
   double zmax = m.Z(1), zmin = m.Z(1);
   for (Long i = 2; i <= m.nPt; ++i) zmax = std::max(zmax, m.Z(i)), zmin = std::min(zmin, m.Z(i));
-  std::string elegidos;
-  Valores_Curvas vc = Lee_Valores_Curvas(zmax - zmin, elegidos);
-  if (!elegidos.empty() && !o.equidistancia)
-    std::cerr << "trilat: contours with " << elegidos << " (nothing remembered; --equidistance, --major, "
-              << "--minor-color and --major-color set others)\n";
-  vc.finas = o.equidistancia.value_or(vc.finas);
-  vc.maestras = o.maestra.value_or(o.equidistancia && !o.maestra ? 5 * vc.finas : vc.maestras);
-  vc.color_finas = o.color_finas.value_or(vc.color_finas);
-  vc.color_maestras = o.color_maestras.value_or(vc.color_maestras);
-
   Boolean mostrar = A_Booleano(o.dialogo);
   double E_finas = vc.finas, E_Maestras = vc.maestras;
   Long Colfinas = vc.color_finas, ColMaestras = vc.color_maestras;
@@ -244,6 +257,9 @@ int Ejecuta_Trabajo(const Opciones& o) {
   });
   Comprueba_Interrupcion();
 
+  std::optional<Valores_Curvas> valores;
+  if (!o.sin_curvas) valores = Valores_Del_Trabajo(o, lev);
+
   Modelo_Anfitrion m = Arrays_Del(lev);
   const Vista v = Ajusta_Vista(lev.x, lev.y, kAncho_Imagen, kMargen_Imagen);
   auto imagen = std::make_shared<Cairo_PictureBox>(v.ancho, v.alto);
@@ -269,7 +285,7 @@ int Ejecuta_Trabajo(const Opciones& o) {
   if (!lineas.empty()) tiempos.Etapa("breaklines", [&] { Fuerza_Roturas(lineas, lev, m, v, draww); });
   Comprueba_Interrupcion();
   std::optional<Datos_Curvas> curvas;
-  if (!o.sin_curvas) curvas = tiempos.Etapa("contours", [&] { return Traza_Curvas(o, m, v, draww, criticos); });
+  if (valores) curvas = tiempos.Etapa("contours", [&] { return Traza_Curvas(o, *valores, m, v, draww, criticos); });
 
   tiempos.Etapa("writing", [&] { Escribe(o, salida, lev, m, curvas, *imagen); });
   std::cerr << "trilat: " << m.Triangulos(lev).size() << " triangles";
