@@ -77,18 +77,26 @@ TEST(Carpeta_Salida, FalloQuitaLasCarpetasQueHizo) {
 // still running.
 TEST(Carpeta_Salida, QuitaPreparacionesDeTrabajosTerminados) {
   Carpeta_Temporal dir;
-  const pid_t terminado = fork();
-  ASSERT_GE(terminado, 0);
-  if (terminado == 0) _exit(0);
-  waitpid(terminado, nullptr, 0);
+  const auto terminado_ya = [] {
+    const pid_t hijo = fork();
+    if (hijo == 0) _exit(0);
+    waitpid(hijo, nullptr, 0);
+    return hijo;
+  };
+  const pid_t terminado = terminado_ya();
   const std::string prefijo = ".trilat-staging-";
   const std::set<std::string> quedan = {prefijo + std::to_string(getppid()), prefijo + "x"};
   for (const auto& n : quedan) fs::create_directories(dir / "out" / n);
+  // One whose job could not put back the files it was to replace keeps them.
+  const std::string con_apartados = prefijo + std::to_string(terminado_ya());
+  fs::create_directories(dir / "out" / con_apartados / ".anteriores");
+  std::ofstream(dir / "out" / con_apartados / ".anteriores" / "tin.csv") << "the user's";
   fs::create_directories(dir / "out" / (prefijo + std::to_string(terminado)) / "sub");
   std::ofstream(dir / "out" / (prefijo + std::to_string(terminado)) / "sub" / "contours.gpkg") << "big";
   { anfitrion::Carpeta_Salida carpeta(dir / "out"); }
   std::set<std::string> hay;
   for (const auto& e : fs::directory_iterator(dir / "out")) hay.insert(e.path().filename().string());
+  EXPECT_EQ(hay.erase(con_apartados), 1u);
   EXPECT_EQ(hay, quedan);
 }
 

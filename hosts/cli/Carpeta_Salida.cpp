@@ -16,15 +16,17 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kPreparacion = ".trilat-staging-";
+constexpr const char* kApartados = ".anteriores";  // inside the staging folder: what publishing replaces
 
 // The staging folders that jobs ended by force (a second Ctrl-C) left in the folder: those of processes that no
-// longer exist.
+// longer exist. One holding files that a failed publishing could not put back keeps them for the user.
 void Quita_Preparaciones_Huerfanas(const fs::path& carpeta) {
   std::vector<fs::path> huerfanas;
   std::error_code ec;
   for (const auto& e : fs::directory_iterator(carpeta, ec)) {
     const std::string nombre = e.path().filename().string();
-    if (!nombre.starts_with(kPreparacion)) continue;
+    std::error_code vacia;
+    if (!nombre.starts_with(kPreparacion) || (!fs::is_empty(e.path() / kApartados, vacia) && !vacia)) continue;
     const char* const fin = nombre.data() + nombre.size();
     pid_t pid = 0;
     const auto [p, error] = std::from_chars(nombre.data() + kPreparacion.size(), fin, pid);
@@ -77,7 +79,7 @@ void Carpeta_Salida::Publica() {
                                (fs::is_directory(viejo) ? "folder" : "file") + " of that name is in the way");
   }
   // What is replaced is first moved aside, so that a move that fails can put everything back.
-  const fs::path apartados = preparacion_ / ".anteriores";
+  const fs::path apartados = preparacion_ / kApartados;
   std::vector<fs::path> apartado, puesto;
   try {
     fs::create_directory(apartados);
