@@ -425,13 +425,22 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   if (parada >= detras) parada = sin_conectar_.Siguiente(detras, tope);
   if (!inseguros_en_rango_.empty()) {
     Renueva_Por_Probar(i, parada - 1);
-    for (Long k = por_probar_.Siguiente(i, parada - 1, &sin_conectar_); k < parada;
-         k = por_probar_.Siguiente(k + 1, parada - 1, &sin_conectar_)) {
-      if (!Rechazan_Inseguros(k)) {
-        parada = k;
-        break;
+    // Only points near the zones of those triangles (or not yet scanning what the zones rest on) need trying.
+    const auto [primero_lejos, cerca_desde, cerca_hasta] = Cerca_De_Inseguros(i, parada);
+    const auto prueba = [&](Long desde, Long hasta) {
+      for (Long k = por_probar_.Siguiente(desde, hasta - 1, &sin_conectar_); k < hasta;
+           k = por_probar_.Siguiente(k + 1, hasta - 1, &sin_conectar_)) {
+        if (!Rechazan_Inseguros(k)) return k;
+        por_probar_.Pon(static_cast<std::size_t>(k), false);
       }
-      por_probar_.Pon(static_cast<std::size_t>(k), false);
+      return hasta;
+    };
+    const Long fallo = prueba(i, primero_lejos);
+    if (fallo < primero_lejos) {
+      parada = fallo;
+    } else if (cerca_desde < cerca_hasta) {
+      const Long otro = prueba(cerca_desde, cerca_hasta);
+      if (otro < cerca_hasta) parada = otro;
     }
   }
   // Each point passed over would have been the current point in turn.
@@ -464,6 +473,28 @@ void Barrido_Rapido::Renueva_Por_Probar(Long desde, Long hasta) {
     por_probar_.Copia_Palabra(sin_conectar_, w);
     epoca_palabra_[w] = epoca_;
   }
+}
+
+std::array<Long, 3> Barrido_Rapido::Cerca_De_Inseguros(Long i, Long parada) const {
+  const auto& pts = s_.Puntos_Trab;
+  double x0 = kInf, x1 = -kInf, x_escaneo = -kInf;
+  for (const Long t : inseguros_en_rango_)
+    for (const Zona_Insegura& z : inseguros_.at(t)) {
+      const double r = (z.zona.alcance + z.zona.epsilon) * (1 + 1e-9) + 1e-9;
+      if (!(r < kInf) || s_.Primer_Pto > z.vecinos_min) return {parada, parada, parada};
+      const double x = pts[static_cast<std::size_t>(z.segunda)].X;
+      x0 = std::min(x0, x - r), x1 = std::max(x1, x + r);
+      // From this X on a point's scan reaches every point the zone rests on.
+      if (z.vecinos_max >= 0)
+        x_escaneo = std::max(x_escaneo, maximo_x_hasta_[static_cast<std::size_t>(z.vecinos_max)] - s_.Dist_Busqueda);
+    }
+  // Points ascend in X: those before x_escaneo and those within [x0, x1] are the ones to try.
+  const auto primera = [&](auto&& antes) {
+    return static_cast<Long>(std::partition_point(pts.begin() + i, pts.begin() + parada, antes) - pts.begin());
+  };
+  const Long lejos = primera([&](const XYZ& p) { return !(p.X >= x_escaneo); });
+  return {lejos, std::max(lejos, primera([&](const XYZ& p) { return p.X < x0; })),
+          primera([&](const XYZ& p) { return !(p.X > x1); })};
 }
 
 bool Barrido_Rapido::Rechazan_Inseguros(Long k) {

@@ -24,6 +24,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <map>
@@ -266,6 +267,9 @@ class Barrido_Rapido : public Barrido {
   // point k, or does when tried now (its record of rejections then grows to every triangle formed).
   std::vector<Long> inseguros_en_rango_;
   bool Rechazan_Inseguros(Long k);
+  // Where, from i to parada, points may lie that are not known to be rejected by the zones of those triangles:
+  // from i to the first answer, and from the second to the third.
+  std::array<Long, 3> Cerca_De_Inseguros(Long i, Long parada) const;
   // The unconnected points still to be tried so: a point found rejecting them stays so, its record holding, until
   // the scan's first point moves or such a triangle is formed (each a new epoch), or it is visited. Kept word by
   // word: a word last looked at in an earlier epoch starts again from the unconnected points when next needed.
