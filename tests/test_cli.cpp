@@ -115,8 +115,10 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
   EXPECT_EQ(r.estado, 1);
   EXPECT_NE(r.err.find("--major 1 is smaller than the equidistance 2"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(dir_ / "out"));
+  // It runs, and the picked equidistance is said with the major interval the run uses.
   r = Ejecuta(orden + " --major 4");
   EXPECT_EQ(r.estado, 0) << r.err;
+  EXPECT_NE(r.err.find("contours with equidistance 2, minor colour"), std::string::npos) << r.err;
   EXPECT_EQ(Ejecuta("run " + (dir_ / "missing.csv").string() + " --out x").estado, 1);
   EXPECT_EQ(Ejecuta("run --out x").estado, 2);
   EXPECT_EQ(Ejecuta("run p.csv --dist-max abc --out x").estado, 2);

@@ -34,11 +34,10 @@ double Equidistancia_Legible(double relieve) {
   return 10 * potencia;
 }
 
-Valores_Curvas Lee_Valores_Curvas(double relieve, std::string& elegidos) {
+Valores_Curvas Lee_Valores_Curvas(double relieve, Elegidos& elegidos) {
   auto& a = c_Ajustes::Instancia();
   const Variant nada;
-  std::ostringstream dichos;
-  const auto lee = [&](const char* clave, auto defecto, const char* nombre) -> decltype(defecto) {
+  const auto lee = [&](const char* clave, auto defecto, bool& elegido) -> decltype(defecto) {
     const Variant v = a.Lee_Valor(kAplicacion, kSeccion, clave, nada);
     try {
       if (v.tipo() != Variant::Tipo::Empty) {
@@ -52,15 +51,15 @@ Valores_Curvas Lee_Valores_Curvas(double relieve, std::string& elegidos) {
     } catch (const RuntimeError&) {
       // A damaged remembered value is replaced by the default, which is then said.
     }
-    dichos << (dichos.tellp() > 0 ? ", " : "") << nombre << ' ' << defecto;
+    elegido = true;
     return defecto;
   };
+  elegidos = {};
   Valores_Curvas v;
-  v.finas = lee(kFinas, Equidistancia_Legible(relieve), "equidistance");
-  v.maestras = lee(kMaestras, kMaestra_Cada * v.finas, "major");
-  v.color_finas = lee(kColor_Finas, kColor_Finas_Defecto, "minor colour");
-  v.color_maestras = lee(kColor_Maestras, kColor_Maestras_Defecto, "major colour");
-  elegidos = dichos.str();
+  v.finas = lee(kFinas, Equidistancia_Legible(relieve), elegidos.finas);
+  v.maestras = lee(kMaestras, kMaestra_Cada * v.finas, elegidos.maestras);
+  v.color_finas = lee(kColor_Finas, kColor_Finas_Defecto, elegidos.color_finas);
+  v.color_maestras = lee(kColor_Maestras, kColor_Maestras_Defecto, elegidos.color_maestras);
   return v;
 }
 

@@ -12,9 +12,14 @@ struct Valores_Curvas {
   std::int32_t color_finas = 0, color_maestras = 0;
 };
 
-// The remembered values; where nothing is remembered, defaults for the relief. `elegidos` lists the defaults
-// taken, for the host to say so ("" when every value was remembered).
-Valores_Curvas Lee_Valores_Curvas(double relieve, std::string& elegidos);
+// Which of the values were defaults, nothing being remembered for them.
+struct Elegidos {
+  bool finas = false, maestras = false, color_finas = false, color_maestras = false;
+};
+
+// The remembered values; where nothing is remembered, defaults for the relief, marked in `elegidos` for the host
+// to say so.
+Valores_Curvas Lee_Valores_Curvas(double relieve, Elegidos& elegidos);
 void Guarda_Valores_Curvas(const Valores_Curvas& v);
 
 // The round interval (1, 2, 2.5 or 5 times a power of ten) giving at most about forty minor levels.

@@ -160,15 +160,25 @@ void Fuerza_Roturas(const std::vector<std::vector<std::int64_t>>& lineas, const 
 // before the model is made, so that a --major below the equidistance it meets fails at once.
 Valores_Curvas Valores_Del_Trabajo(const Opciones& o, const Levantamiento& lev) {
   const auto [zmin, zmax] = std::minmax_element(lev.z.begin(), lev.z.end());
-  std::string elegidos;
+  Elegidos elegidos;
   Valores_Curvas vc = Lee_Valores_Curvas(*zmax - *zmin, elegidos);
-  if (!elegidos.empty() && !o.equidistancia)
-    std::cerr << "trilat: contours with " << elegidos << " (nothing remembered; --equidistance, --major, "
-              << "--minor-color and --major-color set others)\n";
   vc.finas = o.equidistancia.value_or(vc.finas);
   vc.maestras = o.maestra.value_or(o.equidistancia && !o.maestra ? 5 * vc.finas : vc.maestras);
   vc.color_finas = o.color_finas.value_or(vc.color_finas);
   vc.color_maestras = o.color_maestras.value_or(vc.color_maestras);
+  // A picked equidistance is said, with the other defaults the options leave in place (as they are used).
+  if (elegidos.finas && !o.equidistancia) {
+    std::ostringstream dichos;
+    const auto di = [&](bool elegido, bool por_opcion, const char* nombre, auto valor) {
+      if (elegido && !por_opcion) dichos << (dichos.tellp() > 0 ? ", " : "") << nombre << ' ' << valor;
+    };
+    di(true, false, "equidistance", vc.finas);
+    di(elegidos.maestras, o.maestra.has_value(), "major", vc.maestras);
+    di(elegidos.color_finas, o.color_finas.has_value(), "minor colour", vc.color_finas);
+    di(elegidos.color_maestras, o.color_maestras.has_value(), "major colour", vc.color_maestras);
+    std::cerr << "trilat: contours with " << dichos.str() << " (nothing remembered; --equidistance, --major, "
+              << "--minor-color and --major-color set others)\n";
+  }
   if (o.maestra && vc.maestras < vc.finas) {
     std::ostringstream por_que;
     por_que << "--major " << vc.maestras << " is smaller than the equidistance " << vc.finas
