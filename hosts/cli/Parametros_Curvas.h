@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace Vyr_Trilat::anfitrion {
 
