@@ -64,6 +64,12 @@ TEST(Triangulacion, MensajesDejanLaSalidaComoEstaba) {
   EXPECT_EQ(r.mensajes, std::vector<Mensaje>{sin_puntos});
   EXPECT_EQ(r.nTri, -7);
 
+  // Coordinates whose differences square beyond the doubles: an overflow, reported, and nothing written.
+  r = Triangula(De_Lista({{1e200, 1e200}, {2e200, 1e200}, {1e200, 2e200}, {2e200, 2e200}}), 10);
+  EXPECT_EQ(r.mensajes,
+            std::vector<Mensaje>{(Mensaje{"Calcula triangulos 2 - Error nº  6:Overflow", vbCritical, "Vyr_Trilat"})});
+  EXPECT_EQ(r.nTri, -7);
+
   // Three points closer together than the cleaning tolerance.
   r = Triangula(De_Lista({{5, 5}, {5.01, 5}, {5, 5.015}, {5.005, 5.005}}), 10);
   EXPECT_EQ(r.mensajes,
