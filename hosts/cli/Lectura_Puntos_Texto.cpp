@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "hosts/cli/Linea_Texto.h"
 #include "hosts/cli/Numero_Texto.h"
 
 namespace Vyr_Trilat::anfitrion {
@@ -197,7 +198,7 @@ class Lector {
   Lector(const fs::path& ruta, const Opciones_Lectura& o) : ruta_(ruta), opciones_(o) {}
 
   void Linea(std::string_view linea, std::size_t n) {
-    if (n == 1 && linea.substr(0, 3) == "\xEF\xBB\xBF") linea.remove_prefix(3);
+    linea = Sin_Marca_De_Orden(linea, n);
     const auto ini = std::find_if_not(linea.begin(), linea.end(), Blanco);
     if (ini == linea.end() || *ini == '#') return;
     if (disposicion_) return Fila(linea, n);

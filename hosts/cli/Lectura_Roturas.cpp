@@ -3,6 +3,7 @@
 #include <fstream>
 #include <string>
 
+#include "hosts/cli/Linea_Texto.h"
 #include "hosts/cli/Numero_Texto.h"
 
 namespace Vyr_Trilat::anfitrion {
@@ -14,7 +15,7 @@ std::vector<std::vector<std::int64_t>> Lee_Roturas(const std::filesystem::path& 
   std::string texto;
   for (std::size_t n = 1; std::getline(f, texto); ++n) {
     const auto donde = [&] { return ruta.string() + ":" + std::to_string(n) + ": "; };
-    std::string_view resto(texto);
+    std::string_view resto = Sin_Marca_De_Orden(texto, n);
     resto = resto.substr(0, resto.find('#'));
     std::vector<std::int64_t> linea;
     for (;;) {

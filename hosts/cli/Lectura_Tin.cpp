@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "hosts/cli/Linea_Texto.h"
 #include "hosts/cli/Numero_Texto.h"
 #include "trilat/platform/Triangulos_Anfitrion.h"
 
@@ -36,7 +37,7 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
   std::string texto;
   for (std::size_t n = 1; std::getline(f, texto); ++n) {
     const auto donde = [&] { return ruta.string() + ":" + std::to_string(n) + ": "; };
-    const auto campos = Campos_Fila(texto);
+    const auto campos = Campos_Fila(Sin_Marca_De_Orden(texto, n));
     if (n == 1) {
       if (campos != std::vector<std::string_view>{"index", "v1", "v2", "v3"})
         throw Error_Entrada(donde() + "expected the header index,v1,v2,v3");
