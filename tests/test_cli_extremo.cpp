@@ -151,6 +151,9 @@ TEST(Cli_Extremo, FormatoVectorialConSuExtension) {
   EXPECT_NE(Lee(dir / "err.txt").find("--vector-format: no GDAL/OGR driver named 'Memory' that writes vector files to disk"),
             std::string::npos)
       << Lee(dir / "err.txt");
+  // DXF would clash with contours.dxf and refuses the lines' attributes.
+  EXPECT_EQ(Trilat(dir, orden + "DXF"), 2);
+  EXPECT_NE(Lee(dir / "err.txt").find("DXF contours are contours.dxf"), std::string::npos) << Lee(dir / "err.txt");
   EXPECT_FALSE(fs::exists(dir / "out"));
 }
 

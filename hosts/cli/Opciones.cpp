@@ -117,7 +117,11 @@ Opciones Lee_Opciones(const std::vector<std::string>& args) {
        }},
       {"--vector-format",
        [&](auto& a, auto& v) {
-         Como_Uso(a, [&] { Extension_Vectorial(v); });
+         // The DXF driver takes no attributes, and contours.dxf has a writer of its own.
+         Como_Uso(a, [&] {
+           if (Extension_Vectorial(v) == "dxf")
+             throw std::invalid_argument("DXF contours are contours.dxf (--formats); choose another driver");
+         });
          o.formato_vectorial = v;
        }},
       {"--crs",
