@@ -236,6 +236,29 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
   EXPECT_GT(circulos, 800000);
 }
 
+// Two straight lines of points, the whole survey: each point's cell is a half-strip open to the outside. Where the
+// triangulation was made the lines were not quite straight (a zigzag of a nanometre), so its rings hold slivers
+// and pairs of neighbours nearly in line; the others' half-planes must still hold the region of centres to the
+// strip, or every point's second corners could lie anywhere along the lines.
+TEST(Alcance_Aceptacion, EnDosLineasRectasLaRegionQuedaJuntoAlPunto) {
+  std::vector<XYZ> puntos;
+  for (int k = 0; k < 400; ++k)
+    for (int linea = 0; linea < 2; ++linea) puntos.push_back({500000.0 + linea, 4500000 + 0.5 * k, 0, 0});
+  Estado_Triangulos tablas = Tablas(puntos);
+  for (std::size_t i = 0; i < puntos.size(); ++i) tablas.Puntos_Anfitrion[i].X += (i / 2 % 2 ? 1e-9 : -1e-9);
+  const Alcance_Aceptacion alcance(tablas);
+  std::vector<int> vecinos;
+  std::vector<Alcance_Aceptacion::Esquina> region;
+  int medidos = 0;
+  for (std::size_t i = 0; i < puntos.size(); ++i) {
+    if (!(alcance.Alcance(i, vecinos, &region) < 1e9)) continue;
+    const Caja caja = alcance.Caja_Segundas(i, region.data(), region.size());
+    EXPECT_LT(caja.y1 - caja.y0, 10) << "point " << i;
+    ++medidos;
+  }
+  EXPECT_GT(medidos, 700);
+}
+
 // An edge whose bisector is too steep for the bound: its circles are measured to its second corner Y, hold none of
 // the points its zone rests on, and pass within the zone's epsilon of the point they accept. So a circle through Y
 // of radius below the limit that passes that close to a point the zone rules out must hold one of those points.

@@ -248,7 +248,7 @@ double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* re
       region->push_back({p.ax * (fin / p.la), p.ay * (fin / p.la), 2 * (2e-6 * fin + 1e-9), fin});
     if (p.abierto) {
       alcance = kInf;
-      if (region) Recorta_Par(p, ha, hb, limite, *region);
+      if (region) Recorta_Par(p, holgura, limite, *region);
       continue;
     }
     const double vx = (ha * p.by - hb * p.ay) / p.cruz, vy = (p.ax * hb - p.bx * ha) / p.cruz;
@@ -260,7 +260,7 @@ double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* re
       region->push_back({vx, vy, 2 * (2e-6 * esquina + 1e-9), esquina});
     } else {
       // A long cell by the edge of the survey: only its part within the radius limit can hold a centre.
-      Recorta_Par(p, ha, hb, limite, *region);
+      Recorta_Par(p, holgura, limite, *region);
     }
   }
   return Alcance_Medido(alcance, limite);
@@ -319,16 +319,20 @@ double Alcance_Aceptacion::Alcance_De_Puntos(std::size_t i, const std::vector<in
   return Alcance_Segundas(Alcance_Medido(Esquinas_Poligono(region), limite));
 }
 
-void Alcance_Aceptacion::Recorta_Par(const Par& p, double ha, double hb, double limite,
+void Alcance_Aceptacion::Recorta_Par(const Par& p, double holgura, double limite,
                                      std::vector<Esquina>& region) const {
+  const double ha = (p.la * p.la + holgura) / 2, hb = (p.lb * p.lb + holgura) / 2;
   // The square of half-side `limite` round P, cut by the pair's two half-planes and by the rays between which its
   // centres lie (a turn of more than half a circle in two pieces, so that each is convex). Each cut is moved out
   // by far more than the rounding of its evaluation, so that the computed polygon holds the true one.
-  // The part between the rays from u turning counter-clockwise to v (at most half a circle), or all round.
+  // The part between the rays from u turning counter-clockwise to v (at most half a circle), or all round. Every
+  // neighbour's half-plane holds for every centre: all cut it, so that a turn the ring's order makes look wide (a
+  // pair nearly in line, or the outside of a straight edge) is held by the others to the cell's own size.
   const auto pieza = [&](const Vert* u, const Vert* v) {
     Cuadrado(limite);
     Corta(p.ax, p.ay, ha, limite);
     Corta(p.bx, p.by, hb, limite);
+    for (const Par& q : pares_) Corta(q.ax, q.ay, (q.la * q.la + holgura) / 2, limite);
     if (u) {
       Corta(u->Y, -u->X, 0, limite);
       Corta(-v->Y, v->X, 0, limite);

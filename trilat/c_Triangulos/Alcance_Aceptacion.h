@@ -102,9 +102,9 @@ class Alcance_Aceptacion {
   double Holgura(double radio) const;
   static double Alcance_Medido(double lejos, double limite);
   double Alcance_Segundas(double centro) const;
-  // The corners of the part of a pair's region (with the half-planes' constants ha and hb) within `limite` of P
-  // in each coordinate.
-  void Recorta_Par(const Par& p, double ha, double hb, double limite, std::vector<Esquina>& region) const;
+  // The corners of the part of a pair's region (the half-planes moved out by the slack `holgura`) within
+  // `limite` of P in each coordinate.
+  void Recorta_Par(const Par& p, double holgura, double limite, std::vector<Esquina>& region) const;
   // A region as a polygon: the square of half-side `limite` round P, cut by the half-plane n.c <= h (moved out by
   // far more than the rounding of its evaluation, so that the computed polygon holds the true one), and its corners
   // put in a region, answering their largest distance from P.
