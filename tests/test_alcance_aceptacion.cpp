@@ -54,6 +54,16 @@ double Diferencia_De_Cuadrados(double cx, double cy, const XYZ& P, const XYZ& Y)
   return ::testing::AssertionFailure() << "an empty circle of radius " << std::sqrt(R2);
 }
 
+// Points scattered over a 300 m site at survey-sized coordinates, and a row of nearly level ones across it: long
+// thin cells and sides the formulas call horizontal.
+std::vector<XYZ> Dispersos_Y_Fila(std::mt19937_64& rng, int dispersos, int en_fila) {
+  std::uniform_real_distribution<double> u(0, 1);
+  std::vector<XYZ> puntos;
+  for (int k = 0; k < dispersos; ++k) puntos.push_back({500000 + 300 * u(rng), 4500000 + 300 * u(rng), 0, 0});
+  for (int k = 0; k < en_fila; ++k) puntos.push_back({500000 + 1.5 * k, 4500150 + 1e-5 * k, 0, 0});
+  return puntos;
+}
+
 // A point in a random direction: anywhere within `lejos` when asked, otherwise just beyond where the region's
 // corners put the threshold in that direction, without their margins.
 Vert Junto_Al_Umbral(const std::vector<Alcance_Aceptacion::Esquina>& region, double lejos, bool cualquiera,
@@ -120,10 +130,7 @@ TEST(Alcance_Aceptacion, ElCirculoCalculadoPasaCercaDelPunto) {
 TEST(Alcance_Aceptacion, UnCirculoQueLlegaMasAllaDelAlcanceContieneUnVecino) {
   std::mt19937_64 rng(9);
   std::uniform_real_distribution<double> u(0, 1);
-  std::vector<XYZ> puntos;
-  for (int k = 0; k < 3000; ++k) puntos.push_back({500000 + 300 * u(rng), 4500000 + 300 * u(rng), 0, 0});
-  // A row of nearly level points: long thin cells and sides the formulas call horizontal.
-  for (int k = 0; k < 200; ++k) puntos.push_back({500000 + 1.5 * k, 4500150 + 1e-5 * k, 0, 0});
+  const std::vector<XYZ> puntos = Dispersos_Y_Fila(rng, 3000, 200);
   Estado_Triangulos tablas = Tablas(puntos);
   const Alcance_Aceptacion alcance(tablas);
   std::vector<int> vecinos;
@@ -152,11 +159,9 @@ TEST(Alcance_Aceptacion, UnCirculoQueLlegaMasAllaDelAlcanceContieneUnVecino) {
 TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
   std::mt19937_64 rng(11);
   std::uniform_real_distribution<double> u(0, 1);
-  std::vector<XYZ> puntos;
-  for (int k = 0; k < 2000; ++k) puntos.push_back({500000 + 300 * u(rng), 4500000 + 300 * u(rng), 0, 0});
-  // Kerb-like runs and a nearly level row: long thin cells inside the site as well as along its edge.
+  std::vector<XYZ> puntos = Dispersos_Y_Fila(rng, 2000, 200);
+  // Kerb-like runs too: long thin cells inside the site as well as along its edge.
   for (int k = 0; k < 150; ++k) puntos.push_back({500020 + 1.7 * k, 4500100 + 0.4 * k + 0.01 * u(rng), 0, 0});
-  for (int k = 0; k < 200; ++k) puntos.push_back({500000 + 1.5 * k, 4500150 + 1e-5 * k, 0, 0});
   Estado_Triangulos tablas = Tablas(puntos);
   const Alcance_Aceptacion alcance(tablas);
   const double eps = alcance.Epsilon();
@@ -267,9 +272,7 @@ TEST(Alcance_Aceptacion, EnDosLineasRectasLaRegionQuedaJuntoAlPunto) {
 TEST(Alcance_Aceptacion, UnPuntoFueraDeLaZonaDeUnLadoEmpinadoNoTieneCirculoVacio) {
   std::mt19937_64 rng(17);
   std::uniform_real_distribution<double> u(0, 1);
-  std::vector<XYZ> puntos;
-  for (int k = 0; k < 1500; ++k) puntos.push_back({500000 + 300 * u(rng), 4500000 + 300 * u(rng), 0, 0});
-  for (int k = 0; k < 100; ++k) puntos.push_back({500000 + 1.5 * k, 4500150 + 1e-5 * k, 0, 0});
+  const std::vector<XYZ> puntos = Dispersos_Y_Fila(rng, 1500, 100);
   Estado_Triangulos tablas = Tablas(puntos);
   const Alcance_Aceptacion alcance(tablas);
   std::vector<int> anillo, vecinos;

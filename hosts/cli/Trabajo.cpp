@@ -169,10 +169,10 @@ Valores_Curvas Valores_Del_Trabajo(const Opciones& o, const Levantamiento& lev) 
   // A picked equidistance is said, with the other defaults the options leave in place (as they are used).
   if (elegidos.finas && !o.equidistancia) {
     std::ostringstream dichos;
+    dichos << "equidistance " << vc.finas;
     const auto di = [&](bool elegido, bool por_opcion, const char* nombre, auto valor) {
-      if (elegido && !por_opcion) dichos << (dichos.tellp() > 0 ? ", " : "") << nombre << ' ' << valor;
+      if (elegido && !por_opcion) dichos << ", " << nombre << ' ' << valor;
     };
-    di(true, false, "equidistance", vc.finas);
     di(elegidos.maestras, o.maestra.has_value(), "major", vc.maestras);
     di(elegidos.color_finas, o.color_finas.has_value(), "minor colour", vc.color_finas);
     di(elegidos.color_maestras, o.color_maestras.has_value(), "major colour", vc.color_maestras);

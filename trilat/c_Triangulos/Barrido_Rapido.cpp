@@ -310,18 +310,24 @@ bool Barrido_Rapido::Detiene_Ahora(Long k) {
   return !varios_.Tiene(i) || p.bloques > 0 || p.celdas > 0 || nivelada();
 }
 
-bool Barrido_Rapido::Parcial_Vacia(Long k) {
-  const Parcial& pc = Cota_Parcial(k);
-  if (!(pc.cota.alcance < kInf)) return false;
-  const Cota& c = pc.cota;
+template <typename B, typename F>
+bool Barrido_Rapido::Celdas_Con_Abiertos(const Cota& c, B&& bloque, F&& f) const {
   for (Long bj = c.j0 / kBloque; bj <= c.j1 / kBloque; ++bj)
     for (Long bi = c.i0 / kBloque; bi <= c.i1 / kBloque; ++bi) {
-      if (abiertos_bloque_[Bloque(bi, bj)] == 0) continue;
+      const std::size_t b = Bloque(bi, bj);
+      if (abiertos_bloque_[b] == 0 || !bloque(b, bi, bj)) continue;
       for (Long j = std::max(c.j0, bj * kBloque); j <= std::min(c.j1, bj * kBloque + kBloque - 1); ++j)
         for (Long col = std::max(c.i0, bi * kBloque); col <= std::min(c.i1, bi * kBloque + kBloque - 1); ++col)
-          if (abiertos_en_celda_[Indice_Celda(col, j)] > 0) return false;
+          if (f(Indice_Celda(col, j))) return true;
     }
-  return true;
+  return false;
+}
+
+bool Barrido_Rapido::Parcial_Vacia(Long k) {
+  const Parcial& pc = Cota_Parcial(k);
+  return pc.cota.alcance < kInf &&
+         !Celdas_Con_Abiertos(pc.cota, [](std::size_t, Long, Long) { return true; },
+                              [&](std::size_t celda) { return abiertos_en_celda_[celda] > 0; });
 }
 
 void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k,
@@ -635,29 +641,26 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
     for (Long t = Siguiente_Abierto(desde); t <= hasta; t = Siguiente_Abierto(t + 1))
       if (posible(T.V2[static_cast<std::size_t>(t)]) || posible(T.V3[static_cast<std::size_t>(t)])) candidatos_.push_back(t);
   } else {
-    for (Long bj = j0 / kBloque; bj <= j1 / kBloque; ++bj)
-      for (Long bi = i0 / kBloque; bi <= i1 / kBloque; ++bi) {
-        // Blocks and cells where nothing was filed since the point's last visits have nothing new for it.
-        const std::size_t b = Bloque(bi, bj);
-        if (abiertos_bloque_[b] == 0 || ultimo_en_bloque_[b] < primero || !bloque_posible(bi, bj)) continue;
-        for (Long j = std::max(j0, bj * kBloque); j <= std::min(j1, bj * kBloque + kBloque - 1); ++j)
-          for (Long col = std::max(i0, bi * kBloque); col <= std::min(i1, bi * kBloque + kBloque - 1); ++col) {
-            if (ultimo_en_celda_[Indice_Celda(col, j)] < primero) continue;
-            auto& lista = abiertos_celda_[Indice_Celda(col, j)];
-            for (std::size_t m = 0; m < lista.size();) {
-              const Long t = lista[m];
-              const auto k = static_cast<std::size_t>(t);
-              // Closed triangles and those left behind Primer_Tri are never visited again.
-              if (t < s_.Primer_Tri || Es_Verdadero(T.Cerrado[k])) {
-                lista[m] = lista.back();
-                lista.pop_back();
-                continue;
-              }
-              ++m;
-              if (t >= primero && t <= hasta && (posible(T.V2[k]) || posible(T.V3[k]))) candidatos_.push_back(t);
+    // Blocks and cells where nothing was filed since the point's last visits have nothing new for it.
+    Celdas_Con_Abiertos(
+        *cota, [&](std::size_t b, Long bi, Long bj) { return ultimo_en_bloque_[b] >= primero && bloque_posible(bi, bj); },
+        [&](std::size_t celda) {
+          if (ultimo_en_celda_[celda] < primero) return false;
+          auto& lista = abiertos_celda_[celda];
+          for (std::size_t m = 0; m < lista.size();) {
+            const Long t = lista[m];
+            const auto k = static_cast<std::size_t>(t);
+            // Closed triangles and those left behind Primer_Tri are never visited again.
+            if (t < s_.Primer_Tri || Es_Verdadero(T.Cerrado[k])) {
+              lista[m] = lista.back();
+              lista.pop_back();
+              continue;
             }
+            ++m;
+            if (t >= primero && t <= hasta && (posible(T.V2[k]) || posible(T.V3[k]))) candidatos_.push_back(t);
           }
-      }
+          return false;
+        });
   }
   const auto de_punto = [&](Long k) {
     for (Long e = primero_en_vertice_[static_cast<std::size_t>(k)]; e >= 0;

@@ -235,6 +235,10 @@ class Barrido_Rapido : public Barrido {
   bool Detiene_Ahora(Long k);
   // No open triangle is filed within the bound of point k from its neighbours still scanned.
   bool Parcial_Vacia(Long k);
+  // Calls f(celda) for each cell of a bound's box in a block that holds open triangles and for which
+  // bloque(block, column, row of blocks) holds, until f answers true; whether it did.
+  template <typename B, typename F>
+  bool Celdas_Con_Abiertos(const Cota& c, B&& bloque, F&& f) const;
   // A count (of the open triangles filed in a cell or a block, or of those a point is the second corner of) changes
   // by d; when it turns zero or non-zero, the count `suya` of each point in list k of `avisar` changes by d.
   void Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k, Long Paradas::*suya);
