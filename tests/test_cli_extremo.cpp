@@ -128,6 +128,21 @@ TEST(Cli_Extremo, RoturasYTrianguacionesMalasNoEscribenNada) {
   }
 }
 
+// A remembered maximum side the triangulation dialog corrects as it loads (its message said so) is no failed
+// computation: the run goes on, with the option's value or the default.
+TEST(Cli_Extremo, UnaDistanciaRecordadaNoValidaNoDetieneElTrabajo) {
+  Carpeta_Temporal dir;
+  const auto puntos = dir.Escribe("p.csv", Puntos_Csv(Genera(Forma::Uniforme, 200, 1000, 5)));
+  for (const char* opcion : {" --dist-max 50", ""}) {
+    dir.Escribe("settings.ini", "[MDT/Triangulación]\nDistacia Maxima=0\n");
+    const auto r = Ejecuta_Trilat(dir.Ruta(), "run " + puntos.string() + opcion + " --out " + (dir / "out").string());
+    EXPECT_EQ(r.estado, 0) << r.err;
+    EXPECT_NE(r.err.find("La distancia máxima debe ser mayor de 1"), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::exists(dir / "out" / "tin.csv"));
+    fs::remove_all(dir / "out");
+  }
+}
+
 // Another OGR format takes its driver's extension and holds every line (CSV its geometry as WKT); a driver that
 // writes no file to disk is refused on the command line.
 TEST(Cli_Extremo, FormatoVectorialConSuExtension) {

@@ -44,7 +44,8 @@ constexpr int kAncho_Imagen = 1600;
 constexpr int kMargen_Imagen = 20;
 constexpr Long kColor_Roturas = 255;  // red, red in the low byte
 
-// Library messages go to standard error as "TITLE: TEXT"; a critical one means the job cannot give a result.
+// Library messages go to standard error as "TITLE: TEXT"; a critical one during a computation means the job cannot
+// give a result (one from a dialog's load only corrects a remembered value).
 class Mensajes_A_Stderr {
  public:
   Mensajes_A_Stderr()
@@ -57,6 +58,7 @@ class Mensajes_A_Stderr {
   Mensajes_A_Stderr(const Mensajes_A_Stderr&) = delete;
   Mensajes_A_Stderr& operator=(const Mensajes_A_Stderr&) = delete;
   bool Critico() const { return critico_; }
+  void Empieza_Calculo() { critico_ = false; }
 
  private:
   bool critico_ = false;
@@ -113,7 +115,7 @@ ObjectRef Barra(const Opciones& o, const char* etiqueta) {
 }
 
 void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m, const Vista& v, ObjectRef& draww,
-               const Tiempos& tiempos, const Mensajes_A_Stderr* mensajes) {
+               const Tiempos& tiempos, Mensajes_A_Stderr* mensajes) {
   c_Triangulos tri;
   double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
   ObjectRef progreso = Barra(o, "Triangulación");
@@ -135,6 +137,7 @@ void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m,
   Long iNoCont = 0;
   HostArray<Long> iV1, iV2;
   double distan = 0;
+  if (mensajes) mensajes->Empieza_Calculo();
   tri.Calcula_Triangulos2(m.nPt, m.X, m.Y, m.Z, m.Actic, m.nTri, m.Vt1, m.Vt2, m.Vt3, iNoCont, iV1, iV2, distan);
   Instala_Bucle_Mensajes(anterior);
   Comprueba_Interrupcion();
@@ -189,7 +192,7 @@ Valores_Curvas Valores_Del_Trabajo(const Opciones& o, const Levantamiento& lev) 
 }
 
 std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas& vc, Modelo_Anfitrion& m,
-                                         const Vista& v, ObjectRef& draww, const Mensajes_A_Stderr* mensajes) {
+                                         const Vista& v, ObjectRef& draww, Mensajes_A_Stderr* mensajes) {
   if (m.nTri < 1) Detiene("contours need a triangulation of at least two triangles");
   c_Curvado curvado;
   double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
@@ -209,6 +212,7 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
                                 o.dibuja_curvas ? A_Booleano(*o.dibuja_curvas) : s.Dibuja_Curvas);
   }
   Boolean cancela = False;
+  if (mensajes) mensajes->Empieza_Calculo();
   curvado.Curvado_calcula1(m.nPt, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3, cancela);
   Comprueba_Interrupcion();
   if (Es_Verdadero(cancela)) Detiene("the contouring dialog was cancelled");
@@ -285,7 +289,7 @@ int Ejecuta_Trabajo(const Opciones& o) {
   } else {
     mensajes.emplace();
   }
-  const Mensajes_A_Stderr* criticos = mensajes ? &*mensajes : nullptr;
+  Mensajes_A_Stderr* criticos = mensajes ? &*mensajes : nullptr;
 
   if (tin) {
     m.nTri = tin->nTri, m.Vt1 = tin->Vt1, m.Vt2 = tin->Vt2, m.Vt3 = tin->Vt3;
