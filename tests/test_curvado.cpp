@@ -320,6 +320,10 @@ TEST_F(Curvado, ParametrosDelDialogoYVariantesQueNoHacenNada) {
   Long cf = 12, cm = 34;
   c_.Parametros_Curvado1(0, 100.25, mostrar, ef, em, cf, cm);
   EXPECT_TRUE(ef == 1 && em == 5 && cf == 12 && cm == 34);  // zero equidistances come back as 1 and 5
+  // Negative ones, which would give no level, too.
+  ef = -2, em = -0.5;
+  c_.Parametros_Curvado1(0, 100.25, mostrar, ef, em, cf, cm);
+  EXPECT_TRUE(ef == 1 && em == 5);
   EXPECT_TRUE(c_.Estado().Segmentos == 5 && c_.Estado().Suavizar == False && c_.Estado().Dibuja_Curvas == True);
   // Not shown: the remembered choices of an empty store (no smoothing, drawn, 5 segments); 0 stands for 5000.
   Salida_Curvado s = Calcula_Curvado(c_, m);

@@ -134,6 +134,15 @@ TEST_F(Curv_P, AceptarGuardaYDevuelveLoEscrito) {
     dlg.Unload();
   }
 
+  // Negative equidistances are taken as none, like 0.
+  {
+    f_Curv_P dlg;
+    dlg.Load();
+    Presentador_Guionizado p({Escribe("txtequidist", "-2"), Escribe("txtMaestras", "-0,5"), Pulsa("cmdDatosaceptar")});
+    dlg.Show_Modal();
+    EXPECT_TRUE(dlg.A_EquiFi == 1 && dlg.A_EquiMa == 5);
+  }
+
   // A number too large to read keeps what the caller set; a damaged store refuses every write; the rest runs.
   { std::ofstream(ajustes_.Archivo(), std::ios::binary) << std::string("x=\0", 3); }
   f_Curv_P dlg;

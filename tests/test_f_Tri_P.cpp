@@ -2,6 +2,8 @@
 // colour button, Aceptar and Cancelar, and what it remembers in a real settings file.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "tests/support/Ajustes_Temporales.h"
 #include "tests/support/Disposicion.h"
 #include "tests/support/Grabadores.h"
@@ -81,10 +83,14 @@ TEST_F(Tri_P, EdicionesPorDebajoDeUnoSeCorrigenAlMomento) {
       EXPECT_EQ(caja.Texto(), corto ? "100" : texto);
     }
   }
-  Presentador_Guionizado p({Escribe("txtDistMax", "0"), Escribe("txtDistMax", "250.5"), Pulsa("cmdDatosaceptar")});
+  // A number beyond the range of doubles is corrected the same way, and the dialog goes on.
+  Presentador_Guionizado p({Escribe("txtDistMax", "0"), Escribe("txtDistMax", "1e400"), Escribe("txtDistMax", "250.5"),
+                            Pulsa("cmdDatosaceptar")});
   const std::size_t antes = mensajes_.Lista().size();
   dlg.Show_Modal();
-  EXPECT_EQ(mensajes_.Lista().size(), antes + 1);
+  EXPECT_EQ(p.Pendientes(), 0u);
+  EXPECT_EQ(mensajes_.Lista().size(), antes + 2);
+  EXPECT_EQ(mensajes_.Lista().back(), kMensaje_Distancia);
   EXPECT_EQ(Ajuste("Distacia Maxima"), "250.5");
   EXPECT_EQ(dlg.A_Distac_Maxima(), 250.5);
 }
@@ -170,6 +176,23 @@ TEST_F(Tri_P, AceptarGuardaEnOrdenYLaPosicionSeRecuerda) {
   dlg.Load();
   EXPECT_EQ(dlg.Left(), 30);
   EXPECT_EQ(dlg.Top(), 60);
+}
+
+// The run reads the accepted values back from the store: when it cannot keep them the dialog says why and stays
+// open, rather than closing as accepted with the remembered values in their place.
+TEST_F(Tri_P, AceptarConElAlmacenDanadoNoSeCierra) {
+  { std::ofstream(ajustes_.Archivo(), std::ios::binary) << "garbage line\n"; }
+  f_Tri_P dlg;
+  dlg.Load();
+  Presentador_Guionizado p({Escribe("txtDistMax", "5"), Pulsa("cmdDatosaceptar"), Pulsa("bt_salir")});
+  dlg.Show_Modal();
+  EXPECT_EQ(p.Pendientes(), 0u);
+  EXPECT_TRUE(dlg.A_Aceptar == False && dlg.A_CancelarMDT1 == True);
+  ASSERT_EQ(mensajes_.Lista().size(), 1u);
+  EXPECT_EQ(mensajes_.Lista()[0].estilo, vbCritical);
+  EXPECT_EQ(mensajes_.Lista()[0].titulo, "Triangulación:");
+  EXPECT_NE(mensajes_.Lista()[0].texto.find("damaged"), std::string::npos) << mensajes_.Lista()[0].texto;
+  EXPECT_EQ(ajustes_.Texto(), "garbage line\n");
 }
 
 TEST_F(Tri_P, DisposicionComoSeDiseno) {

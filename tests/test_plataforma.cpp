@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 #include "tests/support/Grabadores.h"
 #include "tests/support/Numero_Error.h"
@@ -35,6 +36,12 @@ TEST(Plataforma, HostArrayLimites) {
   a.ReDim(-2, 0);
   EXPECT_EQ(a(-2), 0);
   EXPECT_EQ(a.LBound(), -2);
+  // One element at the largest index: its upper bound is that index.
+  constexpr Long kMayor = std::numeric_limits<Long>::max();
+  a.ReDim(kMayor, kMayor);
+  a(kMayor) = 7;
+  EXPECT_EQ(a.UBound(), kMayor);
+  EXPECT_EQ(a(kMayor), 7);
   a.Erase();
   EXPECT_FALSE(a.Allocated());
 }

@@ -22,9 +22,10 @@ void No_Se_Puede(const std::string& texto) { MsgBox(texto, vbCritical, "No se pu
 
 std::string Formatea(double valor) { return c_Numeros::Instancia().Formatea(Variant::De_Doble(valor), 3, 0); }
 
+// A negative equidistance gives no level at all: it is taken as no value, like 0.
 void Equidistancias_Por_Defecto(double& e_finas, double& e_maestras) {
-  if (e_maestras == 0) e_maestras = 5;
-  if (e_finas == 0) e_finas = 1;
+  if (e_maestras <= 0) e_maestras = 5;
+  if (e_finas <= 0) e_finas = 1;
 }
 
 bool Todas_Cero(Long nPun, const HostArray<double>& Z) {

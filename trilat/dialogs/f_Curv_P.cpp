@@ -141,8 +141,9 @@ void f_Curv_P::cmdColor_Click() {
 void f_Curv_P::cmdDatosaceptar_Click() {
   Omite_Error([this] { A_EquiMa = Lee_Numero(txtMaestras_->Texto()); });
   Omite_Error([this] { A_EquiFi = Lee_Numero(txtequidist_->Texto()); });
-  if (A_EquiMa == 0) A_EquiMa = 5;
-  if (A_EquiFi == 0) A_EquiFi = 1;
+  // A negative equidistance gives no level at all: it is taken as no value, like 0.
+  if (A_EquiMa <= 0) A_EquiMa = 5;
+  if (A_EquiFi <= 0) A_EquiFi = 1;
   // The segment count is kept as the leading number of its box (blanks skipped, a period for decimals).
   Omite_Error([this] { Guarda_Ajuste("Segmentos", Variant::De_Doble(Val_Texto(txtsegment_->Texto()))); });
   Omite_Error([this] { Guarda_Ajuste("Formacion", Variant::De_Entero(chkFormCrv_->Value())); });

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "trilat/platform/MsgBox.h"
+#include "trilat/platform/RuntimeError.h"
 #include "trilat/platform/Variant.h"
 #include "trilat/sibling/c_Ajustes.h"
 #include "trilat/dialogs/Boton_Color.h"
@@ -99,7 +100,15 @@ void f_Tri_P::Form_Load() {
 }
 
 void f_Tri_P::txtDistMax_Change() {
-  if (Lee_Numero(txtDistMax_->Texto()) < 1) {
+  // A number beyond the range of doubles is no more a distance than one below 1: it is corrected the same way
+  // instead of ending the dialog with its error.
+  bool corta = true;
+  try {
+    corta = Lee_Numero(txtDistMax_->Texto()) < 1;
+  } catch (const RuntimeError& e) {
+    if (e.Number() != static_cast<Long>(Err::Overflow)) throw;
+  }
+  if (corta) {
     MsgBox("La distancia máxima debe ser mayor de 1", vbCritical, "Triangulación:");
     txtDistMax_->Let_Texto(kDistancia_Por_Defecto);
   }
@@ -108,10 +117,17 @@ void f_Tri_P::txtDistMax_Change() {
 void f_Tri_P::cmbColorF_Click() { A_color = Elige_Color(*cmbColorF_, "Color triangulos:"); }
 
 void f_Tri_P::cmdDatosaceptar_Click() {
-  Guarda_Ajuste("Distacia Maxima", Variant::De_Texto(txtDistMax_->Texto()));
-  Guarda_Ajuste("Formacion", Variant::De_Entero(chkTriForm_->Value()));
-  Guarda_Ajuste("Alineacion", Variant::De_Entero(chkTriVerZona_->Value()));
-  Guarda_Ajuste("Color", Variant::De_Largo(cmbColorF_->BackColor()));
+  // The run reads the accepted values back from the store: values it cannot keep would be silently replaced by the
+  // remembered ones, so the dialog says why and stays open.
+  try {
+    Guarda_Ajuste("Distacia Maxima", Variant::De_Texto(txtDistMax_->Texto()));
+    Guarda_Ajuste("Formacion", Variant::De_Entero(chkTriForm_->Value()));
+    Guarda_Ajuste("Alineacion", Variant::De_Entero(chkTriVerZona_->Value()));
+    Guarda_Ajuste("Color", Variant::De_Largo(cmbColorF_->BackColor()));
+  } catch (const RuntimeError& e) {
+    MsgBox(e.Description(), vbCritical, "Triangulación:");
+    return;
+  }
   cota_maxima_ = Lee_Numero(txtCotaMax_->Texto());
   cota_minima_ = Lee_Numero(txtCotaMin_->Texto());
   A_Aceptar = True;

@@ -22,7 +22,11 @@ class HostArray {
 
   bool Allocated() const { return allocated_; }
   Long LBound() const { Comprueba_Asignado(); return lower_; }
-  Long UBound() const { Comprueba_Asignado(); return lower_ + static_cast<Long>(data_.size()) - 1; }
+  Long UBound() const {
+    Comprueba_Asignado();
+    // A one-element array at the largest index would overflow adding its size first.
+    return static_cast<Long>(static_cast<long long>(lower_) + static_cast<long long>(data_.size()) - 1);
+  }
   Long Size() const { return allocated_ ? static_cast<Long>(data_.size()) : 0; }
 
   // New bounds, every element reset to its default value.
