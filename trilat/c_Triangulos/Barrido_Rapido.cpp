@@ -407,7 +407,7 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   inseguros_en_rango_.clear();
   for (auto it = inseguros_.lower_bound(s_.Primer_Tri); it != inseguros_.end() && it->first < s_.count; ++it) {
     if (inseguros_en_rango_.size() == kInseguros_Probados) return i;
-    inseguros_en_rango_.push_back(it->first);
+    inseguros_en_rango_.push_back(it);
   }
   // A triangle behind the sweep moves the scan limits when visited, unless it is the one at Primer_Tri and
   // Primer_Pto is already its first corner: then its visit changes nothing. Kept until a limit or a triangle
@@ -484,8 +484,8 @@ void Barrido_Rapido::Renueva_Por_Probar(Long desde, Long hasta) {
 std::array<Long, 3> Barrido_Rapido::Cerca_De_Inseguros(Long i, Long parada) const {
   const auto& pts = s_.Puntos_Trab;
   double x0 = kInf, x1 = -kInf, x_escaneo = -kInf;
-  for (const Long t : inseguros_en_rango_)
-    for (const Zona_Insegura& z : inseguros_.at(t)) {
+  for (const auto it : inseguros_en_rango_)
+    for (const Zona_Insegura& z : it->second) {
       const double r = (z.zona.alcance + z.zona.epsilon) * (1 + 1e-9) + 1e-9;
       if (!(r < kInf) || s_.Primer_Pto > z.vecinos_min) return {parada, parada, parada};
       const double x = pts[static_cast<std::size_t>(z.segunda)].X;
@@ -509,9 +509,10 @@ bool Barrido_Rapido::Rechazan_Inseguros(Long k) {
   // The points the tries find inside their circles, noted as a visit's are.
   actuales_ = {};
   bool probados = false;
-  for (const Long t : inseguros_en_rango_) {
+  for (const auto it : inseguros_en_rango_) {
+    const Long t = it->first;
     if (previos && t <= r.hasta) continue;
-    if (!Fuera_De_Zonas(t, k) && Aceptaria(t, k)) return false;
+    if (!Fuera_De_Zonas(it->second, k) && Aceptaria(t, k)) return false;
     probados = true;
   }
   if (!probados) return true;
@@ -742,9 +743,8 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
   ++epoca_;
 }
 
-bool Barrido_Rapido::Fuera_De_Zonas(Long t, Long k) {
+bool Barrido_Rapido::Fuera_De_Zonas(const std::vector<Zona_Insegura>& zonas, Long k) {
   const XYZ& P = s_.Puntos_Trab[static_cast<std::size_t>(k)];
-  const auto& zonas = inseguros_.at(t);
   for (const Zona_Insegura& z : zonas) {
     const XYZ& Y = s_.Puntos_Trab[static_cast<std::size_t>(z.segunda)];
     if (alcance_.En_Zona({P.X - Y.X, P.Y - Y.Y}, z.zona) || !Escaneados(k, z.vecinos_min, z.vecinos_max)) return false;

@@ -262,14 +262,16 @@ class Barrido_Rapido : public Barrido {
     Alcance_Aceptacion::Zona zona;
     Long vecinos_min = 0, vecinos_max = -1;
   };
-  std::map<Long, std::vector<Zona_Insegura>> inseguros_;
-  // Whether triangle t, one the bound does not cover, is known to reject point k, which is passed over: so its
-  // edges the bound covers reject it, and no second corner of an open triangle lies level with it. The points
-  // that rests on are noted as the rejections'.
-  bool Fuera_De_Zonas(Long t, Long k);
-  // Those from Primer_Tri on while points are passed over; Rechazan_Inseguros(k): each of them is known to reject
-  // point k, or does when tried now (its record of rejections then grows to every triangle formed).
-  std::vector<Long> inseguros_en_rango_;
+  using Inseguros = std::map<Long, std::vector<Zona_Insegura>>;
+  Inseguros inseguros_;
+  // Whether a triangle the bound does not cover, with these zones, is known to reject point k, which is passed
+  // over: so its edges the bound covers reject it, and no second corner of an open triangle lies level with it.
+  // The points that rests on are noted as the rejections'.
+  bool Fuera_De_Zonas(const std::vector<Zona_Insegura>& zonas, Long k);
+  // Those from Primer_Tri on while points are passed over (nothing changes them meanwhile); Rechazan_Inseguros(k):
+  // each of them is known to reject point k, or does when tried now (its record of rejections then grows to every
+  // triangle formed).
+  std::vector<Inseguros::const_iterator> inseguros_en_rango_;
   bool Rechazan_Inseguros(Long k);
   // Where, from i to parada, points may lie that are not known to be rejected by the zones of those triangles:
   // from i to the first answer, and from the second to the third.
