@@ -102,6 +102,16 @@ void Barrido_Rapido::Empieza_Punto(Long i, Long hasta) {
   Anticipa_Memoria(&cercania_[k]);
   Anticipa_Memoria(reinterpret_cast<const char*>(&cercania_[k] + 1) - 1);
   Anticipa_Memoria(&franja_[k]);
+  // The point likely visited next: its tables arrive while this one is visited.
+  const Long siguiente = detiene_.Siguiente(i + 1, std::min<Long>(i + 4096, s_.nPuntos - 1), &sin_conectar_);
+  if (siguiente < s_.nPuntos) {
+    const auto n = static_cast<std::size_t>(siguiente);
+    Anticipa_Memoria(&cercania_[n]);
+    Anticipa_Memoria(reinterpret_cast<const char*>(&cercania_[n] + 1) - 1);
+    Anticipa_Memoria(&franja_[n]);
+    Anticipa_Memoria(&rechazos_[n]);
+    Anticipa_Memoria(&s_.Puntos_Trab[n]);
+  }
   punto_ = i;
   previos_ = rechazos_[static_cast<std::size_t>(i)];
   // The earlier rejections stand for every triangle passed over, so they are carried into this visit's.
@@ -335,6 +345,8 @@ void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avis
   const bool antes = cuenta > 0;
   cuenta += d;
   if (antes == (cuenta > 0)) return;
+  // The points lie far apart in the table: their records are all asked for before the first is read.
+  for (const Long i : avisar[k]) Anticipa_Memoria(&paradas_[static_cast<std::size_t>(i)]);
   for (const Long i : avisar[k]) {
     // A connected point is never looked at again: its counts may lapse.
     if (!sin_conectar_.Tiene(static_cast<std::size_t>(i))) continue;
