@@ -22,6 +22,12 @@ bool Rapido_Y_Guarda(Estado_Triangulos& s) {
   tablas = s;
   return r;
 }
+// With the points' bounds prepared in stretches of 500 on as many threads as there are.
+bool Repartido_Y_Guarda(Estado_Triangulos& s) {
+  const bool r = Barrido_Rapido(s, 500).Construye();
+  tablas = s;
+  return r;
+}
 
 struct Corrida {
   Resultado r;
@@ -104,7 +110,9 @@ TEST(Barrido_Diferencial, MismaConstruccionEnConjuntosMayores) {
         Alarga(c, 8);
         const std::string caso = Nombre(f) + " semilla " + std::to_string(semilla) + " Dist_Max " +
                                  std::to_string(dist_max);
-        Compara(Corre(Literal_Y_Guarda, c, dist_max), Corre(Rapido_Y_Guarda, c, dist_max), caso);
+        const Corrida literal = Corre(Literal_Y_Guarda, c, dist_max);
+        Compara(literal, Corre(Rapido_Y_Guarda, c, dist_max), caso);
+        Compara(literal, Corre(Repartido_Y_Guarda, c, dist_max), caso + " repartido");
       }
 }
 

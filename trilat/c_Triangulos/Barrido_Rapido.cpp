@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <future>
 #include <limits>
+#include <system_error>
+#include <thread>
 
 #include "trilat/common/Anticipa_Memoria.h"
 #include "trilat/common/Orden_Por_Clave.h"
@@ -32,8 +36,9 @@ std::vector<double> X_De(const std::vector<XYZ>& pts) {
 
 }  // namespace
 
-Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s)
+Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo)
     : Barrido(s),
+      puntos_por_hilo_(std::max<std::size_t>(puntos_por_hilo, 1)),
       x_puntos_(X_De(s.Puntos_Trab)),
       alcance_(s) {
   const auto& pts = s_.Puntos_Trab;
@@ -97,20 +102,19 @@ Long Barrido_Rapido::Siguiente_Abierto(Long t) {
 }
 
 void Barrido_Rapido::Empieza_Punto(Long i, Long hasta) {
-  const auto k = static_cast<std::size_t>(i);
-  // Points visited lie far apart in these tables.
-  Anticipa_Memoria(&cercania_[k]);
-  Anticipa_Memoria(reinterpret_cast<const char*>(&cercania_[k] + 1) - 1);
-  Anticipa_Memoria(&franja_[k]);
-  // The point likely visited next: its tables arrive while this one is visited.
+  // Points visited lie far apart in these tables; those of the point likely visited next arrive while this one is.
+  const auto anticipa = [&](std::size_t k) {
+    Anticipa_Memoria(&cercania_[k]);
+    Anticipa_Memoria(reinterpret_cast<const char*>(&cercania_[k] + 1) - 1);
+    Anticipa_Memoria(&franja_[k]);
+  };
+  anticipa(static_cast<std::size_t>(i));
   const Long siguiente = detiene_.Siguiente(i + 1, std::min<Long>(i + 4096, s_.nPuntos - 1), &sin_conectar_);
   if (siguiente < s_.nPuntos) {
-    const auto n = static_cast<std::size_t>(siguiente);
-    Anticipa_Memoria(&cercania_[n]);
-    Anticipa_Memoria(reinterpret_cast<const char*>(&cercania_[n] + 1) - 1);
-    Anticipa_Memoria(&franja_[n]);
-    Anticipa_Memoria(&rechazos_[n]);
-    Anticipa_Memoria(&s_.Puntos_Trab[n]);
+    const auto k = static_cast<std::size_t>(siguiente);
+    anticipa(k);
+    Anticipa_Memoria(&rechazos_[k]);
+    Anticipa_Memoria(&s_.Puntos_Trab[k]);
   }
   punto_ = i;
   previos_ = rechazos_[static_cast<std::size_t>(i)];
@@ -219,25 +223,56 @@ void Barrido_Rapido::Prepara_Cercanias() {
     franja_[static_cast<std::size_t>(por_y_[m])] = {static_cast<Long>(de), static_cast<Long>(a)};
   }
   paradas_.assign(n, {});
-  for (std::size_t i = 0; i < n; ++i) {
-    Cercania& c = cercania_[i];
-    Cota& cota = c.cota;
-    cota.alcance = alcance_.Alcance(i, vecinos_, &region_);
-    if (!(cota.alcance < kInf)) continue;
-    Completa_Cota(static_cast<Long>(i), vecinos_, region_, cota);
-    c.vecinos_antes_del_limite = maximo_x_hasta_[static_cast<std::size_t>(cota.vecinos_max)] <= pts[i].X + s_.Dist_Busqueda;
-    // A point whose second corners may lie in many cells looks for its candidates among the open triangles
-    // themselves, with the region of its centres, and is never passed over.
-    if ((cota.i1 - cota.i0 + 1) * (cota.j1 - cota.j0 + 1) > std::min(kCeldas_Utiles, columnas_ * filas_ / 4)) {
-      c.amplio = static_cast<Long>(amplios_.size());
-      Alcance_Aceptacion::Deja_Casco(region_);
-      amplios_.push_back({regiones_.size(), region_.size()});
-      regiones_.insert(regiones_.end(), region_.begin(), region_.end());
-      continue;
+  // A point's bound depends on nothing but the point: stretches of points are bounded at once, each with its own
+  // scratch, and the regions of the wide ones are filed afterwards in point order.
+  struct Ancho {
+    std::size_t i;
+    std::vector<Alcance_Aceptacion::Esquina> region;
+  };
+  const auto prepara = [&](std::size_t desde, std::size_t hasta, std::vector<Ancho>& anchos) {
+    const Alcance_Aceptacion alcance = alcance_;
+    std::vector<int> vecinos;
+    std::vector<Alcance_Aceptacion::Esquina> region;
+    for (std::size_t i = desde; i < hasta; ++i) {
+      Cercania& c = cercania_[i];
+      Cota& cota = c.cota;
+      cota.alcance = alcance.Alcance(i, vecinos, &region);
+      if (!(cota.alcance < kInf)) continue;
+      Completa_Cota(alcance, static_cast<Long>(i), vecinos, region, cota);
+      c.vecinos_antes_del_limite =
+          maximo_x_hasta_[static_cast<std::size_t>(cota.vecinos_max)] <= pts[i].X + s_.Dist_Busqueda;
+      // A point whose second corners may lie in many cells looks for its candidates among the open triangles
+      // themselves, with the region of its centres, and is never passed over.
+      if ((cota.i1 - cota.i0 + 1) * (cota.j1 - cota.j0 + 1) > std::min(kCeldas_Utiles, columnas_ * filas_ / 4)) {
+        Alcance_Aceptacion::Deja_Casco(region);
+        anchos.push_back({i, region});
+        continue;
+      }
+      // A neighbour beyond the scan's end in every pass rules the point out of being passed over.
+      if (c.vecinos_antes_del_limite) paradas_[i].primer_vecino = cota.vecinos_min;
     }
-    // A neighbour beyond the scan's end in every pass rules the point out of being passed over.
-    if (c.vecinos_antes_del_limite) paradas_[i].primer_vecino = cota.vecinos_min;
+  };
+  const std::size_t partes =
+      std::clamp<std::size_t>(n / puntos_por_hilo_, 1, std::max(1U, std::thread::hardware_concurrency()));
+  std::vector<std::vector<Ancho>> anchos(partes);
+  const auto tramo = [&](std::size_t p) { return n * p / partes; };
+  std::vector<std::future<void>> hilos;
+  for (std::size_t p = 1; p < partes; ++p) {
+    try {
+      hilos.push_back(std::async(std::launch::async, prepara, tramo(p), tramo(p + 1), std::ref(anchos[p])));
+    } catch (const std::system_error&) {
+      // No thread to be had: this stretch is bounded here.
+      prepara(tramo(p), tramo(p + 1), anchos[p]);
+    }
   }
+  prepara(0, tramo(1), anchos[0]);
+  for (auto& h : hilos) h.get();
+  for (const auto& parte : anchos)
+    for (const Ancho& a : parte) {
+      cercania_[a.i].amplio = static_cast<Long>(amplios_.size());
+      amplios_.push_back({regiones_.size(), a.region.size()});
+      regiones_.insert(regiones_.end(), a.region.begin(), a.region.end());
+    }
 }
 
 void Barrido_Rapido::Prepara_Pasos() {
@@ -585,15 +620,15 @@ const Barrido_Rapido::Parcial& Barrido_Rapido::Cota_Parcial(Long i) {
   }
   if (!(pc.cota.alcance < kInf)) return pc;
   Alcance_Aceptacion::Deja_Casco(pc.region);
-  Completa_Cota(i, vecinos_, pc.region, pc.cota);
+  Completa_Cota(alcance_, i, vecinos_, pc.region, pc.cota);
   return pc;
 }
 
-void Barrido_Rapido::Completa_Cota(Long i, const std::vector<int>& vecinos,
+void Barrido_Rapido::Completa_Cota(const Alcance_Aceptacion& alcance, Long i, const std::vector<int>& vecinos,
                                    const std::vector<Alcance_Aceptacion::Esquina>& region, Cota& cota) const {
   const auto [mn, mx] = std::minmax_element(vecinos.begin(), vecinos.end());
   cota.vecinos_min = *mn, cota.vecinos_max = *mx;
-  cota.caja = alcance_.Caja_Segundas(static_cast<std::size_t>(i), region.data(), region.size());
+  cota.caja = alcance.Caja_Segundas(static_cast<std::size_t>(i), region.data(), region.size());
   Celdas_Caja(s_.Puntos_Trab[static_cast<std::size_t>(i)], cota.caja, cota.i0, cota.i1, cota.j0, cota.j1);
 }
 

@@ -41,7 +41,9 @@ namespace Vyr_Trilat {
 
 class Barrido_Rapido : public Barrido {
  public:
-  explicit Barrido_Rapido(Estado_Triangulos& s);
+  // The points' bounds are prepared on the processor's threads, each taking at least `puntos_por_hilo` points.
+  static constexpr std::size_t kPuntos_Por_Hilo = 25000;
+  explicit Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo = kPuntos_Por_Hilo);
 
  protected:
   Long Siguiente_Visita(Long t, Long hasta, Long i) override;
@@ -81,6 +83,8 @@ class Barrido_Rapido : public Barrido {
   std::size_t Indice_Celda(Long columna, Long fila) const {
     return static_cast<std::size_t>(fila) * static_cast<std::size_t>(columnas_) + static_cast<std::size_t>(columna);
   }
+
+  std::size_t puntos_por_hilo_;
 
   // Next triangle not known to be Cerrado at or after a position: a union-find whose roots are open triangles.
   std::vector<Long> siguiente_abierto_;
@@ -187,7 +191,7 @@ class Barrido_Rapido : public Barrido {
     std::size_t desde, esquinas;
   };
   std::vector<Amplio> amplios_;
-  std::vector<Alcance_Aceptacion::Esquina> regiones_, region_;
+  std::vector<Alcance_Aceptacion::Esquina> regiones_;
   // For a point some of whose neighbours have left the scanned range, the bound those still in it give, with the
   // range of the scan's first point over which the same neighbours are left (empty: none found yet).
   struct Parcial {
@@ -200,8 +204,8 @@ class Barrido_Rapido : public Barrido {
   // That bound for point i now (its reach infinite when they give none).
   const Parcial& Cota_Parcial(Long i);
   // The rest of point i's bound from its reach, the neighbours it rests on and the region of its centres.
-  void Completa_Cota(Long i, const std::vector<int>& vecinos, const std::vector<Alcance_Aceptacion::Esquina>& region,
-                     Cota& cota) const;
+  void Completa_Cota(const Alcance_Aceptacion& alcance, Long i, const std::vector<int>& vecinos,
+                     const std::vector<Alcance_Aceptacion::Esquina>& region, Cota& cota) const;
   std::vector<Cercania> cercania_;
   // The points level with each, as a range of por_y_: apart, small, for passing over points one after another.
   struct Franja {
