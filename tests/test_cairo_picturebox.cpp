@@ -7,7 +7,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
+#include <regex>
 #include <set>
 
 #include "hosts/support/Cairo_PictureBox.h"
@@ -123,6 +125,60 @@ TEST(Cairo_PictureBox, ThinLinesAndPolylinesCoverTheIdealPixels) {
     for (int i = 1; i < 4; ++i) LineTo(cadena.hDC(), p[i].x, p[i].y);
     Polyline(polilinea.hDC(), p, 4);
     EXPECT_EQ(Pintados(cadena), Pintados(polilinea)) << "case " << caso;
+  }
+}
+
+// A stroke repeated while the colour stays is left out (the model's edges come once from each of their two
+// triangles); after another colour it is drawn again. Every picture must show what painting each stroke's own
+// pixels in order shows, and doubling every stroke must not change the SVG.
+TEST(Cairo_PictureBox, RepeatedStrokesAddNothingAndLaterColoursStayOnTop) {
+  std::mt19937 azar(11);
+  const prueba::Carpeta_Temporal carpeta;
+  // The file's text but for the number Cairo gives each surface it makes.
+  const auto texto = [](const fs::path& ruta) {
+    std::ifstream f(ruta);
+    const std::string t((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    return std::regex_replace(t, std::regex("id=\"surface[0-9]+\""), "");
+  };
+  struct Golpe {
+    POINT desde, hasta;
+    Long color;
+    Integer ancho;
+  };
+  const auto traza = [](Cairo_PictureBox& p, const Golpe& g) {
+    p.Let_ForeColor(g.color);
+    p.Let_DrawWidth(g.ancho);
+    MoveToEx(p.hDC(), g.desde.x, g.desde.y);
+    LineTo(p.hDC(), g.hasta.x, g.hasta.y);
+  };
+  for (int caso = 0; caso < 100; ++caso) {
+    std::uniform_int_distribution<int> coord(0, 11), cual(0, 5), color(0, 2), ancho(1, 2);
+    std::array<std::pair<POINT, POINT>, 6> segmentos;
+    for (auto& [a, b] : segmentos) a = {coord(azar), coord(azar)}, b = {coord(azar), coord(azar)};
+    std::vector<Golpe> golpes;
+    for (int k = 0; k < 40; ++k) {
+      const auto& [a, b] = segmentos[static_cast<std::size_t>(cual(azar))];
+      golpes.push_back({a, b, std::array{kRojo, kVerde, kAzul}[static_cast<std::size_t>(color(azar))],
+                        static_cast<Integer>(ancho(azar))});
+    }
+    Cairo_PictureBox dibujo(12, 12), doble(12, 12);
+    std::map<std::pair<int, int>, Long> esperado;
+    for (const Golpe& g : golpes) {
+      traza(dibujo, g);
+      traza(doble, g);
+      traza(doble, g);
+      Cairo_PictureBox solo(12, 12);
+      traza(solo, g);
+      for (const auto& q : Pintados(solo)) esperado[q] = g.color;
+    }
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 12; ++x) {
+        const auto e = esperado.find({x, y});
+        ASSERT_EQ(dibujo.Pixel(x, y), e == esperado.end() ? kBlanco : e->second) << "case " << caso;
+      }
+    dibujo.Guarda_SVG((carpeta / "uno.svg").string());
+    doble.Guarda_SVG((carpeta / "doble.svg").string());
+    ASSERT_EQ(texto(carpeta / "uno.svg"), texto(carpeta / "doble.svg")) << "case " << caso;
   }
 }
 

@@ -23,6 +23,8 @@ namespace {
 // Figures collected into one fill of the SVG: each fill is one element, and one per figure would make the file
 // several times larger.
 constexpr int kFiguras_Por_Relleno = 1024;
+// Recent strokes remembered: a quarter as many as kept, as a power of two from 2^8 to 2^16 (2 MB, near the cache).
+constexpr int kBits_Recientes_Min = 8, kBits_Recientes_Max = 16;
 
 struct Esquina {
   double x;
@@ -183,6 +185,26 @@ void Cairo_PictureBox::Figuras(const Trazo& t, Receptor&& recibe) {
 
 void Cairo_PictureBox::Dibuja(const Trazo& trazo) {
   if (trazo.desde == trazo.hasta) return;
+  // A stroke exactly like one drawn since the colour last changed covers no pixel that one did not: the model's
+  // edges come twice, once from each of their triangles. The recent strokes are kept by a hash of the stroke.
+  if (trazo.color != color_recientes_) {
+    color_recientes_ = trazo.color;
+    ++generacion_;
+  }
+  std::uint64_t h = 0;
+  for (const Long v : {trazo.desde.x, trazo.desde.y, trazo.hasta.x, trazo.hasta.y, Long{trazo.ancho}})
+    h = (h ^ static_cast<std::uint64_t>(v)) * 0x9E3779B97F4A7C15ULL;
+  if (recientes_.empty() ||
+      (bits_recientes_ < kBits_Recientes_Max && trazos_.size() >= (std::size_t{4} << bits_recientes_))) {
+    // A new table forgets the strokes remembered: some repeats are then kept, which is only a little waste.
+    bits_recientes_ = std::max(bits_recientes_ + 1, kBits_Recientes_Min);
+    recientes_.assign(std::size_t{1} << bits_recientes_, {});
+  }
+  Reciente& r = recientes_[h >> (64 - bits_recientes_)];
+  if (r.generacion == generacion_ && r.trazo.desde == trazo.desde && r.trazo.hasta == trazo.hasta &&
+      r.trazo.ancho == trazo.ancho)
+    return;
+  r = {trazo, generacion_};
   trazos_.push_back(trazo);
 }
 

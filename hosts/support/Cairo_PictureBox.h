@@ -5,6 +5,8 @@
 
 #include <cairo.h>
 
+#include <cstdint>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -96,6 +98,16 @@ class Cairo_PictureBox : public PictureBox, private DeviceContext {
   // A compact list rather than a Cairo recording surface: a few bytes a stroke for pictures of hundreds of
   // thousands of lines, and Cairo leaks the snapshots it takes of recording surfaces painted into SVG.
   std::vector<Trazo> trazos_;
+  // The strokes drawn lately in the current colour, by a hash of the stroke: a slot holds its stroke only while
+  // its generation is the current one.
+  struct Reciente {
+    Trazo trazo{};
+    std::uint64_t generacion = 0;
+  };
+  std::vector<Reciente> recientes_;
+  int bits_recientes_ = 0;
+  Long color_recientes_ = -1;
+  std::uint64_t generacion_ = 0;
 };
 
 }  // namespace Vyr_Trilat
