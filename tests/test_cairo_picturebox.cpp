@@ -128,14 +128,16 @@ TEST(Cairo_PictureBox, ThinLinesAndPolylinesCoverTheIdealPixels) {
   }
 }
 
-// A stroke repeated while the colour stays is left out (the model's edges come once from each of their two
-// triangles); after another colour it is drawn again. Every picture must show what painting each stroke's own
-// pixels in order shows, and doubling every stroke must not change the SVG.
+// A stroke repeated while the colour stays is left out, and one drawn back the other way joins the first (the
+// model's edges come once from each of their two triangles); after another colour a stroke is drawn again.
+// Every picture must show what painting each stroke's own pixels in order shows (also when the image was read
+// in between, so that the first is filled already), and drawing every stroke twice must not change the SVG.
 TEST(Cairo_PictureBox, RepeatedStrokesAddNothingAndLaterColoursStayOnTop) {
   std::mt19937 azar(11);
   const prueba::Carpeta_Temporal carpeta;
   // The file's text but for the number Cairo gives each surface it makes.
-  const auto texto = [](const fs::path& ruta) {
+  const auto texto = [](const Cairo_PictureBox& p, const fs::path& ruta) {
+    p.Guarda_SVG(ruta.string());
     std::ifstream f(ruta);
     const std::string t((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
     return std::regex_replace(t, std::regex("id=\"surface[0-9]+\""), "");
@@ -144,6 +146,7 @@ TEST(Cairo_PictureBox, RepeatedStrokesAddNothingAndLaterColoursStayOnTop) {
     POINT desde, hasta;
     Long color;
     Integer ancho;
+    Golpe Vuelta() const { return {hasta, desde, color, ancho}; }
   };
   const auto traza = [](Cairo_PictureBox& p, const Golpe& g) {
     p.Let_ForeColor(g.color);
@@ -151,35 +154,59 @@ TEST(Cairo_PictureBox, RepeatedStrokesAddNothingAndLaterColoursStayOnTop) {
     MoveToEx(p.hDC(), g.desde.x, g.desde.y);
     LineTo(p.hDC(), g.hasta.x, g.hasta.y);
   };
+  using Imagen = std::map<std::pair<int, int>, Long>;
+  const auto pinta = [&](Imagen& esperado, const Golpe& g) {
+    Cairo_PictureBox solo(12, 12);
+    traza(solo, g);
+    for (const auto& q : Pintados(solo)) esperado[q] = g.color;
+  };
+  const auto compara = [](const Cairo_PictureBox& p, const Imagen& esperado, int caso) {
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 12; ++x) {
+        const auto e = esperado.find({x, y});
+        ASSERT_EQ(p.Pixel(x, y), e == esperado.end() ? kBlanco : e->second) << "case " << caso;
+      }
+  };
   for (int caso = 0; caso < 100; ++caso) {
-    std::uniform_int_distribution<int> coord(0, 11), cual(0, 5), color(0, 2), ancho(1, 2);
+    std::uniform_int_distribution<int> coord(0, 11), cual(0, 5), color(0, 2), ancho(1, 2), sentido(0, 1);
     std::array<std::pair<POINT, POINT>, 6> segmentos;
     for (auto& [a, b] : segmentos) a = {coord(azar), coord(azar)}, b = {coord(azar), coord(azar)};
     std::vector<Golpe> golpes;
     for (int k = 0; k < 40; ++k) {
       const auto& [a, b] = segmentos[static_cast<std::size_t>(cual(azar))];
-      golpes.push_back({a, b, std::array{kRojo, kVerde, kAzul}[static_cast<std::size_t>(color(azar))],
-                        static_cast<Integer>(ancho(azar))});
+      const Golpe g{a, b, std::array{kRojo, kVerde, kAzul}[static_cast<std::size_t>(color(azar))],
+                    static_cast<Integer>(ancho(azar))};
+      golpes.push_back(sentido(azar) ? g : g.Vuelta());
     }
-    Cairo_PictureBox dibujo(12, 12), doble(12, 12);
-    std::map<std::pair<int, int>, Long> esperado;
-    for (const Golpe& g : golpes) {
+    Cairo_PictureBox dibujo(12, 12), doble(12, 12), vuelta(12, 12), vuelta_doble(12, 12), vuelta_leida(12, 12);
+    Imagen esperado, esperado_vuelta;
+    for (std::size_t k = 0; k < golpes.size(); ++k) {
+      const Golpe& g = golpes[k];
       traza(dibujo, g);
-      traza(doble, g);
-      traza(doble, g);
-      Cairo_PictureBox solo(12, 12);
-      traza(solo, g);
-      for (const auto& q : Pintados(solo)) esperado[q] = g.color;
-    }
-    for (int y = 0; y < 12; ++y)
-      for (int x = 0; x < 12; ++x) {
-        const auto e = esperado.find({x, y});
-        ASSERT_EQ(dibujo.Pixel(x, y), e == esperado.end() ? kBlanco : e->second) << "case " << caso;
+      for (int vez = 0; vez < 2; ++vez) traza(doble, g);
+      pinta(esperado, g);
+      for (Cairo_PictureBox* p : {&vuelta, &vuelta_leida}) {
+        traza(*p, g);
+        if (p == &vuelta_leida && k == golpes.size() / 2) (void)p->Pixel(0, 0);
+        traza(*p, g.Vuelta());
       }
-    dibujo.Guarda_SVG((carpeta / "uno.svg").string());
-    doble.Guarda_SVG((carpeta / "doble.svg").string());
-    ASSERT_EQ(texto(carpeta / "uno.svg"), texto(carpeta / "doble.svg")) << "case " << caso;
+      for (int vez = 0; vez < 2; ++vez) traza(vuelta_doble, g), traza(vuelta_doble, g.Vuelta());
+      pinta(esperado_vuelta, g);
+      pinta(esperado_vuelta, g.Vuelta());
+    }
+    compara(dibujo, esperado, caso);
+    compara(vuelta, esperado_vuelta, caso);
+    compara(vuelta_leida, esperado_vuelta, caso);
+    ASSERT_EQ(texto(dibujo, carpeta / "a.svg"), texto(doble, carpeta / "b.svg")) << "case " << caso;
+    ASSERT_EQ(texto(vuelta, carpeta / "a.svg"), texto(vuelta_doble, carpeta / "b.svg")) << "case " << caso;
   }
+  // In the SVG a segment drawn both ways is one figure, from the first pixel's outer edge to the last one's.
+  Cairo_PictureBox p(12, 12);
+  traza(p, {{1, 2}, {8, 5}, kRojo, 1});
+  traza(p, {{8, 5}, {1, 2}, kRojo, 1});
+  const std::string svg = texto(p, carpeta / "c.svg");
+  EXPECT_NE(svg.find("d=\"M 1 1.785156 L 9 5.214844 L 9 6.214844 L 1 2.785156 Z M 1 1.785156 \""), std::string::npos)
+      << svg;
 }
 
 TEST(Cairo_PictureBox, SavesPngAndSvgAtomically) {

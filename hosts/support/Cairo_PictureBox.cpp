@@ -158,9 +158,15 @@ void Cairo_PictureBox::PSet(float x, float y, Long color) {
 // The pen covers `ancho` pixels across the line's major axis in every column (or row) from the first pixel up
 // to, not including, the last: a parallelogram whose ends lie on pixel edges, so that which pixels it covers
 // never depends on rounding. A wider pen also covers a square at the start, which closes the corners where
-// consecutive segments meet.
+// consecutive segments meet. A segment drawn both ways is the two strokes, or (`unidas`, for the vector copy)
+// their union: one parallelogram across the last pixel too, with a square at each end.
 template <typename Receptor>
-void Cairo_PictureBox::Figuras(const Trazo& t, Receptor&& recibe) {
+void Cairo_PictureBox::Figuras(const Trazo& t, bool unidas, Receptor&& recibe) {
+  if (t.doble && !unidas) {
+    Figuras({t.desde, t.hasta, t.color, t.ancho}, false, recibe);
+    Figuras({t.hasta, t.desde, t.color, t.ancho}, false, recibe);
+    return;
+  }
   const double dx = static_cast<double>(t.hasta.x) - t.desde.x;
   const double dy = static_cast<double>(t.hasta.y) - t.desde.y;
   if (dx == 0 && dy == 0) return;
@@ -172,39 +178,56 @@ void Cairo_PictureBox::Figuras(const Trazo& t, Receptor&& recibe) {
   // Half a pixel back along the major axis: the start pixel is covered whole, the end pixel not at all.
   const double ax = cx - 0.5 * dx / paso;
   const double ay = cy - 0.5 * dy / paso;
-  const double bx = ax + dx;
-  const double by = ay + dy;
+  const double mas = t.doble ? 1 : 0;
+  const double bx = ax + dx + mas * dx / paso;
+  const double by = ay + dy + mas * dy / paso;
   const double nx = horizontal ? 0 : medio;
   const double ny = horizontal ? medio : 0;
   recibe(Figura{{{ax - nx, ay - ny}, {bx - nx, by - ny}, {bx + nx, by + ny}, {ax + nx, ay + ny}}});
-  if (t.ancho > 1) {
-    recibe(Figura{
-        {{cx - medio, cy - medio}, {cx + medio, cy - medio}, {cx + medio, cy + medio}, {cx - medio, cy + medio}}});
-  }
+  if (t.ancho == 1) return;
+  const auto cuadrado = [&](POINT p) {
+    const double x = p.x + 0.5, y = p.y + 0.5;
+    recibe(Figura{{{x - medio, y - medio}, {x + medio, y - medio}, {x + medio, y + medio}, {x - medio, y + medio}}});
+  };
+  cuadrado(t.desde);
+  if (t.doble) cuadrado(t.hasta);
+}
+
+Cairo_PictureBox::Reciente& Cairo_PictureBox::Ranura(const Trazo& trazo) {
+  std::uint64_t h = 0;
+  for (const Long v : {trazo.desde.x, trazo.desde.y, trazo.hasta.x, trazo.hasta.y, Long{trazo.ancho}})
+    h = (h ^ static_cast<std::uint64_t>(v)) * 0x9E3779B97F4A7C15ULL;
+  return recientes_[h >> (64 - bits_recientes_)];
 }
 
 void Cairo_PictureBox::Dibuja(const Trazo& trazo) {
   if (trazo.desde == trazo.hasta) return;
-  // A stroke exactly like one drawn since the colour last changed covers no pixel that one did not: the model's
-  // edges come twice, once from each of their triangles. The recent strokes are kept by a hash of the stroke.
+  // While the colour stays, a stroke exactly like a recent one covers no pixel that one did not, and one that runs
+  // the other way adds only that one's last pixel, which it then covers itself (not yet filled into the image):
+  // the model's edges come twice, once from each of their triangles.
   if (trazo.color != color_recientes_) {
     color_recientes_ = trazo.color;
     ++generacion_;
   }
-  std::uint64_t h = 0;
-  for (const Long v : {trazo.desde.x, trazo.desde.y, trazo.hasta.x, trazo.hasta.y, Long{trazo.ancho}})
-    h = (h ^ static_cast<std::uint64_t>(v)) * 0x9E3779B97F4A7C15ULL;
   if (recientes_.empty() ||
       (bits_recientes_ < kBits_Recientes_Max && trazos_.size() >= (std::size_t{4} << bits_recientes_))) {
     // A new table forgets the strokes remembered: some repeats are then kept, which is only a little waste.
     bits_recientes_ = std::max(bits_recientes_ + 1, kBits_Recientes_Min);
     recientes_.assign(std::size_t{1} << bits_recientes_, {});
   }
-  Reciente& r = recientes_[h >> (64 - bits_recientes_)];
-  if (r.generacion == generacion_ && r.trazo.desde == trazo.desde && r.trazo.hasta == trazo.hasta &&
-      r.trazo.ancho == trazo.ancho)
+  const auto igual = [&](const Reciente& r, POINT desde, POINT hasta) {
+    return r.generacion == generacion_ && r.trazo.desde == desde && r.trazo.hasta == hasta &&
+           r.trazo.ancho == trazo.ancho;
+  };
+  Reciente& r = Ranura(trazo);
+  if (igual(r, trazo.desde, trazo.hasta)) return;
+  const Reciente& inversa = Ranura({trazo.hasta, trazo.desde, trazo.color, trazo.ancho});
+  if (igual(inversa, trazo.hasta, trazo.desde) && inversa.lugar >= rellenos_) {
+    trazos_[inversa.lugar].doble = true;
+    r = {trazo, inversa.lugar, generacion_};
     return;
-  r = {trazo, generacion_};
+  }
+  r = {trazo, trazos_.size(), generacion_};
   trazos_.push_back(trazo);
 }
 
@@ -216,7 +239,7 @@ void Cairo_PictureBox::Rellena_Pendientes() const {
     color_dibujo_ = trazo.color;
     // One fill per figure: without antialiasing Cairo may cover a pixel between two figures of one path that
     // neither figure covers alone.
-    Figuras(trazo, [cr](const Figura& f) {
+    Figuras(trazo, false, [cr](const Figura& f) {
       Agrega_Figura(cr, f);
       cairo_fill(cr);
     });
@@ -236,7 +259,7 @@ void Cairo_PictureBox::Repite_Trazos(cairo_t* cr) const {
   for (const Trazo& t : trazos_) {
     if (t.color != color) rellena();
     color = t.color;
-    Figuras(t, [&](const Figura& f) {
+    Figuras(t, true, [&](const Figura& f) {
       Agrega_Figura(cr, f);
       ++pendientes;
     });

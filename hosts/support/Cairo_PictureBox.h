@@ -55,12 +55,13 @@ class Cairo_PictureBox : public PictureBox, private DeviceContext {
   void Polilinea(const std::vector<POINT>& puntos) override;
 
   // One drawing operation as the picture keeps it for the vector copy: a segment with the pen of its time. A
-  // point is the one-pixel segment that covers it.
+  // point is the one-pixel segment that covers it. A segment drawn both ways covers its last pixel too (`doble`).
   struct Trazo {
     POINT desde;
     POINT hasta;
     Long color;
     Integer ancho;
+    bool doble = false;
   };
 
   struct Libera_Superficie {
@@ -74,7 +75,7 @@ class Cairo_PictureBox : public PictureBox, private DeviceContext {
 
   // Hands `recibe` the quadrilaterals that the pen covers for one stroke.
   template <typename Receptor>
-  static void Figuras(const Trazo& trazo, Receptor&& recibe);
+  static void Figuras(const Trazo& trazo, bool unidas, Receptor&& recibe);
   // Keeps the stroke; the image is filled from the kept strokes when it is looked at or saved, so a picture
   // that is only saved as SVG (or not at all) costs no filling.
   void Dibuja(const Trazo& trazo);
@@ -98,12 +99,14 @@ class Cairo_PictureBox : public PictureBox, private DeviceContext {
   // A compact list rather than a Cairo recording surface: a few bytes a stroke for pictures of hundreds of
   // thousands of lines, and Cairo leaks the snapshots it takes of recording surfaces painted into SVG.
   std::vector<Trazo> trazos_;
-  // The strokes drawn lately in the current colour, by a hash of the stroke: a slot holds its stroke only while
-  // its generation is the current one.
+  // The strokes drawn lately in the current colour, by a hash of the stroke, with the place of the kept stroke
+  // that covers them: a slot holds its stroke only while its generation is the current one.
   struct Reciente {
     Trazo trazo{};
+    std::size_t lugar = 0;
     std::uint64_t generacion = 0;
   };
+  Reciente& Ranura(const Trazo& trazo);
   std::vector<Reciente> recientes_;
   int bits_recientes_ = 0;
   Long color_recientes_ = -1;
