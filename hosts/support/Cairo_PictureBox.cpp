@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <new>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace Vyr_Trilat {
@@ -194,8 +195,11 @@ void Cairo_PictureBox::Figuras(const Trazo& t, bool unidas, Receptor&& recibe) {
 }
 
 Cairo_PictureBox::Reciente& Cairo_PictureBox::Ranura(const Trazo& trazo) {
+  // Both ways of a segment share a slot.
+  const bool al_reves = std::pair{trazo.hasta.x, trazo.hasta.y} < std::pair{trazo.desde.x, trazo.desde.y};
+  const POINT a = al_reves ? trazo.hasta : trazo.desde, b = al_reves ? trazo.desde : trazo.hasta;
   std::uint64_t h = 0;
-  for (const Long v : {trazo.desde.x, trazo.desde.y, trazo.hasta.x, trazo.hasta.y, Long{trazo.ancho}})
+  for (const Long v : {a.x, a.y, b.x, b.y, Long{trazo.ancho}})
     h = (h ^ static_cast<std::uint64_t>(v)) * 0x9E3779B97F4A7C15ULL;
   return recientes_[h >> (64 - bits_recientes_)];
 }
@@ -215,16 +219,13 @@ void Cairo_PictureBox::Dibuja(const Trazo& trazo) {
     bits_recientes_ = std::max(bits_recientes_ + 1, kBits_Recientes_Min);
     recientes_.assign(std::size_t{1} << bits_recientes_, {});
   }
-  const auto igual = [&](const Reciente& r, POINT desde, POINT hasta) {
-    return r.generacion == generacion_ && r.trazo.desde == desde && r.trazo.hasta == hasta &&
-           r.trazo.ancho == trazo.ancho;
-  };
   Reciente& r = Ranura(trazo);
-  if (igual(r, trazo.desde, trazo.hasta)) return;
-  const Reciente& inversa = Ranura({trazo.hasta, trazo.desde, trazo.color, trazo.ancho});
-  if (igual(inversa, trazo.hasta, trazo.desde) && inversa.lugar >= rellenos_) {
-    trazos_[inversa.lugar].doble = true;
-    r = {trazo, inversa.lugar, generacion_};
+  const bool vigente = r.generacion == generacion_ && r.trazo.ancho == trazo.ancho;
+  const bool igual = vigente && r.trazo.desde == trazo.desde && r.trazo.hasta == trazo.hasta;
+  const bool vuelta = vigente && r.trazo.desde == trazo.hasta && r.trazo.hasta == trazo.desde;
+  if (igual) return;
+  if (vuelta && r.lugar >= rellenos_) {
+    trazos_[r.lugar].doble = true;
     return;
   }
   r = {trazo, trazos_.size(), generacion_};
