@@ -6,7 +6,6 @@
 #include <cairo.h>
 
 #include <cstdint>
-
 #include <memory>
 #include <string>
 #include <vector>
