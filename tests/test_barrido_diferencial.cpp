@@ -12,22 +12,17 @@ namespace {
 // The working tables as a construction leaves them, before the run releases the corners.
 thread_local Estado_Triangulos tablas;
 
-bool Literal_Y_Guarda(Estado_Triangulos& s) {
-  const bool r = Construye_Literal(s);
-  tablas = s;
-  return r;
-}
-bool Rapido_Y_Guarda(Estado_Triangulos& s) {
-  const bool r = Construye_Rapido(s);
+template <c_Triangulos::Construccion construye>
+bool Y_Guarda(Estado_Triangulos& s) {
+  const bool r = construye(s);
   tablas = s;
   return r;
 }
 // With the points' bounds prepared in stretches of 500 on as many threads as there are.
-bool Repartido_Y_Guarda(Estado_Triangulos& s) {
-  const bool r = Barrido_Rapido(s, 500).Construye();
-  tablas = s;
-  return r;
-}
+bool Repartido(Estado_Triangulos& s) { return Barrido_Rapido(s, 500).Construye(); }
+constexpr auto Literal_Y_Guarda = Y_Guarda<Construye_Literal>;
+constexpr auto Rapido_Y_Guarda = Y_Guarda<Construye_Rapido>;
+constexpr auto Repartido_Y_Guarda = Y_Guarda<Repartido>;
 
 struct Corrida {
   Resultado r;

@@ -33,6 +33,11 @@ std::shared_ptr<Cairo_PictureBox> Vista() {
 }
 double Y(int fila) { return kAlto - fila; }
 
+std::string Texto(const fs::path& ruta) {
+  std::ifstream f(ruta);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
 Pixeles Pintados(const Cairo_PictureBox& p) {
   Pixeles r;
   for (int y = 0; y < p.Alto(); ++y)
@@ -138,9 +143,7 @@ TEST(Cairo_PictureBox, RepeatedStrokesAddNothingAndLaterColoursStayOnTop) {
   // The file's text but for the number Cairo gives each surface it makes.
   const auto texto = [](const Cairo_PictureBox& p, const fs::path& ruta) {
     p.Guarda_SVG(ruta.string());
-    std::ifstream f(ruta);
-    const std::string t((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    return std::regex_replace(t, std::regex("id=\"surface[0-9]+\""), "");
+    return std::regex_replace(Texto(ruta), std::regex("id=\"surface[0-9]+\""), "");
   };
   struct Golpe {
     POINT desde, hasta;
@@ -233,8 +236,7 @@ TEST(Cairo_PictureBox, SavesPngAndSvgAtomically) {
   EXPECT_EQ(argb(20, 5), 0xFFFFFFu);
   cairo_surface_destroy(leida);
 
-  std::ifstream entrada(svg);
-  const std::string texto((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
+  const std::string texto = Texto(svg);
   EXPECT_EQ(texto.rfind("<?xml", 0), 0u);
   for (const char* parte : {"width=\"40px\" height=\"30px\"", "fill:rgb(100%,0%,0%)", "fill:rgb(0%,0%,100%)", "</svg>"})
     EXPECT_NE(texto.find(parte), std::string::npos) << parte;
