@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "tests/support/Triangula.h"
+#include "trilat/c_Triangulos/Barrido_Rapido.h"
 #include "trilat/c_Triangulos/Completado.h"
 #include "trilat/c_Triangulos/Predicados.h"
 #include "trilat/common/Predicados_Exactos.h"
@@ -66,7 +67,9 @@ TEST(Completado, ModeloCompletoDondeCabenTriangulosCortos) {
           modelo.insert(v);
         }
         const auto plano = [&](Long u, Long v, Long w) {
-          const auto p = [&](Long k) { return Vert{c.x[static_cast<std::size_t>(k - 1)], c.y[static_cast<std::size_t>(k - 1)]}; };
+          const auto p = [&](Long k) {
+            return Vert{c.x[static_cast<std::size_t>(k - 1)], c.y[static_cast<std::size_t>(k - 1)]};
+          };
           return En_Sentido_Antihorario(p(u), p(v), p(w));
         };
         Triangulacion_Delaunay dt(c.x, c.y);
@@ -117,7 +120,9 @@ TEST(Completado, DescarteYRellenoComoConTodosLosPares) {
       const Modelo m = Completa(s);
 
       const auto p = [&](Long k) { return s.Puntos_Anfitrion[static_cast<std::size_t>(k)]; };
-      const auto plano = [&](const std::array<Long, 3>& v) { return En_Sentido_Antihorario(p(v[0]), p(v[1]), p(v[2])); };
+      const auto plano = [&](const std::array<Long, 3>& v) {
+        return En_Sentido_Antihorario(p(v[0]), p(v[1]), p(v[2]));
+      };
       std::vector<std::array<Long, 3>> tomados;
       for (Long t = 0; t < s.count; ++t) {
         const auto k = static_cast<std::size_t>(t);
@@ -150,8 +155,39 @@ TEST(Completado, DescarteYRellenoComoConTodosLosPares) {
       std::sort(agregados.begin(), agregados.end(),
                 [](const auto& u, const auto& w) { return std::tie(u[2], u[1], u[0]) < std::tie(w[2], w[1], w[0]); });
       ASSERT_EQ(m.triangulos.size(), m.del_barrido + agregados.size()) << caso;
-      EXPECT_TRUE(std::equal(agregados.begin(), agregados.end(), m.triangulos.begin() + static_cast<std::ptrdiff_t>(m.del_barrido)))
+      EXPECT_TRUE(std::equal(agregados.begin(), agregados.end(),
+                             m.triangulos.begin() + static_cast<std::ptrdiff_t>(m.del_barrido)))
           << caso;
+    }
+}
+
+// On many points the triangulation is begun ahead, from the cleaned points in their own order: renamed by sweep
+// position, it must be the one the working points give, and the run must still return a sound model.
+thread_local bool adelantada = false;
+thread_local std::vector<std::array<int, 3>> de_la_adelantada, de_los_puntos;
+bool Compara_Delaunay(Estado_Triangulos& s) {
+  adelantada = s.Delaunay_En_Curso != nullptr;
+  de_la_adelantada = Delaunay_Anfitrion(s).Triangulos();
+  std::vector<double> x, y;
+  for (const Vert& p : s.Puntos_Anfitrion) x.push_back(p.X), y.push_back(p.Y);
+  de_los_puntos = Triangulacion_Delaunay(x, y).Triangulos();
+  return Construye_Rapido(s);
+}
+
+TEST(Completado, TriangulacionAdelantadaIgualALaDeLosPuntosDeTrabajo) {
+  for (Forma f : {Forma::Uniforme, Forma::Rejilla, Forma::Duplicados, Forma::Filas_Niveladas})
+    for (std::uint64_t semilla : {1, 2}) {
+      const std::size_t n = 3 * Delaunay_Adelantada::kMinimo_Puntos + 500 * semilla;  // duplicates among them
+      const Nube c = Genera(f, n, 300, semilla, semilla % 2 ? 500000 : 0, semilla % 2 ? 4500000 : 0);
+      c_Triangulos t(Compara_Delaunay);
+      Prepara(t, 6);
+      Arrays_Anfitrion a(c);
+      const auto r = Calcula(t, a);
+      const std::string caso = Nombre(f) + " " + std::to_string(semilla);
+      EXPECT_TRUE(adelantada) << caso;
+      EXPECT_EQ(de_la_adelantada, de_los_puntos) << caso;
+      const auto problemas = Verifica(c.x, c.y, r.tris);
+      EXPECT_TRUE(problemas.empty()) << caso << ": " << problemas.front();
     }
 }
 

@@ -150,8 +150,8 @@ void Comprueba(const Triangulacion_Delaunay& T, const Puntos& p, const std::set<
     for (int j = n - 1; j >= 0; j -= 1 + n / 50) {
       const int a = T.Representante(i), b = T.Representante(j);
       const auto l = std::lower_bound(lados.begin(), lados.end(), Lado{a, b, 0});
-      const bool arista = (l != lados.end() && l->a == a && l->b == b) ||
-                          std::binary_search(lados.begin(), lados.end(), Lado{b, a, 0});
+      const bool arista =
+          (l != lados.end() && l->a == a && l->b == b) || std::binary_search(lados.begin(), lados.end(), Lado{b, a, 0});
       ASSERT_EQ(T.Existe_Arista(i, j), arista) << i << "-" << j;
     }
 
@@ -164,7 +164,8 @@ void Comprueba(const Triangulacion_Delaunay& T, const Puntos& p, const std::set<
     return En_Sentido_Antihorario({p.x[a], p.y[a]}, {p.x[b], p.y[b]}, {p.x[c], p.y[c]});
   };
   for (int k = 0; k < 20; ++k) {
-    const int a = static_cast<int>(rng() % static_cast<std::uint64_t>(n)), b = static_cast<int>(rng() % static_cast<std::uint64_t>(n)),
+    const int a = static_cast<int>(rng() % static_cast<std::uint64_t>(n)),
+              b = static_cast<int>(rng() % static_cast<std::uint64_t>(n)),
               c = k % 2 ? static_cast<int>(rng() % static_cast<std::uint64_t>(n)) : (a + 1) % n;
     T.Triangulos_Que_Solapan(a, b, c, casillas_solapan);
     solapan.clear();
@@ -260,6 +261,50 @@ TEST(Delaunay, ColinealesDuplicadosYCasiDuplicados) {
   }
 }
 
+// Building ahead on the points in one order and renaming them must give what building on the other order gives.
+TEST(Delaunay, RenumerarEsTriangularEnElOtroOrden) {
+  std::mt19937_64 rng(5);
+  const auto mismas = [](const Triangulacion_Delaunay& a, const Triangulacion_Delaunay& b) {
+    ASSERT_EQ(a.Triangulos(), b.Triangulos());
+    std::vector<int> va, vb;
+    for (int i = 0; i < a.Numero_Puntos(); ++i) {
+      ASSERT_EQ(a.Representante(i), b.Representante(i)) << i;
+      ASSERT_EQ(a.Vecinos(i, va), b.Vecinos(i, vb)) << i;
+      ASSERT_EQ(va, vb) << i;
+    }
+  };
+  for (Forma f : {Forma::Uniforme, Forma::Rejilla, Forma::Rejilla_Movida, Forma::Alineada, Forma::Duplicados,
+                  Forma::Pocos, Forma::Filas_Niveladas})
+    for (std::size_t n : {3, 50, 700}) {
+      SCOPED_TRACE(Nombre(f) + " " + std::to_string(n));
+      Puntos p = De_Nube(Genera(f, n, 300, n + 11, 500000, 4500000));
+      // Zeros of both signs are the same point.
+      p.Pon(0, 4500000);
+      p.Pon(-0.0, 4500000);
+      std::vector<int> nuevo(p.x.size());
+      for (std::size_t i = 0; i < nuevo.size(); ++i) nuevo[i] = static_cast<int>(i);
+      std::shuffle(nuevo.begin(), nuevo.end(), rng);
+      Puntos q{p.x, p.y};
+      for (std::size_t i = 0; i < nuevo.size(); ++i)
+        q.x[static_cast<std::size_t>(nuevo[i])] = p.x[i], q.y[static_cast<std::size_t>(nuevo[i])] = p.y[i];
+      Triangulacion_Delaunay T(p.x, p.y);
+      T.Renumera(nuevo);
+      Triangulacion_Delaunay U(q.x, q.y);
+      mismas(T, U);
+      // Constraints then go in alike.
+      for (int k = 0; k + 7 < U.Numero_Puntos(); k += 7)
+        EXPECT_EQ(T.Inserta_Restriccion(k, k + 7), U.Inserta_Restriccion(k, k + 7));
+      mismas(T, U);
+    }
+  // Anything but a permutation is refused, and the names stay.
+  const std::vector<double> x{0, 1, 0, 1}, y{0, 0, 1, 1};
+  Triangulacion_Delaunay T(x, y);
+  const auto antes = T.Triangulos();
+  for (const std::vector<int>& malo : {std::vector<int>{0, 1, 2}, {0, 1, 2, 2}, {0, 1, 2, 4}, {-1, 0, 1, 2}})
+    EXPECT_THROW(T.Renumera(malo), RuntimeError);
+  EXPECT_EQ(T.Triangulos(), antes);
+}
+
 TEST(Delaunay, EntradaInvalidaRechazada) {
   const std::vector<double> x{0, 1, 2}, y{0, 1};
   EXPECT_THROW((Triangulacion_Delaunay{x, y}), RuntimeError);
@@ -342,8 +387,10 @@ void Inserta_Y_Comprueba(Triangulacion_Delaunay& T, const Puntos& p, int a, int 
     const auto despues = Casillas(T);
     for (const auto& [v, k] : casillas_antes) {
       const auto sigue = despues.find(v);
-      if (sigue != despues.end()) ASSERT_EQ(sigue->second, k);
-      else ASSERT_EQ(T.Triangulo(v[0], v[1], v[2]), -1);
+      if (sigue != despues.end())
+        ASSERT_EQ(sigue->second, k);
+      else
+        ASSERT_EQ(T.Triangulo(v[0], v[1], v[2]), -1);
     }
   };
   // An edge already there is constrained by the shortcut, which changes no triangle.
@@ -414,7 +461,8 @@ TEST(Delaunay, RestriccionesAleatoriasYCruzadas) {
           const auto tris = T.Triangulos();
           const auto& t = tris[rng() % tris.size()];
           T.Restringe_Triangulo(T.Triangulo(t[0], t[1], t[2]));
-          for (int m = 0; m < 3; ++m) restringidas.insert({std::min(t[m], t[(m + 1) % 3]), std::max(t[m], t[(m + 1) % 3])});
+          for (int m = 0; m < 3; ++m)
+            restringidas.insert({std::min(t[m], t[(m + 1) % 3]), std::max(t[m], t[(m + 1) % 3])});
           ASSERT_EQ(T.Triangulos(), tris);
         }
       }

@@ -27,7 +27,11 @@ bool Coordenada_Acotada(double v) {
 
 }  // namespace
 
-Alcance_Aceptacion::Alcance_Aceptacion(Estado_Triangulos& s) : puntos_(s.Puntos_Trab) {
+Alcance_Aceptacion::Alcance_Aceptacion(Estado_Triangulos& s) : Alcance_Aceptacion(s, Sin_Delaunay{}) {
+  Toma_Delaunay(s);
+}
+
+Alcance_Aceptacion::Alcance_Aceptacion(Estado_Triangulos& s, Sin_Delaunay) : puntos_(s.Puntos_Trab) {
   if (!puntos_.empty()) limites_ = {puntos_[0].X, puntos_[0].Y, puntos_[0].X, puntos_[0].Y};
   for (const auto& p : puntos_) {
     limites_ = limites_.Con({p.X, p.Y, p.X, p.Y});
@@ -37,7 +41,11 @@ Alcance_Aceptacion::Alcance_Aceptacion(Estado_Triangulos& s) : puntos_(s.Puntos_
   for (const auto& p : s.Puntos_Anfitrion)
     if (!Triangulacion_Delaunay::Coordenada_Admitida(p.X) || !Triangulacion_Delaunay::Coordenada_Admitida(p.Y)) return;
   epsilon_ = Epsilon_Pendiente(kPendiente_Maxima);
-  delaunay_ = &Delaunay_Anfitrion(s);
+  acotado_ = true;
+}
+
+void Alcance_Aceptacion::Toma_Delaunay(Estado_Triangulos& s) {
+  if (acotado_) delaunay_ = &Delaunay_Anfitrion(s);
 }
 
 double Alcance_Aceptacion::Epsilon_Pendiente(double pendiente) const {
@@ -133,10 +141,13 @@ void Alcance_Aceptacion::Deja_Casco(std::vector<Esquina>& region) {
   double margen = 0;
   for (const Esquina& w : region) margen = std::max(margen, w.margen);
   region.push_back({0, 0, 0, 0});
-  std::sort(region.begin(), region.end(), [](const Esquina& a, const Esquina& b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
+  std::sort(region.begin(), region.end(),
+            [](const Esquina& a, const Esquina& b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
   std::vector<Esquina> casco(2 * region.size());
   std::size_t k = 0;
-  const auto gira = [&](const Esquina& a, const Esquina& b, const Esquina& c) { return Orientacion(a.x, a.y, b.x, b.y, c.x, c.y); };
+  const auto gira = [&](const Esquina& a, const Esquina& b, const Esquina& c) {
+    return Orientacion(a.x, a.y, b.x, b.y, c.x, c.y);
+  };
   for (std::size_t m = 0; m < region.size(); ++m) {
     while (k >= 2 && gira(casco[k - 2], casco[k - 1], region[m]) <= 0) --k;
     casco[k++] = region[m];
@@ -319,8 +330,7 @@ double Alcance_Aceptacion::Alcance_De_Puntos(std::size_t i, const std::vector<in
   return Alcance_Segundas(Alcance_Medido(Esquinas_Poligono(region), limite));
 }
 
-void Alcance_Aceptacion::Recorta_Par(const Par& p, double holgura, double limite,
-                                     std::vector<Esquina>& region) const {
+void Alcance_Aceptacion::Recorta_Par(const Par& p, double holgura, double limite, std::vector<Esquina>& region) const {
   const double ha = (p.la * p.la + holgura) / 2, hb = (p.lb * p.lb + holgura) / 2;
   // The square of half-side `limite` round P, cut by the pair's two half-planes and by the rays between which its
   // centres lie (a turn of more than half a circle in two pieces, so that each is convex). Each cut is moved out

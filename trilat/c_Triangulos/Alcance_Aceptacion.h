@@ -27,6 +27,11 @@ class Alcance_Aceptacion {
   // a bound at all when a coordinate is outside the range the error analysis covers (0, or magnitudes from 1e-30
   // to 1e9).
   explicit Alcance_Aceptacion(Estado_Triangulos& s);
+  // The same without the triangulation yet: it bounds nothing until Toma_Delaunay, which waits for it, so that what
+  // does not need it can be done meanwhile.
+  struct Sin_Delaunay {};
+  Alcance_Aceptacion(Estado_Triangulos& s, Sin_Delaunay);
+  void Toma_Delaunay(Estado_Triangulos& s);
 
   // The distance from point i within which the second corner of any edge that accepts it lies, with the
   // positions of the Delaunay neighbours this rests on (all of them must be scanned); infinity when unknown.
@@ -115,8 +120,9 @@ class Alcance_Aceptacion {
   mutable std::vector<Vert> poligono_, cortado_;  // the polygon being cut
 
   const std::vector<XYZ>& puntos_;
-  Caja limites_;  // of the working points
-  double magnitud_ = 0;  // of their largest coordinate
+  Caja limites_;          // of the working points
+  double magnitud_ = 0;   // of their largest coordinate
+  bool acotado_ = false;  // every coordinate lies in the range the bound covers
   const Triangulacion_Delaunay* delaunay_ = nullptr;
   double epsilon_ = 0;
 };

@@ -40,7 +40,7 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo
     : Barrido(s),
       puntos_por_hilo_(std::max<std::size_t>(puntos_por_hilo, 1)),
       x_puntos_(X_De(s.Puntos_Trab)),
-      alcance_(s) {
+      alcance_(s, Alcance_Aceptacion::Sin_Delaunay{}) {
   const auto& pts = s_.Puntos_Trab;
   const auto n = static_cast<std::size_t>(s_.nPuntos);
   primero_en_vertice_.assign(n, -1);
@@ -62,7 +62,8 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo
     for (std::size_t k = 0; k < n; ++k) pon(Indice_Celda(Columna(pts[k].X), Fila(pts[k].Y)), static_cast<Long>(k));
   });
   maximo_x_hasta_.resize(n);
-  for (std::size_t k = 0; k < n; ++k) maximo_x_hasta_[k] = k == 0 ? pts[0].X : std::max(maximo_x_hasta_[k - 1], pts[k].X);
+  for (std::size_t k = 0; k < n; ++k)
+    maximo_x_hasta_[k] = k == 0 ? pts[0].X : std::max(maximo_x_hasta_[k - 1], pts[k].X);
   abiertos_celda_.resize(celdas_rejilla);
   abiertos_en_celda_.assign(abiertos_celda_.size(), 0);
   ultimo_en_celda_.assign(abiertos_celda_.size(), -1);
@@ -79,6 +80,7 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo
     y_ordenadas_[m] = y[por_y[m]], por_y_[m] = static_cast<Long>(por_y[m]);
     rango_y_[por_y[m]] = static_cast<Long>(m);
   }
+  alcance_.Toma_Delaunay(s_);
   Prepara_Cercanias();
   Prepara_Pasos();
 }
@@ -160,7 +162,8 @@ bool Barrido_Rapido::Escaneados(Long i, Long desde, Long hasta) const {
 Long Barrido_Rapido::Proximo_Efecto(Long t, Long hasta) {
   // Which triangles lie behind does not change for a point, and triangles only leave the index when they close:
   // the last answer holds until the search passes it or that triangle closes.
-  if (t < detras_desde_ || (detras_ >= 0 && (t > detras_ || Es_Verdadero(s_.Triangs.Cerrado[static_cast<std::size_t>(detras_)])))) {
+  if (t < detras_desde_ ||
+      (detras_ >= 0 && (t > detras_ || Es_Verdadero(s_.Triangs.Cerrado[static_cast<std::size_t>(detras_)])))) {
     const double detras = s_.Puntos_Trab[static_cast<std::size_t>(punto_)].X - s_.Dist_Busqueda;
     detras_desde_ = t;
     detras_ = x_derecha_.Primero_No_Mayor(t, detras);
@@ -179,8 +182,8 @@ Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
     pto_cercanos_ = s_.Primer_Pto;
     // The candidates leave out those the point already failed on, which stay failed only while the points that
     // rejected it are scanned.
-    cercanos_ = Escaneados(punto_, vecinos_min_, vecinos_max_) &&
-                (!candidatos_sin_previos_ || Vigente(punto_, previos_));
+    cercanos_ =
+        Escaneados(punto_, vecinos_min_, vecinos_max_) && (!candidatos_sin_previos_ || Vigente(punto_, previos_));
   }
   if (cercanos_) {
     while (siguiente_candidato_ < candidatos_.size() && candidatos_[siguiente_candidato_] < t) ++siguiente_candidato_;
@@ -298,13 +301,13 @@ void Barrido_Rapido::Prepara_Pasos() {
   });
   por_vecino_.Llena(n, [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i)
-      if (paradas_[i].primer_vecino >= 0) pon(static_cast<std::size_t>(paradas_[i].primer_vecino), static_cast<Long>(i));
+      if (paradas_[i].primer_vecino >= 0)
+        pon(static_cast<std::size_t>(paradas_[i].primer_vecino), static_cast<Long>(i));
   });
   // Level points are followed one by one up to a few; more (rows of a grid) are looked at when the point is reached.
   constexpr Long kNiveladas_Seguidas = 16;
   varios_ = Conjunto_Bits(n, false);
-  for (std::size_t i = 0; i < n; ++i)
-    varios_.Pon(i, franja_[i].hasta - franja_[i].desde - 1 > kNiveladas_Seguidas);
+  for (std::size_t i = 0; i < n; ++i) varios_.Pon(i, franja_[i].hasta - franja_[i].desde - 1 > kNiveladas_Seguidas);
   dependientes_.Llena(n, [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i) {
       if (varios_.Tiene(i)) continue;
@@ -326,7 +329,8 @@ void Barrido_Rapido::Prepara_Pasos() {
 void Barrido_Rapido::Actualiza_Detiene(Long k) {
   const auto i = static_cast<std::size_t>(k);
   const Paradas& p = paradas_[i];
-  detiene_.Pon(i, p.primer_vecino < pto_reflejado_ || varios_.Tiene(i) || p.bloques > 0 || p.celdas > 0 || p.franjas > 0);
+  detiene_.Pon(i,
+               p.primer_vecino < pto_reflejado_ || varios_.Tiene(i) || p.bloques > 0 || p.celdas > 0 || p.franjas > 0);
 }
 
 template <typename F>
@@ -370,9 +374,9 @@ bool Barrido_Rapido::Celdas_Con_Abiertos(const Cota& c, B&& bloque, F&& f) const
 
 bool Barrido_Rapido::Parcial_Vacia(Long k) {
   const Parcial& pc = Cota_Parcial(k);
-  return pc.cota.alcance < kInf &&
-         !Celdas_Con_Abiertos(pc.cota, [](std::size_t, Long, Long) { return true; },
-                              [&](std::size_t celda) { return abiertos_en_celda_[celda] > 0; });
+  return pc.cota.alcance < kInf && !Celdas_Con_Abiertos(
+                                       pc.cota, [](std::size_t, Long, Long) { return true; },
+                                       [&](std::size_t celda) { return abiertos_en_celda_[celda] > 0; });
 }
 
 void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k,
@@ -463,8 +467,8 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   if (!(clave == clave_minima_)) {
     const auto& T = s_.Triangs;
     const auto primero = static_cast<std::size_t>(s_.Primer_Tri);
-    const bool primero_sin_efecto = s_.Primer_Tri < s_.count && !Es_Verdadero(T.Cerrado[primero]) &&
-                                    T.V1[primero] == s_.Primer_Pto;
+    const bool primero_sin_efecto =
+        s_.Primer_Tri < s_.count && !Es_Verdadero(T.Cerrado[primero]) && T.V1[primero] == s_.Primer_Pto;
     double x_minima = 0, x_maxima = 0, x_primero = kInf;
     x_derecha_.Extremos(s_.Primer_Tri + (primero_sin_efecto ? 1 : 0), s_.count, x_minima, x_maxima);
     if (s_.Primer_Tri < s_.count && !primero_sin_efecto)
@@ -511,8 +515,9 @@ Long Barrido_Rapido::Primero_Detras(Long i, Long tope) {
     const auto ve_detras = [&](const XYZ& p) { return !(p.X - s_.Dist_Busqueda < x_minima_); };
     const Long primero = !ve_detras(pts[static_cast<std::size_t>(tope)])
                              ? tope + 1
-                             : std::partition_point(pts.begin() + i, pts.begin() + tope + 1,
-                                                    [&](const XYZ& p) { return !ve_detras(p); }) - pts.begin();
+                             : std::partition_point(pts.begin() + i, pts.begin() + tope + 1, [&](const XYZ& p) {
+                                 return !ve_detras(p);
+                               }) - pts.begin();
     d = {x_minima_, i, tope, static_cast<Long>(primero)};
   }
   return std::max(i, d.primero);
@@ -678,20 +683,24 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   const double en_rango = static_cast<double>(hasta - desde + 1);
   // A point bounded by a region's corners looks only at the blocks that can hold a second corner.
   const double celdas = static_cast<double>(i1 - i0 + 1) * static_cast<double>(j1 - j0 + 1);
-  const double bloques = static_cast<double>(i1 / kBloque - i0 / kBloque + 1) * static_cast<double>(j1 / kBloque - j0 / kBloque + 1);
+  const double bloques =
+      static_cast<double>(i1 / kBloque - i0 / kBloque + 1) * static_cast<double>(j1 / kBloque - j0 / kBloque + 1);
   const auto bloque_posible = [&](Long bi, Long bj) {
     if (!region) return true;
     const double ancho = kBloque * lado_celda_, holgura = 1e-6 * lado_celda_ + 1e-6;
     const double bx = x0_ + static_cast<double>(bi) * ancho - P.X, by = y0_ + static_cast<double>(bj) * ancho - P.Y;
-    return alcance_.Toca_Region({bx - holgura, by - holgura, bx + ancho + holgura, by + ancho + holgura}, region, esquinas, alcance);
+    return alcance_.Toca_Region({bx - holgura, by - holgura, bx + ancho + holgura, by + ancho + holgura}, region,
+                                esquinas, alcance);
   };
   if ((region ? bloques : celdas) > en_rango) {
     for (Long t = Siguiente_Abierto(desde); t <= hasta; t = Siguiente_Abierto(t + 1))
-      if (posible(T.V2[static_cast<std::size_t>(t)]) || posible(T.V3[static_cast<std::size_t>(t)])) candidatos_.push_back(t);
+      if (posible(T.V2[static_cast<std::size_t>(t)]) || posible(T.V3[static_cast<std::size_t>(t)]))
+        candidatos_.push_back(t);
   } else {
     // Blocks and cells where nothing was filed since the point's last visits have nothing new for it.
     Celdas_Con_Abiertos(
-        *cota, [&](std::size_t b, Long bi, Long bj) { return ultimo_en_bloque_[b] >= primero && bloque_posible(bi, bj); },
+        *cota,
+        [&](std::size_t b, Long bi, Long bj) { return ultimo_en_bloque_[b] >= primero && bloque_posible(bi, bj); },
         [&](std::size_t celda) {
           if (ultimo_en_celda_[celda] < primero) return false;
           auto& lista = abiertos_celda_[celda];

@@ -1,5 +1,7 @@
 #include "trilat/c_Triangulos/Estado_Triangulos.h"
 
+#include <utility>
+
 namespace Vyr_Trilat {
 
 namespace {
@@ -28,6 +30,11 @@ void Triangulos_Trabajo::Libera_Vertices() {
 }
 
 Triangulacion_Delaunay& Delaunay_Anfitrion(Estado_Triangulos& s) {
+  if (!s.Delaunay && s.Delaunay_En_Curso) {
+    // Whatever it raises, it is asked for once.
+    const auto en_curso = std::move(s.Delaunay_En_Curso);
+    s.Delaunay = en_curso->Toma();
+  }
   if (!s.Delaunay) {
     std::vector<double> x(s.Puntos_Anfitrion.size()), y(s.Puntos_Anfitrion.size());
     for (std::size_t k = 0; k < x.size(); ++k) x[k] = s.Puntos_Anfitrion[k].X, y[k] = s.Puntos_Anfitrion[k].Y;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "trilat/c_Triangulos/Delaunay_Adelantada.h"
 #include "trilat/c_Triangulos/Predicados.h"
 #include "trilat/common/Registros.h"
 #include "trilat/common/Triangulacion_Delaunay.h"
@@ -52,10 +53,12 @@ struct Estado_Triangulos {
 
   // Working tables.
   std::vector<XYZ> Puntos_Trab;
-  // The working points in the host's own coordinates, and their Delaunay triangulation there: made by whoever needs
-  // it first during a run (the indexed sweep's bound on where accepting edges lie, or the completion, which then
-  // forces the sweep's edges into it) and released when the run ends.
+  // The working points in the host's own coordinates, and their Delaunay triangulation there: begun on another
+  // thread once the points are cleaned, or made by whoever needs it first during a run (the indexed sweep's bound on
+  // where accepting edges lie, or the completion, which then forces the sweep's edges into it), and released when
+  // the run ends.
   std::vector<Vert> Puntos_Anfitrion;
+  std::shared_ptr<Delaunay_Adelantada> Delaunay_En_Curso;
   std::shared_ptr<Triangulacion_Delaunay> Delaunay;
   Triangulos_Trabajo Triangs;
   Long count = 0;
@@ -68,7 +71,7 @@ struct Estado_Triangulos {
   Long Del_Completado = 0;
 };
 
-// The run's Delaunay triangulation of the working points in host coordinates, made on first use.
+// The run's Delaunay triangulation of the working points in host coordinates: the one begun ahead, or one made now.
 Triangulacion_Delaunay& Delaunay_Anfitrion(Estado_Triangulos& s);
 
 }  // namespace Vyr_Trilat

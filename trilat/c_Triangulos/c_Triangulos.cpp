@@ -55,8 +55,8 @@ void c_Triangulos::Parametros_Triangulacion(double, double, Boolean&) {}
 void c_Triangulos::Parametros_Triangulacion1(double, double, Boolean&, Boolean&) {}
 void c_Triangulos::Parametros_Triangulacion2(double, double, Boolean&, Boolean&, Long&) {}
 
-void c_Triangulos::Parametros_Triangulacion3(double MaxZ, double MinZ, Boolean& Show, Boolean& Cancela,
-                                             Long& colortri, const Boolean& Formacion) {
+void c_Triangulos::Parametros_Triangulacion3(double MaxZ, double MinZ, Boolean& Show, Boolean& Cancela, Long& colortri,
+                                             const Boolean& Formacion) {
   // A failing step is skipped and the next one runs, so a damaged setting cannot stop a host from computing.
   f_Tri_P dialogo;
   Omite_Error([&] { dialogo.Load(); });
@@ -89,11 +89,11 @@ void c_Triangulos::Calcula_Triangulos(Long, HostArray<double>&, HostArray<double
                                       HostArray<Long>&) {}
 
 void c_Triangulos::Calcula_Triangulos1(Long, HostArray<double>&, HostArray<double>&, HostArray<double>&, Long&,
-                                       HostArray<Long>&, HostArray<Long>&, HostArray<Long>&, Long&,
-                                       HostArray<Long>&, HostArray<Long>&, double&) {}
+                                       HostArray<Long>&, HostArray<Long>&, HostArray<Long>&, Long&, HostArray<Long>&,
+                                       HostArray<Long>&, double&) {}
 
-Boolean c_Triangulos::inCircle0(double Xp, double Yp, double X1, double Y1, double X2, double Y2, double X3,
-                                double Y3, Boolean*) {
+Boolean c_Triangulos::inCircle0(double Xp, double Yp, double X1, double Y1, double X2, double Y2, double X3, double Y3,
+                                Boolean*) {
   return A_Booleano(En_Circulo(s_.Tolerancia, s_.Circ, Xp, Yp, X1, Y1, X2, Y2, X3, Y3));
 }
 
@@ -121,6 +121,14 @@ bool c_Triangulos::Selecciona_y_Ordena(Long nPt, HostArray<double>& X, HostArray
 
   c_Puntos puntos;
   puntos.Depura_Puntos(n, lx, ly, lz, numeros_, s_.Progreso, kTolerancia_Depuracion, False);
+  // The cleaned points are triangulated on another thread while they are turned and sorted.
+  s_.Delaunay_En_Curso = std::make_shared<Delaunay_Adelantada>();
+  {
+    std::vector<double> x(static_cast<std::size_t>(std::max<Long>(n, 0))), y(x.size());
+    for (Long k = 1; k <= n; ++k)
+      x[static_cast<std::size_t>(k - 1)] = lx(k), y[static_cast<std::size_t>(k - 1)] = ly(k);
+    if (!s_.Delaunay_En_Curso->Empieza(std::move(x), std::move(y))) s_.Delaunay_En_Curso.reset();
+  }
   const Vert origen{lx(1), ly(1)};
   for (Long k = 1; k <= n; ++k) {
     const Vert g = Gira(origen, {lx(k), ly(k)});
@@ -130,6 +138,11 @@ bool c_Triangulos::Selecciona_y_Ordena(Long nPt, HostArray<double>& X, HostArray
   indices_.ReDim(1, std::max<Long>(n, 1));
   for (Long k = 1; k <= n; ++k) indices_(k) = k;
   puntos.Ordena_Indices(n, lx, indices_, s_.Progreso);
+  if (s_.Delaunay_En_Curso) {
+    std::vector<int> posicion(static_cast<std::size_t>(n));
+    for (Long k = 1; k <= n; ++k) posicion[static_cast<std::size_t>(indices_(k) - 1)] = static_cast<int>(k - 1);
+    s_.Delaunay_En_Curso->Posiciones(std::move(posicion));
+  }
   s_.nPuntos = n;
   if (n < 3) {
     Sin_Puntos("No hay suficientes puntos para triangular");

@@ -54,6 +54,26 @@ int Triangulacion_Delaunay::Interno(int i) const {
 
 int Triangulacion_Delaunay::Representante(int i) const { return indice_[Interno(i)]; }
 
+void Triangulacion_Delaunay::Renumera(std::span<const int> nuevo) {
+  const std::size_t n = interno_.size();
+  const auto no_permutacion = [] {
+    return RuntimeError(static_cast<Long>(Err::Invalid_Call), "The new indices of the points are not a permutation");
+  };
+  if (nuevo.size() != n) throw no_permutacion();
+  std::vector<int> interno(n, -1);
+  // Points that repeat one another keep one vertex, which stands for the lowest of their new indices.
+  std::vector<int> indice(indice_.size(), static_cast<int>(n));
+  for (std::size_t i = 0; i < n; ++i) {
+    const int j = nuevo[i];
+    if (j < 0 || static_cast<std::size_t>(j) >= n || interno[static_cast<std::size_t>(j)] >= 0) throw no_permutacion();
+    const int v = interno_[i];
+    interno[static_cast<std::size_t>(j)] = v;
+    indice[static_cast<std::size_t>(v)] = std::min(indice[static_cast<std::size_t>(v)], j);
+  }
+  interno_ = std::move(interno);
+  indice_ = std::move(indice);
+}
+
 int Triangulacion_Delaunay::Orienta(int a, int b, int c) const {
   return Orientacion(x_[a], y_[a], x_[b], y_[b], x_[c], y_[c]);
 }
@@ -256,8 +276,7 @@ void Triangulacion_Delaunay::Restringe_Triangulo(int t) {
   for (int e = 3 * t; e < 3 * t + 3; ++e) Restringe(e);
 }
 
-void Triangulacion_Delaunay::Triangulos_Que_Solapan(int a, int b, int c,
-                                                    std::vector<int>& casillas) const {
+void Triangulacion_Delaunay::Triangulos_Que_Solapan(int a, int b, int c, std::vector<int>& casillas) const {
   casillas.clear();
   const int u = Interno(a), v = Interno(b), w = Interno(c);
   if (!Tiene_Triangulos() || Orienta(u, v, w) == 0) return;

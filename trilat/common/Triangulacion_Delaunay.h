@@ -34,6 +34,11 @@ class Triangulacion_Delaunay {
 
   int Numero_Puntos() const { return static_cast<int>(interno_.size()); }
 
+  // The points take new indices: point i becomes point nuevo[i] (nuevo a permutation of 0 .. n - 1). The result is
+  // exactly the triangulation, slot for slot, that the points listed in the new order give: the order of insertion
+  // depends on the coordinates alone. RuntimeError 5 when nuevo is not such a permutation (nothing changes then).
+  void Renumera(std::span<const int> nuevo);
+
   // i itself, or the lowest index with exactly the coordinates of point i. Every query below accepts any index
   // and answers for its representative; RuntimeError 9 for an index out of range.
   int Representante(int i) const;
@@ -63,7 +68,8 @@ class Triangulacion_Delaunay {
     for (std::size_t t = 0; t < vertice_.size() / 3; ++t)
       if (!Es_Fantasma(static_cast<int>(t)))
         f(static_cast<int>(t), indice_[static_cast<std::size_t>(vertice_[3 * t])],
-          indice_[static_cast<std::size_t>(vertice_[3 * t + 1])], indice_[static_cast<std::size_t>(vertice_[3 * t + 2])]);
+          indice_[static_cast<std::size_t>(vertice_[3 * t + 1])],
+          indice_[static_cast<std::size_t>(vertice_[3 * t + 2])]);
   }
   std::size_t Casillas() const { return vertice_.size() / 3; }
   std::size_t Numero_Triangulos() const;
