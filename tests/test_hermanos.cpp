@@ -34,7 +34,12 @@ TEST(Hermanos, DepuraPuntosComoLaReferencia) {
     const int n = 50 + caso * 7;
     std::vector<double> x, y;
     for (int i = 0; i < n; ++i) {
-      if (caso % 5 == 4 && i % 7 == 3) {  // coordinates too large for a cell, some repeated
+      if (caso % 4 == 2) {  // on and about the borders of the cells the search is filed by (8 tolerances wide)
+        const double d[] = {0, 1e-12, -1e-12, 0.0199, -0.0199, 0.02, -0.02};
+        std::uniform_int_distribution<int> borde(-3, 3), cual(0, 6);
+        x.push_back(x0 + 0.16 * borde(rng) + d[cual(rng)]);
+        y.push_back(y0 + 0.16 * borde(rng) + d[cual(rng)]);
+      } else if (caso % 5 == 4 && i % 7 == 3) {  // coordinates too large for a cell, some repeated
         const double enorme[] = {1e300, -1e300, 4e15, -1e17};
         x.push_back(enorme[i % 4]);
         y.push_back(i % 3 ? 7.0 : enorme[(i + 1) % 4]);

@@ -1,6 +1,7 @@
 #include "trilat/sibling/c_Puntos.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -40,9 +41,14 @@ void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y
     Celda c, desde, hasta;
   };
   const auto celdas = [&](double x, double y) {
-    if (!(lado > 0 && indexable(x, y))) return Celdas{{INT64_MAX, INT64_MAX}, {INT64_MAX, INT64_MAX}, {INT64_MAX, INT64_MAX}};
-    return Celdas{celda(x, y), celda(std::nextafter(x - margen, -INFINITY), std::nextafter(y - margen, -INFINITY)),
-                  celda(std::nextafter(x + margen, INFINITY), std::nextafter(y + margen, INFINITY))};
+    if (!(lado > 0 && indexable(x, y)))
+      return Celdas{{INT64_MAX, INT64_MAX}, {INT64_MAX, INT64_MAX}, {INT64_MAX, INT64_MAX}};
+    // Each end goes out by at least a unit in the last place, whatever the rounding of x -/+ margen (cheaper than
+    // stepping to the next double, and never narrower).
+    const auto abajo = [](double v) { return v - (std::fabs(v) * 0x1p-52 + 0x1p-1000); };
+    const auto arriba = [](double v) { return v + (std::fabs(v) * 0x1p-52 + 0x1p-1000); };
+    return Celdas{celda(x, y), celda(abajo(x - margen), abajo(y - margen)),
+                  celda(arriba(x + margen), arriba(y + margen))};
   };
   const auto alguna = [](const Celdas& a, auto&& f) {
     for (std::int64_t i = a.desde.i;; ++i) {
@@ -54,18 +60,23 @@ void c_Puntos::Depura_Puntos(Long& n, HostArray<double>& X, HostArray<double>& Y
     }
   };
   // The table is far larger than the caches: the cells of a point a little ahead are fetched while this one is
-  // looked at.
+  // looked at, and kept until it is.
   constexpr Long kAdelanto = 16;
+  std::array<Celdas, 2 * kAdelanto> adelantadas;
+  const auto de = [&](Long k) -> Celdas& { return adelantadas[static_cast<std::size_t>(k % (2 * kAdelanto))]; };
+  for (Long k = 1; k <= std::min(n, kAdelanto); ++k) de(k) = celdas(X(k), Y(k));
   Long kept = 0;
   for (Long k = 1; k <= n; ++k) {
-    if (k + kAdelanto <= n && std::isfinite(X(k + kAdelanto)) && std::isfinite(Y(k + kAdelanto)))
-      alguna(celdas(X(k + kAdelanto), Y(k + kAdelanto)), [&](std::int64_t i, std::int64_t j) {
+    if (k + kAdelanto <= n && std::isfinite(X(k + kAdelanto)) && std::isfinite(Y(k + kAdelanto))) {
+      de(k + kAdelanto) = celdas(X(k + kAdelanto), Y(k + kAdelanto));
+      alguna(de(k + kAdelanto), [&](std::int64_t i, std::int64_t j) {
         rejilla.Anticipa(i, j);
         return false;
       });
+    }
     const double x = X(k), y = Y(k);
     if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(Z(k))) continue;
-    const Celdas a = celdas(x, y);
+    const Celdas a = de(k);
     const bool cerca = alguna(a, [&](std::int64_t i, std::int64_t j) {
       const Long* ultimo = rejilla.Busca(i, j);
       if (ultimo == nullptr) return false;
