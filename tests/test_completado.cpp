@@ -92,7 +92,8 @@ TEST(Completado, ModeloCompletoDondeCabenTriangulosCortos) {
 
 // The completion takes shortcuts (a triangle of the Delaunay triangulation is tested for overlap only against kept
 // triangles that are not, a kept triangle covers itself, boxes settle most pairs): on sweep outputs full of
-// overlaps, repeats, zero-area and Delaunay triangles, its model is the one the rules give when every pair is tested.
+// overlaps, repeats, zero-area and Delaunay triangles, its model is the one the rules give when every pair is tested,
+// also when the triangles are measured in many stretches at once.
 TEST(Completado, DescarteYRellenoComoConTodosLosPares) {
   for (Forma f : {Forma::Uniforme, Forma::Rejilla, Forma::Duplicados})
     for (std::uint64_t semilla = 1; semilla <= 12; ++semilla) {
@@ -117,7 +118,8 @@ TEST(Completado, DescarteYRellenoComoConTodosLosPares) {
         s.Triangs.V1[t] = v[0], s.Triangs.V2[t] = v[1], s.Triangs.V3[t] = v[2];
         s.Triangs.Excluido[t] = A_Booleano(rng() % 10 == 0);
       }
-      const Modelo m = Completa(s);
+      // In stretches of a few slots, on as many threads as there are.
+      const Modelo m = Completa(s, 16);
 
       const auto p = [&](Long k) { return s.Puntos_Anfitrion[static_cast<std::size_t>(k)]; };
       const auto plano = [&](const std::array<Long, 3>& v) {

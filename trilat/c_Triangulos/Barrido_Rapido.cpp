@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <future>
 #include <limits>
-#include <system_error>
-#include <thread>
 
 #include "trilat/common/Anticipa_Memoria.h"
+#include "trilat/common/En_Otro_Hilo.h"
 #include "trilat/common/Orden_Por_Clave.h"
+#include "trilat/common/Por_Tramos.h"
 
 namespace Vyr_Trilat {
 
@@ -255,21 +254,9 @@ void Barrido_Rapido::Prepara_Cercanias() {
       if (c.vecinos_antes_del_limite) paradas_[i].primer_vecino = cota.vecinos_min;
     }
   };
-  const std::size_t partes =
-      std::clamp<std::size_t>(n / puntos_por_hilo_, 1, std::max(1U, std::thread::hardware_concurrency()));
+  const std::size_t partes = Tramos(n, puntos_por_hilo_);
   std::vector<std::vector<Ancho>> anchos(partes);
-  const auto tramo = [&](std::size_t p) { return n * p / partes; };
-  std::vector<std::future<void>> hilos;
-  for (std::size_t p = 1; p < partes; ++p) {
-    try {
-      hilos.push_back(std::async(std::launch::async, prepara, tramo(p), tramo(p + 1), std::ref(anchos[p])));
-    } catch (const std::system_error&) {
-      // No thread to be had: this stretch is bounded here.
-      prepara(tramo(p), tramo(p + 1), anchos[p]);
-    }
-  }
-  prepara(0, tramo(1), anchos[0]);
-  for (auto& h : hilos) h.get();
+  Por_Tramos(n, partes, [&](std::size_t p, std::size_t desde, std::size_t hasta) { prepara(desde, hasta, anchos[p]); });
   for (const auto& parte : anchos)
     for (const Ancho& a : parte) {
       cercania_[a.i].amplio = static_cast<Long>(amplios_.size());
@@ -283,13 +270,16 @@ void Barrido_Rapido::Prepara_Pasos() {
   // The cells each point's reach spans, or the blocks where they are many, and the points by first neighbour, for
   // those that can be passed over.
   const auto por_celdas = [&](const Cota& c) { return (c.i1 - c.i0 + 1) * (c.j1 - c.j0 + 1) <= kCeldas_Seguidas; };
-  cobertura_celdas_.Llena(abiertos_en_celda_.size(), [&](auto&& pon) {
-    for (std::size_t i = 0; i < n; ++i) {
-      const Cota& c = cercania_[i].cota;
-      if (paradas_[i].primer_vecino < 0 || !por_celdas(c)) continue;
-      for (Long j = c.j0; j <= c.j1; ++j)
-        for (Long col = c.i0; col <= c.i1; ++col) pon(Indice_Celda(col, j), static_cast<Long>(i));
-    }
+  // The longest of these lists is made on another thread meanwhile: they are all read from the bounds alone.
+  auto celdas = En_Otro_Hilo([&] {
+    cobertura_celdas_.Llena(abiertos_en_celda_.size(), [&](auto&& pon) {
+      for (std::size_t i = 0; i < n; ++i) {
+        const Cota& c = cercania_[i].cota;
+        if (paradas_[i].primer_vecino < 0 || !por_celdas(c)) continue;
+        for (Long j = c.j0; j <= c.j1; ++j)
+          for (Long col = c.i0; col <= c.i1; ++col) pon(Indice_Celda(col, j), static_cast<Long>(i));
+      }
+    });
   });
   cobertura_.Llena(abiertos_bloque_.size(), [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i) {
@@ -324,6 +314,7 @@ void Barrido_Rapido::Prepara_Pasos() {
   epoca_palabra_.assign(Conjunto_Bits::Palabra_De(n) + 1, epoca_);
   detiene_ = Conjunto_Bits(n, false);
   for (std::size_t i = 0; i < n; ++i) Actualiza_Detiene(static_cast<Long>(i));
+  celdas.get();
 }
 
 void Barrido_Rapido::Actualiza_Detiene(Long k) {

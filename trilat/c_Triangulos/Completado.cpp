@@ -10,6 +10,7 @@
 #include "trilat/c_Triangulos/Predicados.h"
 #include "trilat/common/Conjunto_Bits.h"
 #include "trilat/common/Listas.h"
+#include "trilat/common/Por_Tramos.h"
 #include "trilat/common/Predicados_Exactos.h"
 #include "trilat/common/Rejilla_Uniforme.h"
 #include "trilat/common/Solape_Triangulos.h"
@@ -104,7 +105,7 @@ bool Radio_Admitido(const Vert& a, const Vert& b, const Vert& c) {
 
 }  // namespace
 
-Modelo Completa(Estado_Triangulos& s) {
+Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo) {
   const auto n = static_cast<std::size_t>(s.nPuntos);
   const std::vector<Vert>& p = s.Puntos_Anfitrion;
   const auto plano = [&](const std::array<Long, 3>& t) {
@@ -167,7 +168,8 @@ Modelo Completa(Estado_Triangulos& s) {
       if (ajenos->Alguno(v, solapa)) continue;
     }
     cdt.Triangulos_Que_Solapan(v[0], v[1], v[2], solapados);
-    if (std::any_of(solapados.begin(), solapados.end(), [&](int k) { return tomada.Tiene(static_cast<std::size_t>(k)); }))
+    if (std::any_of(solapados.begin(), solapados.end(),
+                    [&](int k) { return tomada.Tiene(static_cast<std::size_t>(k)); }))
       continue;
     for (const int k : solapados) solapada.Pon(static_cast<std::size_t>(k), true);
     if (!ajenos) ajenos.emplace(p, 2 * ajenos_previstos);
@@ -198,35 +200,43 @@ Modelo Completa(Estado_Triangulos& s) {
     cdt.Restringe_Desde(static_cast<int>(a), std::span<const int>(lista.begin(), unicos));
   }
 
-  std::vector<std::array<Long, 3>> agregados;
+  // The triangles within the limits that are not kept ones are looked for over stretches of the slots at once (the
+  // triangulation is only read), then among the kept triangles that are not the triangulation's.
   const Mas_Lejos_Que largo(s.Dist_Max);
-  cdt.Para_Cada_Triangulo([&](int lugar, int t0, int t1, int t2) {
-    // A kept triangle of the triangulation holds its own corners (the others are found covered below).
-    if (tomada.Tiene(static_cast<std::size_t>(lugar))) return;
-    const auto v = Ascendente(t0, t1, t2);
-    const Vert& a = p[static_cast<std::size_t>(v[0])];
-    const Vert& b = p[static_cast<std::size_t>(v[1])];
-    const Vert& c = p[static_cast<std::size_t>(v[2])];
-    if (Lados_Largos({a.X, a.Y, 0, 0}, {b.X, b.Y, 0, 0}, {c.X, c.Y, 0, 0}, largo)) return;
-    if (!Radio_Admitido(a, b, c)) return;
-    // A kept triangle of the Delaunay triangulation is one of the constrained triangulation's own (it is empty and
-    // its sides are constraints): no other triangle of it lies within one.
-    const Caja caja = Caja_De(p, v);
-    const bool cubierto = ajenos && ajenos->Alguno(v, [&](std::size_t id) {
-      // A triangle holds the other's corners only if its box holds the other's box.
-      const Caja otra = Caja_De(p, m.triangulos[id]);
-      if (!otra.Contiene(caja)) return false;
-      const auto k = plano(m.triangulos[id]);
-      return En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[0])]) &&
-             En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[1])]) &&
-             En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[2])]);
+  std::vector<std::vector<std::array<Long, 3>>> cortos(Tramos(cdt.Casillas(), casillas_por_hilo));
+  Por_Tramos(cdt.Casillas(), cortos.size(), [&](std::size_t parte, std::size_t desde, std::size_t hasta) {
+    cdt.Para_Cada_Triangulo(desde, hasta, [&](int lugar, int t0, int t1, int t2) {
+      // A kept triangle of the triangulation holds its own corners (the others are found covered below).
+      if (tomada.Tiene(static_cast<std::size_t>(lugar))) return;
+      const auto v = Ascendente(t0, t1, t2);
+      const Vert& a = p[static_cast<std::size_t>(v[0])];
+      const Vert& b = p[static_cast<std::size_t>(v[1])];
+      const Vert& c = p[static_cast<std::size_t>(v[2])];
+      if (Lados_Largos({a.X, a.Y, 0, 0}, {b.X, b.Y, 0, 0}, {c.X, c.Y, 0, 0}, largo)) return;
+      if (Radio_Admitido(a, b, c)) cortos[parte].push_back(v);
     });
-    if (!cubierto) agregados.push_back(v);
   });
+  if (ajenos)
+    for (auto& parte : cortos)
+      std::erase_if(parte, [&](const std::array<Long, 3>& v) {
+        // A kept triangle of the Delaunay triangulation is one of the constrained triangulation's own (it is empty
+        // and its sides are constraints): no other triangle of it lies within one.
+        const Caja caja = Caja_De(p, v);
+        return ajenos->Alguno(v, [&](std::size_t id) {
+          // A triangle holds the other's corners only if its box holds the other's box.
+          const Caja otra = Caja_De(p, m.triangulos[id]);
+          if (!otra.Contiene(caja)) return false;
+          const auto k = plano(m.triangulos[id]);
+          return En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[0])]) &&
+                 En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[1])]) &&
+                 En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[2])]);
+        });
+      });
   // By V3 (a position, so counted into place), then by V2 and V1 within each V3.
   Listas<std::array<Long, 3>> por_v3;
   por_v3.Llena(n, [&](auto&& pon) {
-    for (const auto& v : agregados) pon(static_cast<std::size_t>(v[2]), v);
+    for (const auto& parte : cortos)
+      for (const auto& v : parte) pon(static_cast<std::size_t>(v[2]), v);
   });
   for (std::size_t k = 0; k < n; ++k) {
     const auto lista = por_v3[k];

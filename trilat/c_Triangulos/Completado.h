@@ -19,7 +19,9 @@ struct Modelo {
 };
 
 // In the host's own coordinates, which the model is checked and completed in; the run's Delaunay triangulation
-// there receives the kept triangles' edges as constraints.
-Modelo Completa(Estado_Triangulos& s);
+// there receives the kept triangles' edges as constraints. Its triangles are measured against the limits on the
+// processor's threads, in stretches of at least `casillas_por_hilo` slots.
+constexpr std::size_t kCasillas_Por_Hilo = 50000;
+Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo = kCasillas_Por_Hilo);
 
 }  // namespace Vyr_Trilat

@@ -1,7 +1,8 @@
 #include "trilat/c_Triangulos/Delaunay_Adelantada.h"
 
-#include <system_error>
 #include <utility>
+
+#include "trilat/common/En_Otro_Hilo.h"
 
 namespace Vyr_Trilat {
 
@@ -10,17 +11,12 @@ bool Delaunay_Adelantada::Empieza(std::vector<double> x, std::vector<double> y) 
   for (std::size_t k = 0; k < x.size(); ++k)
     if (!Triangulacion_Delaunay::Coordenada_Admitida(x[k]) || !Triangulacion_Delaunay::Coordenada_Admitida(y[k]))
       return false;
-  try {
-    hecha_ = std::async(std::launch::async,
-                        [x = std::move(x), y = std::move(y), posiciones = posiciones_.get_future()]() mutable {
-                          auto d = std::make_shared<Triangulacion_Delaunay>(x, y);
-                          x = {}, y = {};
-                          d->Renumera(posiciones.get());
-                          return d;
-                        });
-  } catch (const std::system_error&) {
-    return false;
-  }
+  hecha_ = En_Otro_Hilo([x = std::move(x), y = std::move(y), posiciones = posiciones_.get_future()]() mutable {
+    auto d = std::make_shared<Triangulacion_Delaunay>(x, y);
+    x = {}, y = {};
+    d->Renumera(posiciones.get());
+    return d;
+  });
   return true;
 }
 
@@ -31,9 +27,9 @@ void Delaunay_Adelantada::Posiciones(std::vector<int> posicion) {
 std::shared_ptr<Triangulacion_Delaunay> Delaunay_Adelantada::Toma() { return hecha_.valid() ? hecha_.get() : nullptr; }
 
 Delaunay_Adelantada::~Delaunay_Adelantada() {
-  // A promise given up breaks the thread's wait for the positions; the future then waits for the thread.
+  // A promise given up breaks the thread's wait for the positions; the future, destroyed next, then waits for the
+  // thread (work left to this thread is simply not done).
   posiciones_ = {};
-  if (hecha_.valid()) hecha_.wait();
 }
 
 }  // namespace Vyr_Trilat

@@ -17,8 +17,9 @@ class Delaunay_Adelantada {
   // Fewer points than this are triangulated when first needed, on the calling thread.
   static constexpr std::size_t kMinimo_Puntos = 5000;
 
-  // Begins triangulating the points (x[k], y[k]); false, with nothing begun, when they are too few, a coordinate is
-  // not one the triangulation takes (the error is then raised where it is first needed) or no thread can be had.
+  // Begins triangulating the points (x[k], y[k]) (where no thread can be had, Toma does it); false, with nothing
+  // begun, when they are too few or a coordinate is not one the triangulation takes (the error is then raised where
+  // it is first needed).
   bool Empieza(std::vector<double> x, std::vector<double> y);
   // Point k of those lies at position posicion[k] along the sweep. Called once, after Empieza.
   void Posiciones(std::vector<int> posicion);

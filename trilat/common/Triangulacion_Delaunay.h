@@ -65,7 +65,12 @@ class Triangulacion_Delaunay {
   std::vector<std::array<int, 3>> Triangulos() const;
   template <typename F>
   void Para_Cada_Triangulo(F&& f) const {
-    for (std::size_t t = 0; t < vertice_.size() / 3; ++t)
+    Para_Cada_Triangulo(0, Casillas(), f);
+  }
+  // The same over the slots desde .. hasta - 1 (several stretches may be gone through at once).
+  template <typename F>
+  void Para_Cada_Triangulo(std::size_t desde, std::size_t hasta, F&& f) const {
+    for (std::size_t t = desde; t < hasta; ++t)
       if (!Es_Fantasma(static_cast<int>(t)))
         f(static_cast<int>(t), indice_[static_cast<std::size_t>(vertice_[3 * t])],
           indice_[static_cast<std::size_t>(vertice_[3 * t + 1])],
