@@ -190,6 +190,12 @@ TEST(Completado, TriangulacionAdelantadaIgualALaDeLosPuntosDeTrabajo) {
       EXPECT_EQ(de_la_adelantada, de_los_puntos) << caso;
       const auto problemas = Verifica(c.x, c.y, r.tris);
       EXPECT_TRUE(problemas.empty()) << caso << ": " << problemas.front();
+      // A run stopped before anything takes it does not keep it, nor its thread.
+      c_Triangulos u([](Estado_Triangulos&) { return false; });
+      Prepara(u, 6);
+      Arrays_Anfitrion b(c);
+      Calcula(u, b);
+      EXPECT_EQ(u.Estado().Delaunay_En_Curso, nullptr) << caso;
     }
 }
 

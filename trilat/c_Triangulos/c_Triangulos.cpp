@@ -155,6 +155,11 @@ void c_Triangulos::Calcula_Triangulos2(Long nPt, HostArray<double>& X, HostArray
                                        HostArray<Boolean>& Actic, Long& nTri, HostArray<Long>& Vt1,
                                        HostArray<Long>& Vt2, HostArray<Long>& Vt3, Long&, HostArray<Long>&,
                                        HostArray<Long>&, double&) {
+  // A triangulation begun ahead is not kept past the run, however the run ends (its thread is waited for here).
+  struct Suelta {
+    Estado_Triangulos& s;
+    ~Suelta() { s.Delaunay_En_Curso.reset(); }
+  } suelta{s_};
   try {
     try {
       if (!Selecciona_y_Ordena(nPt, X, Y, Z, Actic)) return;
