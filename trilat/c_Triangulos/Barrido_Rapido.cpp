@@ -270,17 +270,20 @@ void Barrido_Rapido::Prepara_Pasos() {
   // The cells each point's reach spans, or the blocks where they are many, and the points by first neighbour, for
   // those that can be passed over.
   const auto por_celdas = [&](const Cota& c) { return (c.i1 - c.i0 + 1) * (c.j1 - c.j0 + 1) <= kCeldas_Seguidas; };
-  // The longest of these lists is made on another thread meanwhile: they are all read from the bounds alone.
-  auto celdas = En_Otro_Hilo([&] {
-    cobertura_celdas_.Llena(abiertos_en_celda_.size(), [&](auto&& pon) {
-      for (std::size_t i = 0; i < n; ++i) {
-        const Cota& c = cercania_[i].cota;
-        if (paradas_[i].primer_vecino < 0 || !por_celdas(c)) continue;
-        for (Long j = c.j0; j <= c.j1; ++j)
-          for (Long col = c.i0; col <= c.i1; ++col) pon(Indice_Celda(col, j), static_cast<Long>(i));
-      }
-    });
-  });
+  // The longest of these lists is made on another thread meanwhile, on many points: they are all read from the
+  // bounds alone.
+  auto celdas = En_Otro_Hilo(
+      [&] {
+        cobertura_celdas_.Llena(abiertos_en_celda_.size(), [&](auto&& pon) {
+          for (std::size_t i = 0; i < n; ++i) {
+            const Cota& c = cercania_[i].cota;
+            if (paradas_[i].primer_vecino < 0 || !por_celdas(c)) continue;
+            for (Long j = c.j0; j <= c.j1; ++j)
+              for (Long col = c.i0; col <= c.i1; ++col) pon(Indice_Celda(col, j), static_cast<Long>(i));
+          }
+        });
+      },
+      n >= puntos_por_hilo_);
   cobertura_.Llena(abiertos_bloque_.size(), [&](auto&& pon) {
     for (std::size_t i = 0; i < n; ++i) {
       const Cota& c = cercania_[i].cota;
