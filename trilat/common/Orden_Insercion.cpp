@@ -36,14 +36,39 @@ struct Tabla_Hilbert {
 };
 constexpr Tabla_Hilbert kHilbert;
 
+// Four levels of the curve at once, from the one-level table: for a state and the quadrants of four levels (two bits
+// each, the highest level first), the eight bits of their positions along the curve and the state after them.
+struct Tabla_Hilbert_4 {
+  std::uint16_t t[4][256];
+  constexpr Tabla_Hilbert_4() : t{} {
+    for (int estado = 0; estado < 4; ++estado)
+      for (int cuadrantes = 0; cuadrantes < 256; ++cuadrantes) {
+        int e = estado, d = 0;
+        for (int nivel = 3; nivel >= 0; --nivel) {
+          const std::uint8_t r = kHilbert.t[e][(cuadrantes >> (2 * nivel)) & 3];
+          d = (d << 2) | (r & 3);
+          e = r >> 2;
+        }
+        t[estado][cuadrantes] = static_cast<std::uint16_t>(d | (e << 8));
+      }
+  }
+};
+constexpr Tabla_Hilbert_4 kHilbert_4;
+
+// The bits of a 4-bit number spread to the even places of 8 bits.
+constexpr std::uint8_t kEsparcidos[16] = {0x00, 0x01, 0x04, 0x05, 0x10, 0x11, 0x14, 0x15,
+                                          0x40, 0x41, 0x44, 0x45, 0x50, 0x51, 0x54, 0x55};
+
 // Position along the Hilbert curve of the cell (i, j), both below 2^kBits.
 std::uint32_t Hilbert(std::uint32_t i, std::uint32_t j) {
+  static_assert(kBits % 4 == 0);
   std::uint32_t d = 0;
   int estado = 0;
-  for (int b = kBits - 1; b >= 0; --b) {
-    const std::uint8_t e = kHilbert.t[estado][(((i >> b) & 1) << 1) | ((j >> b) & 1)];
-    d = (d << 2) | (e & 3);
-    estado = e >> 2;
+  for (int b = kBits - 4; b >= 0; b -= 4) {
+    const unsigned cuadrantes = (static_cast<unsigned>(kEsparcidos[(i >> b) & 15]) << 1) | kEsparcidos[(j >> b) & 15];
+    const std::uint16_t e = kHilbert_4.t[estado][cuadrantes];
+    d = (d << 8) | (e & 0xFF);
+    estado = e >> 8;
   }
   return d;
 }
