@@ -43,21 +43,27 @@ class Rejilla_Triangulos {
     });
   }
 
-  // Calls f(id) once for each kept triangle whose box shares a cell with the box of t, until one answers true.
+  // Calls f(id) for each kept triangle whose box shares a cell with `caja`, until one answers true; a triangle
+  // filed in several of those cells may be given more than once. For use from several threads at once.
+  template <typename F>
+  bool Alguno_En(const Caja& caja, F&& f) const {
+    bool hallado = false;
+    rejilla_.Recorre_Caja(caja, [&](std::size_t c) {
+      for (std::size_t e = primero_[c]; e != kNinguno && !hallado; e = entradas_[e].siguiente)
+        if (f(entradas_[e].id)) hallado = true;
+    });
+    return hallado;
+  }
+  // The same for the box of t, each triangle once.
   template <typename F>
   bool Alguno(const std::array<Long, 3>& t, F&& f) {
     ++sello_;
-    bool hallado = false;
-    rejilla_.Recorre_Caja(Caja_De(p_, t), [&](std::size_t c) {
-      for (std::size_t e = primero_[c]; e != kNinguno && !hallado; e = entradas_[e].siguiente) {
-        const std::size_t id = entradas_[e].id;
-        if (visto_.size() <= id) visto_.resize(id + 1, 0);
-        if (visto_[id] == sello_) continue;
-        visto_[id] = sello_;
-        if (f(id)) hallado = true;
-      }
+    return Alguno_En(Caja_De(p_, t), [&](std::size_t id) {
+      if (visto_.size() <= id) visto_.resize(id + 1, 0);
+      if (visto_[id] == sello_) return false;
+      visto_[id] = sello_;
+      return f(id);
     });
-    return hallado;
   }
 
  private:
@@ -201,7 +207,7 @@ Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo) {
   }
 
   // The triangles within the limits that are not kept ones are looked for over stretches of the slots at once (the
-  // triangulation is only read), then among the kept triangles that are not the triangulation's.
+  // triangulation and the kept triangles are only read).
   const Mas_Lejos_Que largo(s.Dist_Max);
   std::vector<std::vector<std::array<Long, 3>>> cortos(Tramos(cdt.Casillas(), casillas_por_hilo));
   Por_Tramos(cdt.Casillas(), cortos.size(), [&](std::size_t parte, std::size_t desde, std::size_t hasta) {
@@ -213,25 +219,20 @@ Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo) {
       const Vert& b = p[static_cast<std::size_t>(v[1])];
       const Vert& c = p[static_cast<std::size_t>(v[2])];
       if (Lados_Largos({a.X, a.Y, 0, 0}, {b.X, b.Y, 0, 0}, {c.X, c.Y, 0, 0}, largo)) return;
-      if (Radio_Admitido(a, b, c)) cortos[parte].push_back(v);
+      if (!Radio_Admitido(a, b, c)) return;
+      // A kept triangle of the Delaunay triangulation is one of the constrained triangulation's own (it is empty
+      // and its sides are constraints): no other triangle of it lies within one.
+      const Caja caja = Caja::De(a, a).Con(Caja::De(b, c));
+      const bool cubierto = ajenos && ajenos->Alguno_En(caja, [&](std::size_t id) {
+        // A triangle holds the other's corners only if its box holds the other's box.
+        const Caja otra = Caja_De(p, m.triangulos[id]);
+        if (!otra.Contiene(caja)) return false;
+        const auto k = plano(m.triangulos[id]);
+        return En_Triangulo_Cerrado(k, a) && En_Triangulo_Cerrado(k, b) && En_Triangulo_Cerrado(k, c);
+      });
+      if (!cubierto) cortos[parte].push_back(v);
     });
   });
-  if (ajenos)
-    for (auto& parte : cortos)
-      std::erase_if(parte, [&](const std::array<Long, 3>& v) {
-        // A kept triangle of the Delaunay triangulation is one of the constrained triangulation's own (it is empty
-        // and its sides are constraints): no other triangle of it lies within one.
-        const Caja caja = Caja_De(p, v);
-        return ajenos->Alguno(v, [&](std::size_t id) {
-          // A triangle holds the other's corners only if its box holds the other's box.
-          const Caja otra = Caja_De(p, m.triangulos[id]);
-          if (!otra.Contiene(caja)) return false;
-          const auto k = plano(m.triangulos[id]);
-          return En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[0])]) &&
-                 En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[1])]) &&
-                 En_Triangulo_Cerrado(k, p[static_cast<std::size_t>(v[2])]);
-        });
-      });
   // By V3 (a position, so counted into place), then by V2 and V1 within each V3.
   Listas<std::array<Long, 3>> por_v3;
   por_v3.Llena(n, [&](auto&& pon) {
