@@ -97,7 +97,7 @@ TEST(Barrido_Diferencial, MismaConstruccionQueLosRecorridosLiterales) {
 // them whole, pass after pass.
 TEST(Barrido_Diferencial, MismaConstruccionEnConjuntosMayores) {
   const std::uint64_t semillas = Semillas("TRILAT_SEMILLAS_BARRIDO");
-  for (Forma f : {Forma::Uniforme, Forma::Rejilla_Movida, Forma::Filas_Niveladas})
+  for (Forma f : {Forma::Uniforme, Forma::Rejilla_Movida, Forma::Filas_Niveladas, Forma::Alineada})
     for (std::uint64_t semilla = 1; semilla <= semillas; ++semilla)
       for (double dist_max : {20.0, 8.0}) {
         // A strip eight times longer than wide, along the sweep.

@@ -661,6 +661,8 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   candidatos_.clear();
   siguiente_candidato_ = 0;
   candidatos_sin_previos_ = Vigente(punto_, previos_);
+  // Earlier rejections that no longer hold stand for nothing now: every candidate is tried again.
+  if (!candidatos_sin_previos_) actuales_ = {};
   const Long primero = candidatos_sin_previos_ ? previos_.hasta + 1 : s_.Primer_Tri;
   const double alcance2 = alcance * alcance * (1 + 1e-9);
   const auto cerca = [&](Long k) {
