@@ -699,19 +699,22 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
         [&](std::size_t b, Long bi, Long bj) { return ultimo_en_bloque_[b] >= primero && bloque_posible(bi, bj); },
         [&](std::size_t celda) {
           if (ultimo_en_celda_[celda] < primero) return false;
+          // Filed in order of position and kept in it: those from `desde` on are the list's tail. Closed ones there
+          // are dropped now (a closed triangle is never visited again); those left behind Primer_Tri, once they
+          // are half the list.
           auto& lista = abiertos_celda_[celda];
-          for (std::size_t m = 0; m < lista.size();) {
-            const Long t = lista[m];
+          const auto detras = std::lower_bound(lista.begin(), lista.end(), s_.Primer_Tri);
+          if (2 * (detras - lista.begin()) > static_cast<std::ptrdiff_t>(lista.size()))
+            lista.erase(lista.begin(), detras);
+          auto queda = std::lower_bound(lista.begin(), lista.end(), desde);
+          for (auto it = queda; it != lista.end(); ++it) {
+            const Long t = *it;
             const auto k = static_cast<std::size_t>(t);
-            // Closed triangles and those left behind Primer_Tri are never visited again.
-            if (t < s_.Primer_Tri || Es_Verdadero(T.Cerrado[k])) {
-              lista[m] = lista.back();
-              lista.pop_back();
-              continue;
-            }
-            ++m;
-            if (t >= primero && t <= hasta && (posible(T.V2[k]) || posible(T.V3[k]))) candidatos_.push_back(t);
+            if (Es_Verdadero(T.Cerrado[k])) continue;
+            *queda++ = t;
+            if (t <= hasta && (posible(T.V2[k]) || posible(T.V3[k]))) candidatos_.push_back(t);
           }
+          lista.erase(queda, lista.end());
           return false;
         });
   }

@@ -161,7 +161,8 @@ class Barrido_Rapido : public Barrido {
   // of bits at a time.
   Conjunto_Bits segundos_por_y_;
   std::vector<double> y_ordenadas_;
-  // Open triangles filed by the grid cells of V2 and V3, the corners that can be an edge's second corner.
+  // Open triangles filed by the grid cells of V2 and V3, the corners that can be an edge's second corner, each list
+  // in order of position.
   std::vector<std::vector<Long>> abiertos_celda_;
   // How many open triangles not left behind Primer_Tri are filed in each cell and in each block of cells (the lists
   // keep closed ones until a search drops them): empty blocks are passed over without looking at their cells.
