@@ -63,6 +63,8 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo
   maximo_x_hasta_.resize(n);
   for (std::size_t k = 0; k < n; ++k)
     maximo_x_hasta_[k] = k == 0 ? pts[0].X : std::max(maximo_x_hasta_[k - 1], pts[k].X);
+  // A point's reach behind it grows with its X (the difference rounds monotonically): the last point's is the widest.
+  x_alcance_detras_ = maximo_x_hasta_.back() - s_.Dist_Busqueda;
   abiertos_celda_.resize(celdas_rejilla);
   abiertos_en_celda_.assign(abiertos_celda_.size(), 0);
   ultimo_en_celda_.assign(abiertos_celda_.size(), -1);
@@ -765,8 +767,10 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
     }
     ultimo_en_vertice_[vc] = enlace;
   }
-  x_derecha_.Pon(t, s_.Puntos_Trab[static_cast<std::size_t>(v[2])].X);
-  ++cambios_derecha_;
+  if (Puede_Quedar_Detras(t)) {
+    x_derecha_.Pon(t, s_.Puntos_Trab[static_cast<std::size_t>(v[2])].X);
+    ++cambios_derecha_;
+  }
   for (const Long k : v) sin_conectar_.Pon(static_cast<std::size_t>(k), false);
   const auto& pts = s_.Puntos_Trab;
   // Filed under the cells of its two corners that can be an edge's second corner.
@@ -823,8 +827,10 @@ void Barrido_Rapido::Lado_Marcado(Long t) {
 void Barrido_Rapido::Triangulo_Cerrado(Long t) {
   Cuenta_Triangulo(t, -1);
   siguiente_abierto_[static_cast<std::size_t>(t)] = t + 1;
-  x_derecha_.Quita(t);
-  ++cambios_derecha_;
+  if (Puede_Quedar_Detras(t)) {
+    x_derecha_.Quita(t);
+    ++cambios_derecha_;
+  }
   por_cerrar_.erase(t);
   inseguros_.erase(t);
 }

@@ -127,7 +127,13 @@ class Barrido_Rapido : public Barrido {
   // Each point's record, apart: passing over points reads them one after another.
   std::vector<Rechazos> rechazos_;
   // X of the right-most corner of each open triangle, by position: which ones lie behind the sweep.
+  // Only triangles that some point can find behind it are there: a right-most corner beyond the last point's reach
+  // behind (x_alcance_detras_) never is.
   Arbol_Extremos x_derecha_;
+  double x_alcance_detras_ = 0;
+  bool Puede_Quedar_Detras(Long t) const {
+    return x_alcance_detras_ >= s_.Puntos_Trab[static_cast<std::size_t>(s_.Triangs.V3[static_cast<std::size_t>(t)])].X;
+  }
   // How often it changed, and the least X passing over points last found, with what it was found for.
   long long cambios_derecha_ = 0;
   struct Clave_Minima {
