@@ -457,9 +457,10 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
     inseguros_en_rango_.push_back(it);
   }
   // A triangle behind the sweep moves the scan limits when visited, unless it is the one at Primer_Tri and
-  // Primer_Pto is already its first corner: then its visit changes nothing. Kept until a limit or a triangle
-  // changes (visits that only reject change neither).
-  const Clave_Minima clave{s_.Primer_Tri, s_.Primer_Pto, s_.count, cambios_derecha_};
+  // Primer_Pto is already its first corner: then its visit changes nothing. Kept until a limit or the index of
+  // right-most corners changes (visits that only reject change neither, and a triangle that never enters the index
+  // adds nothing to it).
+  const Clave_Minima clave{s_.Primer_Tri, s_.Primer_Pto, cambios_derecha_};
   if (!(clave == clave_minima_)) {
     const auto& T = s_.Triangs;
     const auto primero = static_cast<std::size_t>(s_.Primer_Tri);

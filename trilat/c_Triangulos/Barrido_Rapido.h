@@ -137,7 +137,7 @@ class Barrido_Rapido : public Barrido {
   // How often it changed, and the least X passing over points last found, with what it was found for.
   long long cambios_derecha_ = 0;
   struct Clave_Minima {
-    Long primer_tri = -1, primer_pto = -1, count = -1;
+    Long primer_tri = -1, primer_pto = -1;
     long long cambios = -1;
     bool operator==(const Clave_Minima&) const = default;
   } clave_minima_;
