@@ -222,7 +222,7 @@ Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo) {
       if (!Radio_Admitido(a, b, c)) return;
       // A kept triangle of the Delaunay triangulation is one of the constrained triangulation's own (it is empty
       // and its sides are constraints): no other triangle of it lies within one.
-      const Caja caja = Caja::De(a, a).Con(Caja::De(b, c));
+      const Caja caja = Caja_De(p, v);
       const bool cubierto = ajenos && ajenos->Alguno_En(caja, [&](std::size_t id) {
         // A triangle holds the other's corners only if its box holds the other's box.
         const Caja otra = Caja_De(p, m.triangulos[id]);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 #include "trilat/c_Triangulos/Barrido_Rapido.h"
 #include "trilat/c_Triangulos/Construccion.h"
@@ -122,12 +123,12 @@ bool c_Triangulos::Selecciona_y_Ordena(Long nPt, HostArray<double>& X, HostArray
   c_Puntos puntos;
   puntos.Depura_Puntos(n, lx, ly, lz, numeros_, s_.Progreso, kTolerancia_Depuracion, False);
   // The cleaned points are triangulated on another thread while they are turned and sorted.
-  s_.Delaunay_En_Curso = std::make_shared<Delaunay_Adelantada>();
   {
     std::vector<double> x(static_cast<std::size_t>(std::max<Long>(n, 0))), y(x.size());
     for (Long k = 1; k <= n; ++k)
       x[static_cast<std::size_t>(k - 1)] = lx(k), y[static_cast<std::size_t>(k - 1)] = ly(k);
-    if (!s_.Delaunay_En_Curso->Empieza(std::move(x), std::move(y))) s_.Delaunay_En_Curso.reset();
+    auto en_curso = std::make_shared<Delaunay_Adelantada>();
+    if (en_curso->Empieza(std::move(x), std::move(y))) s_.Delaunay_En_Curso = std::move(en_curso);
   }
   const Vert origen{lx(1), ly(1)};
   for (Long k = 1; k <= n; ++k) {
