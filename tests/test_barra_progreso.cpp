@@ -7,11 +7,13 @@
 #include <sstream>
 
 #include "hosts/support/Barra_Progreso_Terminal.h"
+#include "tests/support/Numero_Error.h"
 
 namespace Vyr_Trilat {
 namespace {
 
 using namespace std::chrono_literals;
+using prueba::Numero_Error;
 
 struct Barra_Con_Reloj {
   explicit Barra_Con_Reloj(bool es_terminal) : barra("Triangulación", salida, es_terminal, [this] { return t; }) {}
@@ -27,19 +29,11 @@ struct Barra_Con_Reloj {
   Barra_Progreso_Terminal barra;
 };
 
-Long Numero_Error(Barra_Con_Reloj& b, const char* nombre, const Variant& valor) {
-  try {
-    b.barra.Let_Propiedad(nombre, valor);
-  } catch (const RuntimeError& e) {
-    return e.Number();
-  }
-  return 0;
-}
-
 TEST(Barra_Progreso, SilentUnlessOnATerminal) {
   Barra_Con_Reloj redirigida(false);
   for (const char* nombre : {"Value", "Max", "Visible", "Value", "Visible"}) EXPECT_EQ(redirigida.Pon(nombre, 5), "");
-  EXPECT_EQ(Numero_Error(redirigida, "Color", Variant::De_Largo(1)), 438) << "silence hides no wrong property";
+  EXPECT_EQ(Numero_Error([&] { redirigida.barra.Let_Propiedad("Color", Variant::De_Largo(1)); }), 438)
+      << "silence hides no wrong property";
 
   std::ostringstream capturado;
   auto* anterior = std::cerr.rdbuf(capturado.rdbuf());
@@ -78,9 +72,9 @@ TEST(Barra_Progreso, DrawsPercentageRateAndTimeLeftThrottled) {
   b.Pon("Value", 0);
   b.t += 2s;
   EXPECT_NE(b.Pon("Value", 4).find(" 40%  2.0 pasos/s  quedan 0:03"), std::string::npos);
-  EXPECT_EQ(Numero_Error(b, "Valor", Variant::De_Largo(1)), 438);
-  EXPECT_EQ(Numero_Error(b, "Max", Variant::De_Texto("mucho")), 13);
-  EXPECT_EQ(Numero_Error(b, "Value", Variant::De_Doble(std::nan(""))), 5);
+  EXPECT_EQ(Numero_Error([&] { b.barra.Let_Propiedad("Valor", Variant::De_Largo(1)); }), 438);
+  EXPECT_EQ(Numero_Error([&] { b.barra.Let_Propiedad("Max", Variant::De_Texto("mucho")); }), 13);
+  EXPECT_EQ(Numero_Error([&] { b.barra.Let_Propiedad("Value", Variant::De_Doble(std::nan(""))); }), 5);
 }
 
 }  // namespace

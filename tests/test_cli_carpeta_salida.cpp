@@ -44,10 +44,10 @@ TEST(Carpeta_Salida, PublicaTodoONada) {
   // A folder where one of the files is to go: no file is replaced, nothing of the job is left.
   fs::remove(salida / "m");
   fs::create_directories(salida / "m" / "x");
-  EXPECT_EQ(Mensaje_Error(publica), "cannot write " + (salida / "m").string() + ": a folder of that name is in the way");
+  EXPECT_EQ(Mensaje_Error(publica),
+            "cannot write " + (salida / "m").string() + ": a folder of that name is in the way");
   for (const char c : letras) EXPECT_EQ(Lee(salida / std::string(1, c)), c == 'm' ? "" : "old") << c;
-  EXPECT_TRUE(fs::exists(salida / "m" / "x"));
-  EXPECT_TRUE(fs::exists(salida / "sub" / "viejo"));
+  EXPECT_TRUE(fs::exists(salida / "m" / "x") && fs::exists(salida / "sub" / "viejo"));
   EXPECT_EQ(nombres(), letras.size() + 1);
   // Out of the way, every file and the folder are replaced.
   fs::remove_all(salida / "m");

@@ -59,11 +59,10 @@ TEST_F(Curv_P, DisposicionYCargaConElAlmacenVacio) {
 
   dlg.A_CancelarCrv1 = True;
   dlg.Load();
-  EXPECT_FALSE(dlg.Siempre_Encima());
+  EXPECT_TRUE(!dlg.Siempre_Encima() && dlg.A_CancelarCrv1 == False);
   EXPECT_EQ(dlg.Busca("txtsegment").Texto(), "5.00");
   EXPECT_TRUE(dlg.Busca("chkcurvAli").Value() == 1 && dlg.Busca("chkFormCrv").Value() == 1);
   EXPECT_TRUE(dlg.Busca("txtsegment").Enabled() && dlg.Busca("Label5").Enabled());
-  EXPECT_EQ(dlg.A_CancelarCrv1, False);
   // The properties read the store with their own defaults: no smoothing, although the box is checked.
   EXPECT_TRUE(dlg.A_Suavizar() == False && dlg.A_Ver_Formacion() == True && dlg.A_Segmentos() == 5);
 
@@ -74,8 +73,7 @@ TEST_F(Curv_P, DisposicionYCargaConElAlmacenVacio) {
   EXPECT_TRUE(dlg.Width() == 3300 && dlg.Height() == 4095);
   dlg.Busca("chkcurvAli").Let_Value(1);
   EXPECT_TRUE(dlg.Busca("txtsegment").Enabled());
-  EXPECT_EQ(ajustes_.Texto(), "");
-  EXPECT_TRUE(mensajes_.Lista().empty());
+  EXPECT_TRUE(ajustes_.Texto().empty() && mensajes_.Lista().empty());
 }
 
 TEST_F(Curv_P, SegmentosRecordadosEntreUnoYNueve) {
@@ -114,8 +112,7 @@ TEST_F(Curv_P, AceptarGuardaYDevuelveLoEscrito) {
                               Escribe("txtCotaMax", "250,5"), Escribe("txtCotaMin", "12.25"),
                               Marca("chkFormCrv", false), Pulsa("cmdDatosaceptar")});
     dlg.Show_Modal();
-    EXPECT_EQ(p.Pendientes(), 0u);
-    EXPECT_TRUE(dlg.A_Aceptar1 == True && dlg.A_CancelarCrv1 == False);
+    EXPECT_TRUE(p.Pendientes() == 0 && dlg.A_Aceptar1 == True && dlg.A_CancelarCrv1 == False);
     EXPECT_TRUE(dlg.A_EquiFi == 1 && dlg.A_EquiMa == 5);  // zero equidistances become 1 and 5
     EXPECT_TRUE(dlg.A_Cota_Maxima() == 250.5 && dlg.A_Cota_Minima() == 12.25);
     EXPECT_TRUE(Ajuste("Segmentos") == "7.5" && Ajuste("Formacion") == "0" && Ajuste("Alineacion") == "1");
@@ -152,8 +149,7 @@ TEST_F(Curv_P, AceptarGuardaYDevuelveLoEscrito) {
                             Escribe("txtCotaMax", "88"), Pulsa("cmdDatosaceptar")});
   dlg.Show_Modal();
   EXPECT_TRUE(dlg.A_EquiMa == 2.5 && dlg.A_EquiFi == 0.25 && dlg.A_Cota_Maxima() == 88 && dlg.A_Aceptar1 == True);
-  EXPECT_EQ(ajustes_.Texto(), std::string("x=\0", 3));
-  EXPECT_TRUE(mensajes_.Lista().empty());
+  EXPECT_TRUE(ajustes_.Texto() == std::string("x=\0", 3) && mensajes_.Lista().empty());
 }
 
 TEST_F(Curv_P, ColoresYCancelar) {
@@ -174,7 +170,7 @@ TEST_F(Curv_P, ColoresYCancelar) {
   Presentador_Guionizado p({Pulsa("cmdColor"), Pulsa("bt_salir")});
   dlg.Show_Modal();
   EXPECT_TRUE(dlg.A_ColorF == 38088 && dlg.A_ColorM == 11578544 && dlg.Busca("cmbColorM").BackColor() == 11578544);
-  EXPECT_EQ(ajustes_.Texto(), "");
+  EXPECT_TRUE(ajustes_.Texto().empty());
 }
 
 }  // namespace

@@ -29,25 +29,58 @@ class Tri_P : public ::testing::Test {
   static void Guarda(const std::string& clave, const std::string& valor) {
     c_Ajustes::Instancia().Guarda_Valor("MDT", "Triangulación", clave, Variant::De_Texto(valor));
   }
-  std::string Archivo() const { return ajustes_.Texto(); }
 
   Ajustes_Temporales ajustes_;
   Mensajes_Grabados mensajes_;
 };
 
-TEST_F(Tri_P, PrimerUsoMuestraLosValoresPorDefecto) {
+TEST_F(Tri_P, DisposicionYPrimerUso) {
+  using enum Tipo_Control;
+  const Disposicion tabla[] = {
+      {Frame, {"Frame3"}, nullptr, "Parámetros triángulos:", {60, 90, 3390, 1305}, true},
+      {Label, {"Label4", 0}, "Frame3", "Distáncia máxima de los lados:", {90, 450, 2160, 195}, true},
+      {TextBox, {"txtDistMax"}, "Frame3", "75", {2340, 420, 855, 285}, true},
+      {Label, {"Label4", 1}, "Frame3", "Color triángulos:", {1050, 870, 1125, 195}, true},
+      {CommandButton, {"cmbColorF"}, "Frame3", "", {2370, 840, 435, 315}, true},
+      {CheckBox, {"chkTriForm"}, nullptr, "Ver formacion de los triangulos", {90, 1530, 3360, 285}, true},
+      {CommandButton, {"cmdDatosaceptar"}, nullptr, "Aceptar", {2460, 1920, 1035, 360}, true},
+      {CommandButton, {"bt_salir"}, nullptr, "Cancelar", {1290, 1920, 1035, 360}, true},
+      {Frame, {"Frame1"}, nullptr, "Frame1", {270, 2880, 3405, 1995}, false},
+      {Label, {"Label8", 0}, "Frame1", "Cota máxima:", {1170, 240, 1035, 255}, false},
+      {TextBox, {"txtCotaMax"}, "Frame1", "0", {2400, 210, 855, 285}, false},
+      {Label, {"Label8", 1}, "Frame1", "Cota mínima:", {1170, 600, 1035, 255}, false},
+      {TextBox, {"txtCotaMin"}, "Frame1", "0.001", {2430, 585, 855, 285}, false},
+      {Line, {"Line1"}, "Frame1", "", {0, 990, 3660, 0}, false},
+      {CheckBox, {"chkTriVerZona"}, "Frame1", "Ver zona de Triangulacion", {150, 1290, 3030, 285}, false},
+  };
   f_Tri_P dlg;
+  EXPECT_TRUE(dlg.Caption() == "Triangulación:" && dlg.Ancho_Cliente() == 3585 && dlg.Alto_Cliente() == 2430);
+  Espera_Disposicion(dlg, tabla);
+  EXPECT_EQ(dlg.Busca("Line1").Trazo(), (Trazo_Twips{{0, 990}, {3660, 990}}));
+
   dlg.Load();
   EXPECT_EQ(dlg.Busca("txtDistMax").Texto(), "100");
   EXPECT_TRUE(dlg.Busca("chkTriForm").Value() == 1 && dlg.Busca("chkTriVerZona").Value() == 0);
   EXPECT_TRUE(dlg.Busca("cmbColorF").BackColor() == 65280 && dlg.A_color == 65280);
-  EXPECT_TRUE(dlg.A_Distac_Maxima() == 100 && dlg.A_Ver_Formacion() == True);
-  EXPECT_TRUE(mensajes_.Lista().empty());
+  EXPECT_TRUE(dlg.A_Distac_Maxima() == 100 && dlg.A_Ver_Formacion() == True && mensajes_.Lista().empty());
+  // Elevations pass through the boxes' three decimals.
+  dlg.Let_A_Cota_Maxima(123.4567);
+  dlg.Let_A_Cota_Minima(2.675);
+  EXPECT_TRUE(dlg.Busca("txtCotaMax").Texto() == "123.457" && dlg.A_Cota_Maxima() == 123.4567);
 
   // No presenter: the show returns at once as a window closed without choosing, and nothing is stored.
   dlg.Show_Modal();
   EXPECT_TRUE(dlg.A_Aceptar == False && dlg.A_CancelarMDT1 == False);
   EXPECT_EQ(Ajuste("Distacia Maxima"), "");
+  {
+    Presentador_Guionizado p({Pulsa("cmdDatosaceptar")});
+    dlg.Show_Modal();
+  }
+  EXPECT_EQ(dlg.A_Cota_Maxima(), 123.457);
+  EXPECT_EQ(dlg.A_Cota_Minima(), c_Numeros::Instancia().Lee_Numero(dlg.Busca("txtCotaMin").Texto()));
+  // The elevation boxes lie below the client area: a user cannot reach them.
+  Presentador_Guionizado p({Escribe("txtCotaMax", "5")});
+  EXPECT_THROW(dlg.Show_Modal(), std::logic_error);
 }
 
 TEST_F(Tri_P, DistanciaGuardadaMenorQueUno) {
@@ -64,8 +97,7 @@ TEST_F(Tri_P, DistanciaGuardadaMenorQueUno) {
     EXPECT_EQ(dlg.A_Distac_Maxima(), d > 0 ? d : 100) << guardada;
     Presentador_Guionizado p({Pulsa("cmdDatosaceptar")});
     dlg.Show_Modal();
-    EXPECT_EQ(Ajuste("Distacia Maxima"), "100");
-    EXPECT_EQ(dlg.A_Distac_Maxima(), 100);
+    EXPECT_TRUE(Ajuste("Distacia Maxima") == "100" && dlg.A_Distac_Maxima() == 100) << guardada;
   }
 }
 
@@ -91,8 +123,7 @@ TEST_F(Tri_P, EdicionesPorDebajoDeUnoSeCorrigenAlMomento) {
   EXPECT_EQ(p.Pendientes(), 0u);
   EXPECT_EQ(mensajes_.Lista().size(), antes + 2);
   EXPECT_EQ(mensajes_.Lista().back(), kMensaje_Distancia);
-  EXPECT_EQ(Ajuste("Distacia Maxima"), "250.5");
-  EXPECT_EQ(dlg.A_Distac_Maxima(), 250.5);
+  EXPECT_TRUE(Ajuste("Distacia Maxima") == "250.5" && dlg.A_Distac_Maxima() == 250.5);
 }
 
 TEST_F(Tri_P, ColorElegidoSeGuardaSoloConAceptar) {
@@ -103,10 +134,8 @@ TEST_F(Tri_P, ColorElegidoSeGuardaSoloConAceptar) {
     Presentador_Guionizado p({Pulsa("cmbColorF"), Elige_Color(0xFF0000), Pulsa("bt_salir")});
     dlg.Show_Modal();
     EXPECT_EQ(p.Formularios(), (std::vector<std::string>{"Triangulación:", "Color triangulos:"}));
-    EXPECT_EQ(dlg.A_color, 0xFF0000);
-    EXPECT_EQ(dlg.Busca("cmbColorF").BackColor(), 0xFF0000);
-    EXPECT_EQ(dlg.A_Aceptar, False);
-    EXPECT_EQ(dlg.A_CancelarMDT1, True);
+    EXPECT_TRUE(dlg.A_color == 0xFF0000 && dlg.Busca("cmbColorF").BackColor() == 0xFF0000);
+    EXPECT_TRUE(dlg.A_Aceptar == False && dlg.A_CancelarMDT1 == True);
     EXPECT_EQ(Ajuste("Color"), "255");
   }
   f_Tri_P dlg;
@@ -116,26 +145,7 @@ TEST_F(Tri_P, ColorElegidoSeGuardaSoloConAceptar) {
   Presentador_Guionizado p({Pulsa("cmbColorF"), Pulsa(c_Color::kBoton_Cancelar), Pulsa("cmbColorF"),
                             Elige_Color(123456), Pulsa("cmdDatosaceptar")});
   dlg.Show_Modal();
-  EXPECT_EQ(dlg.A_color, 123456);
-  EXPECT_EQ(Ajuste("Color"), "123456");
-}
-
-TEST_F(Tri_P, CotasPasanPorTresDecimales) {
-  f_Tri_P dlg;
-  dlg.Load();
-  dlg.Let_A_Cota_Maxima(123.4567);
-  dlg.Let_A_Cota_Minima(2.675);
-  EXPECT_EQ(dlg.Busca("txtCotaMax").Texto(), "123.457");
-  EXPECT_EQ(dlg.A_Cota_Maxima(), 123.4567);
-  {
-    Presentador_Guionizado p({Pulsa("cmdDatosaceptar")});
-    dlg.Show_Modal();
-  }
-  EXPECT_EQ(dlg.A_Cota_Maxima(), 123.457);
-  EXPECT_EQ(dlg.A_Cota_Minima(), c_Numeros::Instancia().Lee_Numero(dlg.Busca("txtCotaMin").Texto()));
-  // The elevation boxes lie below the client area: a user cannot reach them.
-  Presentador_Guionizado p({Escribe("txtCotaMax", "5")});
-  EXPECT_THROW(dlg.Show_Modal(), std::logic_error);
+  EXPECT_TRUE(dlg.A_color == 123456 && Ajuste("Color") == "123456");
 }
 
 TEST_F(Tri_P, AceptarGuardaEnOrdenYLaPosicionSeRecuerda) {
@@ -145,37 +155,32 @@ TEST_F(Tri_P, AceptarGuardaEnOrdenYLaPosicionSeRecuerda) {
     dlg.Mueve(1500, 900);
     Presentador_Guionizado p({Escribe("txtDistMax", "37,5"), Marca("chkTriForm", false), Pulsa("cmdDatosaceptar")});
     dlg.Show_Modal();
-    EXPECT_EQ(dlg.A_Aceptar, True);
-    EXPECT_EQ(dlg.A_CancelarMDT1, False);
+    EXPECT_TRUE(dlg.A_Aceptar == True && dlg.A_CancelarMDT1 == False);
     dlg.Unload();
   }
-  EXPECT_EQ(Ajuste("Distacia Maxima"), "37,5");
-  EXPECT_EQ(Ajuste("Formacion"), "0");
-  EXPECT_EQ(Ajuste("Alineacion"), "0");
-  EXPECT_EQ(Ajuste("Color"), "65280");
-  const std::string archivo = Archivo();
+  const std::string archivo = ajustes_.Texto();
   std::size_t anterior = 0;
-  for (const char* clave : {"Distacia Maxima=", "Formacion=", "Alineacion=", "Color="}) {
-    const std::size_t pos = archivo.find(clave);
-    ASSERT_NE(pos, std::string::npos) << clave;
-    EXPECT_GT(pos, anterior) << clave;
+  for (const auto& [clave, valor] : {std::pair<std::string, std::string>{"Distacia Maxima", "37,5"},
+                                     {"Formacion", "0"},
+                                     {"Alineacion", "0"},
+                                     {"Color", "65280"}}) {
+    EXPECT_EQ(Ajuste(clave), valor);
+    const std::size_t pos = archivo.find(clave + "=");
+    EXPECT_TRUE(pos != std::string::npos && pos > anterior) << clave << " out of order in\n" << archivo;
     anterior = pos;
   }
   {
     f_Tri_P dlg;
     dlg.Load();
-    EXPECT_EQ(dlg.A_Distac_Maxima(), 37.5);
-    EXPECT_EQ(dlg.A_Ver_Formacion(), False);
+    EXPECT_TRUE(dlg.A_Distac_Maxima() == 37.5 && dlg.A_Ver_Formacion() == False);
     EXPECT_EQ(dlg.Busca("txtDistMax").Texto(), "38");
-    EXPECT_EQ(dlg.Left(), 1500);
-    EXPECT_EQ(dlg.Top(), 900);
+    EXPECT_TRUE(dlg.Left() == 1500 && dlg.Top() == 900);
     dlg.Mueve(30, 60);
     dlg.Unload();  // never shown
   }
   f_Tri_P dlg;
   dlg.Load();
-  EXPECT_EQ(dlg.Left(), 30);
-  EXPECT_EQ(dlg.Top(), 60);
+  EXPECT_TRUE(dlg.Left() == 30 && dlg.Top() == 60);
 }
 
 // The run reads the accepted values back from the store: when it cannot keep them the dialog says why and stays
@@ -189,35 +194,10 @@ TEST_F(Tri_P, AceptarConElAlmacenDanadoNoSeCierra) {
   EXPECT_EQ(p.Pendientes(), 0u);
   EXPECT_TRUE(dlg.A_Aceptar == False && dlg.A_CancelarMDT1 == True);
   ASSERT_EQ(mensajes_.Lista().size(), 1u);
-  EXPECT_EQ(mensajes_.Lista()[0].estilo, vbCritical);
-  EXPECT_EQ(mensajes_.Lista()[0].titulo, "Triangulación:");
-  EXPECT_NE(mensajes_.Lista()[0].texto.find("damaged"), std::string::npos) << mensajes_.Lista()[0].texto;
+  const Mensaje& m = mensajes_.Lista()[0];
+  EXPECT_TRUE(m.estilo == vbCritical && m.titulo == "Triangulación:" && m.texto.find("damaged") != std::string::npos)
+      << m.texto;
   EXPECT_EQ(ajustes_.Texto(), "garbage line\n");
-}
-
-TEST_F(Tri_P, DisposicionComoSeDiseno) {
-  using enum Tipo_Control;
-  const Disposicion tabla[] = {
-      {Frame, {"Frame3"}, nullptr, "Parámetros triángulos:", {60, 90, 3390, 1305}, true},
-      {Label, {"Label4", 0}, "Frame3", "Distáncia máxima de los lados:", {90, 450, 2160, 195}, true},
-      {TextBox, {"txtDistMax"}, "Frame3", "75", {2340, 420, 855, 285}, true},
-      {Label, {"Label4", 1}, "Frame3", "Color triángulos:", {1050, 870, 1125, 195}, true},
-      {CommandButton, {"cmbColorF"}, "Frame3", "", {2370, 840, 435, 315}, true},
-      {CheckBox, {"chkTriForm"}, nullptr, "Ver formacion de los triangulos", {90, 1530, 3360, 285}, true},
-      {CommandButton, {"cmdDatosaceptar"}, nullptr, "Aceptar", {2460, 1920, 1035, 360}, true},
-      {CommandButton, {"bt_salir"}, nullptr, "Cancelar", {1290, 1920, 1035, 360}, true},
-      {Frame, {"Frame1"}, nullptr, "Frame1", {270, 2880, 3405, 1995}, false},
-      {Label, {"Label8", 0}, "Frame1", "Cota máxima:", {1170, 240, 1035, 255}, false},
-      {TextBox, {"txtCotaMax"}, "Frame1", "0", {2400, 210, 855, 285}, false},
-      {Label, {"Label8", 1}, "Frame1", "Cota mínima:", {1170, 600, 1035, 255}, false},
-      {TextBox, {"txtCotaMin"}, "Frame1", "0.001", {2430, 585, 855, 285}, false},
-      {Line, {"Line1"}, "Frame1", "", {0, 990, 3660, 0}, false},
-      {CheckBox, {"chkTriVerZona"}, "Frame1", "Ver zona de Triangulacion", {150, 1290, 3030, 285}, false},
-  };
-  f_Tri_P dlg;
-  EXPECT_TRUE(dlg.Caption() == "Triangulación:" && dlg.Ancho_Cliente() == 3585 && dlg.Alto_Cliente() == 2430);
-  Espera_Disposicion(dlg, tabla);
-  EXPECT_EQ(dlg.Busca("Line1").Trazo(), (Trazo_Twips{{0, 990}, {3660, 990}}));
 }
 
 }  // namespace

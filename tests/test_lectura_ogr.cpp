@@ -26,11 +26,18 @@ struct Campo {
   int ancho = 0, precision = 0;
 };
 
-// A file of one layer written through `driver`; `llena` fills each feature. The features' ids.
+// The attributes that carry the point number and the elevation.
+Opciones_Lectura Campos(const std::string& numero, const std::string& cota) {
+  Opciones_Lectura o;
+  o.campo_numero = numero;
+  o.campo_cota = cota;
+  return o;
+}
+
+// A file of one layer of n features written through `driver`; `llena` fills each feature. The features' ids.
 std::vector<GIntBig> Escribe_Capa(const fs::path& ruta, const char* driver, OGRwkbGeometryType tipo,
-                                  const std::vector<Campo>& campos,
-                                  const std::function<void(OGRFeature&, std::size_t)>& llena, std::size_t n,
-                                  const char* nombre = "puntos") {
+                                  const std::vector<Campo>& campos, const char* nombre, std::size_t n,
+                                  const std::function<void(OGRFeature&, std::size_t)>& llena) {
   anfitrion::Inicia_GDAL();
   const anfitrion::Errores_GDAL callados;  // GDAL's own complaints about the odd values written on purpose
   anfitrion::Conjunto_GDAL d(
@@ -60,17 +67,12 @@ TEST(LecturaOGR, PuntosDeGeoPackageYShapefile) {
     for (std::size_t i = 0; i < c.size(); ++i) numeros[i] = 5000000000 + 7 * static_cast<std::int64_t>(i * i % 997) + i;
     // GeoPackage: Z in the geometry, numbers in an attribute.
     const auto gpkg = dir / "p.gpkg";
-    Escribe_Capa(
-        gpkg, "GPKG", wkbPoint25D, {{"NUM", OFTInteger64}},
-        [&](OGRFeature& f, std::size_t i) {
-          OGRPoint p(c.x[i], c.y[i], c.z[i]);
-          f.SetGeometry(&p);
-          f.SetField("NUM", static_cast<GIntBig>(numeros[i]));
-        },
-        c.size());
-    Opciones_Lectura o;
-    o.campo_numero = "NUM";
-    const Levantamiento a = anfitrion::Lee_Puntos_OGR(gpkg, o);
+    Escribe_Capa(gpkg, "GPKG", wkbPoint25D, {{"NUM", OFTInteger64}}, "puntos", c.size(), [&](OGRFeature& f, auto i) {
+      OGRPoint p(c.x[i], c.y[i], c.z[i]);
+      f.SetGeometry(&p);
+      f.SetField("NUM", static_cast<GIntBig>(numeros[i]));
+    });
+    const Levantamiento a = anfitrion::Lee_Puntos_OGR(gpkg, Campos("NUM", ""));
     EXPECT_EQ(a.numeros, numeros);
     EXPECT_EQ(a.x, c.x);
     EXPECT_EQ(a.y, c.y);
@@ -78,17 +80,12 @@ TEST(LecturaOGR, PuntosDeGeoPackageYShapefile) {
 
     // Shapefile: flat points, the elevation in a real attribute, numbered in feature order.
     const auto shp = dir / "p.shp";
-    Escribe_Capa(
-        shp, "ESRI Shapefile", wkbPoint, {{"ALT", OFTReal, 24, 15}},
-        [&](OGRFeature& f, std::size_t i) {
-          OGRPoint p(c.x[i], c.y[i]);
-          f.SetGeometry(&p);
-          f.SetField("ALT", c.z[i]);
-        },
-        c.size());
-    o = {};
-    o.campo_cota = "ALT";
-    const Levantamiento b = anfitrion::Lee_Puntos_OGR(shp, o);
+    Escribe_Capa(shp, "ESRI Shapefile", wkbPoint, {{"ALT", OFTReal, 24, 15}}, "puntos", c.size(), [&](auto& f, auto i) {
+      OGRPoint p(c.x[i], c.y[i]);
+      f.SetGeometry(&p);
+      f.SetField("ALT", c.z[i]);
+    });
+    const Levantamiento b = anfitrion::Lee_Puntos_OGR(shp, Campos("", "ALT"));
     ASSERT_EQ(b.size(), c.size());
     for (std::size_t i = 0; i < c.size(); ++i) {
       EXPECT_EQ(b.numeros[i], static_cast<std::int64_t>(i + 1));
@@ -102,20 +99,13 @@ TEST(LecturaOGR, PuntosDeGeoPackageYShapefile) {
 TEST(LecturaOGR, PuntosDeUnDibujoDXF) {
   Carpeta_Temporal dir;
   const auto dxf = dir / "p.dxf";
-  Escribe_Capa(
-      dxf, "DXF", wkbUnknown, {},
-      [](OGRFeature& f, std::size_t i) {
-        if (i == 1) {
-          OGRLineString l;
-          l.addPoint(0, 0, 0);
-          l.addPoint(5, 5, 0);
-          f.SetGeometry(&l);
-        } else {
-          OGRPoint p(10.0 * static_cast<double>(i), 3, 100.5 + static_cast<double>(i));
-          f.SetGeometry(&p);
-        }
-      },
-      4, "entities");
+  Escribe_Capa(dxf, "DXF", wkbUnknown, {}, "entities", 4, [](OGRFeature& f, std::size_t i) {
+    OGRLineString l;
+    l.addPoint(0, 0, 0);
+    l.addPoint(5, 5, 0);
+    OGRPoint p(10.0 * static_cast<double>(i), 3, 100.5 + static_cast<double>(i));
+    f.SetGeometry(i == 1 ? static_cast<OGRGeometry*>(&l) : &p);
+  });
   const Levantamiento l = anfitrion::Lee_Puntos_OGR(dxf, {});
   EXPECT_EQ(l.numeros, (std::vector<std::int64_t>{1, 2, 3}));
   EXPECT_EQ(l.x, (std::vector<double>{0, 20, 30}));
@@ -144,40 +134,33 @@ TEST(LecturaOGR, ElementosMalosNombranArchivoYElemento) {
       {"", "", [](OGRFeature& f) { f.SetGeometry(std::make_unique<OGRPoint>(INFINITY, 2, 3).get()); },
        "the point's coordinates are not finite numbers"},
   };
+  const std::vector<Campo> campos = {{"NUM", OFTInteger}, {"TXT", OFTString}, {"REAL", OFTReal}};
   std::mt19937_64 g(3);
-  for (const auto& caso : casos) {
+  for (const auto& [numero, cota, mal, error] : casos) {
     const std::size_t malo = 1 + g() % 8;
     std::filesystem::remove(ruta);
-    const auto fids = Escribe_Capa(
-        ruta, "GPKG", wkbPoint25D, {{"NUM", OFTInteger}, {"TXT", OFTString}, {"REAL", OFTReal}},
-        [&](OGRFeature& f, std::size_t i) {
-          OGRPoint p(static_cast<double>(i), 0, 1);
-          f.SetGeometry(&p);
-          f.SetField("NUM", static_cast<int>(i + 1));
-          f.SetField("TXT", std::to_string(i + 1).c_str());
-          f.SetField("REAL", static_cast<double>(i + 1));
-          if (i == malo) caso.malo(f);
-        },
-        10);
-    Opciones_Lectura o;
-    o.campo_numero = caso.campo_numero;
-    o.campo_cota = caso.campo_cota;
+    const auto fids = Escribe_Capa(ruta, "GPKG", wkbPoint25D, campos, "puntos", 10, [&](OGRFeature& f, std::size_t i) {
+      OGRPoint p(static_cast<double>(i), 0, 1);
+      f.SetGeometry(&p);
+      f.SetField("NUM", static_cast<int>(i + 1));
+      f.SetField("TXT", std::to_string(i + 1).c_str());
+      f.SetField("REAL", static_cast<double>(i + 1));
+      if (i == malo) mal(f);
+    });
+    const Opciones_Lectura o = Campos(numero, cota);
     const std::string donde = ruta.string() + ":feature " + std::to_string(fids[malo]) + ": ";
-    EXPECT_EQ(Mensaje_Error([&] { anfitrion::Lee_Puntos_OGR(ruta, o); }).substr(0, donde.size() + caso.error.size()),
-              donde + caso.error);
+    EXPECT_EQ(Mensaje_Error([&] { anfitrion::Lee_Puntos_OGR(ruta, o); }).substr(0, donde.size() + error.size()),
+              donde + error);
   }
 
-  Opciones_Lectura o;
-  o.capa = "otra";
-  EXPECT_EQ(Mensaje_Error([&] { anfitrion::Lee_Puntos_OGR(ruta, o); }),
+  Opciones_Lectura otra;
+  otra.capa = "otra";
+  EXPECT_EQ(Mensaje_Error([&] { anfitrion::Lee_Puntos_OGR(ruta, otra); }),
             ruta.string() + ": no layer named 'otra' (the file has: puntos)");
-  o = {};
-  o.campo_cota = "COTA";
-  EXPECT_EQ(Mensaje_Error([&] { anfitrion::Lee_Puntos_OGR(ruta, o); }),
+  EXPECT_EQ(Mensaje_Error([&] { anfitrion::Lee_Puntos_OGR(ruta, Campos("", "COTA")); }),
             ruta.string() + ": layer 'puntos' has no attribute 'COTA'");
   const auto lineas = dir / "l.gpkg";
-  Escribe_Capa(
-      lineas, "GPKG", wkbLineString, {}, [](OGRFeature&, std::size_t) {}, 2, "nada");
+  Escribe_Capa(lineas, "GPKG", wkbLineString, {}, "nada", 2, [](OGRFeature&, std::size_t) {});
   EXPECT_EQ(Mensaje_Error([&] { anfitrion::Lee_Puntos_OGR(lineas, {}); }),
             lineas.string() + ": layer 'nada' holds no points");
   EXPECT_EQ(Mensaje_Error([&] { anfitrion::Lee_Puntos_OGR(dir / "no.gpkg", {}); }),
@@ -219,16 +202,9 @@ TEST(LecturaOGR, RoturasCasanVerticesConPuntos) {
   };
   std::vector<OGRGeometry*> lineas;
   for (int k = 0; k < 40; ++k) {
-    if (k % 4) {
-      lineas.push_back(linea().clone());
-      continue;
-    }
-    auto* ml = new OGRMultiLineString;
-    for (int parte = 0; parte < 2; ++parte) {
-      const OGRLineString l = linea();
-      ml->addGeometry(&l);
-    }
-    lineas.push_back(ml);
+    auto* ml = k % 4 ? nullptr : new OGRMultiLineString;  // every fourth a multi-line of two parts
+    for (int parte = 0; ml && parte < 2; ++parte) ml->addGeometry(std::make_unique<OGRLineString>(linea()).get());
+    lineas.push_back(ml ? static_cast<OGRGeometry*>(ml) : linea().clone());
   }
   OGRLineString cerca;
   cerca.addPoint(431500.0006, 4581500);
@@ -238,9 +214,8 @@ TEST(LecturaOGR, RoturasCasanVerticesConPuntos) {
   esperado.push_back({1, 2, lev.numeros[0]});
 
   const auto ruta = dir / "r.gpkg";
-  Escribe_Capa(
-      ruta, "GPKG", wkbUnknown, {}, [&](OGRFeature& f, std::size_t i) { f.SetGeometryDirectly(lineas[i]); },
-      lineas.size(), "roturas");
+  Escribe_Capa(ruta, "GPKG", wkbUnknown, {}, "roturas", lineas.size(),
+               [&](OGRFeature& f, std::size_t i) { f.SetGeometryDirectly(lineas[i]); });
   EXPECT_EQ(anfitrion::Lee_Roturas_OGR(ruta, lev, "roturas"), esperado);
 
   // One vertex a little beyond the tolerance, in a plain line and in the second part of a multi-line.
@@ -253,13 +228,10 @@ TEST(LecturaOGR, RoturasCasanVerticesConPuntos) {
     OGRMultiLineString ml;
     ml.addGeometry(&cerca);
     ml.addGeometry(&l);
-    const auto fids = Escribe_Capa(
-        ruta, "GPKG", wkbUnknown, {},
-        [&](OGRFeature& f, std::size_t i) {
-          if (i == 0) f.SetGeometry(&cerca);
-          if (i == 2) f.SetGeometry(multi ? static_cast<OGRGeometry*>(&ml) : &l);
-        },
-        3);
+    const auto fids = Escribe_Capa(ruta, "GPKG", wkbUnknown, {}, "puntos", 3, [&](OGRFeature& f, std::size_t i) {
+      if (i == 0) f.SetGeometry(&cerca);
+      if (i == 2) f.SetGeometry(multi ? static_cast<OGRGeometry*>(&ml) : &l);
+    });
     const std::string donde =
         ruta.string() + ":feature " + std::to_string(fids[2]) + ", " + (multi ? "part 2, " : "") + "vertex 2: (";
     const std::string error = Mensaje_Error([&] { anfitrion::Lee_Roturas_OGR(ruta, lev); });
@@ -267,9 +239,8 @@ TEST(LecturaOGR, RoturasCasanVerticesConPuntos) {
     EXPECT_NE(error.find(") is not a survey point: none within 0.001"), std::string::npos) << error;
   }
   std::filesystem::remove(ruta);
-  Escribe_Capa(
-      ruta, "GPKG", wkbPoint, {},
-      [&](OGRFeature& f, std::size_t) { f.SetGeometry(std::make_unique<OGRPoint>(1, 2).get()); }, 1);
+  Escribe_Capa(ruta, "GPKG", wkbPoint, {}, "puntos", 1,
+               [&](OGRFeature& f, std::size_t) { f.SetGeometry(std::make_unique<OGRPoint>(1, 2).get()); });
   EXPECT_EQ(Mensaje_Error([&] { anfitrion::Lee_Roturas_OGR(ruta, lev); }),
             ruta.string() + ": layer 'puntos' holds no lines");
 }

@@ -123,11 +123,15 @@ Archivo Genera_Archivo(std::uint64_t semilla) {
   return a;
 }
 
-Opciones_Lectura Opciones_De(const Archivo& a) {
+Opciones_Lectura Con_Columnas(const std::string& letras) {
   Opciones_Lectura o;
-  // A header that names the columns decides them: the option then says something else on purpose.
-  if (!a.cabecera_con_nombres) o.columnas = Lee_Columnas(a.letras);
+  o.columnas = Lee_Columnas(letras);
   return o;
+}
+
+// A header that names the columns decides them: the option then says something else on purpose.
+Opciones_Lectura Opciones_De(const Archivo& a) {
+  return a.cabecera_con_nombres ? Opciones_Lectura{} : Con_Columnas(a.letras);
 }
 
 std::string Error_De(const std::filesystem::path& ruta, const Opciones_Lectura& o) {
@@ -188,16 +192,13 @@ TEST(LecturaTexto, CampoMaloNombraArchivoYLinea) {
       esperado = "expected ";
     }
     // The row rewritten in place with the same separator.
-    std::vector<std::string> lineas;
-    std::string resto = a.texto;
-    for (std::size_t k; (k = resto.find('\n')) != std::string::npos; resto.erase(0, k + 1))
-      lineas.push_back(resto.substr(0, k + 1));
-    lineas.push_back(resto);
     std::string fila;
     for (const auto& v : campos) fila += (fila.empty() ? "" : a.separador) + v;
-    lineas[a.lineas[i] - 1] = fila + "\n";
-    std::string texto;
-    for (const auto& l : lineas) texto += l;
+    std::size_t inicio = 0;
+    for (std::size_t k = 1; k < a.lineas[i]; ++k) inicio = a.texto.find('\n', inicio) + 1;
+    const std::size_t fin = a.texto.find('\n', inicio);
+    const std::string texto =
+        a.texto.substr(0, inicio) + fila + "\n" + (fin == std::string::npos ? "" : a.texto.substr(fin + 1));
     const auto ruta = dir.Escribe("p.txt", texto);
     const std::string donde = ruta.string() + ":" + std::to_string(a.lineas[i]) + ": ";
     const std::string error = Error_De(ruta, Opciones_De(a));
@@ -210,25 +211,22 @@ TEST(LecturaTexto, CampoMaloNombraArchivoYLinea) {
 TEST(LecturaTexto, CabecerasQueDecidenYLasQueNo) {
   Carpeta_Temporal dir;
   const auto lee = [&](const std::string& texto, const std::string& letras = "PENZD") {
-    Opciones_Lectura o;
-    o.columnas = Lee_Columnas(letras);
-    return Lee_Puntos_Texto(dir.Escribe("p.csv", texto), o);
+    return Lee_Puntos_Texto(dir.Escribe("p.csv", texto), Con_Columnas(letras));
   };
+  // The first point read: number, easting, northing, elevation.
+  const auto primero = [](const Levantamiento& l) {
+    return std::tuple(l.numeros.at(0), l.x.at(0), l.y.at(0), l.z.at(0));
+  };
+  using Punto = std::tuple<std::int64_t, double, double, double>;
   // "N" is the number beside X and Y, the northing beside an easting.
-  Levantamiento l = lee("n,x,y,z\n5,1,2,3\n");
-  EXPECT_EQ(l.numeros[0], 5);
-  EXPECT_EQ(l.y[0], 2);
-  l = lee("N E Z\n10 20 30\n11 21 31\n");
+  EXPECT_EQ(primero(lee("n,x,y,z\n5,1,2,3\n")), Punto(5, 1, 2, 3));
+  Levantamiento l = lee("N E Z\n10 20 30\n11 21 31\n");
   EXPECT_EQ(l.numeros, (std::vector<std::int64_t>{1, 2}));
-  EXPECT_EQ(l.x[0], 20);
-  EXPECT_EQ(l.y[0], 10);
+  EXPECT_EQ(primero(l), Punto(1, 20, 10, 30));
   l = lee("Punto;N;E;Cota;Codigo\n7;1;2;3;a b\n");
-  EXPECT_EQ(l.x[0], 2);
-  EXPECT_EQ(l.descripciones[0], "a b");
+  EXPECT_TRUE(primero(l) == Punto(7, 2, 1, 3) && l.descripciones[0] == "a b");
   // A header that names neither easting nor northing leaves the columns to the option.
-  l = lee("a,b,c,d\n1,2,3,4\n", "ENZP");
-  EXPECT_EQ(l.numeros[0], 4);
-  EXPECT_EQ(l.x[0], 1);
+  EXPECT_EQ(primero(lee("a,b,c,d\n1,2,3,4\n", "ENZP")), Punto(4, 1, 2, 3));
   // A first row with a number in it is data, even when other fields are not numbers.
   EXPECT_NE(Error_De(dir.Escribe("p.csv", "1,x,2,3\n"), {}).find("p.csv:1: easting 'x'"), std::string::npos);
 
@@ -257,20 +255,14 @@ TEST(LecturaTexto, CabecerasQueDecidenYLasQueNo) {
   EXPECT_NE(Error_De(dir.Escribe("p.csv", larga), {}).find("p.csv:2: line longer than"), std::string::npos);
 
   // So do more fields than --columns names; a separator ending the row is no field.
-  Opciones_Lectura penz;
-  penz.columnas = Lee_Columnas("PENZ");
-  EXPECT_EQ(Error_De(dir.Escribe("p.csv", "1 2 3 4\n2 3 4 5 6\n"), penz),
+  EXPECT_EQ(Error_De(dir.Escribe("p.csv", "1 2 3 4\n2 3 4 5 6\n"), Con_Columnas("PENZ")),
             (dir / "p.csv").string() + ":2: more fields than the columns number,easting,northing,elevation");
-  l = lee("1;2;3;4;\n2;3;4;5\n", "PENZ");
-  EXPECT_EQ(l.numeros, (std::vector<std::int64_t>{1, 2}));
-  l = lee("P,E,N,Z,Foo\n1,2,3,4,x\n");
-  EXPECT_EQ(l.z[0], 4);
+  EXPECT_EQ(lee("1;2;3;4;\n2;3;4;5\n", "PENZ").numeros, (std::vector<std::int64_t>{1, 2}));
+  EXPECT_EQ(primero(lee("P,E,N,Z,Foo\n1,2,3,4,x\n")), Punto(1, 2, 3, 4));
 
   for (const char* malas : {"PENQ", "PEEZ", "PEN", "", "PENZDD"})
     EXPECT_THROW(Lee_Columnas(malas), std::invalid_argument);
-  const auto c = Lee_Columnas("xyz");
-  EXPECT_EQ(c.numero, -1);
-  EXPECT_EQ(c.norte, 1);
+  EXPECT_TRUE(Lee_Columnas("xyz").numero == -1 && Lee_Columnas("xyz").norte == 1);
 }
 
 }  // namespace

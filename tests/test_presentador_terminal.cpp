@@ -96,9 +96,7 @@ TEST(Presentador_Terminal, ContouringDialogShowsEveryReachableControlAndStoresOn
             0u)
       << pantalla;
   EXPECT_NE(pantalla.find("  8) [ ] Suavizar\n"), npos);
-  EXPECT_EQ(dlg.A_Aceptar1, True);
-  EXPECT_EQ(dlg.A_EquiFi, 2.5);
-  EXPECT_EQ(dlg.A_EquiMa, 10);
+  EXPECT_TRUE(dlg.A_Aceptar1 == True && dlg.A_EquiFi == 2.5 && dlg.A_EquiMa == 10);
   EXPECT_EQ(Ajuste("Curvado", "Alineacion"), "0");
 }
 

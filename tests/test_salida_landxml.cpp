@@ -2,7 +2,8 @@
 // numbers and exact coordinates in LandXML's northing-easting order, and the faces by those numbers.
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
-#include <libxml/tree.h>
+#include <libxml/xpath.h>
+#include <libxml/xpathInternals.h>
 
 #include <charconv>
 #include <random>
@@ -14,49 +15,28 @@ namespace Vyr_Trilat::prueba {
 namespace {
 
 using anfitrion::Levantamiento;
-using Triangulos = std::vector<std::array<std::int64_t, 3>>;
+using Textos = std::vector<std::string>;
 
-std::string Nombre(const xmlNode* n) { return reinterpret_cast<const char*>(n->name); }
-
-std::string Atributo(xmlNode* n, const char* nombre) {
-  xmlChar* v = xmlGetProp(n, BAD_CAST nombre);
-  std::string r = v ? reinterpret_cast<const char*>(v) : "";
-  xmlFree(v);
+// The text of every node the path selects, "l:" naming LandXML 1.2's elements.
+Textos Selecciona(xmlDoc* doc, const std::string& camino) {
+  xmlXPathContextPtr contexto = xmlXPathNewContext(doc);
+  xmlXPathRegisterNs(contexto, BAD_CAST "l", BAD_CAST "http://www.landxml.org/schema/LandXML-1.2");
+  xmlXPathObjectPtr nodos = xmlXPathEvalExpression(BAD_CAST camino.c_str(), contexto);
+  Textos r;
+  for (int i = 0; nodos && nodos->nodesetval && i < nodos->nodesetval->nodeNr; ++i) {
+    xmlChar* t = xmlNodeGetContent(nodos->nodesetval->nodeTab[i]);
+    r.emplace_back(reinterpret_cast<const char*>(t));
+    xmlFree(t);
+  }
+  xmlXPathFreeObject(nodos);
+  xmlXPathFreeContext(contexto);
   return r;
-}
-
-std::string Contenido(xmlNode* n) {
-  xmlChar* v = xmlNodeGetContent(n);
-  std::string r = reinterpret_cast<const char*>(v);
-  xmlFree(v);
-  return r;
-}
-
-std::vector<xmlNode*> Hijos(xmlNode* n, const char* nombre) {
-  std::vector<xmlNode*> r;
-  for (xmlNode* h = n->children; h; h = h->next)
-    if (h->type == XML_ELEMENT_NODE && Nombre(h) == nombre) r.push_back(h);
-  return r;
-}
-
-xmlNode* Hijo(xmlNode* n, const char* nombre) {
-  const auto h = Hijos(n, nombre);
-  return h.size() == 1 ? h[0] : nullptr;
 }
 
 std::vector<double> Numeros(const std::string& s) {
   std::vector<double> r;
-  const char* p = s.data();
-  const char* const fin = p + s.size();
-  while (p < fin) {
-    if (*p == ' ') {
-      ++p;
-      continue;
-    }
-    double v;
-    p = std::from_chars(p, fin, v).ptr;
-    r.push_back(v);
-  }
+  for (const char *p = s.data(), *fin = p + s.size(); p < fin;)
+    p = *p == ' ' ? p + 1 : std::from_chars(p, fin, r.emplace_back()).ptr;
   return r;
 }
 
@@ -69,7 +49,7 @@ TEST(SalidaLandXML, PuntosYCarasLeidosDeNuevo) {
     lev.Agrega(1000000 + 13 * i + static_cast<std::int64_t>(g() % 13), 431000 + u(g) * 900, 4581000 + u(g) * 900,
                u(g) * 800 - 100);
   // Faces over every point but the first ten: those the surface does not use are not among its points.
-  Triangulos tris;
+  std::vector<std::array<std::int64_t, 3>> tris;
   for (int t = 0; t < 800; ++t) {
     std::array<std::int64_t, 3> f;
     for (auto& n : f) n = lev.numeros[10 + g() % (lev.size() - 10)];
@@ -82,32 +62,25 @@ TEST(SalidaLandXML, PuntosYCarasLeidosDeNuevo) {
 
   xmlDoc* doc = xmlReadFile(ruta.c_str(), nullptr, XML_PARSE_NONET);
   ASSERT_NE(doc, nullptr);
-  xmlNode* raiz = xmlDocGetRootElement(doc);
-  EXPECT_EQ(Nombre(raiz), "LandXML");
-  EXPECT_STREQ(reinterpret_cast<const char*>(raiz->ns->href), "http://www.landxml.org/schema/LandXML-1.2");
-  EXPECT_EQ(Atributo(raiz, "version"), "1.2");
-  EXPECT_EQ(Atributo(raiz, "date").size(), 10u);
-  ASSERT_NE(Hijo(raiz, "Units"), nullptr);
-  EXPECT_EQ(Atributo(Hijo(Hijo(raiz, "Units"), "Metric"), "linearUnit"), "meter");
-  xmlNode* superficie = Hijo(Hijo(raiz, "Surfaces"), "Surface");
-  ASSERT_NE(superficie, nullptr);
-  EXPECT_EQ(Atributo(superficie, "name"), "Terreno <final> & \"visto\"");
-  xmlNode* def = Hijo(superficie, "Definition");
-  EXPECT_EQ(Atributo(def, "surfType"), "TIN");
+  EXPECT_EQ(Selecciona(doc, "/l:LandXML/@version"), Textos{"1.2"});
+  const Textos fecha = Selecciona(doc, "/l:LandXML/@date");
+  EXPECT_TRUE(fecha.size() == 1 && fecha[0].size() == 10);
+  EXPECT_EQ(Selecciona(doc, "/l:LandXML/l:Units/l:Metric/@linearUnit"), Textos{"meter"});
+  EXPECT_EQ(Selecciona(doc, "/l:LandXML/l:Surfaces/l:Surface/@name"), Textos{"Terreno <final> & \"visto\""});
+  const std::string def = "/l:LandXML/l:Surfaces/l:Surface/l:Definition";
+  EXPECT_EQ(Selecciona(doc, def + "/@surfType"), Textos{"TIN"});
 
-  const auto puntos = Hijos(Hijo(def, "Pnts"), "P");
-  ASSERT_EQ(puntos.size(), lev.size() - 10);
+  const Textos ids = Selecciona(doc, def + "/l:Pnts/l:P/@id"), puntos = Selecciona(doc, def + "/l:Pnts/l:P");
+  ASSERT_TRUE(puntos.size() == lev.size() - 10 && ids.size() == puntos.size());
   for (std::size_t k = 0; k < puntos.size(); ++k) {
     const std::size_t i = k + 10;
-    EXPECT_EQ(Atributo(puntos[k], "id"), std::to_string(lev.numeros[i]));
-    EXPECT_EQ(Numeros(Contenido(puntos[k])), (std::vector<double>{lev.y[i], lev.x[i], lev.z[i]}));
+    EXPECT_EQ(ids[k], std::to_string(lev.numeros[i]));
+    EXPECT_EQ(Numeros(puntos[k]), (std::vector<double>{lev.y[i], lev.x[i], lev.z[i]}));
   }
-  const auto caras = Hijos(Hijo(def, "Faces"), "F");
-  ASSERT_EQ(caras.size(), tris.size());
-  for (std::size_t t = 0; t < tris.size(); ++t) {
-    const auto& f = tris[t];
-    EXPECT_EQ(Contenido(caras[t]), std::to_string(f[0]) + " " + std::to_string(f[1]) + " " + std::to_string(f[2]));
-  }
+  Textos caras;
+  for (const auto& f : tris)
+    caras.push_back(std::to_string(f[0]) + " " + std::to_string(f[1]) + " " + std::to_string(f[2]));
+  EXPECT_EQ(Selecciona(doc, def + "/l:Faces/l:F"), caras);
   xmlFreeDoc(doc);
 }
 
