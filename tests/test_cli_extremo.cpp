@@ -194,6 +194,29 @@ TEST_F(Cli_Extremo, DiscoLlenoNoEscribeNada) {
   }
 }
 
+// The vector picture is written on another thread while the other files are: a failure on either side fails the
+// job, with nothing written, while the other side's file was written in full.
+TEST_F(Cli_Extremo, ImagenVectorialEnOtroHiloFallaComoLasDemas) {
+  Puntos(Forma::Uniforme, 200, 1000, 13);
+  // Only the larger file fails: tin.csv is smaller than the picture; dense contours left out of it are larger.
+  for (const auto& [otro, opciones] :
+       {std::pair{"tin.csv", ""}, std::pair{"contours.geojson", " --no-draw-contours --equidistance 0.25"}}) {
+    SCOPED_TRACE(otro);
+    const std::string orden = std::string("--formats picture.svg,") + otro + opciones;
+    const auto r = Corre(orden);
+    ASSERT_EQ(r.estado, 0) << r.err;
+    const auto svg = fs::file_size(dir_ / "out" / "picture.svg"), suyo = fs::file_size(dir_ / "out" / otro);
+    fs::remove_all(dir_ / "out");
+    ASSERT_GT(std::max(svg, suyo) - std::min(svg, suyo), 4096u);
+    EXPECT_EQ(svg > suyo, std::string(otro) == "tin.csv");
+    const auto lleno = [&] {
+      const Disco_Lleno disco(std::max(svg, suyo) - 2048);
+      return Corre(orden);
+    }();
+    Espera_Fallo(lleno, 1, svg > suyo ? "picture.svg" : otro);
+  }
+}
+
 TEST_F(Cli_Extremo, CtrlCDuranteLaTriangulacion) {
   // Large enough, with a search window over the whole site, that the triangulation lasts a few seconds: the
   // abort request is read when the next pass starts, and a stop requested later is honoured before writing.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <future>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -27,6 +28,7 @@
 #include "trilat/c_Curvado/c_Curvado.h"
 #include "trilat/c_Rotura/c_Rotura.h"
 #include "trilat/c_Triangulos/c_Triangulos.h"
+#include "trilat/common/En_Otro_Hilo.h"
 #include "trilat/platform/DoEvents.h"
 #include "trilat/platform/MsgBox.h"
 
@@ -147,8 +149,8 @@ void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m,
   tiempos.Cuenta("completion", tri.Estado().Del_Completado);
 }
 
-void Fuerza_Roturas(const std::vector<std::vector<std::int64_t>>& lineas, const Levantamiento& lev,
-                    Modelo_Anfitrion& m, const Vista& v, ObjectRef& draww) {
+void Fuerza_Roturas(const std::vector<std::vector<std::int64_t>>& lineas, const Levantamiento& lev, Modelo_Anfitrion& m,
+                    const Vista& v, ObjectRef& draww) {
   if (m.nTri < 1) Detiene("breaklines need a triangulation of at least two triangles");
   c_Rotura rotura;
   double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
@@ -224,7 +226,8 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
 void Escribe_Tin_Csv(const fs::path& ruta, const std::vector<std::array<std::int64_t, 3>>& tris) {
   Escribe_Atomico(ruta, [&](std::ostream& f) {
     f << "index,v1,v2,v3\n";
-    for (std::size_t t = 0; t < tris.size(); ++t) f << t << ',' << tris[t][0] << ',' << tris[t][1] << ',' << tris[t][2] << '\n';
+    for (std::size_t t = 0; t < tris.size(); ++t)
+      f << t << ',' << tris[t][0] << ',' << tris[t][1] << ',' << tris[t][2] << '\n';
   });
 }
 
@@ -234,6 +237,10 @@ void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev
              const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox& imagen) {
   Carpeta_Salida carpeta(salida);
   const auto quiere = [&](const char* f) { return o.formatos.count(f) > 0; };
+  // On large models the vector picture takes longer than all the other files together; it reads nothing but the
+  // picture's strokes, so it is written on another thread meanwhile (and finished before anything is published).
+  std::future<void> svg;
+  if (quiere("picture.svg")) svg = En_Otro_Hilo([&] { imagen.Guarda_SVG(carpeta.Ruta("picture.svg").string()); });
   const auto tris = m.Triangulos(lev);
   if (quiere("tin.csv")) Escribe_Tin_Csv(carpeta.Ruta("tin.csv"), tris);
   if (quiere("tin.xml")) Escribe_Tin_LandXML(carpeta.Ruta("tin.xml"), lev, tris);
@@ -241,19 +248,19 @@ void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev
     if (quiere("contours.geojson")) Escribe_Curvas_GeoJSON(carpeta.Ruta("contours.geojson"), *curvas);
     if (quiere("contours.dxf")) Escribe_Curvas_DXF(carpeta.Ruta("contours.dxf"), *curvas, o.capas_dxf);
     if (quiere("contours.gpkg"))
-      Escribe_Curvas_Vectorial(carpeta.Ruta(Nombre_Vectorial(o.formato_vectorial)), *curvas, o.formato_vectorial, o.crs);
+      Escribe_Curvas_Vectorial(carpeta.Ruta(Nombre_Vectorial(o.formato_vectorial)), *curvas, o.formato_vectorial,
+                               o.crs);
   }
   if (quiere("picture.png")) imagen.Guarda_PNG(carpeta.Ruta("picture.png").string());
-  if (quiere("picture.svg")) imagen.Guarda_SVG(carpeta.Ruta("picture.svg").string());
+  if (svg.valid()) svg.get();
   Comprueba_Interrupcion();
   carpeta.Publica();
 }
 
 int Ejecuta_Trabajo(const Opciones& o) {
   const fs::path puntos = o.orden == "demo" ? fs::path(TRILAT_SAMPLE_DATA_DIR) / "sample_survey.csv" : o.puntos;
-  const fs::path roturas = o.orden == "demo" && o.roturas.empty()
-                               ? fs::path(TRILAT_SAMPLE_DATA_DIR) / "sample_breaklines.txt"
-                               : o.roturas;
+  const fs::path roturas =
+      o.orden == "demo" && o.roturas.empty() ? fs::path(TRILAT_SAMPLE_DATA_DIR) / "sample_breaklines.txt" : o.roturas;
   const fs::path salida = o.salida.empty() ? fs::path("trilat-demo") : o.salida;
   if (!o.ajustes.empty()) ::setenv("TRILAT_SETTINGS", o.ajustes.c_str(), 1);
   Atiende_Interrupcion();

@@ -46,6 +46,7 @@ class Cairo_PictureBox : public PictureBox, private DeviceContext {
   // Write the picture atomically (a temporary file beside `ruta`, then renamed over it); on failure nothing is
   // left behind and std::runtime_error names the file.
   void Guarda_PNG(const std::string& ruta) const;
+  // Reads only the kept strokes: it may run on another thread beside any call but a drawing one.
   void Guarda_SVG(const std::string& ruta) const;
 
  private:
