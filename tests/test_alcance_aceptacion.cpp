@@ -1,11 +1,7 @@
-// The bound that lets the sweep pass over far triangles, checked where it could fail: the circle the in-circle
-// formulas compute for an edge and a point, at survey-sized coordinates, with nearly horizontal sides and nearly
-// aligned corners, must have its centre within Epsilon / 2 of the bisector of the point and the edge's second
-// corner (measured exactly), so that it passes within Epsilon of both, and within the larger bound of its slope
-// of the point where the bisector is steeper; a circle through a point whose second corner lies beyond the
-// point's reach, or outside the finer region of its centres, must hold one of its Delaunay neighbours; and a
-// circle through the second corner of a steep edge that passes near a point outside the edge's zone must hold one
-// of the points the zone rests on.
+// The bound that lets the sweep pass over far triangles, checked where it could fail (survey-sized coordinates,
+// nearly horizontal sides, nearly aligned corners): the computed circle's centre lies within Epsilon / 2 of the
+// exact bisector of the point and the edge's second corner (within the slope's bound where the bisector is steep),
+// and every circle that the reach, the finer region of centres or a steep edge's zone rules out holds a neighbour.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -83,8 +79,8 @@ TEST(Alcance_Aceptacion, ElCirculoCalculadoPasaCercaDelPunto) {
   double peor = 0, peor_empinado = 0;
   int medidos = 0, empinados = 0;
   for (const auto& o : origenes) {
-    Estado_Triangulos tablas = Tablas({{o[0] + 3000, o[1] + 3000, 0, 0}, {o[0] - 3000, o[1] - 3000, 0, 0},
-                                       {o[0] + 3000, o[1] - 3000, 0, 0}});
+    Estado_Triangulos tablas =
+        Tablas({{o[0] + 3000, o[1] + 3000, 0, 0}, {o[0] - 3000, o[1] - 3000, 0, 0}, {o[0] + 3000, o[1] - 3000, 0, 0}});
     const Alcance_Aceptacion alcance(tablas);
     ASSERT_GT(alcance.Epsilon(), 0);
     for (int k = 0; k < 200000; ++k) {
@@ -114,7 +110,8 @@ TEST(Alcance_Aceptacion, ElCirculoCalculadoPasaCercaDelPunto) {
         continue;
       }
       // The centre's distance to the bisector of Y and P, (P - Y).(P + Y - 2C) / 2|P - Y|, within Epsilon / 2.
-      const double a_bisectriz = std::fabs(Diferencia_De_Cuadrados(c.Xc, c.Yc, P, Y)) / (2 * std::hypot(P.X - Y.X, P.Y - Y.Y));
+      const double a_bisectriz =
+          std::fabs(Diferencia_De_Cuadrados(c.Xc, c.Yc, P, Y)) / (2 * std::hypot(P.X - Y.X, P.Y - Y.Y));
       peor = std::max(peor, 2 * a_bisectriz / alcance.Epsilon());
       ++medidos;
     }
@@ -204,8 +201,10 @@ TEST(Alcance_Aceptacion, UnaSegundaQueLaRegionDescartaNoTieneCirculoVacio) {
         // Just beyond one side of the box, anywhere along it.
         const double fuera = 1e-3 + 0.01 * u(rng) * std::max(caja.x1 - caja.x0, caja.y1 - caja.y0);
         const double x = caja.x0 + (caja.x1 - caja.x0) * u(rng), y = caja.y0 + (caja.y1 - caja.y0) * u(rng);
-        d = k % 4 == 0 ? Vert{caja.x1 + fuera, y} : k % 4 == 1 ? Vert{caja.x0 - fuera, y}
-            : k % 4 == 2 ? Vert{x, caja.y1 + fuera} : Vert{x, caja.y0 - fuera};
+        d = k % 4 == 0   ? Vert{caja.x1 + fuera, y}
+            : k % 4 == 1 ? Vert{caja.x0 - fuera, y}
+            : k % 4 == 2 ? Vert{x, caja.y1 + fuera}
+                         : Vert{x, caja.y0 - fuera};
       }
       const double largo = std::hypot(d.X, d.Y), dx = d.X / largo, dy = d.Y / largo;
       // No second corner lies outside the site.

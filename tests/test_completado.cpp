@@ -72,12 +72,11 @@ TEST(Completado, ModeloCompletoDondeCabenTriangulosCortos) {
           };
           return En_Sentido_Antihorario(p(u), p(v), p(w));
         };
-        Triangulacion_Delaunay dt(c.x, c.y);
-        for (const auto& d : dt.Triangulos()) {
-          const XYZ A{c.x[static_cast<std::size_t>(d[0])], c.y[static_cast<std::size_t>(d[0])], 0, 0};
-          const XYZ B{c.x[static_cast<std::size_t>(d[1])], c.y[static_cast<std::size_t>(d[1])], 0, 0};
-          const XYZ C{c.x[static_cast<std::size_t>(d[2])], c.y[static_cast<std::size_t>(d[2])], 0, 0};
-          if (Lados_Largos(A, B, C, dist_max) || !(Radio(c, d) < 1000)) continue;
+        const auto xyz = [&](int k) {
+          return XYZ{c.x[static_cast<std::size_t>(k)], c.y[static_cast<std::size_t>(k)], 0, 0};
+        };
+        for (const auto& d : Triangulacion_Delaunay(c.x, c.y).Triangulos()) {
+          if (Lados_Largos(xyz(d[0]), xyz(d[1]), xyz(d[2]), dist_max) || !(Radio(c, d) < 1000)) continue;
           const auto td = plano(d[0] + 1, d[1] + 1, d[2] + 1);
           bool solapa_barrido = false;
           for (std::size_t k = 0; k < static_cast<std::size_t>(t.Estado().Del_Barrido); ++k)

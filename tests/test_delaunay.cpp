@@ -12,7 +12,6 @@
 #include <map>
 #include <random>
 #include <set>
-#include <sstream>
 
 #include "tests/support/Circulo_Entero.h"
 #include "tests/support/Generadores.h"
@@ -326,19 +325,15 @@ std::vector<std::filesystem::path> Archivos_Robustez() {
   return r;
 }
 
+// The x and y columns of a robustness file, after its header line.
 Puntos Lee_Csv(const std::filesystem::path& archivo) {
   std::ifstream f(archivo);
   std::string linea;
   std::getline(f, linea);
   Puntos p;
-  while (std::getline(f, linea)) {
-    std::stringstream s(linea);
-    std::string n, x, y;
-    std::getline(s, n, ',');
-    std::getline(s, x, ',');
-    std::getline(s, y, ',');
-    p.Pon(std::stod(x), std::stod(y));
-  }
+  double n, x, y;
+  char coma;
+  while (f >> n >> coma >> x >> coma >> y && std::getline(f, linea)) p.Pon(x, y);
   return p;
 }
 

@@ -47,12 +47,8 @@ TEST(Plataforma, HostArrayLimites) {
 }
 
 TEST(Plataforma, ConversionesComprobadas) {
-  EXPECT_EQ(CInt(2.5), 2);
-  EXPECT_EQ(CInt(3.5), 4);
-  EXPECT_EQ(CInt(-2.5), -2);
-  EXPECT_EQ(CInt(32767.4), 32767);
-  EXPECT_EQ(Numero_Error([] { CInt(32767.5); }), 6);
-  EXPECT_EQ(Numero_Error([] { CInt(-32768.6); }), 6);
+  for (const auto& [v, e] : {std::pair(2.5, 2), {3.5, 4}, {-2.5, -2}, {32767.4, 32767}}) EXPECT_EQ(CInt(v), e) << v;
+  for (double v : {32767.5, -32768.6}) EXPECT_EQ(Numero_Error([v] { CInt(v); }), 6) << v;
   EXPECT_EQ(CLng(-2147483648.4), -2147483647 - 1);
   EXPECT_EQ(Numero_Error([] { CLng(2147483647.5); }), 6);
   EXPECT_EQ(Numero_Error([] { CLng(std::nan("")); }), 6);
@@ -86,17 +82,10 @@ TEST(Plataforma, TransformadasYPrimitivas) {
   mDibuja::Pon_Vista(o, o, e, alto, sup);
   using mDibuja::Pixel_X;
   using mDibuja::Pixel_Y;
-  EXPECT_EQ(Pixel_X(0.999), 0);
-  EXPECT_EQ(Pixel_X(-0.001), -1);
-  EXPECT_EQ(Pixel_X(32000.5), 32000);
-  EXPECT_EQ(Pixel_X(32001), 32000);
-  EXPECT_EQ(Pixel_X(-40000), -32000);
-  EXPECT_EQ(Pixel_X(-32000), -32000);
-  EXPECT_EQ(Pixel_X(-32001), -32000);
-  EXPECT_EQ(Pixel_Y(0), 300);
-  EXPECT_EQ(Pixel_Y(0.5), 300);
-  EXPECT_EQ(Pixel_Y(1), 299);
-  EXPECT_EQ(Pixel_Y(-0.5), 301);
+  const std::pair<double, Long> kPixel_X[] = {{0.999, 0},       {-0.001, -1},     {32000.5, 32000}, {32001, 32000},
+                                              {-40000, -32000}, {-32000, -32000}, {-32001, -32000}};
+  for (const auto& [x, px] : kPixel_X) EXPECT_EQ(Pixel_X(x), px) << x;
+  for (const auto& [y, py] : {std::pair(0.0, 300), {0.5, 300}, {1.0, 299}, {-0.5, 301}}) EXPECT_EQ(Pixel_Y(y), py) << y;
   alto = 300.5;
   mDibuja::Pon_Vista(o, o, e, alto, sup);
   EXPECT_EQ(Pixel_Y(0), 300);
@@ -116,8 +105,10 @@ TEST(Plataforma, TransformadasYPrimitivas) {
   mDibuja::Linea_Color(2, 2, 2, 2, 255, 0);
   mDibuja::Triangulo(0, 0, 10, 0, 0, 10);
   mDibuja::Punto(3, 4, 65280);
-  const Registro esperado{"MoveToEx 1,99", "LineTo 5,99", "LineTo 5,95",  "ForeColor 255",
+  // clang-format off
+  const Registro esperado{"MoveToEx 1,99", "LineTo 5,99", "LineTo 5,95", "ForeColor 255",
                           "MoveToEx 2,98", "LineTo 2,98", "Polyline 0,100 10,100 0,90 0,100", "PSet 3,96 65280"};
+  // clang-format on
   EXPECT_EQ(sup->Llamadas(), esperado);
 
   // Not a picture box: type mismatch, and the view set before the refusal stays.

@@ -85,6 +85,9 @@ TEST(Predicados, LejaniasYLadosLargos) {
   EXPECT_TRUE(l.BC);
   EXPECT_TRUE(l.AC);
   const Lejos m = Lejanias(A, B, C, XYZ{-1, 0, 0, 4}, 4);  // 1, 4, sqrt(17)
+  EXPECT_FALSE(m.AB);
+  EXPECT_TRUE(m.BC);
+  EXPECT_TRUE(m.AC);
   // The squared-distance test answers exactly as the root, on limits and distances a few ulps either side.
   std::mt19937_64 rng(17);
   std::uniform_real_distribution<double> U(0, 2000);
@@ -107,9 +110,6 @@ TEST(Predicados, LejaniasYLadosLargos) {
   EXPECT_TRUE(Mas_Lejos_Que(-1)(0));
   EXPECT_FALSE(Mas_Lejos_Que(0)(0));
   EXPECT_TRUE(Mas_Lejos_Que(0)(1e-300));
-  EXPECT_FALSE(m.AB);
-  EXPECT_TRUE(m.BC);
-  EXPECT_TRUE(m.AC);
 }
 
 // Integer coordinates up to 2^26 have determinants exact in 64-bit integers: the exact sign to compare with.

@@ -187,11 +187,9 @@ TEST(Rotura, PuntoEnPoligonoSobreLaRejilla) {
   EXPECT_EQ(en(0, 0, &loc), False);
   EXPECT_EQ(loc, 2);
   // Border points: the low-X and low-Y sides are in, the high ones out.
-  EXPECT_EQ(en(0, 5), True);
-  EXPECT_EQ(en(5, 0), True);
-  EXPECT_EQ(en(10, 5), False);
-  EXPECT_EQ(en(5, 10), False);
-  EXPECT_EQ(en(9.999, 5), True);
+  for (const auto& [x, y, dentro] :
+       {std::tuple(0.0, 5.0, True), {5.0, 0.0, True}, {10.0, 5.0, False}, {5.0, 10.0, False}, {9.999, 5.0, True}})
+    EXPECT_EQ(en(x, y), dentro) << x << " " << y;
   double x = 5, y = 5;
   EXPECT_EQ(r.Pto_en_Poligono(cuadrado, 2, x, y, &loc), False);
   EXPECT_EQ(loc, 0);

@@ -169,11 +169,6 @@ Estadistica_Rotura& operator+=(Estadistica_Rotura& a, const Estadistica_Rotura& 
   return a;
 }
 
-bool operator==(const Estadistica_Rotura& a, const Estadistica_Rotura& b) {
-  return a.Aceptados == b.Aceptados && a.Corredores == b.Corredores && a.Sin_Forzar == b.Sin_Forzar &&
-         a.Sin_Cortes == b.Sin_Cortes && a.Ya_Aristas == b.Ya_Aristas && a.Partidos == b.Partidos;
-}
-
 std::vector<std::array<Long, 2>> Segmentos_De(const std::vector<std::vector<Long>>& lineas) {
   std::vector<std::array<Long, 2>> s;
   for (const auto& l : lineas)
@@ -221,7 +216,7 @@ TEST(Rotura_Propiedades, ForzadoSanoEIgualAlDeLasBusquedasSimples) {
           ASSERT_TRUE(t.m.Vt1(i) == literal.Vt1(i) && t.m.Vt2(i) == literal.Vt2(i) && t.m.Vt3(i) == literal.Vt3(i))
               << "call " << k << ", triangle " << i;
       }
-      EXPECT_TRUE(rapido.Estado().Cuentas == simple.Estado().Cuentas);
+      EXPECT_EQ(Texto(rapido.Estado().Cuentas), Texto(simple.Estado().Cuentas));
       std::cout << "[ forcing  ] " << t.nombre << ": " << Texto(rapido.Estado().Cuentas) << "\n";
       total += rapido.Estado().Cuentas;
     }
@@ -251,12 +246,7 @@ TEST(Rotura_Propiedades, UnaRoturaPorPuntosAlineadosEnDecimalesPasaPorTodos) {
     }
     for (int k = 0; k < 40; ++k)
       c.x.push_back(decimal(x0, mm(rng) * 3)), c.y.push_back(decimal(y0, mm(rng) * 3)), c.z.push_back(0);
-    const Resultado t = Triangula(c, 1e5);
-    std::vector<Vert> pts;
-    for (std::size_t i = 0; i < c.size(); ++i) pts.push_back({c.x[i], c.y[i]});
-    std::vector<std::array<Long, 3>> tris;
-    for (const Tri& x : t.tris) tris.push_back({x.a, x.b, x.c});
-    const Modelo antes = De_Listas(pts, tris);
+    const Modelo antes = De_Nube(c, 1e5);
     Modelo m = antes;
     c_Rotura r;
     Fuerza_Segmento(r, m, 1, 12);
@@ -270,8 +260,8 @@ TEST(Rotura_Propiedades, UnaRoturaPorPuntosAlineadosEnDecimalesPasaPorTodos) {
         double lado = 0;
         for (int e = 0; e < 3; ++e)
           lado = std::max(lado, std::hypot(x.X(v[e]) - x.X(v[(e + 1) % 3]), x.Y(v[e]) - x.Y(v[(e + 1) % 3])));
-        const double cruz = (x.X(v[1]) - x.X(v[0])) * (x.Y(v[2]) - x.Y(v[0])) -
-                            (x.Y(v[1]) - x.Y(v[0])) * (x.X(v[2]) - x.X(v[0]));
+        const double cruz =
+            (x.X(v[1]) - x.X(v[0])) * (x.Y(v[2]) - x.Y(v[0])) - (x.Y(v[1]) - x.Y(v[0])) * (x.X(v[2]) - x.X(v[0]));
         n += std::fabs(cruz) < 1e-9 * lado * lado ? 1 : 0;
       }
       return n;
@@ -297,9 +287,9 @@ Estado_Rotura Estado_De(const Modelo& m, const std::vector<std::array<Long, 2>>&
 }
 
 // Where every piece was the procedure's own and sound, the guarded forcing is the procedure as written, drawing
-// included; elsewhere the procedure as written corrupts the triangulation, which is why it is guarded.
+// included (elsewhere the procedure as written may corrupt the triangulation, which is why it is guarded).
 TEST(Rotura_Propiedades, IgualAlProcedimientoEscritoDondeEsteEsSano) {
-  int iguales = 0, corruptos = 0, total = 0;
+  int iguales = 0, total = 0;
   for (Terreno_Prueba& t : Terrenos_De_Prueba(21)) {
     SCOPED_TRACE(t.nombre);
     Generador g(t, 77);
@@ -313,26 +303,17 @@ TEST(Rotura_Propiedades, IgualAlProcedimientoEscritoDondeEsteEsSano) {
       const auto r_escrito = Mete_Roturas_Literal(escrito);
       ++total;
       const Estadistica_Rotura& c = guardado.Cuentas;
-      if (c.Corredores == 0 && c.Sin_Forzar == 0 && c.Ya_Aristas == 0 && c.Partidos == 0) {
-        ++iguales;
-        ASSERT_EQ(sup_guardado->Llamadas(), sup_escrito->Llamadas()) << k;
-        ASSERT_EQ(r_guardado.size(), r_escrito.size()) << k;
-        for (std::size_t i = 0; i < r_guardado.size(); ++i)
-          ASSERT_TRUE(r_guardado[i].Num == r_escrito[i].Num && r_guardado[i].V1 == r_escrito[i].V1 &&
-                      r_guardado[i].V2 == r_escrito[i].V2 && r_guardado[i].V3 == r_escrito[i].V3)
-              << k;
-      } else {
-        std::vector<double> x, y;
-        for (Long i = 1; i <= t.m.nPun; ++i) x.push_back(t.m.X(i)), y.push_back(t.m.Y(i));
-        std::vector<Tri> tris;
-        for (Long i = 1; i <= escrito.Triangs.UBound(); ++i)
-          tris.push_back({escrito.Triangs(i).V1, escrito.Triangs(i).V2, escrito.Triangs(i).V3});
-        corruptos += !Verifica(x, y, tris).empty();
-      }
+      if (c.Corredores != 0 || c.Sin_Forzar != 0 || c.Ya_Aristas != 0 || c.Partidos != 0) continue;
+      ++iguales;
+      ASSERT_EQ(sup_guardado->Llamadas(), sup_escrito->Llamadas()) << k;
+      ASSERT_EQ(r_guardado.size(), r_escrito.size()) << k;
+      for (std::size_t i = 0; i < r_guardado.size(); ++i)
+        ASSERT_TRUE(r_guardado[i].Num == r_escrito[i].Num && r_guardado[i].V1 == r_escrito[i].V1 &&
+                    r_guardado[i].V2 == r_escrito[i].V2 && r_guardado[i].V3 == r_escrito[i].V3)
+            << k;
     }
   }
-  std::cout << "[ forcing  ] " << total << " polylines: " << iguales << " forced wholly by the procedure as written; "
-            << corruptos << " of the others it would have left overlapping or degenerate\n";
+  std::cout << "[ forcing  ] " << total << " polylines: " << iguales << " forced wholly by the procedure as written\n";
   EXPECT_GT(iguales, total / 2);
 }
 
