@@ -53,6 +53,7 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo
   const double ancho = std::max(xmax - xmin, 1e-9), alto = std::max(ymax - ymin, 1e-9);
   const double celdas = std::max(1.0, static_cast<double>(n) / kPuntos_Por_Celda);
   lado_celda_ = std::max(std::sqrt(ancho * alto / celdas), std::max(ancho, alto) / 4096);
+  por_celda_ = 1 / lado_celda_;
   columnas_ = static_cast<Long>(std::floor(ancho / lado_celda_)) + 1;
   filas_ = static_cast<Long>(std::floor(alto / lado_celda_)) + 1;
   x0_ = xmin, y0_ = ymin;
@@ -84,12 +85,6 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo
   alcance_.Toma_Delaunay(s_);
   Prepara_Cercanias();
   Prepara_Pasos();
-}
-
-Long Barrido_Rapido::Celda(double v, double v0, Long cuantas) const {
-  // One cell beyond either end for what lies outside, so that callers widen by a cell for the index's rounding.
-  const double f = std::floor((v - v0) / lado_celda_);
-  return static_cast<Long>(std::clamp(f, -1.0, static_cast<double>(cuantas)));
 }
 
 Long Barrido_Rapido::Siguiente_Abierto(Long t) {
@@ -904,7 +899,10 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
   }
   const auto celda_con_punto_dentro = [&](Long i, Long j) {
     const auto puntos = puntos_celda_[Indice_Celda(i, j)];
-    for (auto it = std::lower_bound(puntos.begin(), puntos.end(), desde); it != puntos.end() && *it < hasta; ++it)
+    auto it = puntos.begin();
+    // The scan mostly starts before the cell's first point.
+    if (it != puntos.end() && *it < desde) it = std::lower_bound(it, puntos.end(), desde);
+    for (; it != puntos.end() && *it < hasta; ++it)
       if (Dentro_En_Rango(*it, salta, c, R2)) return true;
     return false;
   };
@@ -913,6 +911,14 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
   const Long ci = std::clamp(Celda(c.Xc, x0_, columnas_), i0, i1);
   const Long cj = std::clamp(Celda(c.Yc, y0_, filas_), j0, j1);
   const Long anillos = std::max({ci - i0, i1 - ci, cj - j0, j1 - cj});
+  if (anillos <= 1) {
+    // A small circle: its centre's cell, then the others in any order.
+    if (celda_con_punto_dentro(ci, cj)) return true;
+    for (Long j = j0; j <= j1; ++j)
+      for (Long i = i0; i <= i1; ++i)
+        if ((i != ci || j != cj) && celda_con_punto_dentro(i, j)) return true;
+    return false;
+  }
   for (Long a = 0; a <= anillos; ++a) {
     const Long ja = std::max(cj - a, j0), jb = std::min(cj + a, j1);
     const Long ia = std::max(ci - a, i0), ib = std::min(ci + a, i1);
