@@ -10,10 +10,10 @@
 #include <map>
 #include <random>
 #include <set>
-#include <sstream>
 
-#include "trilat/platform/RuntimeError.h"
 #include "tests/support/Ajustes_Temporales.h"
+#include "tests/support/Lee_Archivo.h"
+#include "trilat/platform/RuntimeError.h"
 #include "trilat/sibling/Documento_Ajustes.h"
 #include "trilat/sibling/c_Ajustes.h"
 
@@ -28,12 +28,6 @@ struct Ventana_Prueba : Ventana {
   Long Top() const override { return arriba; }
   void Mueve(Long l, Long t) override { izquierda = l, arriba = t; }
 };
-
-std::string Contenido(const fs::path& p) {
-  std::ostringstream s;
-  s << std::ifstream(p, std::ios::binary).rdbuf();
-  return s.str();
-}
 
 class Ajustes : public ::testing::Test {
  protected:
@@ -72,7 +66,7 @@ TEST_F(Ajustes, ValuesRoundTripThroughTheFileAsText) {
   EXPECT_EQ(Lee("Triangulación", "Color").A_Largo(), 65280);
   EXPECT_EQ(Lee("Curvado", "Segmentos").A_Doble(), 0.1 + 0.2);
   EXPECT_EQ(Lee("Curvado", "Formacion", cien), cien);
-  EXPECT_NE(Contenido(archivo()).find(
+  EXPECT_NE(prueba::Lee_Archivo(archivo()).find(
                 "[MDT/Triangulación]\nDistacia Maxima=75,5\nFormacion=0\nAlineacion=True\nColor=65280\n"),
             std::string::npos);
 
@@ -81,7 +75,7 @@ TEST_F(Ajustes, ValuesRoundTripThroughTheFileAsText) {
       << "\xEF\xBB\xBF; mine\r\n[ MDT / Curvado ]\r\n  Segmentos = 7 \r\n# x\r\n";
   EXPECT_EQ(Lee("Curvado", "Segmentos"), Variant::De_Texto("7"));
   Guarda("Curvado", "Formacion", Variant::De_Entero(1));
-  EXPECT_EQ(Contenido(archivo()), "; mine\n[ MDT / Curvado ]\n  Segmentos = 7 \nFormacion=1\n# x\n");
+  EXPECT_EQ(prueba::Lee_Archivo(archivo()), "; mine\n[ MDT / Curvado ]\n  Segmentos = 7 \nFormacion=1\n# x\n");
 }
 
 TEST_F(Ajustes, TheEnvironmentPicksTheFileAtEachCall) {
@@ -89,7 +83,7 @@ TEST_F(Ajustes, TheEnvironmentPicksTheFileAtEachCall) {
   ::setenv("TRILAT_SETTINGS", (carpeta_ / "nested/other.ini").c_str(), 1);
   EXPECT_EQ(Lee("S", "k"), Variant());
   Guarda("S", "k", Variant::De_Texto("second"));
-  EXPECT_NE(Contenido(carpeta_ / "nested/other.ini").find("k=second"), std::string::npos);
+  EXPECT_NE(prueba::Lee_Archivo(carpeta_ / "nested/other.ini").find("k=second"), std::string::npos);
   ::setenv("TRILAT_SETTINGS", archivo().c_str(), 1);
   EXPECT_EQ(Lee("S", "k"), Variant::De_Texto("first"));
 
@@ -97,10 +91,10 @@ TEST_F(Ajustes, TheEnvironmentPicksTheFileAtEachCall) {
   ::setenv("HOME", (carpeta_ / "home").c_str(), 1);
   ::setenv("XDG_CONFIG_HOME", (carpeta_ / "xdg").c_str(), 1);
   Guarda("S", "k", Variant::De_Texto("xdg"));
-  EXPECT_NE(Contenido(carpeta_ / "xdg/vyr_trilat/settings.ini").find("k=xdg"), std::string::npos);
+  EXPECT_NE(prueba::Lee_Archivo(carpeta_ / "xdg/vyr_trilat/settings.ini").find("k=xdg"), std::string::npos);
   ::setenv("XDG_CONFIG_HOME", "relative", 1);  // ignored, as the base-directory convention asks
   Guarda("S", "k", Variant::De_Texto("home"));
-  EXPECT_NE(Contenido(carpeta_ / "home/.config/vyr_trilat/settings.ini").find("k=home"), std::string::npos);
+  EXPECT_NE(prueba::Lee_Archivo(carpeta_ / "home/.config/vyr_trilat/settings.ini").find("k=home"), std::string::npos);
 }
 
 TEST_F(Ajustes, TwoProcessesSavingAtOnceLoseNothing) {
@@ -144,7 +138,7 @@ TEST_F(Ajustes, ACorruptFileReadsAsDefaultsAndIsNeverOverwritten) {
       EXPECT_NE(e.Description().find(archivo().string()), std::string::npos) << e.Description();
     }
     EXPECT_THROW(a_.Guarda_Posicion(Ventana_Prueba(), "MDT", "Posicion Curvado"), RuntimeError);
-    EXPECT_EQ(Contenido(archivo()), malo);
+    EXPECT_EQ(prueba::Lee_Archivo(archivo()), malo);
     EXPECT_EQ(Nombres(), (std::set<std::string>{"settings.ini", "settings.ini.lock"}));
   }
   // A path that cannot be read as a file is treated the same way.

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <sstream>
 
 #include "tests/support/Carpeta_Temporal.h"
+#include "tests/support/Lee_Archivo.h"
 #include "tests/support/Orden_Trilat.h"
 #include "tests/support/Triangula.h"
 
@@ -30,11 +30,6 @@ class Cli : public ::testing::Test {
   Salida_Orden Corre(const std::string& entrada, const std::string& opciones = "") const {
     return Ejecuta_Trilat(dir_.Ruta(), "run " + entrada + " --out " + (dir_ / "out").string() + opciones);
   }
-  std::string Lee(const std::string& nombre) const {
-    std::ostringstream s;
-    s << std::ifstream(dir_ / nombre).rdbuf();
-    return s.str();
-  }
   Carpeta_Temporal dir_;
 };
 
@@ -48,7 +43,7 @@ TEST_F(Cli, TinIgualAlDeLaBiblioteca) {
   esperado << "index,v1,v2,v3\n";
   for (std::size_t k = 0; const auto& t : Triangula(c, 40).tris)
     esperado << k++ << ',' << n(t.a) << ',' << n(t.b) << ',' << n(t.c) << '\n';
-  EXPECT_EQ(Lee("out/tin.csv"), esperado.str());
+  EXPECT_EQ(Lee_Archivo(dir_ / "out" / "tin.csv"), esperado.str());
   EXPECT_TRUE(fs::exists(dir_ / "out" / "picture.png") && fs::exists(dir_ / "out" / "picture.svg"));
 }
 
@@ -60,11 +55,11 @@ TEST_F(Cli, AjustesRecordadosYValoresDeUnaEjecucion) {
   for (const double dist_max : {9.0, 20.0}) {
     fs::remove_all(dir_ / "out");
     EXPECT_EQ(Corre(puntos, dist_max == 9 ? "" : " --dist-max 20").estado, 0);
-    const std::string tin = Lee("out/tin.csv");
+    const std::string tin = Lee_Archivo(dir_ / "out" / "tin.csv");
     EXPECT_EQ(static_cast<std::size_t>(std::count(tin.begin(), tin.end(), '\n') - 1),
               Triangula(c, dist_max).tris.size());
   }
-  EXPECT_NE(Lee("settings.ini").find("Distacia Maxima=9"), std::string::npos);
+  EXPECT_NE(Lee_Archivo(dir_ / "settings.ini").find("Distacia Maxima=9"), std::string::npos);
 }
 
 TEST_F(Cli, EntradaMalaNoEscribeNada) {

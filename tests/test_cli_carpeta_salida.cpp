@@ -5,22 +5,16 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 
 #include "hosts/cli/Carpeta_Salida.h"
 #include "tests/support/Carpeta_Temporal.h"
+#include "tests/support/Lee_Archivo.h"
 #include "tests/support/Mensaje_Error.h"
 
 namespace Vyr_Trilat::prueba {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Lee(const fs::path& p) {
-  std::ostringstream s;
-  s << std::ifstream(p).rdbuf();
-  return s.str();
-}
 
 TEST(Carpeta_Salida, PublicaTodoONada) {
   Carpeta_Temporal dir;
@@ -46,14 +40,14 @@ TEST(Carpeta_Salida, PublicaTodoONada) {
   fs::create_directories(salida / "m" / "x");
   EXPECT_EQ(Mensaje_Error(publica),
             "cannot write " + (salida / "m").string() + ": a folder of that name is in the way");
-  for (const char c : letras) EXPECT_EQ(Lee(salida / std::string(1, c)), c == 'm' ? "" : "old") << c;
+  for (const char c : letras) EXPECT_EQ(Lee_Archivo(salida / std::string(1, c)), c == 'm' ? "" : "old") << c;
   EXPECT_TRUE(fs::exists(salida / "m" / "x") && fs::exists(salida / "sub" / "viejo"));
   EXPECT_EQ(nombres(), letras.size() + 1);
   // Out of the way, every file and the folder are replaced.
   fs::remove_all(salida / "m");
   publica();
-  for (const char c : letras) EXPECT_EQ(Lee(salida / std::string(1, c)), "new") << c;
-  EXPECT_EQ(Lee(salida / "sub" / "nuevo"), "new");
+  for (const char c : letras) EXPECT_EQ(Lee_Archivo(salida / std::string(1, c)), "new") << c;
+  EXPECT_EQ(Lee_Archivo(salida / "sub" / "nuevo"), "new");
   EXPECT_FALSE(fs::exists(salida / "sub" / "viejo"));
   EXPECT_EQ(nombres(), letras.size() + 1);
 }

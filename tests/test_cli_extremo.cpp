@@ -14,13 +14,13 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <sstream>
 #include <thread>
 
 #include "tests/support/Carpeta_Temporal.h"
 #include "tests/support/Generadores.h"
+#include "tests/support/Lee_Archivo.h"
 #include "tests/support/Orden_Trilat.h"
 #include "tests/support/Sesion_Pty.h"
 
@@ -32,12 +32,6 @@ namespace Vyr_Trilat::prueba {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Lee(const fs::path& p) {
-  std::ostringstream s;
-  s << std::ifstream(p).rdbuf();
-  return s.str();
-}
 
 long Objetos_OGR(const fs::path& ruta) {
   GDALAllRegister();
@@ -92,11 +86,11 @@ TEST_F(Cli_Extremo, CadaSalidaSeLeeDeNuevo) {
   const auto roturas = dir_.Escribe("b.txt", "101 102 103\n104,105\n");
   const auto r = Corre("--breaklines " + roturas.string() + " --dist-max 40 --equidistance 2");
   ASSERT_EQ(r.estado, 0) << r.err;
-  const std::string tin = Lee(dir_ / "out" / "tin.csv");
+  const std::string tin = Lee_Archivo(dir_ / "out" / "tin.csv");
   const long filas = std::count(tin.begin(), tin.end(), '\n') - 1;
   ASSERT_GT(filas, 100);
   EXPECT_EQ(Elementos_XML(dir_ / "out" / "tin.xml", "F"), filas);
-  const std::string geojson = Lee(dir_ / "out" / "contours.geojson");
+  const std::string geojson = Lee_Archivo(dir_ / "out" / "contours.geojson");
   long lineas = 0;
   for (auto p = geojson.find("\"LineString\""); p != std::string::npos; p = geojson.find("\"LineString\"", p + 1))
     ++lineas;
@@ -146,7 +140,7 @@ TEST_F(Cli_Extremo, FormatoVectorialConSuExtension) {
     EXPECT_GT(lineas, 5);
     EXPECT_EQ(Objetos_OGR(dir_ / "out" / nombre), lineas);
     if (formato == "CSV") {
-      EXPECT_NE(Lee(dir_ / "out" / nombre).find("\"LINESTRING Z ("), std::string::npos);
+      EXPECT_NE(Lee_Archivo(dir_ / "out" / nombre).find("\"LINESTRING Z ("), std::string::npos);
     }
     fs::remove_all(dir_ / "out");
   }
@@ -258,7 +252,7 @@ TEST_F(Cli_Extremo, DialogosEnUnTerminalReal) {
   EXPECT_TRUE(completo) << sesion.Pantalla();
   EXPECT_EQ(sesion.Termina(), 0) << sesion.Pantalla();
   EXPECT_TRUE(fs::exists(dir_ / "out" / "tin.csv"));
-  const std::string recordado = Lee(dir_ / "settings.ini");
+  const std::string recordado = Lee_Archivo(dir_ / "settings.ini");
   EXPECT_NE(recordado.find("Distacia Maxima=25"), std::string::npos) << recordado;
   EXPECT_NE(recordado.find("Equidistancia curvas finas="), std::string::npos) << recordado;
 }

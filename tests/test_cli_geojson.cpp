@@ -6,12 +6,12 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <sstream>
 
 #include "hosts/cli/Salida_GeoJSON.h"
 #include "tests/support/Carpeta_Temporal.h"
+#include "tests/support/Lee_Archivo.h"
 
 namespace Vyr_Trilat::anfitrion {
 namespace {
@@ -103,9 +103,7 @@ TEST(GeoJSON, ArchivoReemplazadoEntero) {
       "contours.geojson", "old text, longer than the new one will be............................................");
   const Datos_Curvas d = Registro({Linea({{1, 2, 3}, {4, 5, 3}}, 65280, False)}, 1);
   Escribe_Curvas_GeoJSON(ruta, d);
-  std::ostringstream leido;
-  leido << std::ifstream(ruta).rdbuf();
-  EXPECT_EQ(leido.str(), Texto(d));
+  EXPECT_EQ(prueba::Lee_Archivo(ruta), Texto(d));
 }
 
 }  // namespace

@@ -6,13 +6,13 @@
 
 #include <fstream>
 #include <random>
-#include <sstream>
 
 #include "hosts/cli/Carpeta_Memoria_GDAL.h"
 #include "hosts/cli/Salida_Curvas_OGR.h"
 #include "hosts/cli/Vectorial_GDAL.h"
 #include "hosts/support/Archivo_Atomico.h"
 #include "tests/support/Carpeta_Temporal.h"
+#include "tests/support/Lee_Archivo.h"
 #include "tests/support/Mensaje_Error.h"
 
 namespace Vyr_Trilat::prueba {
@@ -46,13 +46,6 @@ Datos_Curvas Curvas(std::uint64_t semilla, Long n) {
     }
   }
   return d;
-}
-
-std::string Texto_De(const fs::path& ruta) {
-  std::ifstream f(ruta);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
 }
 
 std::string Html(Long color) {
@@ -91,7 +84,7 @@ TEST(SalidaCurvas, DXFEnCapasYColoresConSuCota) {
   EXPECT_EQ(i, d.nCurvas);
 
   // CAD reads each line as a 2D polyline at its elevation (group code 38) on a layer of the table.
-  const std::string texto = Texto_De(ruta);
+  const std::string texto = Lee_Archivo(ruta);
   std::size_t polilineas = 0, con_cota = 0;
   for (auto p = texto.find("\nLWPOLYLINE\n"); p != std::string::npos; p = texto.find("\nLWPOLYLINE\n", p + 1)) {
     ++polilineas;
@@ -162,7 +155,7 @@ TEST(SalidaCurvas, FalloNoDejaNada) {
   EXPECT_THROW(anfitrion::Escribe_Curvas_DXF(viejo / "x.dxf", d), std::runtime_error);
   EXPECT_THROW(anfitrion::Escribe_Curvas_DXF(dir / "x.dxf", d, {"A:B", "C"}), std::invalid_argument);
   EXPECT_EQ(dir.Contenido(), antes);
-  EXPECT_EQ(Texto_De(viejo), "old");
+  EXPECT_EQ(Lee_Archivo(viejo), "old");
 
   // A driver that made no file is a failure, not an empty result.
   EXPECT_EQ(Mensaje_Error([&] { anfitrion::Carpeta_Memoria_GDAL().Copia_Junto_A(viejo); }),

@@ -2,8 +2,8 @@
 
 #include <stdlib.h>
 
-#include <fstream>
-#include <sstream>
+
+#include "tests/support/Lee_Archivo.h"
 
 namespace Vyr_Trilat::prueba {
 
@@ -22,10 +22,6 @@ Ajustes_Temporales::~Ajustes_Temporales() {
   for (const auto& [v, x] : entorno_) setenv(v.c_str(), x.c_str(), 1);
 }
 
-std::string Ajustes_Temporales::Texto() const {
-  std::ostringstream s;
-  s << std::ifstream(Archivo()).rdbuf();
-  return s.str();
-}
+std::string Ajustes_Temporales::Texto() const { return Lee_Archivo(Archivo()); }
 
 }  // namespace Vyr_Trilat::prueba

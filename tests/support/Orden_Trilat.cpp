@@ -3,8 +3,8 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+
+#include "tests/support/Lee_Archivo.h"
 
 #ifndef TRILAT_CLI_PATH
 #error "TRILAT_CLI_PATH names the built trilat command"
@@ -15,12 +15,10 @@ namespace Vyr_Trilat::prueba {
 Salida_Orden Ejecuta_Trilat(const std::filesystem::path& dir, const std::string& args) {
   const auto err = dir / "err.txt";
   const std::string orden = std::string(TRILAT_CLI_PATH) + " " + args + " --quiet --settings " +
-                            (dir / "settings.ini").string() + " >" + (dir / "out.txt").string() + " 2>" +
-                            err.string() + " </dev/null";
+                            (dir / "settings.ini").string() + " >" + (dir / "out.txt").string() + " 2>" + err.string() +
+                            " </dev/null";
   const int r = std::system(orden.c_str());
-  std::ostringstream texto;
-  texto << std::ifstream(err).rdbuf();
-  return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, texto.str()};
+  return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, Lee_Archivo(err)};
 }
 
 }  // namespace Vyr_Trilat::prueba
