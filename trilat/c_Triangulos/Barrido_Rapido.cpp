@@ -911,24 +911,25 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
   const Long ci = std::clamp(Celda(c.Xc, x0_, columnas_), i0, i1);
   const Long cj = std::clamp(Celda(c.Yc, y0_, filas_), j0, j1);
   const Long anillos = std::max({ci - i0, i1 - ci, cj - j0, j1 - cj});
+  if (celda_con_punto_dentro(ci, cj)) return true;
   if (anillos <= 1) {
-    // A small circle: its centre's cell, then the others in any order.
-    if (celda_con_punto_dentro(ci, cj)) return true;
+    // A small circle: the other cells in plain order, cheaper than going round.
     for (Long j = j0; j <= j1; ++j)
       for (Long i = i0; i <= i1; ++i)
         if ((i != ci || j != cj) && celda_con_punto_dentro(i, j)) return true;
     return false;
   }
-  for (Long a = 0; a <= anillos; ++a) {
-    const Long ja = std::max(cj - a, j0), jb = std::min(cj + a, j1);
+  for (Long a = 1; a <= anillos; ++a) {
+    // The ring's first and last rows, then its two sides between them, as far as they lie in the box.
     const Long ia = std::max(ci - a, i0), ib = std::min(ci + a, i1);
-    for (Long j = ja; j <= jb; ++j) {
-      const bool borde_fila = j == cj - a || j == cj + a;
-      for (Long i = ia; i <= ib; i += borde_fila ? 1 : std::max<Long>(ib - ia, 1)) {
-        if (!borde_fila && i != ci - a && i != ci + a) continue;
+    for (const Long j : {cj - a, cj + a}) {
+      if (j < j0 || j > j1) continue;
+      for (Long i = ia; i <= ib; ++i)
         if (celda_con_punto_dentro(i, j)) return true;
-      }
     }
+    for (Long j = std::max(cj - a + 1, j0); j <= std::min(cj + a - 1, j1); ++j)
+      if ((ci - a >= i0 && celda_con_punto_dentro(ci - a, j)) || (ci + a <= i1 && celda_con_punto_dentro(ci + a, j)))
+        return true;
   }
   return false;
 }
