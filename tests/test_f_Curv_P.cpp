@@ -5,10 +5,10 @@
 
 #include <fstream>
 
-#include "tests/support/Ajustes_Temporales.h"
 #include "tests/support/Disposicion.h"
 #include "tests/support/Grabadores.h"
 #include "tests/support/Presentador_Guionizado.h"
+#include "tests/support/Prueba_Dialogo.h"
 #include "trilat/dialogs/f_Curv_P.h"
 #include "trilat/sibling/c_Ajustes.h"
 #include "trilat/sibling/c_Color.h"
@@ -16,18 +16,8 @@
 namespace Vyr_Trilat::prueba {
 namespace {
 
-class Curv_P : public ::testing::Test {
- protected:
-  static std::string Ajuste(const std::string& clave) {
-    return c_Ajustes::Instancia().Lee_Valor("MDT", "Curvado", clave, Variant()).A_Texto();
-  }
-  static void Guarda(const std::string& clave, const std::string& valor) {
-    c_Ajustes::Instancia().Guarda_Valor("MDT", "Curvado", clave, Variant::De_Texto(valor));
-  }
-
-  Ajustes_Temporales ajustes_;
-  Mensajes_Grabados mensajes_;
-};
+constexpr char kSeccion_Curvado[] = "Curvado";
+using Curv_P = Prueba_Dialogo<kSeccion_Curvado>;
 
 TEST_F(Curv_P, DisposicionYCargaConElAlmacenVacio) {
   using enum Tipo_Control;

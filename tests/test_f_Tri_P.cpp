@@ -4,10 +4,10 @@
 
 #include <fstream>
 
-#include "tests/support/Ajustes_Temporales.h"
 #include "tests/support/Disposicion.h"
 #include "tests/support/Grabadores.h"
 #include "tests/support/Presentador_Guionizado.h"
+#include "tests/support/Prueba_Dialogo.h"
 #include "trilat/dialogs/f_Tri_P.h"
 #include "trilat/sibling/c_Ajustes.h"
 #include "trilat/sibling/c_Color.h"
@@ -20,19 +20,8 @@ using namespace prueba;
 
 const Mensaje kMensaje_Distancia{"La distancia máxima debe ser mayor de 1", vbCritical, "Triangulación:"};
 
-// Each test keeps its settings in a file of its own, in a fresh folder.
-class Tri_P : public ::testing::Test {
- protected:
-  static std::string Ajuste(const std::string& clave) {
-    return c_Ajustes::Instancia().Lee_Valor("MDT", "Triangulación", clave, Variant()).A_Texto();
-  }
-  static void Guarda(const std::string& clave, const std::string& valor) {
-    c_Ajustes::Instancia().Guarda_Valor("MDT", "Triangulación", clave, Variant::De_Texto(valor));
-  }
-
-  Ajustes_Temporales ajustes_;
-  Mensajes_Grabados mensajes_;
-};
+constexpr char kSeccion_Triangulacion[] = "Triangulación";
+using Tri_P = Prueba_Dialogo<kSeccion_Triangulacion>;
 
 TEST_F(Tri_P, DisposicionYPrimerUso) {
   using enum Tipo_Control;
