@@ -6,7 +6,6 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <random>
 #include <regex>
@@ -14,6 +13,7 @@
 
 #include "hosts/support/Cairo_PictureBox.h"
 #include "tests/support/Carpeta_Temporal.h"
+#include "tests/support/Lee_Archivo.h"
 #include "tests/support/Mensaje_Error.h"
 #include "trilat/draw/mDibuja.h"
 
@@ -33,11 +33,6 @@ std::shared_ptr<Cairo_PictureBox> Vista() {
   return p;
 }
 double Y(int fila) { return kAlto - fila; }
-
-std::string Texto(const fs::path& ruta) {
-  std::ifstream f(ruta);
-  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
 
 Pixeles Pintados(const Cairo_PictureBox& p) {
   Pixeles r;
@@ -142,7 +137,7 @@ TEST(Cairo_PictureBox, RepeatedStrokesAddNothingAndLaterColoursStayOnTop) {
   // The file's text but for the number Cairo gives each surface it makes.
   const auto texto = [](const Cairo_PictureBox& p, const fs::path& ruta) {
     p.Guarda_SVG(ruta.string());
-    return std::regex_replace(Texto(ruta), std::regex("id=\"surface[0-9]+\""), "");
+    return std::regex_replace(prueba::Lee_Archivo(ruta), std::regex("id=\"surface[0-9]+\""), "");
   };
   struct Golpe {
     POINT desde, hasta;
@@ -235,7 +230,7 @@ TEST(Cairo_PictureBox, SavesPngAndSvgAtomically) {
   EXPECT_EQ(argb(20, 5), 0xFFFFFFu);
   cairo_surface_destroy(leida);
 
-  const std::string texto = Texto(svg);
+  const std::string texto = prueba::Lee_Archivo(svg);
   EXPECT_EQ(texto.rfind("<?xml", 0), 0u);
   for (const char* parte : {"width=\"40px\" height=\"30px\"", "fill:rgb(100%,0%,0%)", "fill:rgb(0%,0%,100%)", "</svg>"})
     EXPECT_NE(texto.find(parte), std::string::npos) << parte;
