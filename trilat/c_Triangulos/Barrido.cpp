@@ -22,7 +22,6 @@ bool Cruza(const XYZ& a, const XYZ& b, const XYZ& c, const XYZ& d) {
 
 }  // namespace
 
-
 bool Barrido::En_Circulo(const XYZ& p, const XYZ& a, const XYZ& b, const XYZ& c) {
   return Vyr_Trilat::En_Circulo(s_.Tolerancia, s_.Circ, p.X, p.Y, a.X, a.Y, b.X, b.Y, c.X, c.Y);
 }
@@ -115,10 +114,16 @@ void Barrido::Inserta(Long i) {
       s_.Primer_Pto = v1;
       continue;
     }
-    Por_Lados(t, Lejanias(A, B, C, P, lejos_), [&](Long x, Long y, Long o) { return Prueba_Lado(x, y, o, i); });
+    bool marcado = false;
+    Por_Lados(t, Lejanias(A, B, C, P, lejos_), [&](Long x, Long y, Long o) {
+      const bool acepta = Prueba_Lado(x, y, o, i);
+      marcado = marcado || acepta;
+      return acepta;
+    });
     if (Es_Verdadero(T.Lado12[k]) && Es_Verdadero(T.Lado13[k]) && Es_Verdadero(T.Lado23[k])) {
-      T.Cerrado[k] = True;
-      Triangulo_Cerrado(t);
+      Cierra(t);
+    } else if (marcado) {
+      Lado_Marcado(t);
     }
   }
   Acaba_Punto(i, hasta);
@@ -133,6 +138,20 @@ void Barrido::Por_Lados(Long t, const Lejos& lejos, F&& prueba) {
   if (!(Es_Verdadero(T.Lado13[k]) && !lejos.AC) && prueba(v1, v3, v2)) T.Lado13[k] = True;
   if (!(Es_Verdadero(T.Lado23[k]) && !lejos.BC) && prueba(v2, v3, v1)) T.Lado23[k] = True;
   if (!(Es_Verdadero(T.Lado12[k]) && !lejos.AB) && prueba(v1, v2, v3)) T.Lado12[k] = True;
+}
+
+void Barrido::Cierra(Long t) {
+  s_.Triangs.Cerrado[static_cast<std::size_t>(t)] = True;
+  Triangulo_Cerrado(t);
+}
+
+bool Barrido::Solo_Cierra(Long t, Long i) {
+  const auto& T = s_.Triangs;
+  const auto& pts = s_.Puntos_Trab;
+  const auto k = static_cast<std::size_t>(t);
+  const Lejos l = Lejanias(pts[static_cast<std::size_t>(T.V1[k])], pts[static_cast<std::size_t>(T.V2[k])],
+                           pts[static_cast<std::size_t>(T.V3[k])], pts[static_cast<std::size_t>(i)], lejos_);
+  return !l.AB && !l.BC && !l.AC;
 }
 
 bool Barrido::Aceptaria(Long t, Long i) {
@@ -192,10 +211,11 @@ void Barrido::Alta_Triangulo(Long a, Long b, Long p) {
   if (nuevo_en_1) T.Lado23[k] = True;
   if (nuevo_en_2) T.Lado13[k] = True;
   if (nuevo_en_3) T.Lado12[k] = True;
-  if (s_.Contador_Lados <= 1) return;
-  if (!nuevo_en_3) T.Lado12[k] = A_Booleano(Marca_Lado(v[0], v[1]));
-  if (!nuevo_en_2) T.Lado13[k] = A_Booleano(Marca_Lado(v[0], v[2]));
-  if (!nuevo_en_1) T.Lado23[k] = A_Booleano(Marca_Lado(v[1], v[2]));
+  if (s_.Contador_Lados > 1) {
+    if (!nuevo_en_3) T.Lado12[k] = A_Booleano(Marca_Lado(v[0], v[1]));
+    if (!nuevo_en_2) T.Lado13[k] = A_Booleano(Marca_Lado(v[0], v[2]));
+    if (!nuevo_en_1) T.Lado23[k] = A_Booleano(Marca_Lado(v[1], v[2]));
+  }
   Lado_Marcado(s_.count);
 }
 

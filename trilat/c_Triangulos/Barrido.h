@@ -24,7 +24,8 @@ class Barrido {
   // hasta + 1 when none. Visiting more triangles than needed is harmless: a Cerrado one is passed over.
   virtual Long Siguiente_Visita(Long t, Long hasta, Long i) = 0;
   // The first position from i to tope whose point's visits may have an effect (tope + 1 when none), leaving
-  // Punto_Actual as those visits would. Called only where passing over a point writes no progress.
+  // Punto_Actual as those visits would; it may do what the first of them would do without an edge's being tried
+  // (close the triangles whose flags are all set). Called only where passing over a point writes no progress.
   virtual Long Pasa_Quietos(Long i, Long /*tope*/) { return i; }
   // Flags edge u-w (u < w) of the first triangle in Primer_Tri .. count - 1 that is not Cerrado and has it.
   virtual bool Marca_Lado(Long u, Long w) = 0;
@@ -32,12 +33,12 @@ class Barrido {
   // over `salta` before looking at the limit; an edge try looks at the limit first), passing over `salta`:
   // true when a scanned point is strictly inside the circle, its squared distance to the centre plus the
   // slack below R2.
-  virtual bool Hay_Punto_Dentro(Long desde, double limite, Long salta, bool salta_antes_del_limite,
-                                const Circulo& c, double R2) = 0;
+  virtual bool Hay_Punto_Dentro(Long desde, double limite, Long salta, bool salta_antes_del_limite, const Circulo& c,
+                                double R2) = 0;
   // Flags edge u-w (u < w) of triangle t when t has it, as Marca_Lado does for the triangle it finds.
   bool Marca_Si_Tiene(Long t, Long u, Long w);
-  // Notices for indexes: a triangle was stored at position t; an edge flag of triangle t was set from outside
-  // its own visit; triangle t became Cerrado; point i starts and ends its visits to triangles up to `hasta`.
+  // Notices for indexes: a triangle was stored at position t; edge flags of triangle t were set and it stays
+  // open; triangle t became Cerrado; point i starts and ends its visits to triangles up to `hasta`.
   virtual void Triangulo_Nuevo(Long /*t*/) {}
   virtual void Lado_Marcado(Long /*t*/) {}
   virtual void Triangulo_Cerrado(Long /*t*/) {}
@@ -47,6 +48,10 @@ class Barrido {
   // Whether visiting open triangle t, not behind the sweep, would accept point i through one of its edges. Changes
   // nothing but what the circle scans note.
   bool Aceptaria(Long t, Long i);
+  // Triangle t, all of whose flags are set, becomes Cerrado; whether a visit by point i (not behind the sweep) would
+  // do only that, trying no edge: the point is near both ends of each.
+  void Cierra(Long t);
+  bool Solo_Cierra(Long t, Long i);
 
   Estado_Triangulos& s_;
 

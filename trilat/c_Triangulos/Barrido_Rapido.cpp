@@ -38,6 +38,7 @@ std::vector<double> X_De(const std::vector<XYZ>& pts) {
 Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo)
     : Barrido(s),
       puntos_por_hilo_(std::max<std::size_t>(puntos_por_hilo, 1)),
+      alcance_maximo_(s.Dist_Busqueda / 2),
       x_puntos_(X_De(s.Puntos_Trab)),
       alcance_(s, Alcance_Aceptacion::Sin_Delaunay{}) {
   const auto& pts = s_.Puntos_Trab;
@@ -442,9 +443,7 @@ void Barrido_Rapido::Celdas_Caja(const XYZ& P, const Caja& caja, Long& i0, Long&
 
 Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
   // While points are passed over nothing changes, so what concerns every point is looked at once: a triangle
-  // that the next visit closes, or that the bound does not cover, is visited by every point.
-  const auto cierre = por_cerrar_.lower_bound(s_.Primer_Tri);
-  if (cierre != por_cerrar_.end() && *cierre < s_.count) return i;
+  // that the bound does not cover is visited by every point.
   // A triangle the bound does not cover is tried, unless the point's earlier visits found that it rejects it.
   inseguros_en_rango_.clear();
   for (auto it = inseguros_.lower_bound(s_.Primer_Tri); it != inseguros_.end() && it->first < s_.count; ++it) {
@@ -492,10 +491,20 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
       if (otro < cerca_hasta) parada = otro;
     }
   }
+  if (parada > i && !Cierra_Pendientes(i)) return i;
   // Each point passed over would have been the current point in turn.
   const Long ultimo = sin_conectar_.Anterior(parada - 1, i);
   if (ultimo >= 0) s_.Punto_Actual = ultimo;
   return parada;
+}
+
+bool Barrido_Rapido::Cierra_Pendientes(Long i) {
+  const auto pendientes = [&] { return por_cerrar_.lower_bound(s_.Primer_Tri); };
+  for (auto it = pendientes(); it != por_cerrar_.end() && *it < s_.count; ++it)
+    if (!Solo_Cierra(*it, i)) return false;
+  // Closing one takes it out of the set.
+  for (auto it = pendientes(); it != por_cerrar_.end() && *it < s_.count; it = pendientes()) Cierra(*it);
+  return true;
 }
 
 Long Barrido_Rapido::Primero_Detras(Long i, Long tope) {
@@ -672,6 +681,13 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
     const XYZ& Q = pts[static_cast<std::size_t>(k)];
     return cerca(k) && (!region || alcance_.Posible_Segunda({Q.X - P.X, Q.Y - P.Y}, region, esquinas, alcance));
   };
+  // Only an edge that may still be tried can accept a point of short reach.
+  const bool solo_vivas = alcance <= alcance_maximo_;
+  const auto con_segunda_posible = [&](Long t) {
+    const auto k = static_cast<std::size_t>(t);
+    const std::uint8_t vivas = solo_vivas ? vivas_[k] : kViva_En_2 | kViva_En_3;
+    return ((vivas & kViva_En_2) != 0 && posible(T.V2[k])) || ((vivas & kViva_En_3) != 0 && posible(T.V3[k]));
+  };
   // The open triangles in range are looked through one by one when they are fewer than the cells to look at.
   const Long desde = std::max(primero, s_.Primer_Tri);
   const double en_rango = static_cast<double>(hasta - desde + 1);
@@ -688,8 +704,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
   };
   if ((region ? bloques : celdas) > en_rango) {
     for (Long t = Siguiente_Abierto(desde); t <= hasta; t = Siguiente_Abierto(t + 1))
-      if (posible(T.V2[static_cast<std::size_t>(t)]) || posible(T.V3[static_cast<std::size_t>(t)]))
-        candidatos_.push_back(t);
+      if (con_segunda_posible(t)) candidatos_.push_back(t);
   } else {
     // Blocks and cells where nothing was filed since the point's last visits have nothing new for it.
     Celdas_Con_Abiertos(
@@ -710,7 +725,7 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
             const auto k = static_cast<std::size_t>(t);
             if (Es_Verdadero(T.Cerrado[k])) continue;
             *queda++ = t;
-            if (t <= hasta && (posible(T.V2[k]) || posible(T.V3[k]))) candidatos_.push_back(t);
+            if (t <= hasta && con_segunda_posible(t)) candidatos_.push_back(t);
           }
           lista.erase(queda, lista.end());
           return false;
@@ -748,6 +763,7 @@ void Barrido_Rapido::Triangulo_Nuevo(Long t) {
   siguiente_abierto_[static_cast<std::size_t>(t)] = t;
   siguiente_abierto_[static_cast<std::size_t>(t) + 1] = t + 1;
   siguiente_en_vertice_.resize(3 * (static_cast<std::size_t>(t) + 1), -1);
+  vivas_.push_back(Vivas(t));
   const auto& T = s_.Triangs;
   const Long v[3] = {T.V1[static_cast<std::size_t>(t)], T.V2[static_cast<std::size_t>(t)],
                      T.V3[static_cast<std::size_t>(t)]};
@@ -815,9 +831,27 @@ bool Barrido_Rapido::Fuera_De_Zonas(const std::vector<Zona_Insegura>& zonas, Lon
 void Barrido_Rapido::Lado_Marcado(Long t) {
   const auto& T = s_.Triangs;
   const auto k = static_cast<std::size_t>(t);
-  if (Es_Verdadero(T.Lado12[k]) && Es_Verdadero(T.Lado13[k]) && Es_Verdadero(T.Lado23[k]) &&
-      !Es_Verdadero(T.Cerrado[k]))
-    por_cerrar_.insert(t);
+  if (Es_Verdadero(T.Cerrado[k])) return;
+  if (Es_Verdadero(T.Lado12[k]) && Es_Verdadero(T.Lado13[k]) && Es_Verdadero(T.Lado23[k])) por_cerrar_.insert(t);
+  vivas_[k] = Vivas(t);
+}
+
+std::uint8_t Barrido_Rapido::Vivas(Long t) const {
+  const auto& T = s_.Triangs;
+  const auto& pts = s_.Puntos_Trab;
+  const auto k = static_cast<std::size_t>(t);
+  const auto viva = [&](Boolean marcado, Long x, Long y) {
+    if (!Es_Verdadero(marcado)) return true;
+    // The point lies within alcance_maximo_ of the second corner y, so within the edge's length and that of x:
+    // with room for the rounding of both distances, it is near both ends.
+    const XYZ& X = pts[static_cast<std::size_t>(x)];
+    const XYZ& Y = pts[static_cast<std::size_t>(y)];
+    const double dx = X.X - Y.X, dy = X.Y - Y.Y;
+    return !((std::sqrt(dx * dx + dy * dy) + alcance_maximo_) * (1 + 1e-6) <= s_.Dist_Busqueda);
+  };
+  const bool en_2 = viva(T.Lado12[k], T.V1[k], T.V2[k]);
+  const bool en_3 = viva(T.Lado13[k], T.V1[k], T.V3[k]) || viva(T.Lado23[k], T.V2[k], T.V3[k]);
+  return static_cast<std::uint8_t>((en_2 ? kViva_En_2 : 0) | (en_3 ? kViva_En_3 : 0));
 }
 
 void Barrido_Rapido::Triangulo_Cerrado(Long t) {

@@ -14,7 +14,9 @@
 // A point whose Delaunay neighbours are all scanned can only be accepted by an edge whose second corner lies
 // within its reach (Alcance_Aceptacion), and within the box that the region of its possible circle centres gives
 // (where that box is wide, within the region itself): it visits only the open triangles with such a corner, the
-// ones the reach does not cover and the ones whose visit has an effect. When some of its neighbours have left the
+// ones the reach does not cover and the ones whose visit has an effect. Where its reach is short, such a corner
+// must end an edge that may still be tried: a flagged edge is tried only for a point beyond the search distance
+// from one of its ends, which a short one never is. When some of its neighbours have left the
 // scanned range, those still in it bound it if they still surround it, and otherwise together with scanned points
 // above and below it.
 //
@@ -95,6 +97,15 @@ class Barrido_Rapido : public Barrido {
   }
 
   std::size_t puntos_por_hilo_;
+  // For a point whose accepting edges end within this (half the search distance) of it, the edges whose flags are
+  // set and that are short enough are never tried.
+  double alcance_maximo_;
+  // Which second corners of triangle t end an edge that may still be tried for such a point: its flag is not set,
+  // or it is long enough for the point to lie beyond the search distance from its other end. Kept for each
+  // triangle as its flags are set.
+  static constexpr std::uint8_t kViva_En_2 = 1, kViva_En_3 = 2;
+  std::uint8_t Vivas(Long t) const;
+  std::vector<std::uint8_t> vivas_;
 
   // Next triangle not known to be Cerrado at or after a position: a union-find whose roots are open triangles.
   std::vector<Long> siguiente_abierto_;
@@ -159,8 +170,10 @@ class Barrido_Rapido : public Barrido {
     double x_minima = 0;
     Long desde = 0, tope = -1, primero = 0;
   } detras_reciente_;
-  // Open triangles with all three edge flags set: the next visit closes them.
+  // Open triangles with all three edge flags set: the next visit closes them. Point i, passed over, closes them
+  // unless it would try an edge of one (then it is visited: false).
   std::set<Long> por_cerrar_;
+  bool Cierra_Pendientes(Long i);
   // The point being visited: its earlier rejections, those of this visit, and whether they still hold.
   Long punto_ = -1;
   Rechazos previos_, actuales_;
