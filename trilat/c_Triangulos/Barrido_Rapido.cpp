@@ -371,11 +371,11 @@ bool Barrido_Rapido::Parcial_Vacia(Long k) {
                                        [&](std::size_t celda) { return abiertos_en_celda_[celda] > 0; });
 }
 
-void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k,
+bool Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k,
                                    Long Paradas::*suya) {
   const bool antes = cuenta > 0;
   cuenta += d;
-  if (antes == (cuenta > 0)) return;
+  if (antes == (cuenta > 0)) return false;
   // The points lie far apart in the table: their records are all asked for before the first is read.
   for (const Long i : avisar[k]) Anticipa_Memoria(&paradas_[static_cast<std::size_t>(i)]);
   for (const Long i : avisar[k]) {
@@ -384,6 +384,7 @@ void Barrido_Rapido::Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avis
     paradas_[static_cast<std::size_t>(i)].*suya += d;
     Actualiza_Detiene(i);
   }
+  return true;
 }
 
 template <typename F>
@@ -406,8 +407,8 @@ void Barrido_Rapido::Cuenta_Triangulo(Long t, int d) {
       ultimo_en_celda_[celda] = t;
       ultimo_en_bloque_[bloque] = t;
     }
-    Cambia_Cuenta(abiertos_en_celda_[celda], d, cobertura_celdas_, celda, &Paradas::celdas);
-    Cambia_Cuenta(abiertos_bloque_[bloque], d, cobertura_, bloque, &Paradas::bloques);
+    if (Cambia_Cuenta(abiertos_en_celda_[celda], d, cobertura_celdas_, celda, &Paradas::celdas))
+      Cambia_Cuenta(abiertos_bloque_[bloque], d, cobertura_, bloque, &Paradas::bloques);
   });
   const Long v2 = s_.Triangs.V2[static_cast<std::size_t>(t)], v3 = s_.Triangs.V3[static_cast<std::size_t>(t)];
   Cambia_Segundo(v2, d);

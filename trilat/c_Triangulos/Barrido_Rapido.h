@@ -193,8 +193,9 @@ class Barrido_Rapido : public Barrido {
   // Open triangles filed by the grid cells of V2 and V3, the corners that can be an edge's second corner, each list
   // in order of position.
   std::vector<std::vector<Long>> abiertos_celda_;
-  // How many open triangles not left behind Primer_Tri are filed in each cell and in each block of cells (the lists
-  // keep closed ones until a search drops them): empty blocks are passed over without looking at their cells.
+  // How many open triangles not left behind Primer_Tri are filed in each cell (the lists keep closed ones until a
+  // search drops them), and how many cells of each block of cells hold one: empty blocks are passed over without
+  // looking at their cells.
   std::vector<Long> abiertos_en_celda_, abiertos_bloque_;
   // The last triangle filed in each cell and block.
   std::vector<Long> ultimo_en_celda_, ultimo_en_bloque_;
@@ -273,20 +274,20 @@ class Barrido_Rapido : public Barrido {
   // bloque(block, column, row of blocks) holds, until f answers true; whether it did.
   template <typename B, typename F>
   bool Celdas_Con_Abiertos(const Cota& c, B&& bloque, F&& f) const;
-  // A count (of the open triangles filed in a cell or a block, or of those a point is the second corner of) changes
-  // by d; when it turns zero or non-zero, the count `suya` of each point in list k of `avisar` changes by d.
-  void Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k, Long Paradas::*suya);
+  // A count (of the open triangles filed in a cell, of the cells of a block that hold one, or of the open triangles
+  // a point is the second corner of) changes by d; when it turns zero or non-zero (true), the count `suya` of each
+  // point in list k of `avisar` changes by d.
+  bool Cambia_Cuenta(Long& cuenta, int d, const Listas<Long>& avisar, std::size_t k, Long Paradas::*suya);
   // Calls f(columna, fila) once for each distinct cell of triangle t's second corners: where it is filed.
   template <typename F>
   void Celdas_Archivo(Long t, F&& f) const;
   void Cambia_Segundo(Long o, int d) {
     const auto k = static_cast<std::size_t>(o);
-    const bool antes = segundo_abiertos_[k] > 0;
-    Cambia_Cuenta(segundo_abiertos_[k], d, dependientes_, k, &Paradas::franjas);
-    if (antes != (segundo_abiertos_[k] > 0)) segundos_por_y_.Pon(static_cast<std::size_t>(rango_y_[k]), !antes);
+    if (Cambia_Cuenta(segundo_abiertos_[k], d, dependientes_, k, &Paradas::franjas))
+      segundos_por_y_.Pon(static_cast<std::size_t>(rango_y_[k]), segundo_abiertos_[k] > 0);
   }
   // Triangle t is filed in the lists of its cells (d = 1), or closes or is left behind Primer_Tri (d = -1): the
-  // counts of its cells, blocks and second corners change.
+  // counts of its cells (and so of their blocks) and of its second corners change.
   void Cuenta_Triangulo(Long t, int d);
   void Sigue_Limites();
   // Where the edges the bound does not cover can accept points, from their second corner, while the points this
