@@ -135,12 +135,14 @@ Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo) {
   // The slot of each of the sweep's triangles that is one of the triangulation's own. Such a triangle, once kept,
   // stays one of it through the forcing of sides (no kept side crosses it, and its empty circle keeps its sides
   // from being flipped), in the same slot: a bit per slot says which are kept.
+  // Looked up over stretches of them at once (the triangulation is only read).
   std::vector<int> casilla(static_cast<std::size_t>(s.count), -1);
-  std::size_t ajenos_previstos = 8;
-  for (std::size_t t = 0; t < casilla.size(); ++t) {
-    if (!Es_Verdadero(T.Excluido[t])) casilla[t] = cdt.Triangulo(T.V1[t], T.V2[t], T.V3[t]);
-    ajenos_previstos += casilla[t] >= 0 ? 0 : 1;
-  }
+  Por_Tramos(casilla.size(), Tramos(casilla.size(), casillas_por_hilo),
+             [&](std::size_t, std::size_t desde, std::size_t hasta) {
+               for (std::size_t t = desde; t < hasta; ++t)
+                 if (!Es_Verdadero(T.Excluido[t])) casilla[t] = cdt.Triangulo(T.V1[t], T.V2[t], T.V3[t]);
+             });
+  const std::size_t ajenos_previstos = 8 + static_cast<std::size_t>(std::count(casilla.begin(), casilla.end(), -1));
   // Kept ones, and those that overlap a kept triangle that is not one of them (found from that one's side).
   Conjunto_Bits tomada(cdt.Casillas(), false), solapada(cdt.Casillas(), false);
   // The kept triangles that are not (ajenos).
