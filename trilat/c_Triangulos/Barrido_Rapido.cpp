@@ -500,6 +500,8 @@ Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
 }
 
 bool Barrido_Rapido::Cierra_Pendientes(Long i) {
+  // Closing takes triangles out of inseguros_: the ones noted from it are not needed again.
+  inseguros_en_rango_.clear();
   const auto pendientes = [&] { return por_cerrar_.lower_bound(s_.Primer_Tri); };
   for (auto it = pendientes(); it != por_cerrar_.end() && *it < s_.count; ++it)
     if (!Solo_Cierra(*it, i)) return false;
