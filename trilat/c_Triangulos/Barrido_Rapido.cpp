@@ -552,6 +552,9 @@ std::array<Long, 3> Barrido_Rapido::Cerca_De_Inseguros(Long i, Long parada) cons
     }
   // Points ascend in X: those before x_escaneo and those within [x0, x1] are the ones to try.
   const auto primera = [&](auto&& antes) {
+    // Most answers are an end of the range, looked at before a search that would miss the cache at every step.
+    if (i >= parada || !antes(pts[static_cast<std::size_t>(i)])) return i;
+    if (antes(pts[static_cast<std::size_t>(parada - 1)])) return parada;
     return static_cast<Long>(std::partition_point(pts.begin() + i, pts.begin() + parada, antes) - pts.begin());
   };
   const Long lejos = primera([&](const XYZ& p) { return !(p.X >= x_escaneo); });
