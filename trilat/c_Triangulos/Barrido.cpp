@@ -120,7 +120,7 @@ void Barrido::Inserta(Long i) {
       marcado = marcado || acepta;
       return acepta;
     });
-    if (Es_Verdadero(T.Lado12[k]) && Es_Verdadero(T.Lado13[k]) && Es_Verdadero(T.Lado23[k])) {
+    if (Lados_Marcados(t)) {
       Cierra(t);
     } else if (marcado) {
       Lado_Marcado(t);
@@ -145,25 +145,29 @@ void Barrido::Cierra(Long t) {
   Triangulo_Cerrado(t);
 }
 
-bool Barrido::Solo_Cierra(Long t, Long i) {
+bool Barrido::Lados_Marcados(Long t) const {
+  const auto& T = s_.Triangs;
+  const auto k = static_cast<std::size_t>(t);
+  return Es_Verdadero(T.Lado12[k]) && Es_Verdadero(T.Lado13[k]) && Es_Verdadero(T.Lado23[k]);
+}
+
+Lejos Barrido::Lejanias_De(Long t, Long i) {
   const auto& T = s_.Triangs;
   const auto& pts = s_.Puntos_Trab;
   const auto k = static_cast<std::size_t>(t);
-  const Lejos l = Lejanias(pts[static_cast<std::size_t>(T.V1[k])], pts[static_cast<std::size_t>(T.V2[k])],
-                           pts[static_cast<std::size_t>(T.V3[k])], pts[static_cast<std::size_t>(i)], lejos_);
+  return Lejanias(pts[static_cast<std::size_t>(T.V1[k])], pts[static_cast<std::size_t>(T.V2[k])],
+                  pts[static_cast<std::size_t>(T.V3[k])], pts[static_cast<std::size_t>(i)], lejos_);
+}
+
+bool Barrido::Solo_Cierra(Long t, Long i) {
+  const Lejos l = Lejanias_De(t, i);
   return !l.AB && !l.BC && !l.AC;
 }
 
 bool Barrido::Aceptaria(Long t, Long i) {
-  const auto& T = s_.Triangs;
-  const auto& pts = s_.Puntos_Trab;
-  const auto k = static_cast<std::size_t>(t);
-  const XYZ& A = pts[static_cast<std::size_t>(T.V1[k])];
-  const XYZ& B = pts[static_cast<std::size_t>(T.V2[k])];
-  const XYZ& C = pts[static_cast<std::size_t>(T.V3[k])];
   const Circulo antes = s_.Circ;
   bool acepta = false;
-  Por_Lados(t, Lejanias(A, B, C, pts[static_cast<std::size_t>(i)], lejos_), [&](Long x, Long y, Long o) {
+  Por_Lados(t, Lejanias_De(t, i), [&](Long x, Long y, Long o) {
     acepta = acepta || Acepta_Lado(x, y, o, i);
     return false;
   });

@@ -52,6 +52,8 @@ class Barrido {
   // do only that, trying no edge: the point is near both ends of each.
   void Cierra(Long t);
   bool Solo_Cierra(Long t, Long i);
+  // All three edge flags of triangle t are set.
+  bool Lados_Marcados(Long t) const;
 
   Estado_Triangulos& s_;
 
@@ -62,6 +64,8 @@ class Barrido {
   // ends; prueba(x, y, o) tries one and answers whether it accepted, which sets its flag.
   template <typename F>
   void Por_Lados(Long t, const Lejos& lejos, F&& prueba);
+  // Point i's distance flags for the corners of triangle t.
+  Lejos Lejanias_De(Long t, Long i);
   // The tests an edge x-y with opposite corner o puts point i to; Prueba_Lado also forms the triangle on success.
   bool Acepta_Lado(Long x, Long y, Long o, Long i);
   bool Prueba_Lado(Long x, Long y, Long o, Long i);

@@ -838,7 +838,7 @@ void Barrido_Rapido::Lado_Marcado(Long t) {
   const auto& T = s_.Triangs;
   const auto k = static_cast<std::size_t>(t);
   if (Es_Verdadero(T.Cerrado[k])) return;
-  if (Es_Verdadero(T.Lado12[k]) && Es_Verdadero(T.Lado13[k]) && Es_Verdadero(T.Lado23[k])) por_cerrar_.insert(t);
+  if (Lados_Marcados(t)) por_cerrar_.insert(t);
   vivas_[k] = Vivas(t);
 }
 

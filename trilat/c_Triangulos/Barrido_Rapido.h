@@ -303,7 +303,8 @@ class Barrido_Rapido : public Barrido {
   // over: so its edges the bound covers reject it, and no second corner of an open triangle lies level with it.
   // The points that rests on are noted as the rejections'.
   bool Fuera_De_Zonas(const std::vector<Zona_Insegura>& zonas, Long k);
-  // Those from Primer_Tri on while points are passed over (nothing changes them meanwhile); Rechazan_Inseguros(k):
+  // Those from Primer_Tri on while points are passed over (nothing changes them meanwhile, until a point passed over
+  // closes triangles, which drops them); Rechazan_Inseguros(k):
   // each of them is known to reject point k, or does when tried now (its record of rejections then grows to every
   // triangle formed).
   std::vector<Inseguros::const_iterator> inseguros_en_rango_;
