@@ -36,7 +36,10 @@ bool Barrido::Construye() {
     const Long desde = s_.Primer_Pto, hasta = s_.nPuntos - 1;
     for (Long i = desde; i <= hasta; ++i) {
       Avance(i);
-      if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(i)])) continue;
+      if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(i)])) {
+        i = Sin_Conectar_Desde(i + 1, std::min(hasta, maximo_avance_)) - 1;
+        continue;
+      }
       if (i <= maximo_avance_) {
         const Long siguiente = Pasa_Quietos(i, std::min(hasta, maximo_avance_));
         if (siguiente > i) {

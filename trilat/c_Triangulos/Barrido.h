@@ -27,6 +27,9 @@ class Barrido {
   // Punto_Actual as those visits would; it may do what the first of them would do without an edge's being tried
   // (close the triangles whose flags are all set). Called only where passing over a point writes no progress.
   virtual Long Pasa_Quietos(Long i, Long /*tope*/) { return i; }
+  // A position from i to tope + 1 with no unconnected point before it from i on: where the pass goes on after a
+  // connected point, past others like it. Called only where passing over a point writes no progress.
+  virtual Long Sin_Conectar_Desde(Long i, Long /*tope*/) { return i; }
   // Flags edge u-w (u < w) of the first triangle in Primer_Tri .. count - 1 that is not Cerrado and has it.
   virtual bool Marca_Lado(Long u, Long w) = 0;
   // Scans working points from `desde` in order, stopping at the first beyond `limite` in X (the seed passes

@@ -59,6 +59,7 @@ class Barrido_Rapido : public Barrido {
   void Empieza_Punto(Long i, Long hasta) override;
   void Acaba_Punto(Long i, Long hasta) override;
   Long Pasa_Quietos(Long i, Long tope) override;
+  Long Sin_Conectar_Desde(Long i, Long tope) override { return sin_conectar_.Siguiente(i, tope); }
 
  private:
   // First position at or after `desde` whose X is beyond `limite`; nPuntos when none.
