@@ -83,6 +83,8 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo
     y_ordenadas_[m] = y[por_y[m]], por_y_[m] = static_cast<Long>(por_y[m]);
     rango_y_[por_y[m]] = static_cast<Long>(m);
   }
+  // What needs no Delaunay triangulation is done while it is still being built on another thread.
+  Prepara_Franjas();
   alcance_.Toma_Delaunay(s_);
   Prepara_Cercanias();
   Prepara_Pasos();
@@ -205,13 +207,13 @@ Long Barrido_Rapido::Siguiente_Visita(Long t, Long hasta, Long) {
   return t;
 }
 
-void Barrido_Rapido::Prepara_Cercanias() {
-  const auto& pts = s_.Puntos_Trab;
-  const std::size_t n = pts.size();
+void Barrido_Rapido::Prepara_Franjas() {
+  const std::size_t n = s_.Puntos_Trab.size();
   cercania_.assign(n, {});
   franja_.assign(n, {});
   rechazos_.assign(n, {});
   parcial_de_.assign(n, -1);
+  paradas_.assign(n, {});
   // Corners level with each point, where the formulas take the side to it as horizontal: a window moving
   // along the points by Y.
   std::size_t de = 0, a = 0;
@@ -222,7 +224,29 @@ void Barrido_Rapido::Prepara_Cercanias() {
     while (a < n && !(y_ordenadas_[a] > y + Alcance_Aceptacion::kFranja_Horizontal)) ++a;
     franja_[static_cast<std::size_t>(por_y_[m])] = {static_cast<Long>(de), static_cast<Long>(a)};
   }
-  paradas_.assign(n, {});
+  // Level points are followed one by one up to a few; more (rows of a grid) are looked at when the point is reached.
+  constexpr Long kNiveladas_Seguidas = 16;
+  varios_ = Conjunto_Bits(n, false);
+  for (std::size_t i = 0; i < n; ++i) varios_.Pon(i, franja_[i].hasta - franja_[i].desde - 1 > kNiveladas_Seguidas);
+  dependientes_.Llena(n, [&](auto&& pon) {
+    for (std::size_t i = 0; i < n; ++i) {
+      if (varios_.Tiene(i)) continue;
+      for (Long m = franja_[i].desde; m < franja_[i].hasta; ++m) {
+        const auto o = static_cast<std::size_t>(por_y_[static_cast<std::size_t>(m)]);
+        if (o != i) pon(o, static_cast<Long>(i));
+      }
+    }
+  });
+  segundo_abiertos_.assign(n, 0);
+  segundos_por_y_ = Conjunto_Bits(n, false);
+  sin_conectar_ = Conjunto_Bits(n, true);
+  por_probar_ = sin_conectar_;
+  epoca_palabra_.assign(Conjunto_Bits::Palabra_De(n) + 1, epoca_);
+}
+
+void Barrido_Rapido::Prepara_Cercanias() {
+  const auto& pts = s_.Puntos_Trab;
+  const std::size_t n = pts.size();
   // A point's bound depends on nothing but the point: stretches of points are bounded at once, each with its own
   // scratch, and the regions of the wide ones are filed afterwards in point order.
   struct Ancho {
@@ -295,24 +319,6 @@ void Barrido_Rapido::Prepara_Pasos() {
       if (paradas_[i].primer_vecino >= 0)
         pon(static_cast<std::size_t>(paradas_[i].primer_vecino), static_cast<Long>(i));
   });
-  // Level points are followed one by one up to a few; more (rows of a grid) are looked at when the point is reached.
-  constexpr Long kNiveladas_Seguidas = 16;
-  varios_ = Conjunto_Bits(n, false);
-  for (std::size_t i = 0; i < n; ++i) varios_.Pon(i, franja_[i].hasta - franja_[i].desde - 1 > kNiveladas_Seguidas);
-  dependientes_.Llena(n, [&](auto&& pon) {
-    for (std::size_t i = 0; i < n; ++i) {
-      if (varios_.Tiene(i)) continue;
-      for (Long m = franja_[i].desde; m < franja_[i].hasta; ++m) {
-        const auto o = static_cast<std::size_t>(por_y_[static_cast<std::size_t>(m)]);
-        if (o != i) pon(o, static_cast<Long>(i));
-      }
-    }
-  });
-  segundo_abiertos_.assign(n, 0);
-  segundos_por_y_ = Conjunto_Bits(n, false);
-  sin_conectar_ = Conjunto_Bits(n, true);
-  por_probar_ = sin_conectar_;
-  epoca_palabra_.assign(Conjunto_Bits::Palabra_De(n) + 1, epoca_);
   detiene_ = Conjunto_Bits(n, false);
   for (std::size_t i = 0; i < n; ++i) Actualiza_Detiene(static_cast<Long>(i));
   celdas.get();

@@ -244,6 +244,9 @@ class Barrido_Rapido : public Barrido {
     Long desde = 0, hasta = 0;
   };
   std::vector<Franja> franja_;
+  // The points level with each and the starting state of passing over points; then each point's bound, which
+  // needs the Delaunay triangulation; then what passing over points follows of those bounds.
+  void Prepara_Franjas();
   void Prepara_Cercanias();
   void Prepara_Pasos();
 
