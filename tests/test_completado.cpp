@@ -3,9 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <set>
 #include <tuple>
@@ -20,21 +18,6 @@
 
 namespace Vyr_Trilat::prueba {
 namespace {
-
-Nube Lee_Csv(const std::filesystem::path& ruta) {
-  Nube c;
-  std::ifstream f(ruta);
-  std::string linea;
-  std::getline(f, linea);
-  while (std::getline(f, linea)) {
-    double n = 0, x = 0, y = 0, z = 0;
-    if (std::sscanf(linea.c_str(), "%lf,%lf,%lf,%lf", &n, &x, &y, &z) != 4) continue;
-    c.x.push_back(x);
-    c.y.push_back(y);
-    c.z.push_back(z);
-  }
-  return c;
-}
 
 double Radio(const Nube& c, const std::array<int, 3>& t) {
   const auto p = [&](int k) { return Vert{c.x[static_cast<std::size_t>(k)], c.y[static_cast<std::size_t>(k)]}; };
@@ -201,19 +184,14 @@ TEST(Completado, TriangulacionAdelantadaIgualALaDeLosPuntosDeTrabajo) {
 // Point sets that once broke well-known triangulators: near-duplicates a few ulps apart, near-collinear runs,
 // wide coordinate ranges. Whatever the model, it is sound and the run ends.
 TEST(Completado, ConjuntosQueRompieronTrianguladores) {
-  const std::filesystem::path dir = std::filesystem::path(TRILAT_TEST_DATA_DIR) / "robustness";
-  int conjuntos = 0;
-  for (const auto& e : std::filesystem::directory_iterator(dir)) {
-    if (e.path().extension() != ".csv") continue;
-    const Nube c = Lee_Csv(e.path());
-    ++conjuntos;
+  const auto conjuntos = Lee_Conjuntos(std::filesystem::path(TRILAT_TEST_DATA_DIR) / "robustness");
+  EXPECT_GE(conjuntos.size(), 8u);
+  for (const auto& [archivo, c] : conjuntos)
     for (double dist_max : {1e6, 100.0, 3.0, 0.5}) {
       const auto r = Triangula(c, dist_max);
       const auto problemas = Verifica(c.x, c.y, r.tris);
-      EXPECT_TRUE(problemas.empty()) << e.path().filename() << " " << dist_max << ": " << problemas.front();
+      EXPECT_TRUE(problemas.empty()) << archivo << " " << dist_max << ": " << problemas.front();
     }
-  }
-  EXPECT_GE(conjuntos, 8);
 }
 
 }  // namespace

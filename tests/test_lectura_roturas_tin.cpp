@@ -9,7 +9,6 @@
 #include "hosts/cli/Lectura_Tin.h"
 #include "tests/support/Carpeta_Temporal.h"
 #include "tests/support/Rotura_Anfitrion.h"
-#include "tests/support/Triangula.h"
 
 #ifndef TRILAT_SAMPLE_DATA_DIR
 #error "TRILAT_SAMPLE_DATA_DIR names the folder of the bundled sample survey"
@@ -83,13 +82,7 @@ TEST(Lecturas_Muestra, RoturasDeLaMuestra) {
   const Levantamiento lev = Lee_Puntos(dir / "sample_survey.csv");
   const auto lineas = Lee_Roturas(dir / "sample_breaklines.txt", lev);
   ASSERT_EQ(lineas.size(), 10u);
-  prueba::Nube c{lev.x, lev.y, lev.z};
-  const prueba::Resultado t = prueba::Triangula(c, 100);
-  std::vector<Vert> puntos;
-  for (std::size_t i = 0; i < lev.size(); ++i) puntos.push_back({lev.x[i], lev.y[i]});
-  std::vector<std::array<Long, 3>> tris;
-  for (const prueba::Tri& x : t.tris) tris.push_back({x.a, x.b, x.c});
-  prueba::Modelo m = prueba::De_Listas(puntos, tris);
+  prueba::Modelo m = prueba::Triangulado({lev.x, lev.y, lev.z}, 100);
   const prueba::Modelo antes = m;
   HostArray<Polilinea> Pol = Polilineas_Biblioteca(lineas, lev);
   std::vector<std::array<Long, 2>> segmentos;

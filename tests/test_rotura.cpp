@@ -94,7 +94,7 @@ TEST(Rotura, CuadradoPartidoPorLaOtraDiagonal) {
   EXPECT_EQ((Registro{l.begin() + 8, l.begin() + 14}),
             (Registro{"ForeColor 65280", "MoveToEx 10,990", "LineTo 0,1000", "ForeColor 16776960", "MoveToEx 0,1000",
                       "LineTo 10,990"}));
-  EXPECT_EQ(std::count_if(l.begin(), l.end(), [](const std::string& s) { return s.rfind("LineTo", 0) == 0; }), 3);
+  EXPECT_EQ(Cuenta(l, "LineTo"), 3u);
   EXPECT_EQ(r.Estado().Cuentas.Aceptados, 1);
 
   // Already an edge (either way round): nothing touched, nothing drawn.
@@ -193,9 +193,6 @@ TEST(Rotura, PuntoEnPoligonoSobreLaRejilla) {
   double x = 5, y = 5;
   EXPECT_EQ(r.Pto_en_Poligono(cuadrado, 2, x, y, &loc), False);
   EXPECT_EQ(loc, 0);
-  loc = 7;
-  EXPECT_EQ(r.Pto_en_Poligono_0(cuadrado, 4, x, y, &loc), False);
-  EXPECT_EQ(loc, 7);
 
   // A pentagram winds twice around its centre: inside by the nonzero rule. 40000 corners are answered, not an
   // overflow of the counts.
@@ -235,8 +232,6 @@ TEST(Rotura, ParametrosDeDibujo) {
         (std::vector<Mensaje>{{"Rot Parametro dibujo 1 - Error nº  13:Type mismatch", vbCritical, "Vyr_Trilat"}}));
     EXPECT_EQ(r.Estado().tricolor, 255);
     EXPECT_EQ(r.Estado().Formacion, False);
-    r.Param_Dibujo(o, o, e, alto, draww);
-    EXPECT_EQ(r.Estado().tricolor, 255);
   }
   // No setting stored: the forming is drawn, in the instance's colour: every listed edge twice, both triangles.
   c_Rotura r;
@@ -245,9 +240,7 @@ TEST(Rotura, ParametrosDeDibujo) {
   Fuerza_Segmento(r, m, 2, 4);
   EXPECT_EQ(sup->Polilineas(), 2u);
   EXPECT_EQ(std::count(sup->Llamadas().begin(), sup->Llamadas().end(), "PSet 7,995 255"), 1);
-  EXPECT_EQ(std::count_if(sup->Llamadas().begin(), sup->Llamadas().end(),
-                          [](const std::string& s) { return s.rfind("LineTo", 0) == 0; }),
-            1 + 2 + 2 * 5);
+  EXPECT_EQ(Cuenta(sup->Llamadas(), "LineTo"), 1u + 2 + 2 * 5);
   c_Ajustes::Instancia().Guarda_Valor("MDT", "Triangulación", "Formacion", Variant::De_Entero(0));
   r.Param_Dibujo1(o, o, e, alto, draww, color);
   EXPECT_EQ(r.Estado().Formacion, False);
@@ -288,9 +281,7 @@ TEST(Rotura, RejillaConAristasEnLaMismaLinea) {
   c_Rotura r;
   auto sup = Superficie_Nueva();
   Fuerza_Segmento(r, m, 11, 16);
-  EXPECT_EQ(std::count_if(sup->Llamadas().begin(), sup->Llamadas().end(),
-                          [](const std::string& s) { return s == "ForeColor 16776960" || s == "ForeColor 65280"; }),
-            4);
+  EXPECT_EQ(Cuenta(sup->Llamadas(), "ForeColor 16776960") + Cuenta(sup->Llamadas(), "ForeColor 65280"), 4u);
   EXPECT_EQ(r.Estado().Cuentas.Corredores, 1);
   // The corridor's two triangles, corners ascending and sorted, in its places in ascending index order.
   auto esperado = Salida(antes);

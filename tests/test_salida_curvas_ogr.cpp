@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <random>
 
 #include "hosts/cli/Carpeta_Memoria_GDAL.h"
@@ -54,6 +55,29 @@ std::string Html(Long color) {
   return t;
 }
 
+// The layer holds every line but the one of a single vertex, in order, each with its vertices (to within
+// `tolerancia` across, its elevation exactly); `atributos` checks the rest of each.
+void Espera_Lineas(OGRLayer& capa, const Datos_Curvas& d, double tolerancia,
+                   const std::function<void(const OGRFeature&, const Curva&, Long)>& atributos) {
+  Long i = 0;
+  for (const auto& f : capa) {
+    if (++i == 3) ++i;
+    const Curva& c = d.Curvas(i);
+    SCOPED_TRACE("line " + std::to_string(i));
+    atributos(*f, c, i);
+    const OGRGeometry* g = f->GetGeometryRef();
+    ASSERT_EQ(wkbFlatten(g->getGeometryType()), wkbLineString);
+    const OGRLineString& l = *g->toLineString();
+    ASSERT_EQ(l.getNumPoints(), c.Ultimo + 1);
+    for (int k = 0; k <= c.Ultimo; ++k) {
+      EXPECT_NEAR(l.getX(k), c.Vertices(k).X, tolerancia);
+      EXPECT_NEAR(l.getY(k), c.Vertices(k).Y, tolerancia);
+      EXPECT_EQ(l.getZ(k), c.Vertices(k).Z);
+    }
+  }
+  EXPECT_EQ(i, d.nCurvas);
+}
+
 TEST(SalidaCurvas, DXFEnCapasYColoresConSuCota) {
   Carpeta_Temporal dir;
   const Datos_Curvas d = Curvas(1, 40);
@@ -62,26 +86,12 @@ TEST(SalidaCurvas, DXFEnCapasYColoresConSuCota) {
   EXPECT_EQ(dir.Contenido(), "contours.dxf");
 
   const anfitrion::Conjunto_GDAL dxf = anfitrion::Abre_Vectorial(ruta);
-  OGRLayer* capa = dxf->GetLayer(0);
-  Long i = 0;
-  for (const auto& f : *capa) {
-    if (++i == 3) ++i;  // the line of one vertex is not written
-    const Curva& c = d.Curvas(i);
-    SCOPED_TRACE("line " + std::to_string(i));
-    EXPECT_STREQ(f->GetFieldAsString("Layer"), c.Maestra != False ? "GRUESAS" : "FINAS");
-    const std::string estilo = f->GetStyleString();
+  // DXF keeps the coordinates to about a millionth.
+  Espera_Lineas(*dxf->GetLayer(0), d, 1e-6, [](const OGRFeature& f, const Curva& c, Long) {
+    EXPECT_STREQ(f.GetFieldAsString("Layer"), c.Maestra != False ? "GRUESAS" : "FINAS");
+    const std::string estilo = f.GetStyleString();
     EXPECT_NE(estilo.find(Html(c.Color)), std::string::npos) << estilo;
-    const OGRGeometry* g = f->GetGeometryRef();
-    ASSERT_EQ(wkbFlatten(g->getGeometryType()), wkbLineString);
-    const OGRLineString& l = *g->toLineString();
-    ASSERT_EQ(l.getNumPoints(), c.Ultimo + 1);
-    for (int k = 0; k <= c.Ultimo; ++k) {
-      EXPECT_NEAR(l.getX(k), c.Vertices(k).X, 1e-6);
-      EXPECT_NEAR(l.getY(k), c.Vertices(k).Y, 1e-6);
-      EXPECT_EQ(l.getZ(k), c.Vertices(k).Z);
-    }
-  }
-  EXPECT_EQ(i, d.nCurvas);
+  });
 
   // CAD reads each line as a 2D polyline at its elevation (group code 38) on a layer of the table.
   const std::string texto = Lee_Archivo(ruta);
@@ -113,25 +123,14 @@ TEST(SalidaCurvas, GeoPackageYShapefileConAtributosYCRS) {
     EXPECT_TRUE(OGR_GT_HasZ(capa->GetGeomType()));
     ASSERT_NE(capa->GetSpatialRef(), nullptr);
     EXPECT_STREQ(capa->GetSpatialRef()->GetAuthorityCode(nullptr), "25830");
-    Long i = 0;
-    for (const auto& f : *capa) {
-      if (++i == 3) ++i;
-      const Curva& c = d.Curvas(i);
-      EXPECT_EQ(f->GetFieldAsInteger("ID"), i);
-      EXPECT_EQ(f->GetFieldAsDouble("ELEV"), c.Vertices(0).Z);
-      EXPECT_STREQ(f->GetFieldAsString("TYPE"), c.Maestra != False ? "major" : "minor");
+    Espera_Lineas(*capa, d, 0, [](const OGRFeature& f, const Curva& c, Long i) {
+      EXPECT_EQ(f.GetFieldAsInteger("ID"), i);
+      EXPECT_EQ(f.GetFieldAsDouble("ELEV"), c.Vertices(0).Z);
+      EXPECT_STREQ(f.GetFieldAsString("TYPE"), c.Maestra != False ? "major" : "minor");
       const auto& v = c.Vertices;
       const bool cerrada = c.Ultimo > 2 && v(0).X == v(c.Ultimo).X && v(0).Y == v(c.Ultimo).Y;
-      EXPECT_EQ(f->GetFieldAsInteger("CLOSED"), cerrada ? 1 : 0) << i;
-      const OGRLineString& l = *f->GetGeometryRef()->toLineString();
-      ASSERT_EQ(l.getNumPoints(), c.Ultimo + 1);
-      for (int k = 0; k <= c.Ultimo; ++k) {
-        EXPECT_EQ(l.getX(k), v(k).X);
-        EXPECT_EQ(l.getY(k), v(k).Y);
-        EXPECT_EQ(l.getZ(k), v(k).Z);
-      }
-    }
-    EXPECT_EQ(i, d.nCurvas);
+      EXPECT_EQ(f.GetFieldAsInteger("CLOSED"), cerrada ? 1 : 0);
+    });
   }
   EXPECT_EQ(dir.Contenido(), "contours.dbf contours.gpkg contours.prj contours.shp contours.shx");
 

@@ -3,23 +3,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <numbers>
 #include <random>
 
 namespace Vyr_Trilat::prueba {
 
 std::string Nombre(Forma f) {
-  switch (f) {
-    case Forma::Uniforme: return "uniforme";
-    case Forma::Agrupada: return "agrupada";
-    case Forma::Rejilla: return "rejilla";
-    case Forma::Rejilla_Movida: return "rejilla_movida";
-    case Forma::Alineada: return "alineada";
-    case Forma::Duplicados: return "duplicados";
-    case Forma::Pocos: return "pocos";
-    case Forma::Filas_Niveladas: return "filas_niveladas";
-  }
-  return "?";
+  static const char* const kNombres[] = {"uniforme", "agrupada",   "rejilla", "rejilla_movida",
+                                         "alineada", "duplicados", "pocos",   "filas_niveladas"};
+  return kNombres[static_cast<int>(f)];
 }
 
 namespace {
@@ -111,6 +104,23 @@ Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, doub
       break;
   }
   return c;
+}
+
+std::vector<std::pair<std::string, Nube>> Lee_Conjuntos(const std::filesystem::path& carpeta) {
+  std::vector<std::pair<std::string, Nube>> r;
+  for (const auto& e : std::filesystem::directory_iterator(carpeta)) {
+    if (e.path().extension() != ".csv") continue;
+    std::ifstream f(e.path());
+    std::string linea;
+    std::getline(f, linea);
+    Nube c;
+    double n, x, y, z;
+    char coma;
+    while (f >> n >> coma >> x >> coma >> y >> coma >> z) c.x.push_back(x), c.y.push_back(y), c.z.push_back(z);
+    r.emplace_back(e.path().filename().string(), std::move(c));
+  }
+  std::sort(r.begin(), r.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  return r;
 }
 
 std::uint64_t Semillas(const char* variable) {

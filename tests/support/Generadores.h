@@ -1,8 +1,11 @@
-// Generated survey-like point sets of many shapes, deterministic for a seed.
+// Survey-like point sets for the tests: generated ones of many shapes, deterministic for a seed, and those kept in
+// files.
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Vyr_Trilat::prueba {
@@ -20,6 +23,9 @@ std::string Nombre(Forma f);
 
 // n points of the given shape over a square of side `lado`, shifted by (x0, y0); z is a smooth terrain.
 Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, double x0 = 0, double y0 = 0);
+
+// The point sets of a folder's CSV files (n,x,y,z after a header line), with their file names, in name order.
+std::vector<std::pair<std::string, Nube>> Lee_Conjuntos(const std::filesystem::path& carpeta);
 
 // How many seeds a property test runs: one by default, more through the environment variable for a longer search.
 std::uint64_t Semillas(const char* variable);

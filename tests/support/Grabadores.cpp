@@ -29,10 +29,12 @@ void Superficie_Grabadora::PSet(float x, float y, Long c) {
   registro_->push_back(s);
 }
 
-std::size_t Superficie_Grabadora::Polilineas() const {
-  return static_cast<std::size_t>(std::count_if(registro_->begin(), registro_->end(),
-                                                [](const std::string& s) { return s.rfind("Polyline", 0) == 0; }));
+std::size_t Cuenta(const Registro& r, const std::string& prefijo) {
+  return static_cast<std::size_t>(
+      std::count_if(r.begin(), r.end(), [&](const std::string& s) { return s.rfind(prefijo, 0) == 0; }));
 }
+
+std::size_t Superficie_Grabadora::Polilineas() const { return Cuenta(*registro_, "Polyline"); }
 
 void Superficie_Grabadora::Contexto::Segmento(POINT, POINT hasta) { r_.push_back("LineTo " + Texto(hasta)); }
 void Superficie_Grabadora::Contexto::Movido(POINT p) { r_.push_back("MoveToEx " + Texto(p)); }
@@ -46,7 +48,8 @@ void Superficie_Grabadora::Contexto::Polilinea(const std::vector<POINT>& puntos)
 }
 
 void Progreso_Grabador::Let_Propiedad(const std::string& nombre, const Variant& valor) {
-  if (nombre != "Visible" && nombre != "Min" && nombre != "Max" && nombre != "Value") Object::Let_Propiedad(nombre, valor);
+  if (nombre != "Visible" && nombre != "Min" && nombre != "Max" && nombre != "Value")
+    Object::Let_Propiedad(nombre, valor);
   registro_->push_back(nombre + "=" + valor.A_Texto());
 }
 

@@ -14,6 +14,9 @@ namespace Vyr_Trilat::prueba {
 
 using Registro = std::vector<std::string>;
 
+// How many entries of the log begin with `prefijo` ("LineTo", "Polyline", "Value=" ...).
+std::size_t Cuenta(const Registro& r, const std::string& prefijo);
+
 class Superficie_Grabadora : public PictureBox {
  public:
   explicit Superficie_Grabadora(std::shared_ptr<Registro> registro = std::make_shared<Registro>());
@@ -54,7 +57,6 @@ class Progreso_Grabador : public Object {
   explicit Progreso_Grabador(std::shared_ptr<Registro> registro = std::make_shared<Registro>())
       : registro_(std::move(registro)) {}
   void Let_Propiedad(const std::string& nombre, const Variant& valor) override;
-  const Registro& Escrituras() const { return *registro_; }
 
  private:
   std::shared_ptr<Registro> registro_;

@@ -7,22 +7,15 @@
 #include "trilat/c_Rotura/Vertices_En_Segmento.h"
 #include "trilat/common/Predicados_Exactos.h"
 #include "trilat/draw/mDibuja.h"
-#include "trilat/platform/Triangulos_Anfitrion.h"
 
 namespace Vyr_Trilat::prueba {
 
 Modelo De_Listas(const std::vector<Vert>& puntos, const std::vector<std::array<Long, 3>>& triangulos) {
-  Modelo m;
-  m.nPun = static_cast<Long>(puntos.size());
-  m.X.ReDim(1, m.nPun);
-  m.Y.ReDim(1, m.nPun);
-  m.Z.ReDim(1, m.nPun);
-  for (Long i = 1; i <= m.nPun; ++i) {
-    m.X(i) = puntos[static_cast<std::size_t>(i - 1)].X;
-    m.Y(i) = puntos[static_cast<std::size_t>(i - 1)].Y;
-  }
-  Llena_Triangulos(triangulos, m.nTri, m.Vt1, m.Vt2, m.Vt3);
-  return m;
+  std::vector<Pto3D> p;
+  for (const Vert& v : puntos) p.push_back({v.X, v.Y, 0});
+  std::vector<Tri> t;
+  for (const auto& [a, b, c] : triangulos) t.push_back({a, b, c});
+  return Modelo_De(p, t);
 }
 
 std::shared_ptr<Superficie_Grabadora> Superficie_Nueva() {

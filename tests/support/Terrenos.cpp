@@ -16,6 +16,9 @@ std::string Nombre(Relieve r) {
 double Modelo::Z_Max() const { return *std::max_element(Z.Datos().begin(), Z.Datos().begin() + nPun); }
 double Modelo::Z_Min() const { return *std::min_element(Z.Datos().begin(), Z.Datos().begin() + nPun); }
 
+namespace {
+
+// The surface at (x, y) on a site of side `lado`, without the noise of the rough one.
 double Elevacion(Relieve r, double x, double y, double lado) {
   const double u = x / lado, v = y / lado;
   const double suave = 100 + 20 * std::sin(3 * u) * std::cos(2 * v) + 15 * u - 10 * v * v;
@@ -31,8 +34,6 @@ double Elevacion(Relieve r, double x, double y, double lado) {
   }
 }
 
-namespace {
-
 // The model of these points, z from the surface (plus noise on the rough one), with these triangles.
 Modelo Monta(Relieve r, const std::vector<double>& x, const std::vector<double>& y, double lado,
              const std::vector<Tri>& tris, std::mt19937_64& rng) {
@@ -40,9 +41,7 @@ Modelo Monta(Relieve r, const std::vector<double>& x, const std::vector<double>&
   std::normal_distribution<double> ruido(0, 1.5);
   for (std::size_t i = 0; i < x.size(); ++i)
     p.push_back({x[i], y[i], Elevacion(r, x[i], y[i], lado) + (r == Relieve::Rugoso ? ruido(rng) : 0)});
-  Modelo m = Modelo_De(p, tris);
-  m.lado = lado;
-  return m;
+  return Modelo_De(p, tris);
 }
 
 }  // namespace
@@ -54,7 +53,6 @@ Modelo Modelo_De(const std::vector<Pto3D>& puntos, const std::vector<Tri>& trian
   for (Long i = 1; i <= m.nPun; ++i) {
     const Pto3D& p = puntos[static_cast<std::size_t>(i - 1)];
     m.X(i) = p.X, m.Y(i) = p.Y, m.Z(i) = p.Z;
-    m.lado = std::max({m.lado, p.X, p.Y});
   }
   m.nTri = static_cast<Long>(triangulos.size()) - 1;
   for (HostArray<Long>* a : {&m.Vt1, &m.Vt2, &m.Vt3}) a->ReDim(0, std::max<Long>(m.nTri, 0));
@@ -95,6 +93,12 @@ Modelo Triangulado(Relieve r, Forma forma, std::size_t n, double lado, double di
   return Monta(r, c.x, c.y, lado, Triangula(c, dist_max).tris, rng);
 }
 
+Modelo Triangulado(const Nube& c, double dist_max) {
+  std::vector<Pto3D> puntos;
+  for (std::size_t i = 0; i < c.size(); ++i) puntos.push_back({c.x[i], c.y[i], c.z[i]});
+  return Modelo_De(puntos, Triangula(c, dist_max).tris);
+}
+
 void Agujerea(Modelo& m, double cx, double cy, double radio) {
   std::vector<Pto3D> puntos;
   for (Long i = 1; i <= m.nPun; ++i) puntos.push_back({m.X(i), m.Y(i), m.Z(i)});
@@ -104,9 +108,7 @@ void Agujerea(Modelo& m, double cx, double cy, double radio) {
     const double x = (m.X(t.a) + m.X(t.b) + m.X(t.c)) / 3, y = (m.Y(t.a) + m.Y(t.b) + m.Y(t.c)) / 3;
     if (std::hypot(x - cx, y - cy) >= radio) quedan.push_back(t);
   }
-  const double lado = m.lado;
   m = Modelo_De(puntos, quedan);
-  m.lado = lado;
 }
 
 void Prepara_Curvado(c_Curvado& c, std::shared_ptr<Superficie_Grabadora> sup, std::shared_ptr<Progreso_Grabador> prog) {

@@ -24,7 +24,6 @@ struct Modelo {
   HostArray<double> X, Y, Z;  // 1 to nPun
   Long nTri = 0;
   HostArray<Long> Vt1, Vt2, Vt3;  // 0 to nTri
-  double lado = 0;                // side of the site
 
   double Z_Max() const;
   double Z_Min() const;
@@ -33,15 +32,15 @@ struct Modelo {
 // A model from its points (numbered from 1) and triangles.
 Modelo Modelo_De(const std::vector<Pto3D>& puntos, const std::vector<Tri>& triangulos);
 
-// The surface at (x, y) on a site of side `lado`, without the noise of the rough one.
-double Elevacion(Relieve r, double x, double y, double lado);
-
 // nx by ny points `paso` apart, each moved at random by up to `movido` times the step, every cell split into two
 // triangles by a diagonal chosen at random.
 Modelo Rejilla(Relieve r, int nx, int ny, double paso, double movido, std::uint64_t semilla);
 
 // The library's triangulation of n generated points of the given shape; it may leave gaps.
 Modelo Triangulado(Relieve r, Forma forma, std::size_t n, double lado, double dist_max, std::uint64_t semilla);
+
+// The library's triangulation of the points, with their own elevations.
+Modelo Triangulado(const Nube& c, double dist_max);
 
 // Leaves out the triangles whose centroid lies within `radio` of (cx, cy).
 void Agujerea(Modelo& m, double cx, double cy, double radio);

@@ -52,7 +52,7 @@ bool Se_Solapan(const std::vector<double>& x, const std::vector<double>& y, cons
 }  // namespace
 
 std::vector<std::string> Verifica(const std::vector<double>& x, const std::vector<double>& y,
-                                  const std::vector<Tri>& tris, const Opciones_Verificacion& op) {
+                                  const std::vector<Tri>& tris) {
   std::vector<std::string> problemas;
   const auto n = static_cast<Long>(x.size());
   std::vector<Geo> geo;
@@ -75,7 +75,7 @@ std::vector<std::string> Verifica(const std::vector<double>& x, const std::vecto
     const auto i = [](Long k) { return static_cast<std::size_t>(k - 1); };
     const int o = Orientacion(x[i(T.a)], y[i(T.a)], x[i(T.b)], y[i(T.b)], x[i(T.c)], y[i(T.c)]);
     if (o == 0) {
-      if (!op.permite_area_cero) problemas.push_back(nombre + ": zero area");
+      problemas.push_back(nombre + ": zero area");
       continue;
     }
     Geo g{{T.a, o > 0 ? T.b : T.c, o > 0 ? T.c : T.b}, 0, 0, 0, 0};

@@ -16,13 +16,9 @@ struct Tri {
 // The triangles 0 to nTri of the host's arrays; none when the arrays hold no triangle.
 std::vector<Tri> Triangulos(Long nTri, const HostArray<Long>& V1, const HostArray<Long>& V2, const HostArray<Long>& V3);
 
-struct Opciones_Verificacion {
-  bool permite_area_cero = false;  // the literal sweep may return its fallback seed on collinear points
-};
-
 // Every problem found, one line each; empty when the triangulation is sound. Points are 1-based.
 std::vector<std::string> Verifica(const std::vector<double>& x, const std::vector<double>& y,
-                                  const std::vector<Tri>& tris, const Opciones_Verificacion& op = {});
+                                  const std::vector<Tri>& tris);
 
 // Twice the signed area, exact in sign; used by tests that compare covered area.
 double Area_Doble(const std::vector<double>& x, const std::vector<double>& y, const Tri& t);
