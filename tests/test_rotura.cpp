@@ -54,9 +54,10 @@ TEST(Rotura, CodigosDelCorteDeSegmentos) {
 TEST(Rotura, BuscaVerticeAjustaAlPrimeroDeLaTabla) {
   // Corners 0.0005 apart near point 6; the first in table order, then corner order, wins.
   Estado_Rotura s;
-  s.Coord.ReDim(0, 7);
-  const Vert p[] = {{0, 0}, {5, 5}, {5.0005, 5}, {9, 0}, {0, 9}, {5.0003, 5.0002}, {40, 40}};
-  for (Long i = 1; i <= 7; ++i) s.Coord(i) = p[i - 1];
+  s.Coord.ReDim(0, 9);
+  const Vert p[] = {{0, 0},           {5, 5},   {5.0005, 5},      {9, 0},     {0, 9},
+                    {5.0003, 5.0002}, {40, 40}, {9.0009, 0.0009}, {9.0011, 0}};
+  for (Long i = 1; i <= 9; ++i) s.Coord(i) = p[i - 1];
   s.Triangs.ReDim(1, 3);
   s.Triangs(1) = {False, False, False, 1, 3, 4, 0};
   s.Triangs(2) = {False, False, False, 2, 1, 5, 1};
@@ -64,7 +65,11 @@ TEST(Rotura, BuscaVerticeAjustaAlPrimeroDeLaTabla) {
   Long seis = 6;
   Crea_Busqueda_Indexada(s)->Busca_Vertice(seis);
   EXPECT_EQ(seis, 3);  // triangle 1's second corner comes before triangle 2's first
-  Long fuera = 8;
+  // Within 0.001 in both coordinates is near; beyond it in one is not; a point beyond the table is an error.
+  Long casi = 8, lejos = 9, fuera = 10;
+  EXPECT_TRUE(Crea_Busqueda_Indexada(s)->Busca_Vertice(casi));
+  EXPECT_EQ(casi, 4);
+  EXPECT_FALSE(Crea_Busqueda_Indexada(s)->Busca_Vertice(lejos));
   EXPECT_EQ(Numero_Error([&] { Crea_Busqueda_Indexada(s)->Busca_Vertice(fuera); }), 9);
 
   // Through the host call: an unused point 0.0005 from a corner stands for it, and the line goes to the corner.
