@@ -36,16 +36,16 @@ bool Barrido::Construye() {
     const Long desde = s_.Primer_Pto, hasta = s_.nPuntos - 1;
     for (Long i = desde; i <= hasta; ++i) {
       Avance(i);
+      // Positions up to the furthest reached write no progress: runs of them may be passed over at once.
+      const Long tope = std::min(hasta, maximo_avance_);
       if (Es_Verdadero(s_.Conectado[static_cast<std::size_t>(i)])) {
-        i = Sin_Conectar_Desde(i + 1, std::min(hasta, maximo_avance_)) - 1;
+        i = Sin_Conectar_Desde(i + 1, tope) - 1;
         continue;
       }
-      if (i <= maximo_avance_) {
-        const Long siguiente = Pasa_Quietos(i, std::min(hasta, maximo_avance_));
-        if (siguiente > i) {
-          i = siguiente - 1;
-          continue;
-        }
+      const Long siguiente = Pasa_Quietos(i, tope);
+      if (siguiente > i) {
+        i = siguiente - 1;
+        continue;
       }
       Inserta(i);
     }
