@@ -174,6 +174,31 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
     EXPECT_EQ(Ejecuta_Trilat(dir_.Ruta(), uso).estado, 2) << uso;
 }
 
+// A breakline drawn through points the model keeps only one of (nearer each other than its cleaning tolerance) runs
+// through the one kept: no segment is lost, and the user is told which point stands for which.
+TEST_F(Cli, RoturaPorPuntosRepetidos) {
+  Nube c = Genera(Forma::Uniforme, 60, 100, 5);
+  // Points 161 and 162, 0.015 and 0.012 from point 111; the breakline goes on to point 121.
+  for (const auto& [dx, dy] : {std::pair{0.015, 0.0}, std::pair{0.0, 0.012}}) {
+    c.x.push_back(c.x[10] + dx), c.y.push_back(c.y[10] + dy), c.z.push_back(c.z[10]);
+  }
+  const auto roturas = dir_.Escribe("b.txt", "161 162 121\n");
+  const auto r = Corre(Puntos(c) + " --breaklines " + roturas.string() + " --dist-max 100 --no-contours");
+  ASSERT_EQ(r.estado, 0) << r.err;
+  EXPECT_NE(r.err.find("breakline point 161 is taken as point 111, 0.015 away"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("breakline point 162 is taken as point 111, 0.012 away"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("no existe la recta"), std::string::npos) << r.err;
+  // The segment 111-121 is an edge of the model.
+  std::istringstream tin(Lee_Archivo(dir_ / "out" / "tin.csv"));
+  std::string fila;
+  bool arista = false;
+  while (std::getline(tin, fila)) {
+    const std::string f = fila.substr(fila.find(',')) + ',';
+    arista = arista || (f.find(",111,") != std::string::npos && f.find(",121,") != std::string::npos);
+  }
+  EXPECT_TRUE(arista);
+}
+
 // Another OGR format takes its driver's extension and holds every line (CSV its geometry as WKT); a driver that
 // writes no file to disk is refused on the command line.
 TEST_F(Cli, FormatoVectorialConSuExtension) {

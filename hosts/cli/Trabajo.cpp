@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <future>
+#include <iomanip>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -19,6 +20,7 @@
 #include "hosts/cli/Salida_Curvas_OGR.h"
 #include "hosts/cli/Salida_GeoJSON.h"
 #include "hosts/cli/Salida_LandXML.h"
+#include "hosts/cli/Sustitutos_Roturas.h"
 #include "hosts/cli/Tiempos.h"
 #include "hosts/cli/Vista.h"
 #include "hosts/support/Archivo_Atomico.h"
@@ -149,9 +151,19 @@ void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m,
   tiempos.Cuenta("completion", tri.Estado().Del_Completado);
 }
 
-void Fuerza_Roturas(const std::vector<std::vector<std::int64_t>>& lineas, const Levantamiento& lev, Modelo_Anfitrion& m,
+void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levantamiento& lev, Modelo_Anfitrion& m,
                     const Vista& v, ObjectRef& draww) {
   if (m.nTri < 1) Detiene("breaklines need a triangulation of at least two triangles");
+  std::vector<bool> esquina(lev.size(), false);
+  for (Long t = 0; t <= m.nTri; ++t)
+    for (const Long k : {m.Vt1(t), m.Vt2(t), m.Vt3(t)}) esquina[static_cast<std::size_t>(k - 1)] = true;
+  for (const Sustituto& s : Sustituye_Repetidos(lineas, lev, esquina, c_Triangulos::kTolerancia_Depuracion)) {
+    std::ostringstream nota;
+    nota << "trilat: breakline point " << s.punto << " is taken as point " << s.por << ", " << std::fixed
+         << std::setprecision(3) << s.distancia << " away (the model keeps only one of points closer than "
+         << c_Triangulos::kTolerancia_Depuracion << ")\n";
+    std::cerr << nota.str();
+  }
   c_Rotura rotura;
   double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
   Long color = kColor_Roturas;

@@ -18,7 +18,6 @@ namespace Vyr_Trilat {
 namespace {
 
 constexpr const char* kTitulo = "Triangulacion:";
-constexpr double kTolerancia_Depuracion = 0.02;
 constexpr Integer kCopyPen = 13;
 
 void Sin_Puntos(const char* texto) { MsgBox(texto, vbCritical, kTitulo); }

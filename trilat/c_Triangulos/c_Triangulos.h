@@ -14,6 +14,8 @@ class c_Triangulos {
  public:
   // How the triangles are built from the prepared working tables; false when the abort flag stopped it.
   using Construccion = bool (*)(Estado_Triangulos&);
+  // A point nearer than this (plane distance) to a point kept before it is dropped as a repeat of that one.
+  static constexpr double kTolerancia_Depuracion = 0.02;
 
   c_Triangulos();
   // With another construction of the same triangles (tests compare the indexed one with the plain scans).
