@@ -158,11 +158,11 @@ void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levanta
   for (Long t = 0; t <= m.nTri; ++t)
     for (const Long k : {m.Vt1(t), m.Vt2(t), m.Vt3(t)}) esquina[static_cast<std::size_t>(k - 1)] = true;
   for (const Sustituto& s : Sustituye_Repetidos(lineas, lev, esquina, c_Triangulos::kTolerancia_Depuracion)) {
-    std::ostringstream nota;
-    nota << "trilat: breakline point " << s.punto << " is taken as point " << s.por << ", " << std::fixed
-         << std::setprecision(3) << s.distancia << " away (the model keeps only one of points closer than "
-         << c_Triangulos::kTolerancia_Depuracion << ")\n";
-    std::cerr << nota.str();
+    std::ostringstream distancia;
+    distancia << std::fixed << std::setprecision(3) << s.distancia;
+    std::cerr << "trilat: breakline point " << s.punto << " is taken as point " << s.por << ", " << distancia.str()
+              << " away (the model keeps only one of points closer than " << c_Triangulos::kTolerancia_Depuracion
+              << ")\n";
   }
   c_Rotura rotura;
   double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
