@@ -4,22 +4,38 @@ namespace Vyr_Trilat {
 
 namespace {
 
-// A triangle whose box covers more cells than this is kept in the list that every search reads.
-constexpr long long kCeldas_Grande = 16;
+// A triangle is listed in the finest grid where its box covers at most this many cells; each coarser grid has this
+// many times fewer cells (four times wider ones).
+constexpr long long kCeldas_Por_Triangulo = 16;
 
 }  // namespace
 
 Rejilla_Triangulos::Rejilla_Triangulos(const Estado_Rotura& s, const Caja& dominio, double holgura)
-    : s_(s), holgura_(holgura), rejilla_(dominio, static_cast<double>(s.Triangs.UBound()) / 2) {
+    : s_(s), holgura_(holgura) {
+  for (double celdas = static_cast<double>(s.Triangs.UBound()) / 2;; celdas /= kCeldas_Por_Triangulo) {
+    niveles_.push_back({Rejilla_Uniforme(dominio, celdas), {}, {}, {}});
+    if (celdas <= 1) break;
+  }
   // Two passes: count the listings of each cell, then fill them in.
   const Long n = s.Triangs.UBound();
-  inicio_.assign(rejilla_.Total() + 1, 0);
-  for (Long t = 1; t <= n; ++t)
-    if (!Cada_Celda(t, [&](std::size_t c) { ++inicio_[c + 1]; })) grandes_.push_back(t);
-  for (std::size_t c = 0; c < rejilla_.Total(); ++c) inicio_[c + 1] += inicio_[c];
-  lista_.resize(inicio_.back());
-  std::vector<std::size_t> lleno(inicio_.begin(), inicio_.end() - 1);
-  for (Long t = 1; t <= n; ++t) Cada_Celda(t, [&](std::size_t c) { lista_[lleno[c]++] = t; });
+  std::vector<std::size_t> nivel(static_cast<std::size_t>(n) + 1);
+  for (Nivel& l : niveles_) l.inicio.assign(l.rejilla.Total() + 1, 0);
+  for (Long t = 1; t <= n; ++t) {
+    Caja c;
+    Nivel& l = niveles_[nivel[static_cast<std::size_t>(t)] = Nivel_De(t, c)];
+    l.rejilla.Recorre_Caja(c, [&](std::size_t k) { ++l.inicio[k + 1]; });
+  }
+  std::vector<std::vector<std::size_t>> lleno;
+  for (Nivel& l : niveles_) {
+    for (std::size_t k = 0; k < l.rejilla.Total(); ++k) l.inicio[k + 1] += l.inicio[k];
+    l.lista.resize(l.inicio.back());
+    lleno.emplace_back(l.inicio.begin(), l.inicio.end() - 1);
+  }
+  for (Long t = 1; t <= n; ++t) {
+    Caja c = Caja_Triangulo(s, t).Ampliada(holgura_);
+    const std::size_t i = nivel[static_cast<std::size_t>(t)];
+    niveles_[i].rejilla.Recorre_Caja(c, [&](std::size_t k) { niveles_[i].lista[lleno[i][k]++] = t; });
+  }
 }
 
 Caja Caja_Triangulo(const Estado_Rotura& s, Long t) {
@@ -27,30 +43,32 @@ Caja Caja_Triangulo(const Estado_Rotura& s, Long t) {
   return Caja::De(s.Coord(r.V1), s.Coord(r.V2)).Con(Caja::De(s.Coord(r.V3), s.Coord(r.V3)));
 }
 
-// Calls f(cell) for the cells of t's widened box; false, calling nothing, when there are too many.
-template <typename F>
-bool Rejilla_Triangulos::Cada_Celda(Long t, F&& f) const {
-  const Caja c = Caja_Triangulo(s_, t).Ampliada(holgura_);
-  if (rejilla_.Celdas_De(c) > kCeldas_Grande) return false;
-  rejilla_.Recorre_Caja(c, f);
-  return true;
+std::size_t Rejilla_Triangulos::Nivel_De(Long t, Caja& caja) const {
+  caja = Caja_Triangulo(s_, t).Ampliada(holgura_);
+  std::size_t i = 0;
+  while (i + 1 < niveles_.size() && niveles_[i].rejilla.Celdas_De(caja) > kCeldas_Por_Triangulo) ++i;
+  return i;
 }
 
 void Rejilla_Triangulos::Cambiado(Long t) {
-  if (!Cada_Celda(t, [&](std::size_t c) { nuevos_[c].push_back(t); })) grandes_.push_back(t);
+  Caja c;
+  Nivel& l = niveles_[Nivel_De(t, c)];
+  l.rejilla.Recorre_Caja(c, [&](std::size_t k) { l.nuevos[k].push_back(t); });
 }
 
 void Rejilla_Triangulos::Junto_A(const Vert& A, const Vert& B, const Caja& cerca, std::vector<Long>& posiciones) const {
   const auto mira = [&](Long t) {
     if (Caja_Triangulo(s_, t).Ampliada(holgura_).Toca(cerca)) posiciones.push_back(t);
   };
-  rejilla_.Recorre_Franja(A, B, holgura_, cerca, [&](std::size_t c) {
-    for (std::size_t k = inicio_[c]; k < inicio_[c + 1]; ++k) mira(lista_[k]);
-    if (nuevos_.empty()) return;
-    if (const auto it = nuevos_.find(c); it != nuevos_.end())
-      for (Long t : it->second) mira(t);
-  });
-  for (Long t : grandes_) mira(t);
+  for (const Nivel& l : niveles_) {
+    if (l.lista.empty() && l.nuevos.empty()) continue;
+    l.rejilla.Recorre_Franja(A, B, holgura_, cerca, [&](std::size_t c) {
+      for (std::size_t k = l.inicio[c]; k < l.inicio[c + 1]; ++k) mira(l.lista[k]);
+      if (l.nuevos.empty()) return;
+      if (const auto it = l.nuevos.find(c); it != l.nuevos.end())
+        for (Long t : it->second) mira(t);
+    });
+  }
 }
 
 }  // namespace Vyr_Trilat

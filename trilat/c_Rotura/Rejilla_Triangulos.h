@@ -1,7 +1,9 @@
-// A uniform grid over the working triangles, so that a forcing looks only at the triangles near a segment
-// instead of scanning the whole table. Each triangle is listed in every cell that its bounding box, widened by the
-// search margin, covers; a triangle given new corners is listed again where it now lies (the old listing stays,
-// which only adds a candidate that the exact tests turn down).
+// Uniform grids over the working triangles, so that a forcing looks only at the triangles near a segment instead of
+// scanning the whole table. Each triangle is listed in every cell that its bounding box, widened by the search
+// margin, covers, in the finest of a series of ever coarser grids where those cells are few: long thin triangles
+// (a model's edge, a gap between survey strings) would otherwise be listed in hundreds of cells or read by every
+// search. A triangle given new corners is listed again where it now lies (the old listing stays, which only adds a
+// candidate that the exact tests turn down).
 #pragma once
 
 #include <unordered_map>
@@ -26,16 +28,18 @@ class Rejilla_Triangulos {
   void Cambiado(Long t);
 
  private:
-  template <typename F>
-  bool Cada_Celda(Long t, F&& f) const;
+  struct Nivel {
+    Rejilla_Uniforme rejilla;
+    std::vector<std::size_t> inicio;  // cell c lists lista[inicio[c] .. inicio[c + 1])
+    std::vector<Long> lista;
+    std::unordered_map<std::size_t, std::vector<Long>> nuevos;  // listings of triangles changed since
+  };
+  // The level whose grid lists triangle t, and its widened box.
+  std::size_t Nivel_De(Long t, Caja& caja) const;
 
   const Estado_Rotura& s_;
   double holgura_;
-  Rejilla_Uniforme rejilla_;
-  std::vector<std::size_t> inicio_;  // cell c lists lista_[inicio_[c] .. inicio_[c + 1])
-  std::vector<Long> lista_;
-  std::unordered_map<std::size_t, std::vector<Long>> nuevos_;  // listings of triangles changed since
-  std::vector<Long> grandes_;  // triangles too large to list cell by cell: always looked at
+  std::vector<Nivel> niveles_;  // finest first; the last lists whatever the others do not
 };
 
 }  // namespace Vyr_Trilat
