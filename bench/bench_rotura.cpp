@@ -1,17 +1,20 @@
-// Time of Calcula_Triang_con_Polilineas end to end: 100 breaklines of 10 to 50 vertices each, random walks over
-// the survey points in steps of up to four point spacings, forced into the Delaunay triangulation of a jittered
-// grid of survey points on a UTM-sized site. The plain scans are timed on the smallest size for comparison.
+// Time of Calcula_Triang_con_Polilineas end to end, on UTM-sized sites:
+// - 100 breaklines of 10 to 50 vertices each, random walks over the survey points in steps of up to four point
+//   spacings, forced into the Delaunay triangulation of a jittered grid of survey points; the plain scans are timed
+//   on the smallest size for comparison;
+// - a survey's strings: roads across a 1 km site, each taken as five strings (kerbs and axis) with shots every 1 to
+//   3 m, scattered spot heights between them, and every string a breakline (as a surveyor's feature codes make
+//   them), forced into the Delaunay triangulation of all the points.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <random>
 
+#include "tests/support/Nulos.h"
 #include "tests/support/Rotura_Literal.h"
 #include "trilat/c_Rotura/c_Rotura.h"
 #include "trilat/common/Triangulacion_Delaunay.h"
 #include "trilat/draw/mDibuja.h"
-
-#include "tests/support/Nulos.h"
 #include "trilat/platform/Triangulos_Anfitrion.h"
 
 namespace Vyr_Trilat::prueba {
@@ -26,25 +29,30 @@ struct Modelo_Bench {
   Long segmentos = 0;
 };
 
+// The model of the points: the host's arrays and their Delaunay triangulation.
+void Pon_Puntos(Modelo_Bench& m, const std::vector<double>& x, const std::vector<double>& y) {
+  m.nPt = static_cast<Long>(x.size());
+  m.X.ReDim(1, m.nPt);
+  m.Y.ReDim(1, m.nPt);
+  m.Z.ReDim(1, m.nPt);
+  for (Long k = 1; k <= m.nPt; ++k)
+    m.X(k) = x[static_cast<std::size_t>(k - 1)], m.Y(k) = y[static_cast<std::size_t>(k - 1)];
+  const auto tris = Triangulacion_Delaunay(x, y).Triangulos();
+  Llena_Triangulos(tris, m.nTri, m.V1, m.V2, m.V3, 1);
+}
+
 Modelo_Bench Prepara(int lado) {
   std::mt19937_64 rng(7);
   std::uniform_real_distribution<double> U(-0.3, 0.3);
   const double paso = 2.5;
   Modelo_Bench m;
-  m.nPt = lado * lado;
-  m.X.ReDim(1, m.nPt);
-  m.Y.ReDim(1, m.nPt);
-  m.Z.ReDim(1, m.nPt);
   std::vector<double> x, y;
   for (int j = 0; j < lado; ++j)
     for (int i = 0; i < lado; ++i) {
       x.push_back(431000 + (i + U(rng)) * paso);
       y.push_back(4581000 + (j + U(rng)) * paso);
     }
-  for (Long k = 1; k <= m.nPt; ++k)
-    m.X(k) = x[static_cast<std::size_t>(k - 1)], m.Y(k) = y[static_cast<std::size_t>(k - 1)];
-  const auto tris = Triangulacion_Delaunay(x, y).Triangulos();
-  Llena_Triangulos(tris, m.nTri, m.V1, m.V2, m.V3, 1);
+  Pon_Puntos(m, x, y);
   m.Pol.ReDim(1, 100);
   std::uniform_int_distribution<int> vertices(10, 50), paso_rejilla(-4, 4), inicio(0, lado - 1);
   for (Long p = 1; p <= 100; ++p) {
@@ -64,17 +72,51 @@ Modelo_Bench Prepara(int lado) {
   return m;
 }
 
-void Fuerza(benchmark::State& state, Fabrica_Busqueda busqueda) {
-  Modelo_Bench m = Prepara(static_cast<int>(state.range(0)));
+Modelo_Bench Prepara_Cadenas(int carreteras) {
+  std::mt19937_64 rng(7);
+  std::uniform_real_distribution<double> avance(1, 3), sitio(0, 1000);
+  std::normal_distribution<double> error(0, 0.01);
+  std::vector<double> x, y;
+  std::vector<std::vector<Long>> cadenas;
+  for (int r = 0; r < carreteras; ++r) {
+    const double eje = (r + 0.5) * 1000 / carreteras;
+    for (const double desplazada : {-3.0, -2.9, 0.0, 2.9, 3.0}) {
+      cadenas.emplace_back();
+      for (double d = 0; d <= 1000; d += avance(rng)) {
+        x.push_back(431000 + d + error(rng));
+        y.push_back(4581000 + eje + 2 * std::sin(d / 50 + r) + desplazada + error(rng));
+        cadenas.back().push_back(static_cast<Long>(x.size()));
+      }
+    }
+  }
+  for (int k = 0; k < 2500 * carreteras; ++k) x.push_back(431000 + sitio(rng)), y.push_back(4581000 + sitio(rng));
+  Modelo_Bench m;
+  Pon_Puntos(m, x, y);
+  m.Pol.ReDim(1, static_cast<Long>(cadenas.size()));
+  for (Long p = 1; p <= m.Pol.UBound(); ++p) {
+    const auto& c = cadenas[static_cast<std::size_t>(p - 1)];
+    Polilinea& l = m.Pol(p);
+    l.nPtos = static_cast<Long>(c.size());
+    l.Ptos.ReDim(1, l.nPtos);
+    for (Long k = 1; k <= l.nPtos; ++k) l.Ptos(k) = c[static_cast<std::size_t>(k - 1)];
+    m.segmentos += l.nPtos - 1;
+  }
+  return m;
+}
+
+void Fuerza(benchmark::State& state, const Modelo_Bench& m, Fabrica_Busqueda busqueda) {
   ObjectRef nula = std::make_shared<Superficie_Nula>();
   mDibuja::Pon_Vista(431000, 4581000, 1, 1000, nula);
   Estadistica_Rotura cuentas;
   for (auto _ : state) {
     state.PauseTiming();
     HostArray<Long> V1 = m.V1, V2 = m.V2, V3 = m.V3;
+    HostArray<double> X = m.X, Y = m.Y, Z = m.Z;
+    HostArray<Polilinea> Pol = m.Pol;
+    Long nTri = m.nTri;
     c_Rotura r(busqueda);
     state.ResumeTiming();
-    r.Calcula_Triang_con_Polilineas(m.nPt, m.X, m.Y, m.Z, m.nTri, V1, V2, V3, 100, m.Pol);
+    r.Calcula_Triang_con_Polilineas(m.nPt, X, Y, Z, nTri, V1, V2, V3, Pol.UBound(), Pol);
     cuentas = r.Estado().Cuentas;
   }
   state.counters["points"] = m.nPt;
@@ -84,11 +126,13 @@ void Fuerza(benchmark::State& state, Fabrica_Busqueda busqueda) {
   state.counters["corridor"] = cuentas.Corredores;
 }
 
-void Indexada(benchmark::State& s) { Fuerza(s, Crea_Busqueda_Indexada); }
-void Literal(benchmark::State& s) { Fuerza(s, Crea_Busqueda_Literal); }
+void Indexada(benchmark::State& s) { Fuerza(s, Prepara(static_cast<int>(s.range(0))), Crea_Busqueda_Indexada); }
+void Literal(benchmark::State& s) { Fuerza(s, Prepara(static_cast<int>(s.range(0))), Crea_Busqueda_Literal); }
+void Cadenas(benchmark::State& s) { Fuerza(s, Prepara_Cadenas(static_cast<int>(s.range(0))), Crea_Busqueda_Indexada); }
 
 BENCHMARK(Indexada)->Arg(100)->Arg(316)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Literal)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(Cadenas)->Arg(4)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace Vyr_Trilat::prueba
