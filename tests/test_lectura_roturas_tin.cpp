@@ -72,6 +72,8 @@ TEST_F(Lecturas, TinBuenoYMalo) {
   EXPECT_EQ(error("index,v1,v2,v3\n0,100,11.5,120\n"), f + ":2: '11.5' is not a point number");
   EXPECT_EQ(error("index,v1,v2,v3\n0,100,111,120\n"), f + ":2: point 111 is not in the survey");
   EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,100\n"), f + ":2: a triangle needs three different points");
+  EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,120\n1,130,110,120\n2,120,100,110\n"),
+            f + ":4: triangle 2 repeats triangle 0");
   EXPECT_EQ(error("index,v1,v2,v3\n"), f + ": the file holds no triangles");
 }
 

@@ -1,7 +1,9 @@
 #include "hosts/cli/Lectura_Tin.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,8 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
   std::ifstream f(ruta, std::ios::binary);
   if (!f) throw Error_Entrada(ruta.string() + ": cannot open the triangulation file");
   std::vector<std::array<Long, 3>> triangulos;
+  // Each triangle by its sorted corners: the same one listed twice would double its contours.
+  std::map<std::array<Long, 3>, std::size_t> vistos;
   std::string texto;
   for (std::size_t n = 1; std::getline(f, texto); ++n) {
     const auto donde = [&] { return ruta.string() + ":" + std::to_string(n) + ": "; };
@@ -63,6 +67,11 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
     }
     if (t[0] == t[1] || t[1] == t[2] || t[0] == t[2])
       throw Error_Entrada(donde() + "a triangle needs three different points");
+    std::array<Long, 3> esquinas = t;
+    std::sort(esquinas.begin(), esquinas.end());
+    if (const auto [previo, nuevo] = vistos.emplace(esquinas, triangulos.size()); !nuevo)
+      throw Error_Entrada(donde() + "triangle " + std::to_string(indice) + " repeats triangle " +
+                          std::to_string(previo->second));
     triangulos.push_back(t);
   }
   if (f.bad()) throw Error_Entrada(ruta.string() + ": cannot read the triangulation file");

@@ -26,7 +26,8 @@ constexpr int kMaestra_Cada = 5;
 }  // namespace
 
 double Equidistancia_Legible(double relieve) {
-  if (!(relieve > 0)) return 1;
+  // A flat survey, or one whose elevations are too far apart to subtract, has no readable interval.
+  if (!(relieve > 0) || std::isinf(relieve)) return 1;
   const double bruto = relieve / kNiveles_Legibles;
   const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
   for (double f : {1.0, 2.0, 2.5, 5.0, 10.0})

@@ -6,6 +6,7 @@
 #include <future>
 #include <iomanip>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -27,12 +28,14 @@
 #include "hosts/support/Barra_Progreso_Terminal.h"
 #include "hosts/support/Cairo_PictureBox.h"
 #include "hosts/support/Presentador_Terminal.h"
+#include "trilat/c_Curvado/Niveles.h"
 #include "trilat/c_Curvado/c_Curvado.h"
 #include "trilat/c_Rotura/c_Rotura.h"
 #include "trilat/c_Triangulos/c_Triangulos.h"
 #include "trilat/common/En_Otro_Hilo.h"
 #include "trilat/platform/DoEvents.h"
 #include "trilat/platform/MsgBox.h"
+#include "trilat/platform/RuntimeError.h"
 
 #ifndef TRILAT_SAMPLE_DATA_DIR
 #error "TRILAT_SAMPLE_DATA_DIR names the folder of the bundled sample survey"
@@ -201,6 +204,19 @@ Valores_Curvas Valores_Del_Trabajo(const Opciones& o, const Levantamiento& lev) 
     por_que << "--major " << vc.maestras << " is smaller than the equidistance " << vc.finas
             << " (every line would be major)";
     Detiene(por_que.str());
+  }
+  // Contouring counts its levels in 16 bits and would fail on too many only once the model is made; in the dialog
+  // the equidistance can still change.
+  if (!o.dialogo) {
+    try {
+      Niveles::Numero_Niveles(*zmax, *zmin, vc.finas);
+    } catch (const RuntimeError&) {
+      std::ostringstream por_que;
+      por_que << "the equidistance " << vc.finas << " gives " << (*zmax - *zmin) / vc.finas
+              << " contour levels over the survey's relief of " << *zmax - *zmin << ", more than the "
+              << std::numeric_limits<Integer>::max() << " contouring takes";
+      Detiene(por_que.str());
+    }
   }
   return vc;
 }
