@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
-#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "hosts/cli/Linea_Texto.h"
@@ -36,8 +36,7 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
   std::ifstream f(ruta, std::ios::binary);
   if (!f) throw Error_Entrada(ruta.string() + ": cannot open the triangulation file");
   std::vector<std::array<Long, 3>> triangulos;
-  // Each triangle by its sorted corners: the same one listed twice would double its contours.
-  std::map<std::array<Long, 3>, std::size_t> vistos;
+  std::vector<std::size_t> filas;  // the line of each triangle
   std::string texto;
   for (std::size_t n = 1; std::getline(f, texto); ++n) {
     const auto donde = [&] { return ruta.string() + ":" + std::to_string(n) + ": "; };
@@ -67,15 +66,27 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
     }
     if (t[0] == t[1] || t[1] == t[2] || t[0] == t[2])
       throw Error_Entrada(donde() + "a triangle needs three different points");
-    std::array<Long, 3> esquinas = t;
-    std::sort(esquinas.begin(), esquinas.end());
-    if (const auto [previo, nuevo] = vistos.emplace(esquinas, triangulos.size()); !nuevo)
-      throw Error_Entrada(donde() + "triangle " + std::to_string(indice) + " repeats triangle " +
-                          std::to_string(previo->second));
     triangulos.push_back(t);
+    filas.push_back(n);
   }
   if (f.bad()) throw Error_Entrada(ruta.string() + ": cannot read the triangulation file");
   if (triangulos.empty()) throw Error_Entrada(ruta.string() + ": the file holds no triangles");
+  // A triangle listed twice would double every contour through it. Sorted by corners, then by place, the first
+  // repeat in the file is the earliest second of a run of equals, and the one before it is the original.
+  std::vector<std::pair<std::array<Long, 3>, std::size_t>> por_esquinas(triangulos.size());
+  for (std::size_t k = 0; k < triangulos.size(); ++k) {
+    por_esquinas[k] = {triangulos[k], k};
+    std::sort(por_esquinas[k].first.begin(), por_esquinas[k].first.end());
+  }
+  std::sort(por_esquinas.begin(), por_esquinas.end());
+  std::size_t repetido = triangulos.size(), original = 0;
+  for (std::size_t k = 1; k < por_esquinas.size(); ++k) {
+    if (por_esquinas[k].first == por_esquinas[k - 1].first && por_esquinas[k].second < repetido)
+      repetido = por_esquinas[k].second, original = por_esquinas[k - 1].second;
+  }
+  if (repetido < triangulos.size())
+    throw Error_Entrada(ruta.string() + ":" + std::to_string(filas[repetido]) + ": triangle " +
+                        std::to_string(repetido) + " repeats triangle " + std::to_string(original));
   Tin_Leido tin;
   Llena_Triangulos(triangulos, tin.nTri, tin.Vt1, tin.Vt2, tin.Vt3);
   return tin;
