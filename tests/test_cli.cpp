@@ -162,6 +162,8 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
       {puntos("i.csv", "n,x,y,z\n1,0,0,-1e308\n2,9,0,1e308\n3,0,9,0\n"), "equidistance 1 gives inf contour levels"},
       {(dir_ / "missing.csv").string(), "missing.csv: cannot open the points file"},
       {puntos("x.csv", "n,x,y,z\n1,0,0,0\n2,1,0,0\n3,x,1,0\n"), "x.csv:4: x 'x' is not a finite number"},
+      // A terminal escape sequence in a field is quoted, not sent to the terminal.
+      {puntos("e.csv", "n,x,y,z\n1,0,0,0\n2,1,0,0\n3,\x1b]0;x\x07,1,0\n"), "e.csv:4: x '\\x1b]0;x\\x07' is not"},
       {puntos("0.csv", "n,x,y,z\n"), "0.csv: the file holds no points"},
       {puntos("2.csv", "n,x,y,z\n1,0,0,0\n2,1,0,0\n"), "No hay puntos para triangular"},
   };

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "hosts/cli/Levantamiento.h"
+#include "hosts/cli/Texto_Visible.h"
 #include "hosts/cli/Trabajo.h"
 
 int main(int argc, char** argv) {
@@ -18,10 +19,10 @@ int main(int argc, char** argv) {
     }
     return Ejecuta(o);
   } catch (const Error_Uso& e) {
-    std::cerr << "trilat: " << e.what() << "\n(trilat --help for usage)\n";
+    std::cerr << "trilat: " << Texto_Visible(e.what()) << "\n(trilat --help for usage)\n";
     return 2;
   } catch (const std::exception& e) {
-    std::cerr << "trilat: " << e.what() << '\n';
+    std::cerr << "trilat: " << Texto_Visible(e.what()) << '\n';
     return 1;
   }
 }
