@@ -10,6 +10,7 @@
 
 #include "tests/support/Rotura_Anfitrion.h"
 #include "tests/support/Rotura_Literal.h"
+#include "trilat/c_Rotura/Corte_Segmentos.h"
 #include "trilat/c_Rotura/Mete_Roturas.h"
 
 namespace Vyr_Trilat::prueba {
@@ -286,6 +287,59 @@ TEST(Rotura_Propiedades, IgualAlProcedimientoEscritoDondeEsteEsSano) {
     }
   }
   EXPECT_GT(iguales, total / 2);
+}
+
+// Lines in every direction with survey points strewn along them, exactly on them (whole coordinates) and a few
+// millimetres off, before and beyond the segment: the indexed search for the triangles a segment can cut finds
+// every one that the segment test says it meets, however far along the line.
+TEST(Rotura_Propiedades, LaBusquedaIndexadaHallaCadaTrianguloQueCorta) {
+  int lejanos = 0;
+  for (std::uint64_t semilla = 1; semilla <= 4 * Semillas("TRILAT_SEMILLAS_ROTURA"); ++semilla) {
+    std::mt19937_64 rng(semilla);
+    std::uniform_real_distribution<double> U(0, 100);
+    std::uniform_int_distribution<int> entero(-9, 9), paso(-5, 6);
+    const double x0 = semilla % 2 ? 431250 : 0, y0 = semilla % 2 ? 4581430 : 0;
+    Nube c;
+    const auto pon = [&](double x, double y) { c.x.push_back(x0 + x), c.y.push_back(y0 + y), c.z.push_back(0); };
+    for (int k = 0; k < 300; ++k) pon(U(rng), U(rng));
+    std::vector<std::array<Vert, 2>> lineas;
+    for (int l = 0; l < 8; ++l) {
+      // Along an axis, a diagonal, or any whole direction.
+      const std::array<Vert, 4> fijas{Vert{9, 0}, Vert{0, 9}, Vert{7, 7}, Vert{6, -6}};
+      Vert d = l < 4 ? fijas[static_cast<std::size_t>(l)] : Vert{0, 0};
+      while (d.X == 0 && d.Y == 0) d = {static_cast<double>(entero(rng)), static_cast<double>(entero(rng))};
+      const double ax = std::floor(U(rng)), ay = std::floor(U(rng));
+      for (int k = 0; k < 12; ++k) {
+        const double t = paso(rng), e = k % 3 == 0 ? 0.003 * (k % 2 ? 1 : -1) : 0;
+        pon(ax + t * d.X - e * d.Y, ay + t * d.Y + e * d.X);
+      }
+      lineas.push_back({Vert{x0 + ax, y0 + ay}, Vert{x0 + ax + d.X, y0 + ay + d.Y}});
+    }
+    const Modelo m = Triangulado(c, 1e5);
+    const Estado_Rotura s = Estado_De(m, {});
+    const auto busqueda = Crea_Busqueda_Indexada(s);
+    for (const auto& [A, B] : lineas) {
+      std::vector<Long> halladas;
+      busqueda->Cortables(A, B, halladas);
+      for (Long t = 1; t <= s.Triangs.UBound(); ++t) {
+        const Triang_Rot& r = s.Triangs(t);
+        const Vert P[3] = {s.Coord(r.V1), s.Coord(r.V2), s.Coord(r.V3)};
+        bool corta = false, lejos = true;
+        for (const auto& [p, q] : {std::pair{P[0], P[1]}, std::pair{P[2], P[1]}, std::pair{P[2], P[0]}}) {
+          const Long codigo = Corte_Segmentos(p.X, p.Y, q.X, q.Y, A.X, A.Y, B.X, B.Y);
+          corta = corta || codigo == kSe_Cortan || codigo == kMismo_Segmento;
+        }
+        for (const Vert& p : P)
+          lejos = lejos && std::hypot(p.X - A.X, p.Y - A.Y) > 15 && std::hypot(p.X - B.X, p.Y - B.Y) > 15;
+        if (!corta) continue;
+        lejanos += lejos ? 1 : 0;
+        ASSERT_TRUE(std::binary_search(halladas.begin(), halladas.end(), t))
+            << "seed " << semilla << ", triangle " << t;
+      }
+    }
+  }
+  // Triangles met along the line far from the segment were among them.
+  EXPECT_GT(lejanos, 0);
 }
 
 }  // namespace

@@ -1,11 +1,20 @@
 #include "trilat/c_Rotura/Rejilla_Vertices.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace Vyr_Trilat {
 
+namespace {
+
+// About this many corners to a cell.
+constexpr double kEsquinas_Celda = 128;
+
+}  // namespace
+
 Rejilla_Vertices::Rejilla_Vertices(const Estado_Rotura& s, const Caja& dominio, double holgura)
-    : s_(s), holgura_(holgura), rejilla_(dominio, static_cast<double>(s.Triangs.UBound()) / 4) {
+    : s_(s), holgura_(holgura), rejilla_(dominio, static_cast<double>(s.Triangs.UBound()) / (2 * kEsquinas_Celda)) {
   const Long n = s.Triangs.UBound();
   const auto nPt = static_cast<std::size_t>(s.Coord.UBound());
   inicio_tri_.assign(nPt + 2, 0);
@@ -28,6 +37,7 @@ Rejilla_Vertices::Rejilla_Vertices(const Estado_Rotura& s, const Caja& dominio, 
     const Vert& p = s.Coord(static_cast<Long>(v));
     puntos_[lleno[rejilla_.Celda(rejilla_.Columna(p.X), rejilla_.Fila(p.Y))]++] = {p.X, p.Y, static_cast<Long>(v)};
   }
+  ordenadas_.assign(rejilla_.Total(), 0);
   for (std::size_t v = 0; v <= nPt; ++v) inicio_tri_[v + 1] += inicio_tri_[v];
   en_vertice_.resize(inicio_tri_.back());
   lleno.assign(inicio_tri_.begin(), inicio_tri_.end() - 1);
@@ -42,7 +52,7 @@ void Rejilla_Vertices::Cambiado(Long t) {
   for (Long v : {r.V1, r.V2, r.V3}) nuevos_[v].push_back(t);
 }
 
-void Rejilla_Vertices::A_Lo_Largo(const Vert& A, const Vert& B, std::vector<Long>& posiciones) const {
+void Rejilla_Vertices::A_Lo_Largo(const Vert& A, const Vert& B, std::vector<Long>& posiciones) {
   const double dx = B.X - A.X, dy = B.Y - A.Y, largo = std::sqrt(dx * dx + dy * dy);
   const auto en_linea = [&](const Vert& p) {
     return std::fabs(dx * (p.Y - A.Y) - dy * (p.X - A.X)) <= holgura_ * largo;
@@ -52,14 +62,37 @@ void Rejilla_Vertices::A_Lo_Largo(const Vert& A, const Vert& B, std::vector<Long
     const int cerca = en_linea(s_.Coord(r.V1)) + en_linea(s_.Coord(r.V2)) + en_linea(s_.Coord(r.V3));
     if (cerca >= 2) posiciones.push_back(t);
   };
-  rejilla_.Recorre_Franja(A, B, holgura_, Caja{-HUGE_VAL, -HUGE_VAL, HUGE_VAL, HUGE_VAL}, [&](std::size_t c) {
-    for (std::size_t k = inicio_[c]; k < inicio_[c + 1]; ++k) {
-      const Punto& p = puntos_[k];
+  // The key along which the line varies least, for its gradient's angle with the line.
+  int eje = 0;
+  double menor = HUGE_VAL;
+  for (int e = 0; e < kEjes; ++e) {
+    const double gx = e == 1 ? 0 : 1, gy = e == 0 ? 0 : e == 3 ? -1 : 1;
+    const double coseno = std::fabs(gx * dx + gy * dy) / std::sqrt(gx * gx + gy * gy);
+    if (coseno < menor) menor = coseno, eje = e;
+  }
+  auto& orden = orden_[static_cast<std::size_t>(eje)];
+  if (orden.empty()) orden.resize(puntos_.size());
+  const auto clave = [&](std::uint32_t k) { return Clave(puntos_[k].x, puntos_[k].y, eje); };
+  const Caja todo{-HUGE_VAL, -HUGE_VAL, HUGE_VAL, HUGE_VAL};
+  rejilla_.Recorre_Franja(A, B, holgura_, todo, [&](std::size_t c, const Tramo_Franja& tramo) {
+    // Across the walk a point near the line lies at most tramo.holgura from the stretch, which moves no key more.
+    const double k1 = Clave(tramo.desde.X, tramo.desde.Y, eje), k2 = Clave(tramo.hasta.X, tramo.hasta.Y, eje);
+    const double lo = std::min(k1, k2) - tramo.holgura, hi = std::max(k1, k2) + tramo.holgura;
+    const auto desde = orden.begin() + static_cast<std::ptrdiff_t>(inicio_[c]);
+    const auto fin = orden.begin() + static_cast<std::ptrdiff_t>(inicio_[c + 1]);
+    if (!(ordenadas_[c] & (1u << eje))) {
+      std::iota(desde, fin, static_cast<std::uint32_t>(inicio_[c]));
+      std::sort(desde, fin, [&](std::uint32_t a, std::uint32_t b) { return clave(a) < clave(b); });
+      ordenadas_[c] = static_cast<std::uint8_t>(ordenadas_[c] | (1u << eje));
+    }
+    auto it = std::lower_bound(desde, fin, lo, [&](std::uint32_t k, double v) { return clave(k) < v; });
+    for (; it != fin && clave(*it) <= hi; ++it) {
+      const Punto& p = puntos_[*it];
       if (!en_linea({p.x, p.y})) continue;
       const auto v = static_cast<std::size_t>(p.v);
       for (std::size_t i = inicio_tri_[v]; i < inicio_tri_[v + 1]; ++i) mira(en_vertice_[i]);
-      if (const auto it = nuevos_.find(p.v); it != nuevos_.end())
-        for (Long t : it->second) mira(t);
+      if (const auto nuevo = nuevos_.find(p.v); nuevo != nuevos_.end())
+        for (Long t : nuevo->second) mira(t);
     }
   });
 }

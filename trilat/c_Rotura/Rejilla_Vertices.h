@@ -3,6 +3,8 @@
 // meeting however far apart they are, so a forcing must find those too without scanning the table.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <unordered_map>
 #include <vector>
 
@@ -18,7 +20,7 @@ class Rejilla_Vertices {
 
   // Appends every working triangle with two corners within the margin of the line through A and B (A != B),
   // unsorted and possibly repeated.
-  void A_Lo_Largo(const Vert& A, const Vert& B, std::vector<Long>& posiciones) const;
+  void A_Lo_Largo(const Vert& A, const Vert& B, std::vector<Long>& posiciones);
   // Working triangle t has new corners.
   void Cambiado(Long t);
 
@@ -27,12 +29,22 @@ class Rejilla_Vertices {
     double x, y;
     Long v;
   };
+  // The keys the corners of each cell are kept in order of: X, Y, X + Y and X - Y.
+  static constexpr int kEjes = 4;
+  static double Clave(double x, double y, int eje) { return eje == 0 ? x : eje == 1 ? y : eje == 2 ? x + y : x - y; }
 
   const Estado_Rotura& s_;
   double holgura_;
+  // Cells of some hundred corners: a line crosses the model through few of them, and in each only the corners in the
+  // narrow band it leaves across one of the keys (the one along which the line varies least) are looked at, found
+  // by a binary search.
   Rejilla_Uniforme rejilla_;
-  std::vector<std::size_t> inicio_;  // the corners in cell c: puntos_[inicio_[c] .. inicio_[c + 1])
-  std::vector<Punto> puntos_;
+  std::vector<std::size_t> inicio_;  // the corners of cell c: places inicio_[c] .. inicio_[c + 1] of each order
+  std::vector<Punto> puntos_;        // by cell
+  // The places in puntos_ by cell, then by each key; a cell is put in a key's order when first looked at so (a
+  // model with few breaklines looks at few cells).
+  std::array<std::vector<std::uint32_t>, kEjes> orden_;
+  std::vector<std::uint8_t> ordenadas_;  // by cell, a bit for each key whose order it is in
   std::vector<std::size_t> inicio_tri_;  // the triangles at corner v: en_vertice_[inicio_tri_[v] .. [v + 1])
   std::vector<Long> en_vertice_;
   std::unordered_map<Long, std::vector<Long>> nuevos_;  // triangles that took a corner since (corner -> triangles)
