@@ -318,7 +318,9 @@ TEST(Rotura_Propiedades, LaBusquedaIndexadaHallaCadaTrianguloQueCorta) {
     const Modelo m = Triangulado(c, 1e5);
     const Estado_Rotura s = Estado_De(m, {});
     const auto busqueda = Crea_Busqueda_Indexada(s);
-    for (const auto& [A, B] : lineas) {
+    // Each line asked for again and again: cells crossed often are searched otherwise than cells crossed once.
+    for (int vez = 0; vez < 12 * static_cast<int>(lineas.size()); ++vez) {
+      const auto& [A, B] = lineas[static_cast<std::size_t>(vez) % lineas.size()];
       std::vector<Long> halladas;
       busqueda->Cortables(A, B, halladas);
       for (Long t = 1; t <= s.Triangs.UBound(); ++t) {

@@ -10,6 +10,8 @@ namespace {
 
 // About this many corners to a cell.
 constexpr double kEsquinas_Celda = 128;
+// Ordering a cell by a key costs about as much as reading it whole this many times.
+constexpr std::uint8_t kLecturas_Sin_Orden = 8;
 
 }  // namespace
 
@@ -37,7 +39,7 @@ Rejilla_Vertices::Rejilla_Vertices(const Estado_Rotura& s, const Caja& dominio, 
     const Vert& p = s.Coord(static_cast<Long>(v));
     puntos_[lleno[rejilla_.Celda(rejilla_.Columna(p.X), rejilla_.Fila(p.Y))]++] = {p.X, p.Y, static_cast<Long>(v)};
   }
-  ordenadas_.assign(rejilla_.Total(), 0);
+  leidas_.assign(rejilla_.Total(), {});
   for (std::size_t v = 0; v <= nPt; ++v) inicio_tri_[v + 1] += inicio_tri_[v];
   en_vertice_.resize(inicio_tri_.back());
   lleno.assign(inicio_tri_.begin(), inicio_tri_.end() - 1);
@@ -78,22 +80,31 @@ void Rejilla_Vertices::A_Lo_Largo(const Vert& A, const Vert& B, std::vector<Long
     // Across the walk a point near the line lies at most tramo.holgura from the stretch, which moves no key more.
     const double k1 = Clave(tramo.desde.X, tramo.desde.Y, eje), k2 = Clave(tramo.hasta.X, tramo.hasta.Y, eje);
     const double lo = std::min(k1, k2) - tramo.holgura, hi = std::max(k1, k2) + tramo.holgura;
-    const auto desde = orden.begin() + static_cast<std::ptrdiff_t>(inicio_[c]);
-    const auto fin = orden.begin() + static_cast<std::ptrdiff_t>(inicio_[c + 1]);
-    if (!(ordenadas_[c] & (1u << eje))) {
-      std::iota(desde, fin, static_cast<std::uint32_t>(inicio_[c]));
-      std::sort(desde, fin, [&](std::uint32_t a, std::uint32_t b) { return clave(a) < clave(b); });
-      ordenadas_[c] = static_cast<std::uint8_t>(ordenadas_[c] | (1u << eje));
-    }
-    auto it = std::lower_bound(desde, fin, lo, [&](std::uint32_t k, double v) { return clave(k) < v; });
-    for (; it != fin && clave(*it) <= hi; ++it) {
-      const Punto& p = puntos_[*it];
-      if (!en_linea({p.x, p.y})) continue;
+    const auto toma = [&](const Punto& p) {
+      if (!en_linea({p.x, p.y})) return;
       const auto v = static_cast<std::size_t>(p.v);
       for (std::size_t i = inicio_tri_[v]; i < inicio_tri_[v + 1]; ++i) mira(en_vertice_[i]);
       if (const auto nuevo = nuevos_.find(p.v); nuevo != nuevos_.end())
         for (Long t : nuevo->second) mira(t);
+    };
+    auto& leida = leidas_[c][static_cast<std::size_t>(eje)];
+    if (leida < kLecturas_Sin_Orden) {
+      ++leida;
+      for (std::size_t k = inicio_[c]; k < inicio_[c + 1]; ++k) {
+        const double v = Clave(puntos_[k].x, puntos_[k].y, eje);
+        if (lo <= v && v <= hi) toma(puntos_[k]);
+      }
+      return;
     }
+    const auto desde = orden.begin() + static_cast<std::ptrdiff_t>(inicio_[c]);
+    const auto fin = orden.begin() + static_cast<std::ptrdiff_t>(inicio_[c + 1]);
+    if (leida == kLecturas_Sin_Orden) {
+      std::iota(desde, fin, static_cast<std::uint32_t>(inicio_[c]));
+      std::sort(desde, fin, [&](std::uint32_t a, std::uint32_t b) { return clave(a) < clave(b); });
+      ++leida;
+    }
+    auto it = std::lower_bound(desde, fin, lo, [&](std::uint32_t k, double v) { return clave(k) < v; });
+    for (; it != fin && clave(*it) <= hi; ++it) toma(puntos_[*it]);
   });
 }
 

@@ -41,10 +41,11 @@ class Rejilla_Vertices {
   Rejilla_Uniforme rejilla_;
   std::vector<std::size_t> inicio_;  // the corners of cell c: places inicio_[c] .. inicio_[c + 1] of each order
   std::vector<Punto> puntos_;        // by cell
-  // The places in puntos_ by cell, then by each key; a cell is put in a key's order when first looked at so (a
-  // model with few breaklines looks at few cells).
+  // The places in puntos_ by cell, then by each key. A cell is put in a key's order only once lines along that key
+  // have crossed it a few times; until then it is read whole, which costs less than ordering it (a model with few
+  // breaklines has most cells crossed once or never).
   std::array<std::vector<std::uint32_t>, kEjes> orden_;
-  std::vector<std::uint8_t> ordenadas_;  // by cell, a bit for each key whose order it is in
+  std::vector<std::array<std::uint8_t, kEjes>> leidas_;  // by cell and key, how often read whole so far
   std::vector<std::size_t> inicio_tri_;  // the triangles at corner v: en_vertice_[inicio_tri_[v] .. [v + 1])
   std::vector<Long> en_vertice_;
   std::unordered_map<Long, std::vector<Long>> nuevos_;  // triangles that took a corner since (corner -> triangles)
