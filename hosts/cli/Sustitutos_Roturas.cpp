@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <utility>
 
+#include "trilat/common/Tabla_Celdas.h"
+
 namespace Vyr_Trilat::anfitrion {
 
 namespace {
@@ -18,10 +20,6 @@ struct Rejilla {
 
   bool Indexable(double x, double y) const { return std::fabs(x / lado) < kMaximo && std::fabs(y / lado) < kMaximo; }
   std::int64_t Celda(double v) const { return static_cast<std::int64_t>(std::floor(v / lado)); }
-  // Cells that share a key only add candidates whose distance is then measured.
-  static std::uint64_t Clave(std::int64_t i, std::int64_t j) {
-    return static_cast<std::uint64_t>(i) * 0x9E3779B97F4A7C15ULL ^ static_cast<std::uint64_t>(j);
-  }
 };
 
 }  // namespace
@@ -32,15 +30,26 @@ std::vector<Sustituto> Sustituye_Repetidos(std::vector<std::vector<std::int64_t>
   // The breakline points that are no corner, each filed in the cells around it.
   const Rejilla r{2 * tolerancia};
   std::vector<std::size_t> huerfanos;
-  std::unordered_map<std::size_t, std::size_t> de_huerfano;   // position -> place in huerfanos
-  std::unordered_multimap<std::uint64_t, std::size_t> cerca;  // cell -> place in huerfanos
+  std::unordered_map<std::size_t, std::size_t> de_huerfano;  // position -> place in huerfanos
+  // Each cell holds a chain of its filings: 1 + the place of the last in archivados (0: none), each the place of a
+  // point in huerfanos and the filing before it in the same cell.
+  struct Archivado {
+    std::size_t huerfano;
+    Long anterior;
+  };
+  std::vector<Archivado> archivados;
+  Tabla_Celdas cerca(0);
   for (const auto& linea : lineas) {
     for (const std::int64_t numero : linea) {
       const std::size_t k = posicion(numero);
       if (esquina[k] || !r.Indexable(lev.x[k], lev.y[k]) || !de_huerfano.emplace(k, huerfanos.size()).second) continue;
       const std::int64_t ci = r.Celda(lev.x[k]), cj = r.Celda(lev.y[k]);
       for (std::int64_t i = ci - 1; i <= ci + 1; ++i)
-        for (std::int64_t j = cj - 1; j <= cj + 1; ++j) cerca.emplace(Rejilla::Clave(i, j), huerfanos.size());
+        for (std::int64_t j = cj - 1; j <= cj + 1; ++j) {
+          Long& ultimo = cerca(i, j);
+          archivados.push_back({huerfanos.size(), ultimo});
+          ultimo = static_cast<Long>(archivados.size());
+        }
       huerfanos.push_back(k);
     }
   }
@@ -53,13 +62,13 @@ std::vector<Sustituto> Sustituye_Repetidos(std::vector<std::vector<std::int64_t>
   std::vector<Mejor> mejor(huerfanos.size());
   for (std::size_t e = 0; e < esquina.size(); ++e) {
     if (!esquina[e] || !r.Indexable(lev.x[e], lev.y[e])) continue;
-    const auto [desde, hasta] = cerca.equal_range(Rejilla::Clave(r.Celda(lev.x[e]), r.Celda(lev.y[e])));
-    for (auto it = desde; it != hasta; ++it) {
-      const std::size_t h = huerfanos[it->second];
+    const Long* ultimo = cerca.Busca(r.Celda(lev.x[e]), r.Celda(lev.y[e]));
+    for (Long a = ultimo ? *ultimo : 0; a > 0; a = archivados[static_cast<std::size_t>(a - 1)].anterior) {
+      const std::size_t lugar = archivados[static_cast<std::size_t>(a - 1)].huerfano, h = huerfanos[lugar];
       const double dx = lev.x[h] - lev.x[e], dy = lev.y[h] - lev.y[e];
       // The distance as cleaning measures it; corners come in survey order, so the first of equals stays.
       const double d = std::sqrt(dx * dx + dy * dy);
-      if (d < tolerancia && d < mejor[it->second].distancia) mejor[it->second] = {e, d};
+      if (d < tolerancia && d < mejor[lugar].distancia) mejor[lugar] = {e, d};
     }
   }
 

@@ -68,8 +68,8 @@ void Rejilla_Vertices::A_Lo_Largo(const Vert& A, const Vert& B, std::vector<Long
   int eje = 0;
   double menor = HUGE_VAL;
   for (int e = 0; e < kEjes; ++e) {
-    const double gx = e == 1 ? 0 : 1, gy = e == 0 ? 0 : e == 3 ? -1 : 1;
-    const double coseno = std::fabs(gx * dx + gy * dy) / std::sqrt(gx * gx + gy * gy);
+    const auto& g = kGradientes[static_cast<std::size_t>(e)];
+    const double coseno = std::fabs(Clave(dx, dy, e)) / std::sqrt(g[0] * g[0] + g[1] * g[1]);
     if (coseno < menor) menor = coseno, eje = e;
   }
   auto& orden = orden_[static_cast<std::size_t>(eje)];

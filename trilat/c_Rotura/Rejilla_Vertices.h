@@ -29,9 +29,13 @@ class Rejilla_Vertices {
     double x, y;
     Long v;
   };
-  // The keys the corners of each cell are kept in order of: X, Y, X + Y and X - Y.
+  // The keys the corners of each cell are kept in order of, by their gradients: X, Y, X + Y and X - Y.
   static constexpr int kEjes = 4;
-  static double Clave(double x, double y, int eje) { return eje == 0 ? x : eje == 1 ? y : eje == 2 ? x + y : x - y; }
+  static constexpr std::array<std::array<double, 2>, kEjes> kGradientes{{{1, 0}, {0, 1}, {1, 1}, {1, -1}}};
+  static double Clave(double x, double y, int eje) {
+    const auto& g = kGradientes[static_cast<std::size_t>(eje)];
+    return g[0] * x + g[1] * y;
+  }
 
   const Estado_Rotura& s_;
   double holgura_;
