@@ -92,15 +92,8 @@ Modelo_Bench Prepara_Cadenas(int carreteras) {
   for (int k = 0; k < 2500 * carreteras; ++k) x.push_back(431000 + sitio(rng)), y.push_back(4581000 + sitio(rng));
   Modelo_Bench m;
   Pon_Puntos(m, x, y);
-  m.Pol.ReDim(1, static_cast<Long>(cadenas.size()));
-  for (Long p = 1; p <= m.Pol.UBound(); ++p) {
-    const auto& c = cadenas[static_cast<std::size_t>(p - 1)];
-    Polilinea& l = m.Pol(p);
-    l.nPtos = static_cast<Long>(c.size());
-    l.Ptos.ReDim(1, l.nPtos);
-    for (Long k = 1; k <= l.nPtos; ++k) l.Ptos(k) = c[static_cast<std::size_t>(k - 1)];
-    m.segmentos += l.nPtos - 1;
-  }
+  m.Pol = Polilineas_De(cadenas);
+  for (const auto& c : cadenas) m.segmentos += static_cast<Long>(c.size()) - 1;
   return m;
 }
 

@@ -42,15 +42,12 @@ std::vector<std::vector<std::int64_t>> Lee_Roturas(const std::filesystem::path& 
 
 HostArray<Polilinea> Polilineas_Biblioteca(const std::vector<std::vector<std::int64_t>>& lineas,
                                            const Levantamiento& lev) {
-  HostArray<Polilinea> Pol(1, static_cast<Long>(lineas.size()));
-  for (Long p = 1; p <= Pol.UBound(); ++p) {
-    const auto& linea = lineas[static_cast<std::size_t>(p - 1)];
-    Polilinea& destino = Pol(p);
-    destino.nPtos = static_cast<Long>(linea.size());
-    destino.Ptos.ReDim(1, destino.nPtos);
-    for (Long k = 1; k <= destino.nPtos; ++k) destino.Ptos(k) = lev.posicion.at(linea[static_cast<std::size_t>(k - 1)]);
+  std::vector<std::vector<Long>> posiciones;
+  for (const auto& linea : lineas) {
+    posiciones.emplace_back();
+    for (const std::int64_t numero : linea) posiciones.back().push_back(lev.posicion.at(numero));
   }
-  return Pol;
+  return Polilineas_De(posiciones);
 }
 
 }  // namespace Vyr_Trilat::anfitrion

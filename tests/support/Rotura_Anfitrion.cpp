@@ -32,13 +32,7 @@ std::vector<Mensaje> Fuerza_Segmento(c_Rotura& r, Modelo& m, Long a, Long b) {
 
 std::vector<Mensaje> Fuerza_Polilineas(c_Rotura& r, Modelo& m, const std::vector<std::vector<Long>>& lineas) {
   const auto nPol = static_cast<Long>(lineas.size());
-  HostArray<Polilinea> Pol(1, nPol);
-  for (Long p = 1; p <= nPol; ++p) {
-    const auto& l = lineas[static_cast<std::size_t>(p - 1)];
-    Pol(p).nPtos = static_cast<Long>(l.size());
-    Pol(p).Ptos.ReDim(1, Pol(p).nPtos);
-    for (Long k = 1; k <= Pol(p).nPtos; ++k) Pol(p).Ptos(k) = l[static_cast<std::size_t>(k - 1)];
-  }
+  HostArray<Polilinea> Pol = Polilineas_De(lineas);
   Mensajes_Grabados mensajes;
   r.Calcula_Triang_con_Polilineas(m.nPun, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3, nPol, Pol);
   return mensajes.Lista();
