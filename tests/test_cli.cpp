@@ -160,6 +160,11 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
       {relieve + " --equidistance 0.002",
        "the equidistance 0.002 gives 40000 contour levels over the survey's relief of 80"},
       {puntos("i.csv", "n,x,y,z\n1,0,0,-1e308\n2,9,0,1e308\n3,0,9,0\n"), "equidistance 1 gives inf contour levels"},
+      // Lines between points near the ends of the doubles cannot be drawn: incomplete contours are no result.
+      {puntos("g.csv", "n,x,y,z\n1,1e308,1e308,1\n2,-1e308,1e308,5\n3,1e308,-1e308,9\n4,-1.7e308,-1.7e308,3\n") +
+           " --tin " + puntos("g.tin", "index,v1,v2,v3\n0,1,2,3\n1,2,3,4\n"),
+       "contour lines could not be drawn (above); the contours would be incomplete"},
+
       {(dir_ / "missing.csv").string(), "missing.csv: cannot open the points file"},
       {puntos("x.csv", "n,x,y,z\n1,0,0,0\n2,1,0,0\n3,x,1,0\n"), "x.csv:4: x 'x' is not a finite number"},
       // A terminal escape sequence in a field is quoted, not sent to the terminal.
@@ -170,6 +175,13 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
   for (const auto& [orden, error] : casos) {
     SCOPED_TRACE(orden);
     Espera_Fallo(Corre(orden), 1, error);
+  }
+  {
+    // A hand-edited settings file asking for more smoothing than --segments takes.
+    SCOPED_TRACE("Segmentos=32000");
+    const auto ajustes = dir_.Escribe("settings.ini", "[MDT/Curvado]\nSegmentos=32000\nAlineacion=1\n");
+    Espera_Fallo(Corre(relieve + " --dist-max 200"), 1, "the settings ask for 32000 segments per smoothed span");
+    fs::remove(ajustes);
   }
   // It runs, and the picked equidistance is said with the major interval the run uses.
   const auto r = Corre(relieve + " --dist-max 200 --major 4");

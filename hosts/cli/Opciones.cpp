@@ -68,7 +68,9 @@ Opciones Lee_Opciones(const std::vector<std::string>& args) {
     throw Error_Uso("unknown command '" + o.orden + "'");
 
   using Accion = std::function<void(const std::string&, const std::string&)>;
-  const auto bandera = [](bool& b, bool valor) { return [&b, valor](const std::string&, const std::string&) { b = valor; }; };
+  const auto bandera = [](bool& b, bool valor) {
+    return [&b, valor](const std::string&, const std::string&) { b = valor; };
+  };
   const auto opcional = [](std::optional<bool>& b, bool valor) {
     return [&b, valor](const std::string&, const std::string&) { b = valor; };
   };
@@ -95,7 +97,8 @@ Opciones Lee_Opciones(const std::vector<std::string>& args) {
       {"--segments",
        [&](auto& a, auto& v) {
          const double s = Numero(a, v);
-         if (s < 1 || s > 1000 || s != std::floor(s)) throw Error_Uso(a + " must be a whole number from 1 to 1000");
+         if (s < 1 || s > kSegmentos_Max || s != std::floor(s))
+           throw Error_Uso(a + " must be a whole number from 1 to " + std::to_string(kSegmentos_Max));
          o.segmentos = static_cast<std::int32_t>(s);
        }},
       {"--minor-color", [&](auto& a, auto& v) { o.color_finas = Lee_Color(a, v); }},

@@ -15,8 +15,11 @@
 namespace Vyr_Trilat::anfitrion {
 
 // The files a run can write, by the name they take in the output folder.
-inline const std::set<std::string> kFormatos = {"tin.csv",      "tin.xml",     "contours.geojson", "contours.dxf",
+inline const std::set<std::string> kFormatos = {"tin.csv",       "tin.xml",     "contours.geojson", "contours.dxf",
                                                 "contours.gpkg", "picture.png", "picture.svg"};
+
+// Samples per smoothed span a run may take: each span of every contour line is written with that many vertices.
+inline constexpr std::int32_t kSegmentos_Max = 1000;
 
 struct Opciones {
   std::string orden;  // "run", "demo", "help" or "version"

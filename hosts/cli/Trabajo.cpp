@@ -59,16 +59,20 @@ class Mensajes_A_Stderr {
       : anterior_(Instala_Presentador_Mensajes([this](const Mensaje& m) {
           std::cerr << m.titulo.value_or(kTitulo_Por_Defecto) << ": " << m.texto << '\n';
           if (m.estilo & vbCritical) critico_ = true;
+          ++dichos_;
           return vbOK;
         })) {}
   ~Mensajes_A_Stderr() { Instala_Presentador_Mensajes(std::move(anterior_)); }
   Mensajes_A_Stderr(const Mensajes_A_Stderr&) = delete;
   Mensajes_A_Stderr& operator=(const Mensajes_A_Stderr&) = delete;
   bool Critico() const { return critico_; }
-  void Empieza_Calculo() { critico_ = false; }
+  // Messages said since the calculation began, critical or not.
+  int Dichos() const { return dichos_; }
+  void Empieza_Calculo() { critico_ = false, dichos_ = 0; }
 
  private:
   bool critico_ = false;
+  int dichos_ = 0;
   Presentador_Mensajes anterior_;
 };
 
@@ -241,12 +245,23 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
     curvado.Parametros_Directos(o.segmentos.value_or(s.Segmentos), o.suavizar ? A_Booleano(*o.suavizar) : s.Suavizar,
                                 o.dibuja_curvas ? A_Booleano(*o.dibuja_curvas) : s.Dibuja_Curvas);
   }
+  // A count the settings file asks for beyond what --segments takes would write every line that many times over.
+  const auto& e = curvado.Estado();
+  if (Es_Verdadero(e.Suavizar) && e.Segmentos > kSegmentos_Max) {
+    Detiene("the settings ask for " + std::to_string(e.Segmentos) + " segments per smoothed span, more than the " +
+            std::to_string(kSegmentos_Max) + " a run takes (--segments sets this run's)");
+  }
   Boolean cancela = False;
   if (mensajes) mensajes->Empieza_Calculo();
   curvado.Curvado_calcula1(m.nPt, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3, cancela);
   Comprueba_Interrupcion();
   if (Es_Verdadero(cancela)) Detiene("the contouring dialog was cancelled");
   if (mensajes && mensajes->Critico()) Detiene("no contours were made");
+  // Contouring reports a line it could not draw and goes on without it: the contours would be incomplete.
+  if (mensajes && mensajes->Dichos() > 0) {
+    Detiene(std::to_string(mensajes->Dichos()) + " contour lines could not be drawn (above); the contours would be " +
+            "incomplete");
+  }
   if (o.dialogo) Guarda_Valores_Curvas({E_finas, E_Maestras, Colfinas, ColMaestras});
   return curvado.Get_Curvas();
 }
