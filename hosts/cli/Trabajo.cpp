@@ -51,20 +51,22 @@ constexpr int kAncho_Imagen = 1600;
 constexpr int kMargen_Imagen = 20;
 constexpr Long kColor_Roturas = 255;  // red, red in the low byte
 
-// Library messages go to standard error as "TITLE: TEXT"; a critical one during a computation means the job cannot
-// give a result (one from a dialog's load only corrects a remembered value).
-class Mensajes_A_Stderr {
+// Library messages are shown where they were before (the terminal's dialogs with --dialog), or on standard error
+// as "TITLE: TEXT"; and counted: a critical one during a computation means the job cannot give a result (one from
+// a dialog's load only corrects a remembered value).
+class Mensajes_Del_Trabajo {
  public:
-  Mensajes_A_Stderr()
+  Mensajes_Del_Trabajo()
       : anterior_(Instala_Presentador_Mensajes([this](const Mensaje& m) {
-          std::cerr << m.titulo.value_or(kTitulo_Por_Defecto) << ": " << m.texto << '\n';
           if (m.estilo & vbCritical) critico_ = true;
           ++dichos_;
+          if (anterior_) return anterior_(m);
+          std::cerr << m.titulo.value_or(kTitulo_Por_Defecto) << ": " << m.texto << '\n';
           return vbOK;
         })) {}
-  ~Mensajes_A_Stderr() { Instala_Presentador_Mensajes(std::move(anterior_)); }
-  Mensajes_A_Stderr(const Mensajes_A_Stderr&) = delete;
-  Mensajes_A_Stderr& operator=(const Mensajes_A_Stderr&) = delete;
+  ~Mensajes_Del_Trabajo() { Instala_Presentador_Mensajes(std::move(anterior_)); }
+  Mensajes_Del_Trabajo(const Mensajes_Del_Trabajo&) = delete;
+  Mensajes_Del_Trabajo& operator=(const Mensajes_Del_Trabajo&) = delete;
   bool Critico() const { return critico_; }
   // Messages said since the calculation began, critical or not.
   int Dichos() const { return dichos_; }
@@ -126,7 +128,7 @@ ObjectRef Barra(const Opciones& o, const char* etiqueta) {
 }
 
 void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m, const Vista& v, ObjectRef& draww,
-               const Tiempos& tiempos, Mensajes_A_Stderr* mensajes) {
+               const Tiempos& tiempos, Mensajes_Del_Trabajo& mensajes) {
   c_Triangulos tri;
   double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
   ObjectRef progreso = Barra(o, "Triangulación");
@@ -148,12 +150,12 @@ void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m,
   Long iNoCont = 0;
   HostArray<Long> iV1, iV2;
   double distan = 0;
-  if (mensajes) mensajes->Empieza_Calculo();
+  mensajes.Empieza_Calculo();
   tri.Calcula_Triangulos2(m.nPt, m.X, m.Y, m.Z, m.Actic, m.nTri, m.Vt1, m.Vt2, m.Vt3, iNoCont, iV1, iV2, distan);
   Instala_Bucle_Mensajes(anterior);
   Comprueba_Interrupcion();
   // A model without triangles is no result, whether contours are to follow or not.
-  if ((mensajes && mensajes->Critico()) || !m.Tiene_Triangulos()) Detiene("no triangulation was made");
+  if (mensajes.Critico() || !m.Tiene_Triangulos()) Detiene("no triangulation was made");
   tiempos.Cuenta("sweep", tri.Estado().Del_Barrido);
   tiempos.Cuenta("completion", tri.Estado().Del_Completado);
 }
@@ -226,7 +228,7 @@ Valores_Curvas Valores_Del_Trabajo(const Opciones& o, const Levantamiento& lev) 
 }
 
 std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas& vc, Modelo_Anfitrion& m,
-                                         const Vista& v, ObjectRef& draww, Mensajes_A_Stderr* mensajes) {
+                                         const Vista& v, ObjectRef& draww, Mensajes_Del_Trabajo& mensajes) {
   if (m.nTri < 1) Detiene("contours need a triangulation of at least two triangles");
   c_Curvado curvado;
   double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
@@ -252,14 +254,14 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
             std::to_string(kSegmentos_Max) + " a run takes (--segments sets this run's)");
   }
   Boolean cancela = False;
-  if (mensajes) mensajes->Empieza_Calculo();
+  mensajes.Empieza_Calculo();
   curvado.Curvado_calcula1(m.nPt, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3, cancela);
   Comprueba_Interrupcion();
   if (Es_Verdadero(cancela)) Detiene("the contouring dialog was cancelled");
-  if (mensajes && mensajes->Critico()) Detiene("no contours were made");
+  if (mensajes.Critico()) Detiene("no contours were made");
   // Contouring reports a line it could not draw and goes on without it: the contours would be incomplete.
-  if (mensajes && mensajes->Dichos() > 0) {
-    Detiene(std::to_string(mensajes->Dichos()) + " contour lines could not be drawn (above); the contours would be " +
+  if (mensajes.Dichos() > 0) {
+    Detiene(std::to_string(mensajes.Dichos()) + " contour lines could not be drawn (above); the contours would be " +
             "incomplete");
   }
   if (o.dialogo) Guarda_Valores_Curvas({E_finas, E_Maestras, Colfinas, ColMaestras});
@@ -331,25 +333,22 @@ int Ejecuta_Trabajo(const Opciones& o) {
 
   // With --dialog the dialogs and the library's messages are on the terminal; otherwise messages go to stderr.
   std::optional<Presentador_Terminal> terminal;
-  std::optional<Mensajes_A_Stderr> mensajes;
   std::ifstream tty;
   if (o.dialogo) {
     tty.open("/dev/tty");
     terminal.emplace(tty.is_open() ? static_cast<std::istream&>(tty) : std::cin, std::cerr);
-  } else {
-    mensajes.emplace();
   }
-  Mensajes_A_Stderr* criticos = mensajes ? &*mensajes : nullptr;
+  Mensajes_Del_Trabajo mensajes;
 
   if (tin) {
     m.nTri = tin->nTri, m.Vt1 = tin->Vt1, m.Vt2 = tin->Vt2, m.Vt3 = tin->Vt3;
   } else {
-    tiempos.Etapa("triangulation", [&] { Triangula(o, lev, m, v, draww, tiempos, criticos); });
+    tiempos.Etapa("triangulation", [&] { Triangula(o, lev, m, v, draww, tiempos, mensajes); });
   }
   if (!lineas.empty()) tiempos.Etapa("breaklines", [&] { Fuerza_Roturas(lineas, lev, m, v, draww); });
   Comprueba_Interrupcion();
   std::optional<Datos_Curvas> curvas;
-  if (valores) curvas = tiempos.Etapa("contours", [&] { return Traza_Curvas(o, *valores, m, v, draww, criticos); });
+  if (valores) curvas = tiempos.Etapa("contours", [&] { return Traza_Curvas(o, *valores, m, v, draww, mensajes); });
 
   tiempos.Etapa("writing", [&] { Escribe(o, salida, lev, m, curvas, *imagen); });
   std::cerr << "trilat: " << m.Triangulos(lev).size() << " triangles";
