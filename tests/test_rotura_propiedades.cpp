@@ -244,6 +244,53 @@ TEST(Rotura_Propiedades, UnaRoturaPorPuntosAlineadosEnDecimalesPasaPorTodos) {
   EXPECT_EQ(partidas, 40);
 }
 
+// A 4 x 4 grid of 5-unit cells, each split by its rising diagonal, with a point inside the cell (1, 1) beside its
+// edge along an axis (the left one, or the bottom one with the grid mirrored about its diagonal), a fraction of a
+// millimetre off: a model read as it was given, or a survey point on the line of a kerb. A breakline from that
+// point to every corner of the grid is forced, locally and at UTM size: the segment test of the forcing's own
+// procedure tilts such an edge by 0.001 and sees none of the triangles the breakline crosses beside it.
+TEST(Rotura_Propiedades, UnaRoturaDesdeJuntoAUnaAristaParalelaAUnEjeLaCruza) {
+  int cambiadas = 0;
+  for (const Vert origen : {Vert{0, 0}, Vert{431250, 4581430}}) {
+    for (const bool espejo : {false, true}) {
+      for (const double junto : {1e-7, 1e-5, 1e-4, 9e-4}) {
+        std::vector<Vert> puntos;
+        const auto pon = [&](double x, double y) {
+          puntos.push_back(espejo ? Vert{origen.X + y, origen.Y + x} : Vert{origen.X + x, origen.Y + y});
+        };
+        for (int j = 0; j < 4; ++j)
+          for (int i = 0; i < 4; ++i) pon(5.0 * i, 5.0 * j);
+        pon(5 + junto, 7.5);
+        std::vector<std::array<Long, 3>> tris;
+        for (Long a : {1, 2, 3, 5, 6, 7, 9, 10, 11}) {
+          tris.push_back({a, a + 1, a + 5});
+          if (a != 6) tris.push_back({a, a + 5, a + 4});
+        }
+        for (const std::array<Long, 3>& t : {std::array<Long, 3>{6, 11, 17}, {11, 10, 17}, {10, 6, 17}})
+          tris.push_back(t);
+        const Modelo antes = De_Listas(puntos, tris);
+        for (Long b = 1; b <= 16; ++b) {
+          SCOPED_TRACE(std::to_string(origen.X) + (espejo ? " mirrored " : " ") + std::to_string(junto) + " to " +
+                       std::to_string(b));
+          Modelo m = antes;
+          c_Rotura r;
+          Superficie_Nueva();
+          Fuerza_Segmento(r, m, 17, b);
+          const auto problemas = Comprueba_Forzado(antes, m, {{17, b}});
+          ASSERT_TRUE(problemas.empty()) << problemas.front();
+          for (Long t = 0; t <= m.nTri; ++t)
+            if (m.Vt1(t) != antes.Vt1(t) || m.Vt2(t) != antes.Vt2(t) || m.Vt3(t) != antes.Vt3(t)) {
+              ++cambiadas;
+              break;
+            }
+        }
+      }
+    }
+  }
+  // Every breakline but those to the three corners joined to the point crosses triangles.
+  EXPECT_EQ(cambiadas, 16 * 13);
+}
+
 // The working tables of a host call, built directly.
 Estado_Rotura Estado_De(const Modelo& m, const std::vector<std::array<Long, 2>>& segmentos) {
   Estado_Rotura s;
