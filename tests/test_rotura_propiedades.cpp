@@ -200,9 +200,10 @@ TEST(Rotura_Propiedades, ForzadoSanoEIgualAlDeLasBusquedasSimples) {
   EXPECT_TRUE(total[0] > 0 && total[1] > 0 && total[2] > 0);
 }
 
-// Survey points on a straight line in their decimals (millimetres), amid scattered ones, locally and at UTM size:
-// a breakline from the first to the last passes through every one of them, each step an edge, and leaves no
-// sliver the model did not have (a line run past them, a few units in the last place away, would).
+// Survey points on a straight line in their decimals (millimetres), amid scattered ones, locally and at UTM size,
+// some with a second line a millimetre beside them: a breakline from the first to the last passes through every
+// one of them, each step an edge, and leaves no sliver the model did not have (a line run past them, a few units
+// in the last place away, would).
 TEST(Rotura_Propiedades, UnaRoturaPorPuntosAlineadosEnDecimalesPasaPorTodos) {
   int partidas = 0;
   for (std::uint64_t semilla = 1; semilla <= 40; ++semilla) {
@@ -216,6 +217,12 @@ TEST(Rotura_Propiedades, UnaRoturaPorPuntosAlineadosEnDecimalesPasaPorTodos) {
     Nube c;
     for (long long k = 0; k < 12; ++k) {
       c.x.push_back(decimal(x0, ax + k * dx)), c.y.push_back(decimal(y0, ay + k * dy)), c.z.push_back(0);
+    }
+    // On half the seeds the kerb's other line, a millimetre beside it: a step along the breakline must not take
+    // back the one before it through the triangles around both lines.
+    for (long long k = 0; semilla % 4 < 2 && k < 11; ++k) {
+      c.x.push_back(decimal(x0, ax + k * dx + 7 * dx / 20)), c.y.push_back(decimal(y0, ay + k * dy + 7 * dy / 20 + 1));
+      c.z.push_back(0);
     }
     for (int k = 0; k < 40; ++k)
       c.x.push_back(decimal(x0, mm(rng) * 3)), c.y.push_back(decimal(y0, mm(rng) * 3)), c.z.push_back(0);
