@@ -192,18 +192,24 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
 }
 
 // A breakline drawn through points the model keeps only one of (nearer each other than its cleaning tolerance) runs
-// through the one kept: no segment is lost, and the user is told which point stands for which.
+// through the one kept: no segment is lost, and the user is told which point stands for which. A segment into or
+// out of a point that no triangle has is not forced, and is named by the survey's point numbers.
 TEST_F(Cli, RoturaPorPuntosRepetidos) {
   Nube c = Genera(Forma::Uniforme, 60, 100, 5);
-  // Points 161 and 162, 0.015 and 0.012 from point 111; the breakline goes on to point 121.
-  for (const auto& [dx, dy] : {std::pair{0.015, 0.0}, std::pair{0.0, 0.012}}) {
+  // Points 161 and 162, 0.015 and 0.012 from point 111; the breakline goes on to point 121. Point 163, far beyond
+  // the maximum side from every other, and point 131 after it.
+  for (const auto& [dx, dy] : {std::pair{0.015, 0.0}, std::pair{0.0, 0.012}, std::pair{1000.0, 1000.0}}) {
     c.x.push_back(c.x[10] + dx), c.y.push_back(c.y[10] + dy), c.z.push_back(c.z[10]);
   }
-  const auto roturas = dir_.Escribe("b.txt", "161 162 121\n");
+  const auto roturas = dir_.Escribe("b.txt", "161 162 121 163 131\n");
   const auto r = Corre(Puntos(c) + " --breaklines " + roturas.string() + " --dist-max 100 --no-contours");
   ASSERT_EQ(r.estado, 0) << r.err;
   EXPECT_NE(r.err.find("breakline point 161 is taken as point 111, 0.015 away"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("breakline point 162 is taken as point 111, 0.012 away"), std::string::npos) << r.err;
+  for (const char* dicho : {"breakline segment 121 - 163 is not forced: point 163 is no corner of the model",
+                            "breakline segment 163 - 131 is not forced: point 163 is no corner of the model"})
+    EXPECT_NE(r.err.find(dicho), std::string::npos) << r.err;
+  // Not the library's own message, which names the ends by their places in the file.
   EXPECT_EQ(r.err.find("no existe la recta"), std::string::npos) << r.err;
   // The segment 111-121 is an edge of the model.
   std::istringstream tin(Lee_Archivo(dir_ / "out" / "tin.csv"));

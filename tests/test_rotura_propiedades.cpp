@@ -200,9 +200,10 @@ TEST(Rotura_Propiedades, ForzadoSanoEIgualAlDeLasBusquedasSimples) {
   EXPECT_TRUE(total[0] > 0 && total[1] > 0 && total[2] > 0);
 }
 
-// Survey points on a straight line in their decimals (millimetres), amid scattered ones, locally and at UTM size:
-// a breakline from the first to the last passes through every one of them, each step an edge, and leaves no
-// sliver the model did not have (a line run past them, a few units in the last place away, would).
+// Survey points on a straight line in their decimals (millimetres), amid scattered ones, locally and at UTM size,
+// some with a second line a millimetre beside them: a breakline from the first to the last passes through every
+// one of them, each step an edge, and leaves no sliver the model did not have (a line run past them, a few units
+// in the last place away, would).
 TEST(Rotura_Propiedades, UnaRoturaPorPuntosAlineadosEnDecimalesPasaPorTodos) {
   int partidas = 0;
   for (std::uint64_t semilla = 1; semilla <= 40; ++semilla) {
@@ -216,6 +217,12 @@ TEST(Rotura_Propiedades, UnaRoturaPorPuntosAlineadosEnDecimalesPasaPorTodos) {
     Nube c;
     for (long long k = 0; k < 12; ++k) {
       c.x.push_back(decimal(x0, ax + k * dx)), c.y.push_back(decimal(y0, ay + k * dy)), c.z.push_back(0);
+    }
+    // On half the seeds the kerb's other line, a millimetre beside it: a step along the breakline must not take
+    // back the one before it through the triangles around both lines.
+    for (long long k = 0; semilla % 4 < 2 && k < 11; ++k) {
+      c.x.push_back(decimal(x0, ax + k * dx + 7 * dx / 20)), c.y.push_back(decimal(y0, ay + k * dy + 7 * dy / 20 + 1));
+      c.z.push_back(0);
     }
     for (int k = 0; k < 40; ++k)
       c.x.push_back(decimal(x0, mm(rng) * 3)), c.y.push_back(decimal(y0, mm(rng) * 3)), c.z.push_back(0);
@@ -242,6 +249,53 @@ TEST(Rotura_Propiedades, UnaRoturaPorPuntosAlineadosEnDecimalesPasaPorTodos) {
     EXPECT_LE(astillas(m), astillas(antes)) << "seed " << semilla;
   }
   EXPECT_EQ(partidas, 40);
+}
+
+// A 4 x 4 grid of 5-unit cells, each split by its rising diagonal, with a point inside the cell (1, 1) beside its
+// edge along an axis (the left one, or the bottom one with the grid mirrored about its diagonal), a fraction of a
+// millimetre off: a model read as it was given, or a survey point on the line of a kerb. A breakline from that
+// point to every corner of the grid is forced, locally and at UTM size: the segment test of the forcing's own
+// procedure tilts such an edge by 0.001 and sees none of the triangles the breakline crosses beside it.
+TEST(Rotura_Propiedades, UnaRoturaDesdeJuntoAUnaAristaParalelaAUnEjeLaCruza) {
+  int cambiadas = 0;
+  for (const Vert origen : {Vert{0, 0}, Vert{431250, 4581430}}) {
+    for (const bool espejo : {false, true}) {
+      for (const double junto : {1e-7, 1e-5, 1e-4, 9e-4}) {
+        std::vector<Vert> puntos;
+        const auto pon = [&](double x, double y) {
+          puntos.push_back(espejo ? Vert{origen.X + y, origen.Y + x} : Vert{origen.X + x, origen.Y + y});
+        };
+        for (int j = 0; j < 4; ++j)
+          for (int i = 0; i < 4; ++i) pon(5.0 * i, 5.0 * j);
+        pon(5 + junto, 7.5);
+        std::vector<std::array<Long, 3>> tris;
+        for (Long a : {1, 2, 3, 5, 6, 7, 9, 10, 11}) {
+          tris.push_back({a, a + 1, a + 5});
+          if (a != 6) tris.push_back({a, a + 5, a + 4});
+        }
+        for (const std::array<Long, 3>& t : {std::array<Long, 3>{6, 11, 17}, {11, 10, 17}, {10, 6, 17}})
+          tris.push_back(t);
+        const Modelo antes = De_Listas(puntos, tris);
+        for (Long b = 1; b <= 16; ++b) {
+          SCOPED_TRACE(std::to_string(origen.X) + (espejo ? " mirrored " : " ") + std::to_string(junto) + " to " +
+                       std::to_string(b));
+          Modelo m = antes;
+          c_Rotura r;
+          Superficie_Nueva();
+          Fuerza_Segmento(r, m, 17, b);
+          const auto problemas = Comprueba_Forzado(antes, m, {{17, b}});
+          ASSERT_TRUE(problemas.empty()) << problemas.front();
+          for (Long t = 0; t <= m.nTri; ++t)
+            if (m.Vt1(t) != antes.Vt1(t) || m.Vt2(t) != antes.Vt2(t) || m.Vt3(t) != antes.Vt3(t)) {
+              ++cambiadas;
+              break;
+            }
+        }
+      }
+    }
+  }
+  // Every breakline but those to the three corners joined to the point crosses triangles.
+  EXPECT_EQ(cambiadas, 16 * 13);
 }
 
 // The working tables of a host call, built directly.

@@ -18,6 +18,7 @@
 #include "hosts/cli/Lectura_Tin.h"
 #include "hosts/cli/Levantamiento.h"
 #include "hosts/cli/Parametros_Curvas.h"
+#include "hosts/cli/Roturas_Sin_Esquina.h"
 #include "hosts/cli/Salida_Curvas_OGR.h"
 #include "hosts/cli/Salida_GeoJSON.h"
 #include "hosts/cli/Salida_LandXML.h"
@@ -173,6 +174,9 @@ void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levanta
               << " away (the model keeps only one of points closer than " << c_Triangulos::kTolerancia_Depuracion
               << ")\n";
   }
+  for (const Segmento_Apartado& s : Aparta_Sin_Esquina(lineas, lev, esquina))
+    std::cerr << "trilat: breakline segment " << s.desde << " - " << s.hasta << " is not forced: point " << s.fuera
+              << " is no corner of the model\n";
   c_Rotura rotura;
   double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
   Long color = kColor_Roturas;

@@ -38,7 +38,9 @@ class Forzado {
     busqueda_.Cortables(s_.Coord(a), s_.Coord(b), candidatos_);
     Propuesta_Rotura p = Propone_Rotura(s_, a, b, candidatos_);
     if (p.cortados.empty()) {
-      ++s_.Cuentas.Sin_Cortes;
+      // The procedure's segment test tilts an edge along an axis by 0.001, and so misses the triangles that a piece
+      // from a point beside such an edge crosses: only the exact walk can tell that there is nothing to force.
+      Por_Corredor(a, b, s_.Cuentas.Sin_Cortes, s_.Cuentas.Sin_Cortes);
       return;
     }
     std::vector<Terna> viejos;
@@ -48,13 +50,14 @@ class Forzado {
       ++s_.Cuentas.Aceptados;
       return;
     }
-    Por_Corredor(a, b);
+    Por_Corredor(a, b, s_.Cuentas.Ya_Aristas, s_.Cuentas.Sin_Forzar);
   }
 
-  void Por_Corredor(Long a, Long b) {
+  // `ya_hecho` counts a piece that already is an edge or has no length, `sin_corredor` one that leaves the area.
+  void Por_Corredor(Long a, Long b, Long& ya_hecho, Long& sin_corredor) {
     const Vert &A = s_.Coord(a), &B = s_.Coord(b);
     if (A.X == B.X && A.Y == B.Y) {
-      ++s_.Cuentas.Ya_Aristas;
+      ++ya_hecho;
       return;
     }
     busqueda_.Cercanos(A, B, cercanos_);
@@ -64,7 +67,7 @@ class Forzado {
       return;
     }
     if (Es_Arista(s_, cercanos_, a, b)) {
-      ++s_.Cuentas.Ya_Aristas;
+      ++ya_hecho;
       return;
     }
     const auto corredor = Busca_Corredor(s_, cercanos_, a, b);
@@ -75,7 +78,7 @@ class Forzado {
       Triangula_Seudopoligono(s_.Coord, a, b, corredor->derecha, nuevos);
     }
     if (!corredor || !Es_Retriangulacion(s_.Coord, viejos, nuevos, a, b)) {
-      ++s_.Cuentas.Sin_Forzar;
+      ++sin_corredor;
       return;
     }
     // A fixed order that does not depend on how the corridor was walked.

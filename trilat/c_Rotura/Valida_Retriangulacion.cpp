@@ -47,6 +47,25 @@ bool Borde(const std::vector<Uso_Arista>& usos, std::vector<Uso_Arista>& borde) 
   return true;
 }
 
+// Segment a-b crosses edge u-v at a point inside both.
+bool Se_Cruzan(const HostArray<Vert>& Coord, Long a, Long b, Long u, Long v) {
+  const Vert &A = Coord(a), &B = Coord(b), &U = Coord(u), &V = Coord(v);
+  return Orientacion(A.X, A.Y, B.X, B.Y, U.X, U.Y) * Orientacion(A.X, A.Y, B.X, B.Y, V.X, V.Y) < 0 &&
+         Orientacion(U.X, U.Y, V.X, V.Y, A.X, A.Y) * Orientacion(U.X, U.Y, V.X, V.Y, B.X, B.Y) < 0;
+}
+
+// Every old edge that a-b does not cross is a new edge: the old set may hold triangles the segment only seems to
+// cross, and an edge of theirs (a piece forced just before, along the same line) must not go.
+bool Conserva_No_Cruzadas(const HostArray<Vert>& Coord, const std::vector<Uso_Arista>& usos_viejos,
+                          const std::vector<Uso_Arista>& usos_nuevos, Long a, Long b) {
+  for (const Uso_Arista& e : usos_viejos) {
+    if (Se_Cruzan(Coord, a, b, e.u, e.v)) continue;
+    const auto nueva = std::lower_bound(usos_nuevos.begin(), usos_nuevos.end(), Uso_Arista{e.u, e.v, -2});
+    if (nueva == usos_nuevos.end() || nueva->u != e.u || nueva->v != e.v) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool Es_Retriangulacion(const HostArray<Vert>& Coord, const std::vector<Terna>& viejos,
@@ -60,6 +79,7 @@ bool Es_Retriangulacion(const HostArray<Vert>& Coord, const std::vector<Terna>& 
     if (borde_viejo[i].u != borde_nuevo[i].u || borde_viejo[i].v != borde_nuevo[i].v ||
         borde_viejo[i].lado != borde_nuevo[i].lado)
       return false;
+  if (!Conserva_No_Cruzadas(Coord, usos_viejos, usos_nuevos, a, b)) return false;
   const Long u = std::min(a, b), v = std::max(a, b);
   return std::any_of(usos_nuevos.begin(), usos_nuevos.end(), [&](const Uso_Arista& e) { return e.u == u && e.v == v; });
 }
