@@ -321,25 +321,42 @@ TEST_F(Cli, CtrlCDuranteLaTriangulacion) {
 TEST_F(Cli, DialogosEnUnTerminalReal) {
   const std::string puntos = Puntos(Genera(Forma::Uniforme, 300, 200, 7));
   const std::string salida = (dir_ / "out").string(), ajustes = (dir_ / "settings.ini").string();
-  Sesion_Pty sesion([&] {
-    execl(TRILAT_CLI_PATH, TRILAT_CLI_PATH, "run", puntos.c_str(), "--dialog", "--quiet", "--settings", ajustes.c_str(),
-          "--out", salida.c_str(), static_cast<char*>(nullptr));
-    return 127;
-  });
+  const auto dialogos = [&](const std::vector<std::pair<std::string, std::string>>& respuestas) {
+    fs::remove_all(salida);
+    Sesion_Pty sesion([&] {
+      execl(TRILAT_CLI_PATH, TRILAT_CLI_PATH, "run", puntos.c_str(), "--dialog", "--quiet", "--settings",
+            ajustes.c_str(), "--out", salida.c_str(), static_cast<char*>(nullptr));
+      return 127;
+    });
+    EXPECT_TRUE(sesion.Conversa(respuestas)) << sesion.Pantalla();
+    EXPECT_EQ(sesion.Termina(), 0) << sesion.Pantalla();
+    EXPECT_TRUE(fs::exists(dir_ / "out" / "tin.csv"));
+    EXPECT_TRUE(fs::exists(dir_ / "out" / "contours.geojson"));
+    return sesion.Pantalla();
+  };
   // The triangulation dialog: a new maximum side, then Aceptar; the message of the seed search on this survey
   // acknowledged; the contouring dialog: Aceptar as it stands.
-  const bool completo = sesion.Conversa({{"Choose 1-5: ", "1\r"},
-                                         {"[100]: ", "25\r"},
-                                         {"Choose 1-5: ", "4\r"},
-                                         {"NO ENCUENTRO TRIANGULOS..", ""},
-                                         {"[Enter] ", "\r"},
-                                         {"Choose 1-11: ", "11\r"}});
-  EXPECT_TRUE(completo) << sesion.Pantalla();
-  EXPECT_EQ(sesion.Termina(), 0) << sesion.Pantalla();
-  EXPECT_TRUE(fs::exists(dir_ / "out" / "tin.csv"));
+  dialogos({{"Choose 1-5: ", "1\r"},
+            {"[100]: ", "25\r"},
+            {"Choose 1-5: ", "4\r"},
+            {"NO ENCUENTRO TRIANGULOS..", ""},
+            {"[Enter] ", "\r"},
+            {"Choose 1-11: ", "11\r"}});
   const std::string recordado = Lee_Archivo(dir_ / "settings.ini");
   EXPECT_NE(recordado.find("Distacia Maxima=25"), std::string::npos) << recordado;
   EXPECT_NE(recordado.find("Equidistancia curvas finas="), std::string::npos) << recordado;
+
+  // Once the file is read-only a new equidistance cannot be remembered: that is said, and the results are written.
+  fs::permissions(dir_ / "settings.ini", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const std::string pantalla = dialogos({{"Choose 1-5: ", "4\r"},
+                                         {"NO ENCUENTRO TRIANGULOS..", ""},
+                                         {"[Enter] ", "\r"},
+                                         {"Choose 1-11: ", "3\r"},
+                                         {"Curvas Finas [", ""},
+                                         {"]: ", "1\r"},
+                                         {"Choose 1-11: ", "11\r"}});
+  EXPECT_NE(pantalla.find("the contouring values were not remembered"), std::string::npos) << pantalla;
+  EXPECT_EQ(Lee_Archivo(dir_ / "settings.ini"), recordado);
 }
 
 // Values no run could use are usage errors, found before any work.

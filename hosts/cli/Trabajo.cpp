@@ -22,6 +22,7 @@
 #include "hosts/cli/Salida_GeoJSON.h"
 #include "hosts/cli/Salida_LandXML.h"
 #include "hosts/cli/Sustitutos_Roturas.h"
+#include "hosts/cli/Texto_Visible.h"
 #include "hosts/cli/Tiempos.h"
 #include "hosts/cli/Vista.h"
 #include "hosts/support/Archivo_Atomico.h"
@@ -262,7 +263,15 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
     Detiene(std::to_string(mensajes->Dichos()) + " contour lines could not be drawn (above); the contours would be " +
             "incomplete");
   }
-  if (o.dialogo) Guarda_Valores_Curvas({E_finas, E_Maestras, Colfinas, ColMaestras});
+  if (o.dialogo) {
+    // As in the contouring dialog, a settings file that cannot be changed costs what would be remembered, not the
+    // results.
+    try {
+      Guarda_Valores_Curvas({E_finas, E_Maestras, Colfinas, ColMaestras});
+    } catch (const RuntimeError& error) {
+      std::cerr << "trilat: the contouring values were not remembered: " << Texto_Visible(error.what()) << '\n';
+    }
+  }
   return curvado.Get_Curvas();
 }
 
