@@ -176,11 +176,19 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
     SCOPED_TRACE(orden);
     Espera_Fallo(Corre(orden), 1, error);
   }
-  {
-    // A hand-edited settings file asking for more smoothing than --segments takes.
-    SCOPED_TRACE("Segmentos=32000");
-    const auto ajustes = dir_.Escribe("settings.ini", "[MDT/Curvado]\nSegmentos=32000\nAlineacion=1\n");
-    Espera_Fallo(Corre(relieve + " --dist-max 200"), 1, "the settings ask for 32000 segments per smoothed span");
+  // A hand-edited settings file asking for a smoothing segment count --segments would not take: too many, none, or
+  // one that is no number at all.
+  for (const auto& [segmentos, pedidos] :
+       std::vector<std::pair<std::string, std::string>>{{"32000", "32000"},
+                                                        {"0", "no usable number of"},
+                                                        {"0.4", "no usable number of"},
+                                                        {"1e10", "no usable number of"},
+                                                        {"abc", "no usable number of"},
+                                                        {"", "no usable number of"}}) {
+    SCOPED_TRACE("Segmentos=" + segmentos);
+    const auto ajustes = dir_.Escribe("settings.ini", "[MDT/Curvado]\nSegmentos=" + segmentos + "\nAlineacion=1\n");
+    Espera_Fallo(Corre(relieve + " --dist-max 200"), 1,
+                 "the settings ask for " + pedidos + " segments per smoothed span");
     fs::remove(ajustes);
   }
   // It runs, and the picked equidistance is said with the major interval the run uses.

@@ -246,11 +246,14 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
     curvado.Parametros_Directos(o.segmentos.value_or(s.Segmentos), o.suavizar ? A_Booleano(*o.suavizar) : s.Suavizar,
                                 o.dibuja_curvas ? A_Booleano(*o.dibuja_curvas) : s.Dibuja_Curvas);
   }
-  // A count the settings file asks for beyond what --segments takes would write every line that many times over.
+  // A count the settings file asks for beyond what --segments takes would write every line that many times over;
+  // one below 1, or one the dialog could not read (it then leaves 0), would end smoothing in a division by zero.
   const auto& e = curvado.Estado();
-  if (Es_Verdadero(e.Suavizar) && e.Segmentos > kSegmentos_Max) {
-    Detiene("the settings ask for " + std::to_string(e.Segmentos) + " segments per smoothed span, more than the " +
-            std::to_string(kSegmentos_Max) + " a run takes (--segments sets this run's)");
+  if (Es_Verdadero(e.Suavizar) && (e.Segmentos < 1 || e.Segmentos > kSegmentos_Max)) {
+    const std::string pedidos = e.Segmentos < 1 ? "no usable number of" : std::to_string(e.Segmentos);
+    Detiene("the settings ask for " + pedidos +
+            " segments per smoothed span (Segmentos in [MDT/Curvado]), not the 1 to " + std::to_string(kSegmentos_Max) +
+            " a run takes (--segments sets this run's)");
   }
   Boolean cancela = False;
   if (mensajes) mensajes->Empieza_Calculo();
