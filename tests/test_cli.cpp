@@ -15,6 +15,7 @@
 #include <chrono>
 #include <filesystem>
 #include <iomanip>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -112,6 +113,28 @@ TEST_F(Cli, CadaSalidaSeLeeDeNuevo) {
   EXPECT_TRUE(fs::file_size(dir_ / "out" / "picture.png") > 0 && fs::file_size(dir_ / "out" / "picture.svg") > 0);
   // Nothing of the staging is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "out"), fs::directory_iterator{}), 7);
+}
+
+// A survey whose highest point is at elevation 0 (a site levelled from its top, a bathymetry) is contoured over its
+// own range, not up to the 5000 the contouring dialog takes for an upper elevation it was not given: at 0.1 that
+// many levels would be more than contouring counts.
+TEST_F(Cli, PuntoMasAltoEnCero) {
+  Nube c = Genera(Forma::Uniforme, 300, 100, 4);
+  const double cima = *std::max_element(c.z.begin(), c.z.end());
+  for (double& z : c.z) z -= cima;
+  const auto [bajo, alto] = std::minmax_element(c.z.begin(), c.z.end());
+  ASSERT_EQ(*alto, 0);
+  ASSERT_GT(-*bajo, 5);
+  const auto r = Corre(Puntos(c) + " --dist-max 30 --equidistance 0.1 --no-smooth --formats contours.geojson");
+  ASSERT_EQ(r.estado, 0) << r.err;
+  const std::string geojson = Lee_Archivo(dir_ / "out" / "contours.geojson");
+  std::set<double> niveles;
+  for (auto p = geojson.find("\"level\":"); p != std::string::npos; p = geojson.find("\"level\":", p + 1))
+    niveles.insert(std::strtod(geojson.c_str() + p + 8, nullptr));
+  ASSERT_FALSE(niveles.empty());
+  EXPECT_GE(*niveles.begin(), *bajo);
+  EXPECT_LE(*niveles.rbegin(), *alto + 0.05);  // the levels are sums of the step
+  EXPECT_GT(niveles.size(), static_cast<std::size_t>(-*bajo / 0.1 * 0.9));
 }
 
 // Without --dist-max the remembered dialog value is used; with it, that run only. A remembered value the dialog

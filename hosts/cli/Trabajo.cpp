@@ -236,6 +236,9 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
 
   double zmax = m.Z(1), zmin = m.Z(1);
   for (Long i = 2; i <= m.nPt; ++i) zmax = std::max(zmax, m.Z(i)), zmin = std::min(zmin, m.Z(i));
+  // The dialog takes a highest elevation of exactly 0 as none given, and would contour up to 5000: the least double
+  // above 0 stands for it, which every lower elevation absorbs, so the levels are those of the survey's own range.
+  if (zmax == 0) zmax = std::numeric_limits<double>::denorm_min();
   Boolean mostrar = A_Booleano(o.dialogo);
   double E_finas = vc.finas, E_Maestras = vc.maestras;
   Long Colfinas = vc.color_finas, ColMaestras = vc.color_maestras;
