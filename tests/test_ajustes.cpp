@@ -1,5 +1,5 @@
 // The settings store against a real file in a private folder: round trips, the environment that picks the file,
-// concurrent writers, a corrupt file that must stay untouched, escaping of any string, window positions.
+// concurrent writers, a corrupt or read-only file that must stay untouched, escaping of any string, window positions.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -122,7 +122,7 @@ TEST_F(Ajustes, TwoProcessesSavingAtOnceLoseNothing) {
   EXPECT_EQ(Nombres(), (std::set<std::string>{"settings.ini", "settings.ini.lock"}));  // no temporary left
 }
 
-TEST_F(Ajustes, ACorruptFileReadsAsDefaultsAndIsNeverOverwritten) {
+TEST_F(Ajustes, ACorruptOrReadOnlyFileIsNeverOverwritten) {
   const std::string bien = "[MDT/Triangulación]\nFormacion=0\n";
   for (const std::string& malo : std::vector<std::string>{
            bien + "\xFF\n", bien + std::string("x\0=1\n", 5), bien + "no equals sign\n", "Formacion=0\n" + bien,
@@ -141,6 +141,25 @@ TEST_F(Ajustes, ACorruptFileReadsAsDefaultsAndIsNeverOverwritten) {
     EXPECT_EQ(prueba::Lee_Archivo(archivo()), malo);
     EXPECT_EQ(Nombres(), (std::set<std::string>{"settings.ini", "settings.ini.lock"}));
   }
+  // A read-only file is read, and kept as it is: a save that would change it fails, one that would not is no save.
+  const std::string protegido = "[MDT/Triangulación]\nFormacion=0\n";
+  std::ofstream(archivo(), std::ios::binary) << protegido;
+  fs::permissions(archivo(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(Lee("Triangulación", "Formacion", Variant::De_Entero(1)), Variant::De_Texto("0"));
+  EXPECT_NO_THROW(Guarda("Triangulación", "Formacion", Variant::De_Entero(0)));
+  try {
+    Guarda("Triangulación", "Formacion", Variant::De_Entero(1));
+    ADD_FAILURE() << "saved over a read-only file";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.Number(), 75);
+    EXPECT_NE(e.Description().find(archivo().string() + " is read-only"), std::string::npos) << e.Description();
+  }
+  EXPECT_THROW(a_.Guarda_Posicion(Ventana_Prueba(), "MDT", "Posicion Curvado"), RuntimeError);
+  EXPECT_EQ(prueba::Lee_Archivo(archivo()), protegido);
+  EXPECT_EQ(fs::status(archivo()).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(Nombres(), (std::set<std::string>{"settings.ini", "settings.ini.lock"}));
+
   // A path that cannot be read as a file is treated the same way.
   fs::remove(archivo());
   fs::create_directory(archivo());

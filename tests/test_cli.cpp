@@ -15,6 +15,7 @@
 #include <chrono>
 #include <filesystem>
 #include <iomanip>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -114,6 +115,28 @@ TEST_F(Cli, CadaSalidaSeLeeDeNuevo) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "out"), fs::directory_iterator{}), 7);
 }
 
+// A survey whose highest point is at elevation 0 (a site levelled from its top, a bathymetry) is contoured over its
+// own range, not up to the 5000 the contouring dialog takes for an upper elevation it was not given: at 0.1 that
+// many levels would be more than contouring counts.
+TEST_F(Cli, PuntoMasAltoEnCero) {
+  Nube c = Genera(Forma::Uniforme, 300, 100, 4);
+  const double cima = *std::max_element(c.z.begin(), c.z.end());
+  for (double& z : c.z) z -= cima;
+  const auto [bajo, alto] = std::minmax_element(c.z.begin(), c.z.end());
+  ASSERT_EQ(*alto, 0);
+  ASSERT_GT(-*bajo, 5);
+  const auto r = Corre(Puntos(c) + " --dist-max 30 --equidistance 0.1 --no-smooth --formats contours.geojson");
+  ASSERT_EQ(r.estado, 0) << r.err;
+  const std::string geojson = Lee_Archivo(dir_ / "out" / "contours.geojson");
+  std::set<double> niveles;
+  for (auto p = geojson.find("\"level\":"); p != std::string::npos; p = geojson.find("\"level\":", p + 1))
+    niveles.insert(std::strtod(geojson.c_str() + p + 8, nullptr));
+  ASSERT_FALSE(niveles.empty());
+  EXPECT_GE(*niveles.begin(), *bajo);
+  EXPECT_LE(*niveles.rbegin(), *alto + 0.05);  // the levels are sums of the step
+  EXPECT_GT(niveles.size(), static_cast<std::size_t>(-*bajo / 0.1 * 0.9));
+}
+
 // Without --dist-max the remembered dialog value is used; with it, that run only. A remembered value the dialog
 // corrects as it loads (its message says so) is no failed computation: the run goes on.
 TEST_F(Cli, AjustesRecordadosYValoresDeUnaEjecucion) {
@@ -176,11 +199,19 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
     SCOPED_TRACE(orden);
     Espera_Fallo(Corre(orden), 1, error);
   }
-  {
-    // A hand-edited settings file asking for more smoothing than --segments takes.
-    SCOPED_TRACE("Segmentos=32000");
-    const auto ajustes = dir_.Escribe("settings.ini", "[MDT/Curvado]\nSegmentos=32000\nAlineacion=1\n");
-    Espera_Fallo(Corre(relieve + " --dist-max 200"), 1, "the settings ask for 32000 segments per smoothed span");
+  // A hand-edited settings file asking for a smoothing segment count --segments would not take: too many, none, or
+  // one that is no number at all.
+  for (const auto& [segmentos, pedidos] :
+       std::vector<std::pair<std::string, std::string>>{{"32000", "32000"},
+                                                        {"0", "no usable number of"},
+                                                        {"0.4", "no usable number of"},
+                                                        {"1e10", "no usable number of"},
+                                                        {"abc", "no usable number of"},
+                                                        {"", "no usable number of"}}) {
+    SCOPED_TRACE("Segmentos=" + segmentos);
+    const auto ajustes = dir_.Escribe("settings.ini", "[MDT/Curvado]\nSegmentos=" + segmentos + "\nAlineacion=1\n");
+    Espera_Fallo(Corre(relieve + " --dist-max 200"), 1,
+                 "the settings ask for " + pedidos + " segments per smoothed span");
     fs::remove(ajustes);
   }
   // It runs, and the picked equidistance is said with the major interval the run uses.
@@ -327,25 +358,42 @@ TEST_F(Cli, CtrlCDuranteLaTriangulacion) {
 TEST_F(Cli, DialogosEnUnTerminalReal) {
   const std::string puntos = Puntos(Genera(Forma::Uniforme, 300, 200, 7));
   const std::string salida = (dir_ / "out").string(), ajustes = (dir_ / "settings.ini").string();
-  Sesion_Pty sesion([&] {
-    execl(TRILAT_CLI_PATH, TRILAT_CLI_PATH, "run", puntos.c_str(), "--dialog", "--quiet", "--settings", ajustes.c_str(),
-          "--out", salida.c_str(), static_cast<char*>(nullptr));
-    return 127;
-  });
+  const auto dialogos = [&](const std::vector<std::pair<std::string, std::string>>& respuestas) {
+    fs::remove_all(salida);
+    Sesion_Pty sesion([&] {
+      execl(TRILAT_CLI_PATH, TRILAT_CLI_PATH, "run", puntos.c_str(), "--dialog", "--quiet", "--settings",
+            ajustes.c_str(), "--out", salida.c_str(), static_cast<char*>(nullptr));
+      return 127;
+    });
+    EXPECT_TRUE(sesion.Conversa(respuestas)) << sesion.Pantalla();
+    EXPECT_EQ(sesion.Termina(), 0) << sesion.Pantalla();
+    EXPECT_TRUE(fs::exists(dir_ / "out" / "tin.csv"));
+    EXPECT_TRUE(fs::exists(dir_ / "out" / "contours.geojson"));
+    return sesion.Pantalla();
+  };
   // The triangulation dialog: a new maximum side, then Aceptar; the message of the seed search on this survey
   // acknowledged; the contouring dialog: Aceptar as it stands.
-  const bool completo = sesion.Conversa({{"Choose 1-5: ", "1\r"},
-                                         {"[100]: ", "25\r"},
-                                         {"Choose 1-5: ", "4\r"},
-                                         {"NO ENCUENTRO TRIANGULOS..", ""},
-                                         {"[Enter] ", "\r"},
-                                         {"Choose 1-11: ", "11\r"}});
-  EXPECT_TRUE(completo) << sesion.Pantalla();
-  EXPECT_EQ(sesion.Termina(), 0) << sesion.Pantalla();
-  EXPECT_TRUE(fs::exists(dir_ / "out" / "tin.csv"));
+  dialogos({{"Choose 1-5: ", "1\r"},
+            {"[100]: ", "25\r"},
+            {"Choose 1-5: ", "4\r"},
+            {"NO ENCUENTRO TRIANGULOS..", ""},
+            {"[Enter] ", "\r"},
+            {"Choose 1-11: ", "11\r"}});
   const std::string recordado = Lee_Archivo(dir_ / "settings.ini");
   EXPECT_NE(recordado.find("Distacia Maxima=25"), std::string::npos) << recordado;
   EXPECT_NE(recordado.find("Equidistancia curvas finas="), std::string::npos) << recordado;
+
+  // Once the file is read-only a new equidistance cannot be remembered: that is said, and the results are written.
+  fs::permissions(dir_ / "settings.ini", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const std::string pantalla = dialogos({{"Choose 1-5: ", "4\r"},
+                                         {"NO ENCUENTRO TRIANGULOS..", ""},
+                                         {"[Enter] ", "\r"},
+                                         {"Choose 1-11: ", "3\r"},
+                                         {"Curvas Finas [", ""},
+                                         {"]: ", "1\r"},
+                                         {"Choose 1-11: ", "11\r"}});
+  EXPECT_NE(pantalla.find("the contouring values were not remembered"), std::string::npos) << pantalla;
+  EXPECT_EQ(Lee_Archivo(dir_ / "settings.ini"), recordado);
 }
 
 // Values no run could use are usage errors, found before any work.

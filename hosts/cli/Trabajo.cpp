@@ -23,6 +23,7 @@
 #include "hosts/cli/Salida_GeoJSON.h"
 #include "hosts/cli/Salida_LandXML.h"
 #include "hosts/cli/Sustitutos_Roturas.h"
+#include "hosts/cli/Texto_Visible.h"
 #include "hosts/cli/Tiempos.h"
 #include "hosts/cli/Vista.h"
 #include "hosts/support/Archivo_Atomico.h"
@@ -241,6 +242,9 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
 
   double zmax = m.Z(1), zmin = m.Z(1);
   for (Long i = 2; i <= m.nPt; ++i) zmax = std::max(zmax, m.Z(i)), zmin = std::min(zmin, m.Z(i));
+  // The dialog takes a highest elevation of exactly 0 as none given, and would contour up to 5000: the least double
+  // above 0 stands for it, which every lower elevation absorbs, so the levels are those of the survey's own range.
+  if (zmax == 0) zmax = std::numeric_limits<double>::denorm_min();
   Boolean mostrar = A_Booleano(o.dialogo);
   double E_finas = vc.finas, E_Maestras = vc.maestras;
   Long Colfinas = vc.color_finas, ColMaestras = vc.color_maestras;
@@ -251,11 +255,14 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
     curvado.Parametros_Directos(o.segmentos.value_or(s.Segmentos), o.suavizar ? A_Booleano(*o.suavizar) : s.Suavizar,
                                 o.dibuja_curvas ? A_Booleano(*o.dibuja_curvas) : s.Dibuja_Curvas);
   }
-  // A count the settings file asks for beyond what --segments takes would write every line that many times over.
+  // A count the settings file asks for beyond what --segments takes would write every line that many times over;
+  // one below 1, or one the dialog could not read (it then leaves 0), would end smoothing in a division by zero.
   const auto& e = curvado.Estado();
-  if (Es_Verdadero(e.Suavizar) && e.Segmentos > kSegmentos_Max) {
-    Detiene("the settings ask for " + std::to_string(e.Segmentos) + " segments per smoothed span, more than the " +
-            std::to_string(kSegmentos_Max) + " a run takes (--segments sets this run's)");
+  if (Es_Verdadero(e.Suavizar) && (e.Segmentos < 1 || e.Segmentos > kSegmentos_Max)) {
+    const std::string pedidos = e.Segmentos < 1 ? "no usable number of" : std::to_string(e.Segmentos);
+    Detiene("the settings ask for " + pedidos +
+            " segments per smoothed span (Segmentos in [MDT/Curvado]), not the 1 to " + std::to_string(kSegmentos_Max) +
+            " a run takes (--segments sets this run's)");
   }
   Boolean cancela = False;
   mensajes.Empieza_Calculo();
@@ -268,7 +275,15 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
     Detiene(std::to_string(mensajes.Dichos()) + " contour lines could not be drawn (above); the contours would be " +
             "incomplete");
   }
-  if (o.dialogo) Guarda_Valores_Curvas({E_finas, E_Maestras, Colfinas, ColMaestras});
+  if (o.dialogo) {
+    // As in the contouring dialog, a settings file that cannot be changed costs what would be remembered, not the
+    // results.
+    try {
+      Guarda_Valores_Curvas({E_finas, E_Maestras, Colfinas, ColMaestras});
+    } catch (const RuntimeError& error) {
+      std::cerr << "trilat: the contouring values were not remembered: " << Texto_Visible(error.what()) << '\n';
+    }
+  }
   return curvado.Get_Curvas();
 }
 

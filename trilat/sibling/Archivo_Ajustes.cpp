@@ -95,6 +95,12 @@ Lectura Lee_Archivo(const fs::path& ruta) {
   return l;
 }
 
+// A file that nobody may write, or this process may not, is kept as it is: the rename of a rewrite would replace
+// it all the same (and take it from its owner).
+bool Protegido(const fs::path& ruta, mode_t modo) {
+  return (modo & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(ruta.c_str(), W_OK) != 0;
+}
+
 fs::path Carpeta(const fs::path& ruta) { return ruta.has_parent_path() ? ruta.parent_path() : fs::path("."); }
 
 // Writes a temporary file beside `ruta`, flushes it to disk and renames it over `ruta`.
@@ -131,8 +137,7 @@ Documento_Ajustes Lee_Ajustes() {
 
 void Cambia_Ajustes(const std::function<void(Documento_Ajustes&)>& cambio) {
   const auto ruta = Ruta();
-  if (!ruta)
-    Falla_Acceso("no home folder for the settings file");
+  if (!ruta) Falla_Acceso("no home folder for the settings file");
   std::error_code ec;
   fs::create_directories(Carpeta(*ruta), ec);
   if (ec) Falla(*ruta, "cannot have its folder (" + ec.message() + ")");
@@ -160,8 +165,10 @@ void Cambia_Ajustes(const std::function<void(Documento_Ajustes&)>& cambio) {
           "key=value or comment); it was left as it was and nothing was saved");
   cambio(*documento);
   const std::string texto = documento->Texto();
-  if (lectura.estado == Lectura::Estado::Ausente || texto != lectura.texto)
-    Escribe_Atomico(destino, texto, lectura.modo);
+  if (lectura.estado == Lectura::Estado::Leida && texto == lectura.texto) return;
+  if (lectura.estado == Lectura::Estado::Leida && Protegido(destino, lectura.modo))
+    Falla(*ruta, "is read-only; it was left as it was and nothing was saved");
+  Escribe_Atomico(destino, texto, lectura.modo);
 }
 
 }  // namespace Vyr_Trilat

@@ -17,7 +17,7 @@ namespace Vyr_Trilat {
 Documento_Ajustes Lee_Ajustes();
 
 // Applies `cambio` to the file's settings and writes them back. When the file cannot be read, is not a
-// settings file or cannot be written, raises error 75 naming the file, and the file stays as it was.
+// settings file, is read-only or cannot be written, raises error 75 naming the file, and the file stays as it was.
 void Cambia_Ajustes(const std::function<void(Documento_Ajustes&)>& cambio);
 
 }  // namespace Vyr_Trilat
