@@ -39,8 +39,13 @@ class Forzado {
     Propuesta_Rotura p = Propone_Rotura(s_, a, b, candidatos_);
     if (p.cortados.empty()) {
       // The procedure's segment test tilts an edge along an axis by 0.001, and so misses the triangles that a piece
-      // from a point beside such an edge crosses: only the exact walk can tell that there is nothing to force.
-      Por_Corredor(a, b, s_.Cuentas.Sin_Cortes, s_.Cuentas.Sin_Cortes);
+      // from a point beside such an edge crosses: only the exact walk can tell that there is nothing to force. A
+      // piece that already is an edge (as most of a survey's strings are) needs no walk.
+      if (Es_Arista(s_, candidatos_, a, b)) {
+        ++s_.Cuentas.Sin_Cortes;
+      } else {
+        Por_Corredor(a, b, s_.Cuentas.Sin_Cortes, s_.Cuentas.Sin_Cortes);
+      }
       return;
     }
     std::vector<Terna> viejos;
