@@ -36,6 +36,11 @@ TEST(Niveles, CasosQueDecidenLosNiveles) {
   // Elevations in millimetres never sit on a level once lifted.
   for (const double e : {1.0, 0.5, 0.25})
     for (int mm = -20000; mm <= 20000; ++mm) ASSERT_NE(std::fmod(Cota_Trabajo(mm / 1000.0, e), e), 0) << mm;
+  // Nor do those on a level of a decimal equidistance, which divides to just below the level as often as not
+  // (100.1 / 0.1 is 1000.9999999999999): every one is lifted.
+  for (const int paso : {100, 200, 50, 300, 10})
+    for (int mm = -200000 / paso * paso; mm <= 200000; mm += paso)
+      ASSERT_EQ(Cota_Trabajo(mm / 1000.0, paso / 1000.0), mm / 1000.0 + 0.004) << mm << " at " << paso;
 
   // Levels added up by 0.1 against majors of 0.5 are tested where a run adds them; here the tolerance's edges.
   EXPECT_TRUE(Es_Maestra(100.009, 5));  // within 0.002 of 20 fives

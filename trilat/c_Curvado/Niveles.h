@@ -13,8 +13,9 @@ Integer Numero_Niveles(double cota_max, double cota_min, double e_finas);
 // The level tracing starts from: the multiple of e_finas at or below cota_min.
 double Primer_Nivel(double cota_min, double e_finas);
 
-// The elevation a point is traced with: lifted by 0.004 when it lies on a multiple of e_finas or less than
-// 0.008 e_finas above one, so that no vertex sits on a level; points just below a multiple stay.
+// The elevation a point is traced with: lifted by 0.004 when it lies on a multiple of e_finas (also when only the
+// rounding of the division puts it below) or less than 0.008 e_finas above one, so that no vertex sits on a level;
+// points just below a multiple stay.
 double Cota_Trabajo(double z, double e_finas);
 
 // A level within 0.002 (in units of e_maestras) of a multiple of e_maestras is a major contour.
