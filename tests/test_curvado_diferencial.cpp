@@ -92,16 +92,6 @@ TEST(CurvadoDiferencial, CadenasIndexadasComoLasLiterales) {
     }
     ASSERT_EQ(Bits(Cadenas(segs)), Bits(Cadenas_Literales(segs, 0.001))) << "case " << caso;
   }
-  // The levels of generated terrains, with holes.
-  for (const Relieve r : {Relieve::Suave, Relieve::Rugoso, Relieve::Mesetas, Relieve::Cerro}) {
-    Modelo m = Rejilla(r, 20, 20, 5, 0.4, 9);
-    Agujerea(m, 40, 55, 12);
-    const std::vector<Pto3D> puntos = Puntos_De_Trabajo(m, 0.5);
-    for (double cota = 80; cota <= 135; cota = cota + 0.5) {
-      const std::vector<SEGS> segs = Segmentos_Literales(puntos, Esquinas_De(m), cota);
-      ASSERT_EQ(Bits(Cadenas(segs)), Bits(Cadenas_Literales(segs, 0.001))) << static_cast<int>(r) << " " << cota;
-    }
-  }
 }
 
 TEST(CurvadoDiferencial, CorridaEnteraComoLaLiteral) {
