@@ -111,23 +111,6 @@ TEST_F(Curvado, CadenaAbiertaYAnilloCerrado) {
             1u);
 }
 
-TEST_F(Curvado, MuestreoConUnoYCuatroSegmentos) {
-  for (const Long segmentos : {1, 4}) {
-    Modelo rampa = Rampa();
-    const Curva c = Nueva(rampa, {.segmentos = segmentos, .suavizar = True}).datos.Curvas(1);
-    const Long muestras = 1 + 6 * (segmentos + 1);  // six spans of the nine-value sequence
-    EXPECT_EQ(c.Ultimo, muestras - 1);
-    EXPECT_TRUE(c.Vertices(0).X == 30 && c.Vertices(0).Y == 10);
-    EXPECT_NEAR(c.Vertices(c.Ultimo).Y, 50, 1e-12);
-    // Every sample is drawn, the end included, and nothing segment by segment.
-    ASSERT_EQ(sup_->Polilineas(), 1u);
-    const std::string p = *std::find_if(log_->begin(), log_->end(), [](auto& x) { return x.rfind("Poly", 0) == 0; });
-    EXPECT_EQ(std::count(p.begin(), p.end(), ','), muestras);
-    EXPECT_EQ(p.substr(p.size() - 7), " 30,950");
-    EXPECT_EQ(Cuenta(*log_, "LineTo"), 0u);
-  }
-}
-
 TEST_F(Curvado, GuardaSiempreYDibujaSegunLasDosBanderas) {
   Modelo m = Rejilla(Relieve::Suave, 12, 12, 10, 0.3, 7);
   const Long lineas = Nueva(m, {}).datos.nCurvas;
@@ -135,10 +118,18 @@ TEST_F(Curvado, GuardaSiempreYDibujaSegunLasDosBanderas) {
   for (const Boolean suavizar : {False, True}) {
     for (const Boolean dibuja : {False, True}) {
       SCOPED_TRACE(testing::Message() << suavizar << " " << dibuja);
-      EXPECT_EQ(Nueva(m, {.suavizar = suavizar, .dibuja = dibuja}).datos.nCurvas, lineas);
+      const Datos_Curvas d = Nueva(m, {.segmentos = 3, .suavizar = suavizar, .dibuja = dibuja}).datos;
+      EXPECT_EQ(d.nCurvas, lineas);
       EXPECT_EQ(Cuenta(*log_, "DoEvents"), static_cast<std::size_t>(lineas));
       EXPECT_EQ(Cuenta(*log_, "LineTo") > 0, suavizar == False);
       EXPECT_EQ(sup_->Polilineas(), dibuja == True ? static_cast<std::size_t>(lineas) : 0u);
+      // Every sample of a smoothed line is drawn, its end included; a straight line's last vertex, which stands
+      // three times, is left out.
+      Long i = 0;
+      for (const std::string& p : *log_) {
+        if (p.rfind("Polyline", 0) != 0) continue;
+        EXPECT_EQ(std::count(p.begin(), p.end(), ','), d.Curvas(++i).Ultimo + (suavizar == True ? 1 : 0)) << i;
+      }
     }
   }
 }
@@ -305,18 +296,19 @@ TEST_F(Curvado, FallosAcabanConSuInformeYDejanElDibujo) {
 TEST_F(Curvado, ParametrosDelDialogo) {
   Modelo m = Rampa();
   Boolean mostrar = False;
-  double ef = 0, em = 0;
-  Long cf = 12, cm = 34;
-  c_.Parametros_Curvado1(0, 100.25, mostrar, ef, em, cf, cm);
-  EXPECT_TRUE(ef == 1 && em == 5 && cf == 12 && cm == 34);  // zero equidistances come back as 1 and 5
-  // Negative ones, which would give no level, too.
-  ef = -2, em = -0.5;
-  c_.Parametros_Curvado1(0, 100.25, mostrar, ef, em, cf, cm);
-  EXPECT_TRUE(ef == 1 && em == 5);
+  // Zero equidistances come back as 1 and 5, and so do negative ones, which would give no level.
+  for (const auto& [finas, maestras] : {std::pair{0.0, 0.0}, {-2.0, -0.5}}) {
+    double ef = finas, em = maestras;
+    Long cf = 12, cm = 34;
+    c_.Parametros_Curvado1(0, 100.25, mostrar, ef, em, cf, cm);
+    EXPECT_TRUE(ef == 1 && em == 5 && cf == 12 && cm == 34) << finas;
+  }
   // Not shown: the remembered choices of an empty store (no smoothing, drawn, 5 segments); 0 stands for 5000.
   Salida_Curvado s = Calcula_Curvado(c_, m);
   EXPECT_TRUE(s.datos.Cota_Max == 5000 && s.datos.Suavizar == False && s.datos.Dibuja_Curvas == True &&
               s.datos.Segmentos == 5);
+  double ef = 1, em = 5;
+  Long cf = 12, cm = 34;
   {
     Presentador_Guionizado p({Escribe("txtequidist", "0,5"), Escribe("txtMaestras", "2.5"), Pulsa("cmdColor"),
                               Marca("chkFormCrv", false), Pulsa("cmdDatosaceptar")});

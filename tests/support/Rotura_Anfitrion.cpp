@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "tests/support/Verificador.h"
 #include "trilat/c_Rotura/Vertices_En_Segmento.h"
@@ -16,6 +17,26 @@ Modelo De_Listas(const std::vector<Vert>& puntos, const std::vector<std::array<L
   std::vector<Tri> t;
   for (const auto& [a, b, c] : triangulos) t.push_back({a, b, c});
   return Modelo_De(p, t);
+}
+
+std::vector<std::array<Long, 3>> Triangulos_Del_Modelo(const Modelo& m) {
+  std::vector<std::array<Long, 3>> r;
+  for (Long t = 0; t <= m.nTri; ++t) r.push_back({m.Vt1(t), m.Vt2(t), m.Vt3(t)});
+  return r;
+}
+
+Estado_Rotura Estado_De(const Modelo& m, const std::vector<std::array<Long, 2>>& segmentos) {
+  Estado_Rotura s;
+  s.Coord.ReDim(0, m.nPun);
+  for (Long i = 1; i <= m.nPun; ++i) s.Coord(i) = {m.X(i), m.Y(i)};
+  s.Triangs.ReDim(1, m.nTri + 1);
+  for (Long i = 1; i <= m.nTri + 1; ++i)
+    s.Triangs(i) = {False, False, False, m.Vt1(i - 1), m.Vt2(i - 1), m.Vt3(i - 1), i - 1};
+  s.nRoturas = static_cast<Long>(segmentos.size());
+  s.Roturas.ReDim(1, s.nRoturas);
+  for (Long k = 1; k <= s.nRoturas; ++k)
+    s.Roturas(k) = {segmentos[static_cast<std::size_t>(k - 1)][0], segmentos[static_cast<std::size_t>(k - 1)][1]};
+  return s;
 }
 
 std::shared_ptr<Superficie_Grabadora> Superficie_Nueva() {
@@ -64,19 +85,18 @@ std::vector<Arista> Borde(const std::vector<Tri>& tris) {
   return r;
 }
 
+// The model after the forcing: its coordinates as the checker of soundness reads them, and its working tables.
 struct Geometria {
-  std::vector<double> x, y;
-  explicit Geometria(const Modelo& m) {
-    for (Long i = 1; i <= m.nPun; ++i) {
-      x.push_back(m.X(i));
-      y.push_back(m.Y(i));
-    }
+  explicit Geometria(const Modelo& m) : s(Estado_De(m, {})) {
+    for (Long i = 1; i <= m.nPun; ++i) x.push_back(m.X(i)), y.push_back(m.Y(i));
   }
-  Vert P(Long i) const { return {x[static_cast<std::size_t>(i - 1)], y[static_cast<std::size_t>(i - 1)]}; }
+  Vert P(Long i) const { return s.Coord(i); }
   int O(Long a, Long b, Long c) const {
     const Vert A = P(a), B = P(b), C = P(c);
     return Orientacion(A.X, A.Y, B.X, B.Y, C.X, C.Y);
   }
+  Estado_Rotura s;
+  std::vector<double> x, y;
 };
 
 // The closed segments p-q and r-s share a point that is not an end common to both.
@@ -143,22 +163,12 @@ std::vector<std::string> Comprueba_Forzado(const Modelo& antes, const Modelo& de
   if (std::fabs(area - area_antes) > 1e-9 * area_antes) problemas.push_back("the covered area changed");
 
   // Pieces of each segment, split as the forcing splits them, over the vertices of the triangulation.
-  Estado_Rotura s;
-  s.Coord.ReDim(0, despues.nPun);
-  for (Long i = 1; i <= despues.nPun; ++i) s.Coord(i) = g.P(i);
-  s.Triangs.ReDim(1, static_cast<Long>(tris.size()));
-  std::vector<Long> todos;
-  for (Long t = 1; t <= s.Triangs.UBound(); ++t) {
-    const Tri& tri = tris[static_cast<std::size_t>(t - 1)];
-    s.Triangs(t).V1 = tri.a;
-    s.Triangs(t).V2 = tri.b;
-    s.Triangs(t).V3 = tri.c;
-    todos.push_back(t);
-  }
+  std::vector<Long> todos(tris.size());
+  std::iota(todos.begin(), todos.end(), 1);
   const auto piezas = [&](Long a, Long b, Prueba_Linea prueba) {
     std::vector<Arista> r;
     Long desde = a;
-    for (Long v : Vertices_En_Segmento(s, todos, a, b, prueba)) {
+    for (Long v : Vertices_En_Segmento(g.s, todos, a, b, prueba)) {
       r.push_back({desde, v});
       desde = v;
     }

@@ -8,11 +8,6 @@
 
 namespace Vyr_Trilat::prueba {
 
-std::string Nombre(Relieve r) {
-  static const char* const kNombres[] = {"suave", "rugoso", "mesetas", "cerro"};
-  return kNombres[static_cast<int>(r)];
-}
-
 double Modelo::Z_Max() const { return *std::max_element(Z.Datos().begin(), Z.Datos().begin() + nPun); }
 double Modelo::Z_Min() const { return *std::min_element(Z.Datos().begin(), Z.Datos().begin() + nPun); }
 

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "tests/support/Generadores.h"
@@ -16,8 +15,6 @@
 namespace Vyr_Trilat::prueba {
 
 enum class Relieve { Suave, Rugoso, Mesetas, Cerro };
-
-std::string Nombre(Relieve r);
 
 struct Modelo {
   Long nPun = 0;
