@@ -39,17 +39,15 @@ class Ajustes : public ::testing::Test {
   void Guarda(const std::string& seccion, const std::string& clave, const Variant& valor) {
     a_.Guarda_Valor("MDT", seccion, clave, valor);
   }
-  // The folder holds the file and its lock, no temporary.
-  void Solo_El_Archivo() const { EXPECT_EQ(carpeta_.Contenido(), "settings.ini settings.ini.lock"); }
-  // A value and a window position that would change the file are refused with error 75 naming it and `motivo`,
-  // and the file keeps `texto`.
+  // A value and a window position that would change the file are refused with error 75 naming it and `motivo`;
+  // the file keeps `texto`, and no temporary is left beside it.
   void Rechaza_Cambios(const std::string& texto, const std::string& motivo) {
     const auto guarda = [&] { Guarda("Triangulación", "Formacion", Variant::De_Entero(1)); };
     EXPECT_EQ(prueba::Numero_Error(guarda), 75) << texto;
     EXPECT_NE(prueba::Mensaje_Error(guarda).find(archivo().string() + motivo), std::string::npos) << texto;
     EXPECT_EQ(prueba::Numero_Error([&] { a_.Guarda_Posicion(Ventana_Prueba(), "MDT", "Posicion Curvado"); }), 75);
     EXPECT_EQ(Lee_Archivo(archivo()), texto);
-    Solo_El_Archivo();
+    EXPECT_EQ(carpeta_.Contenido(), "settings.ini settings.ini.lock");
   }
 
   prueba::Ajustes_Temporales temporales_;
@@ -119,7 +117,7 @@ TEST_F(Ajustes, TwoProcessesSavingAtOnceLoseNothing) {
   }
   for (const char* prefijo : {"a", "b"})
     for (int i = 0; i < kClaves; ++i) EXPECT_EQ(Lee("Carrera", prefijo + std::to_string(i)).A_Largo(), i);
-  Solo_El_Archivo();
+  EXPECT_EQ(carpeta_.Contenido(), "settings.ini settings.ini.lock");  // no temporary left
 }
 
 TEST_F(Ajustes, ACorruptOrReadOnlyFileIsNeverOverwritten) {
