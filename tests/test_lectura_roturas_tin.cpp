@@ -57,7 +57,8 @@ TEST_F(Lecturas, TinBuenoYMalo) {
     return prueba::Mensaje_Error([&] { Lee_Tin(Escribe(texto), lev_); });
   };
   EXPECT_EQ(error("n,x,y,z\n0,100,110,120\n"), f_ + ":1: expected the header index,v1,v2,v3");
-  EXPECT_EQ(error("index,v1,v2,v3\n0,100,110\n"), f_ + ":2: expected index,v1,v2,v3");
+  // A row of one field is no blank row.
+  EXPECT_EQ(error("index,v1,v2,v3\n0\n"), f_ + ":2: expected index,v1,v2,v3");
   EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,120\n2,100,110,130\n"), f_ + ":3: index 2 out of sequence (expected 1)");
   EXPECT_EQ(error("index,v1,v2,v3\nz,100,110,120\n"), f_ + ":2: index 'z' is not a whole number");
   EXPECT_EQ(error("index,v1,v2,v3\n0,100,11.5,120\n"), f_ + ":2: '11.5' is not a point number");
