@@ -9,11 +9,11 @@
 #include <fstream>
 #include <map>
 #include <random>
-#include <set>
 
 #include "tests/support/Ajustes_Temporales.h"
 #include "tests/support/Lee_Archivo.h"
-#include "trilat/platform/RuntimeError.h"
+#include "tests/support/Mensaje_Error.h"
+#include "tests/support/Numero_Error.h"
 #include "trilat/sibling/Documento_Ajustes.h"
 #include "trilat/sibling/c_Ajustes.h"
 
@@ -21,6 +21,7 @@ namespace Vyr_Trilat {
 namespace {
 
 namespace fs = std::filesystem;
+using prueba::Lee_Archivo;
 
 struct Ventana_Prueba : Ventana {
   Long izquierda = 111, arriba = 222;
@@ -32,20 +33,25 @@ struct Ventana_Prueba : Ventana {
 class Ajustes : public ::testing::Test {
  protected:
   fs::path archivo() const { return temporales_.Archivo(); }
-  std::set<std::string> Nombres() const {
-    std::set<std::string> r;
-    for (const auto& e : fs::directory_iterator(carpeta_)) r.insert(e.path().filename().string());
-    return r;
-  }
   Variant Lee(const std::string& seccion, const std::string& clave, const Variant& defecto = {}) {
     return a_.Lee_Valor("MDT", seccion, clave, defecto);
   }
   void Guarda(const std::string& seccion, const std::string& clave, const Variant& valor) {
     a_.Guarda_Valor("MDT", seccion, clave, valor);
   }
+  // A value and a window position that would change the file are refused with error 75 naming it and `motivo`;
+  // the file keeps `texto`, and no temporary is left beside it.
+  void Rechaza_Cambios(const std::string& texto, const std::string& motivo) {
+    const auto guarda = [&] { Guarda("Triangulación", "Formacion", Variant::De_Entero(1)); };
+    EXPECT_EQ(prueba::Numero_Error(guarda), 75) << texto;
+    EXPECT_NE(prueba::Mensaje_Error(guarda).find(archivo().string() + motivo), std::string::npos) << texto;
+    EXPECT_EQ(prueba::Numero_Error([&] { a_.Guarda_Posicion(Ventana_Prueba(), "MDT", "Posicion Curvado"); }), 75);
+    EXPECT_EQ(Lee_Archivo(archivo()), texto);
+    EXPECT_EQ(carpeta_.Contenido(), "settings.ini settings.ini.lock");
+  }
 
   prueba::Ajustes_Temporales temporales_;
-  const fs::path& carpeta_ = temporales_.Carpeta();
+  const prueba::Carpeta_Temporal& carpeta_ = temporales_.Carpeta();
   c_Ajustes& a_ = c_Ajustes::Instancia();
 };
 
@@ -61,12 +67,10 @@ TEST_F(Ajustes, ValuesRoundTripThroughTheFileAsText) {
   Guarda("Curvado", "Segmentos", Variant::De_Doble(0.1 + 0.2));
   Guarda("Triangulación", "Formacion", Variant::De_Entero(0));
   EXPECT_EQ(Lee("Triangulación", "Distacia Maxima", cien), Variant::De_Texto("75,5"));
-  EXPECT_EQ(Lee("Triangulación", "Formacion").A_Entero(), 0);
-  EXPECT_EQ(Lee("Triangulación", "Alineacion").A_Booleano(), True);
-  EXPECT_EQ(Lee("Triangulación", "Color").A_Largo(), 65280);
-  EXPECT_EQ(Lee("Curvado", "Segmentos").A_Doble(), 0.1 + 0.2);
+  EXPECT_TRUE(Lee("Triangulación", "Alineacion").A_Booleano() == True &&
+              Lee("Curvado", "Segmentos").A_Doble() == 0.1 + 0.2);
   EXPECT_EQ(Lee("Curvado", "Formacion", cien), cien);
-  EXPECT_NE(prueba::Lee_Archivo(archivo()).find(
+  EXPECT_NE(Lee_Archivo(archivo()).find(
                 "[MDT/Triangulación]\nDistacia Maxima=75,5\nFormacion=0\nAlineacion=True\nColor=65280\n"),
             std::string::npos);
 
@@ -75,26 +79,20 @@ TEST_F(Ajustes, ValuesRoundTripThroughTheFileAsText) {
       << "\xEF\xBB\xBF; mine\r\n[ MDT / Curvado ]\r\n  Segmentos = 7 \r\n# x\r\n";
   EXPECT_EQ(Lee("Curvado", "Segmentos"), Variant::De_Texto("7"));
   Guarda("Curvado", "Formacion", Variant::De_Entero(1));
-  EXPECT_EQ(prueba::Lee_Archivo(archivo()), "; mine\n[ MDT / Curvado ]\n  Segmentos = 7 \nFormacion=1\n# x\n");
+  EXPECT_EQ(Lee_Archivo(archivo()), "; mine\n[ MDT / Curvado ]\n  Segmentos = 7 \nFormacion=1\n# x\n");
 }
 
-TEST_F(Ajustes, TheEnvironmentPicksTheFileAtEachCall) {
-  Guarda("S", "k", Variant::De_Texto("first"));
-  ::setenv("TRILAT_SETTINGS", (carpeta_ / "nested/other.ini").c_str(), 1);
-  EXPECT_EQ(Lee("S", "k"), Variant());
-  Guarda("S", "k", Variant::De_Texto("second"));
-  EXPECT_NE(prueba::Lee_Archivo(carpeta_ / "nested/other.ini").find("k=second"), std::string::npos);
-  ::setenv("TRILAT_SETTINGS", archivo().c_str(), 1);
-  EXPECT_EQ(Lee("S", "k"), Variant::De_Texto("first"));
-
+// Every test names a file of its own in TRILAT_SETTINGS; without it the file is found as the base-directory
+// convention asks.
+TEST_F(Ajustes, TheEnvironmentPicksTheFile) {
   ::unsetenv("TRILAT_SETTINGS");
   ::setenv("HOME", (carpeta_ / "home").c_str(), 1);
   ::setenv("XDG_CONFIG_HOME", (carpeta_ / "xdg").c_str(), 1);
   Guarda("S", "k", Variant::De_Texto("xdg"));
-  EXPECT_NE(prueba::Lee_Archivo(carpeta_ / "xdg/vyr_trilat/settings.ini").find("k=xdg"), std::string::npos);
-  ::setenv("XDG_CONFIG_HOME", "relative", 1);  // ignored, as the base-directory convention asks
+  EXPECT_NE(Lee_Archivo(carpeta_ / "xdg/vyr_trilat/settings.ini").find("k=xdg"), std::string::npos);
+  ::setenv("XDG_CONFIG_HOME", "relative", 1);  // ignored
   Guarda("S", "k", Variant::De_Texto("home"));
-  EXPECT_NE(prueba::Lee_Archivo(carpeta_ / "home/.config/vyr_trilat/settings.ini").find("k=home"), std::string::npos);
+  EXPECT_NE(Lee_Archivo(carpeta_ / "home/.config/vyr_trilat/settings.ini").find("k=home"), std::string::npos);
 }
 
 TEST_F(Ajustes, TwoProcessesSavingAtOnceLoseNothing) {
@@ -119,7 +117,7 @@ TEST_F(Ajustes, TwoProcessesSavingAtOnceLoseNothing) {
   }
   for (const char* prefijo : {"a", "b"})
     for (int i = 0; i < kClaves; ++i) EXPECT_EQ(Lee("Carrera", prefijo + std::to_string(i)).A_Largo(), i);
-  EXPECT_EQ(Nombres(), (std::set<std::string>{"settings.ini", "settings.ini.lock"}));  // no temporary left
+  EXPECT_EQ(carpeta_.Contenido(), "settings.ini settings.ini.lock");  // no temporary left
 }
 
 TEST_F(Ajustes, ACorruptOrReadOnlyFileIsNeverOverwritten) {
@@ -130,41 +128,22 @@ TEST_F(Ajustes, ACorruptOrReadOnlyFileIsNeverOverwritten) {
            "[MDT/Triangulación\nFormacion=0\n", "[MDT/Triangulación] x\nFormacion=0\n", bien + "\xED\xA0\x80\n"}) {
     std::ofstream(archivo(), std::ios::binary) << malo;
     EXPECT_EQ(Lee("Triangulación", "Formacion", Variant::De_Entero(1)), Variant::De_Entero(1)) << malo;
-    try {
-      Guarda("Triangulación", "Formacion", Variant::De_Entero(1));
-      ADD_FAILURE() << "saved over " << malo;
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.Number(), 75);
-      EXPECT_NE(e.Description().find(archivo().string()), std::string::npos) << e.Description();
-    }
-    EXPECT_THROW(a_.Guarda_Posicion(Ventana_Prueba(), "MDT", "Posicion Curvado"), RuntimeError);
-    EXPECT_EQ(prueba::Lee_Archivo(archivo()), malo);
-    EXPECT_EQ(Nombres(), (std::set<std::string>{"settings.ini", "settings.ini.lock"}));
+    Rechaza_Cambios(malo, " is damaged");
   }
   // A read-only file is read, and kept as it is: a save that would change it fails, one that would not is no save.
-  const std::string protegido = "[MDT/Triangulación]\nFormacion=0\n";
-  std::ofstream(archivo(), std::ios::binary) << protegido;
-  fs::permissions(archivo(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  std::ofstream(archivo(), std::ios::binary) << bien;
+  const auto solo_lectura = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  fs::permissions(archivo(), solo_lectura);
   EXPECT_EQ(Lee("Triangulación", "Formacion", Variant::De_Entero(1)), Variant::De_Texto("0"));
   EXPECT_NO_THROW(Guarda("Triangulación", "Formacion", Variant::De_Entero(0)));
-  try {
-    Guarda("Triangulación", "Formacion", Variant::De_Entero(1));
-    ADD_FAILURE() << "saved over a read-only file";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.Number(), 75);
-    EXPECT_NE(e.Description().find(archivo().string() + " is read-only"), std::string::npos) << e.Description();
-  }
-  EXPECT_THROW(a_.Guarda_Posicion(Ventana_Prueba(), "MDT", "Posicion Curvado"), RuntimeError);
-  EXPECT_EQ(prueba::Lee_Archivo(archivo()), protegido);
-  EXPECT_EQ(fs::status(archivo()).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  EXPECT_EQ(Nombres(), (std::set<std::string>{"settings.ini", "settings.ini.lock"}));
+  Rechaza_Cambios(bien, " is read-only");
+  EXPECT_EQ(fs::status(archivo()).permissions() & fs::perms::all, solo_lectura);
 
   // A path that cannot be read as a file is treated the same way.
   fs::remove(archivo());
   fs::create_directory(archivo());
   EXPECT_EQ(Lee("Triangulación", "Formacion", Variant::De_Entero(1)), Variant::De_Entero(1));
-  EXPECT_THROW(Guarda("Triangulación", "Formacion", Variant::De_Entero(1)), RuntimeError);
+  EXPECT_EQ(prueba::Numero_Error([&] { Guarda("Triangulación", "Formacion", Variant::De_Entero(1)); }), 75);
   EXPECT_TRUE(fs::is_directory(archivo()));
 }
 
@@ -199,23 +178,22 @@ TEST_F(Ajustes, AnyStringsRoundTrip) {
   for (const auto& [c, v] : en_archivo) EXPECT_EQ(a_.Lee_Valor(c.aplicacion, c.seccion, c.clave, {}).A_Texto(), v);
 }
 
+// A position comes back under its own key only; one edited into something that is not one leaves the window.
 TEST_F(Ajustes, PositionsRoundTripPerKey) {
-  const auto posicion = [](const Ventana& v) { return std::pair(v.Left(), v.Top()); };
-  Ventana_Prueba v, otra, curvado, tercera;
-  a_.Pon_Posicion(v, "MDT", "Posicion Triangulacion");
-  EXPECT_EQ(posicion(v), posicion(Ventana_Prueba()));  // nothing saved: the window stays
-
+  const auto posicion = [&](const char* clave) {
+    Ventana_Prueba v;
+    a_.Pon_Posicion(v, "MDT", clave);
+    return std::pair(v.Left(), v.Top());
+  };
+  const auto sin_guardar = std::pair(Long{111}, Long{222});
+  EXPECT_EQ(posicion("Posicion Triangulacion"), sin_guardar);
+  Ventana_Prueba v;
   v.Mueve(1200, -300);
   a_.Guarda_Posicion(v, "MDT", "Posicion Triangulacion");
-  a_.Pon_Posicion(otra, "MDT", "Posicion Triangulacion");
-  a_.Pon_Posicion(curvado, "MDT", "Posicion Curvado");
-  EXPECT_EQ(posicion(otra), posicion(v));
-  EXPECT_EQ(posicion(curvado), posicion(Ventana_Prueba()));
-
-  // A position edited into something that is not one leaves the window where it is.
+  EXPECT_EQ(posicion("Posicion Triangulacion"), std::pair(Long{1200}, Long{-300}));
+  EXPECT_EQ(posicion("Posicion Curvado"), sin_guardar);
   Guarda("Posicion Triangulacion", "Top", Variant::De_Texto("12.5"));
-  a_.Pon_Posicion(tercera, "MDT", "Posicion Triangulacion");
-  EXPECT_EQ(posicion(tercera), posicion(Ventana_Prueba()));
+  EXPECT_EQ(posicion("Posicion Triangulacion"), sin_guardar);
 }
 
 }  // namespace

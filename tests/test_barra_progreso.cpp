@@ -32,8 +32,7 @@ struct Barra_Con_Reloj {
 TEST(Barra_Progreso, SilentUnlessOnATerminal) {
   Barra_Con_Reloj redirigida(false);
   for (const char* nombre : {"Value", "Max", "Visible", "Value", "Visible"}) EXPECT_EQ(redirigida.Pon(nombre, 5), "");
-  EXPECT_EQ(Numero_Error([&] { redirigida.barra.Let_Propiedad("Color", Variant::De_Largo(1)); }), 438)
-      << "silence hides no wrong property";
+  EXPECT_EQ(Numero_Error([&] { redirigida.Pon("Color", 1); }), 438) << "silence hides no wrong property";
 
   std::ostringstream capturado;
   auto* anterior = std::cerr.rdbuf(capturado.rdbuf());
@@ -66,15 +65,13 @@ TEST(Barra_Progreso, DrawsPercentageRateAndTimeLeftThrottled) {
   EXPECT_EQ(b.Pon("Value", 10), "");
 
   // Shown again as contouring does it: the value going back restarts the rate.
-  b.Pon("Visible", 1);
-  b.Pon("Min", 0);
-  b.Pon("Max", 10);
-  b.Pon("Value", 0);
+  for (const auto& [nombre, valor] : {std::pair("Visible", 1), {"Min", 0}, {"Max", 10}, {"Value", 0}})
+    b.Pon(nombre, valor);
   b.t += 2s;
   EXPECT_NE(b.Pon("Value", 4).find(" 40%  2.0 pasos/s  quedan 0:03"), std::string::npos);
-  EXPECT_EQ(Numero_Error([&] { b.barra.Let_Propiedad("Valor", Variant::De_Largo(1)); }), 438);
+  EXPECT_EQ(Numero_Error([&] { b.Pon("Valor", 1); }), 438);
   EXPECT_EQ(Numero_Error([&] { b.barra.Let_Propiedad("Max", Variant::De_Texto("mucho")); }), 13);
-  EXPECT_EQ(Numero_Error([&] { b.barra.Let_Propiedad("Value", Variant::De_Doble(std::nan(""))); }), 5);
+  EXPECT_EQ(Numero_Error([&] { b.Pon("Value", std::nan("")); }), 5);
 }
 
 }  // namespace

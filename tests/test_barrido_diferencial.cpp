@@ -143,11 +143,7 @@ TEST(Barrido_Diferencial, LosPuntosPasadosPorAltoNoTendrianEfecto) {
         Nube c = Genera(f, 600 + 300 * (semilla % 4), 200, semilla * 13 + 5);
         if (f == Forma::Filas_Niveladas) {
           Nube tercio;
-          for (std::size_t k = 0; k < c.x.size(); k += 3) {
-            tercio.x.push_back(c.x[k]);
-            tercio.y.push_back(c.y[k]);
-            tercio.z.push_back(c.z[k]);
-          }
+          for (std::size_t k = 0; k < c.size(); k += 3) tercio.Pon(c.x[k], c.y[k], c.z[k]);
           Corre(Vigilado, tercio, dist_max);
         } else {
           Alarga(c, 4);

@@ -23,11 +23,7 @@ TEST(Carpeta_Salida, PublicaTodoONada) {
   fs::create_directories(salida / "sub");
   std::ofstream(salida / "sub" / "viejo") << "old";
   for (const char c : letras) std::ofstream(salida / std::string(1, c)) << "old";
-  const auto nombres = [&] {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(salida)) ++n;
-    return n;
-  };
+  const auto nombres = [&] { return std::distance(fs::directory_iterator(salida), fs::directory_iterator{}); };
   const auto publica = [&] {
     anfitrion::Carpeta_Salida carpeta(salida);
     fs::create_directory(carpeta.Ruta("sub"));
@@ -42,14 +38,14 @@ TEST(Carpeta_Salida, PublicaTodoONada) {
             "cannot write " + (salida / "m").string() + ": a folder of that name is in the way");
   for (const char c : letras) EXPECT_EQ(Lee_Archivo(salida / std::string(1, c)), c == 'm' ? "" : "old") << c;
   EXPECT_TRUE(fs::exists(salida / "m" / "x") && fs::exists(salida / "sub" / "viejo"));
-  EXPECT_EQ(nombres(), letras.size() + 1);
+  EXPECT_EQ(nombres(), std::ssize(letras) + 1);
   // Out of the way, every file and the folder are replaced.
   fs::remove_all(salida / "m");
   publica();
   for (const char c : letras) EXPECT_EQ(Lee_Archivo(salida / std::string(1, c)), "new") << c;
   EXPECT_EQ(Lee_Archivo(salida / "sub" / "nuevo"), "new");
   EXPECT_FALSE(fs::exists(salida / "sub" / "viejo"));
-  EXPECT_EQ(nombres(), letras.size() + 1);
+  EXPECT_EQ(nombres(), std::ssize(letras) + 1);
 }
 
 // A job that fails removes the folders it made for its output, those it did not make are kept.

@@ -1,17 +1,14 @@
-// The contour file of the command-line host: its exact text for a small record, numbers that read back to the
-// same doubles in the fewest characters, and the file replaced whole.
+// The contour file of the command-line host: its exact text for a small record, and numbers that read back to the
+// same doubles in the fewest characters.
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <random>
 #include <sstream>
 
 #include "hosts/cli/Salida_GeoJSON.h"
-#include "tests/support/Carpeta_Temporal.h"
-#include "tests/support/Lee_Archivo.h"
 
 namespace Vyr_Trilat::anfitrion {
 namespace {
@@ -95,15 +92,6 @@ TEST(GeoJSON, NumerosExactosYCortos) {
         << numero;
     ASSERT_LE(numero.size(), Largo_Minimo(esperado)) << numero;
   }
-}
-
-TEST(GeoJSON, ArchivoReemplazadoEntero) {
-  const prueba::Carpeta_Temporal carpeta;
-  const auto ruta = carpeta.Escribe(
-      "contours.geojson", "old text, longer than the new one will be............................................");
-  const Datos_Curvas d = Registro({Linea({{1, 2, 3}, {4, 5, 3}}, 65280, False)}, 1);
-  Escribe_Curvas_GeoJSON(ruta, d);
-  EXPECT_EQ(prueba::Lee_Archivo(ruta), Texto(d));
 }
 
 }  // namespace

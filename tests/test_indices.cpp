@@ -32,9 +32,7 @@ TEST(Indices, TablaDeCeldasComoUnMapa) {
     const Long* hallado = tabla.Busca(i, j);
     const auto esperado = mapa.find({i, j});
     ASSERT_EQ(hallado != nullptr, esperado != mapa.end()) << k;
-    if (hallado) {
-      ASSERT_EQ(*hallado, esperado->second) << k;
-    }
+    ASSERT_TRUE(!hallado || *hallado == esperado->second) << k;
   }
   for (const auto& [celda, valor] : mapa) ASSERT_EQ(*tabla.Busca(celda.first, celda.second), valor);
 }
@@ -47,19 +45,19 @@ TEST(Indices, ArbolDeExtremosComoUnaLista) {
   for (double& v : lista) v = valor(rng);
   Arbol_Extremos arbol(lista);
   for (int k = 0; k < 4000; ++k) {
-    const auto pos = static_cast<Long>(rng() % (lista.size() + 20));
+    const auto pos = static_cast<std::size_t>(rng() % (lista.size() + 20));
     if (k % 5 == 4) {
-      arbol.Quita(pos);
-      if (static_cast<std::size_t>(pos) < lista.size()) lista[static_cast<std::size_t>(pos)] = nan;
+      arbol.Quita(static_cast<Long>(pos));
+      if (pos < lista.size()) lista[pos] = nan;
     } else {
       const double v = k % 13 == 0 ? nan : valor(rng);
-      arbol.Pon(pos, v);
-      if (static_cast<std::size_t>(pos) >= lista.size()) lista.resize(static_cast<std::size_t>(pos) + 1, nan);
-      lista[static_cast<std::size_t>(pos)] = v;
+      arbol.Pon(static_cast<Long>(pos), v);
+      lista.resize(std::max(lista.size(), pos + 1), nan);
+      lista[pos] = v;
     }
-    // A NaN or cleared position is never found and counts for neither extreme.
+    // A NaN or cleared position is never found and counts for neither extreme; a limit is often a value held.
     const auto desde = static_cast<Long>(rng() % lista.size());
-    const double limite = valor(rng);
+    const double limite = k % 2 ? lista[rng() % lista.size()] : valor(rng);
     Long mayor = -1, no_mayor = -1;
     for (auto p = static_cast<std::size_t>(desde); p < lista.size(); ++p) {
       if (mayor < 0 && lista[p] > limite) mayor = static_cast<Long>(p);

@@ -59,7 +59,7 @@ std::vector<GIntBig> Escribe_Capa(const fs::path& ruta, const char* driver, OGRw
   return fids;
 }
 
-TEST(LecturaOGR, PuntosDeGeoPackageYShapefile) {
+TEST(LecturaOGR, PuntosDeGeoPackageShapefileYDXF) {
   Carpeta_Temporal dir;
   for (std::uint64_t s = 0; s < 6; ++s) {
     const Nube c = Genera(Forma::Agrupada, 300, 500, s, 431000, 4581000);
@@ -78,38 +78,38 @@ TEST(LecturaOGR, PuntosDeGeoPackageYShapefile) {
     EXPECT_EQ(a.y, c.y);
     EXPECT_EQ(a.z, c.z);
 
-    // Shapefile: flat points, the elevation in a real attribute, numbered in feature order.
-    const auto shp = dir / "p.shp";
+    // Shapefile: flat points, the elevation in a real attribute. A drawing: other entities between its points.
+    // Both numbered in the order of their points.
+    const auto shp = dir / "p.shp", dxf = dir / "p.dxf";
     Escribe_Capa(shp, "ESRI Shapefile", wkbPoint, {{"ALT", OFTReal, 24, 15}}, "puntos", c.size(), [&](auto& f, auto i) {
       OGRPoint p(c.x[i], c.y[i]);
       f.SetGeometry(&p);
       f.SetField("ALT", c.z[i]);
     });
-    const Levantamiento b = anfitrion::Lee_Puntos_OGR(shp, Campos("", "ALT"));
-    ASSERT_EQ(b.size(), c.size());
-    for (std::size_t i = 0; i < c.size(); ++i) {
-      EXPECT_EQ(b.numeros[i], static_cast<std::int64_t>(i + 1));
-      EXPECT_EQ(b.x[i], c.x[i]);
-      EXPECT_NEAR(b.z[i], c.z[i], 1e-9);
+    Escribe_Capa(dxf, "DXF", wkbUnknown, {}, "entities", 2 * c.size(), [&](OGRFeature& f, std::size_t k) {
+      OGRPoint p(c.x[k / 2], c.y[k / 2], c.z[k / 2]);
+      OGRLineString l;
+      l.addPoint(&p);
+      l.addPoint(0, 0, 0);
+      f.SetGeometry(k % 2 ? static_cast<OGRGeometry*>(&l) : &p);
+    });
+    // The shapefile's coordinates as they were, its elevations as their text kept them; DXF keeps about a
+    // millionth.
+    const struct {
+      Levantamiento b;
+      double xy, z;
+    } leidos[] = {{anfitrion::Lee_Puntos_OGR(shp, Campos("", "ALT")), 0, 1e-9},
+                  {anfitrion::Lee_Puntos_OGR(dxf, {}), 1e-6, 1e-6}};
+    for (const auto& [b, xy, z] : leidos) {
+      ASSERT_EQ(b.size(), c.size());
+      for (std::size_t i = 0; i < c.size(); ++i) {
+        EXPECT_EQ(b.numeros[i], static_cast<std::int64_t>(i + 1));
+        EXPECT_NEAR(b.x[i], c.x[i], xy);
+        EXPECT_NEAR(b.y[i], c.y[i], xy);
+        EXPECT_NEAR(b.z[i], c.z[i], z);
+      }
     }
   }
-}
-
-// A drawing holds other entities beside the points: only the points are taken.
-TEST(LecturaOGR, PuntosDeUnDibujoDXF) {
-  Carpeta_Temporal dir;
-  const auto dxf = dir / "p.dxf";
-  Escribe_Capa(dxf, "DXF", wkbUnknown, {}, "entities", 4, [](OGRFeature& f, std::size_t i) {
-    OGRLineString l;
-    l.addPoint(0, 0, 0);
-    l.addPoint(5, 5, 0);
-    OGRPoint p(10.0 * static_cast<double>(i), 3, 100.5 + static_cast<double>(i));
-    f.SetGeometry(i == 1 ? static_cast<OGRGeometry*>(&l) : &p);
-  });
-  const Levantamiento l = anfitrion::Lee_Puntos_OGR(dxf, {});
-  EXPECT_EQ(l.numeros, (std::vector<std::int64_t>{1, 2, 3}));
-  EXPECT_EQ(l.x, (std::vector<double>{0, 20, 30}));
-  EXPECT_EQ(l.z, (std::vector<double>{100.5, 102.5, 103.5}));
 }
 
 TEST(LecturaOGR, ElementosMalosNombranArchivoYElemento) {

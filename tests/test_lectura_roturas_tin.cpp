@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "hosts/cli/Lectura_Roturas.h"
 #include "hosts/cli/Lectura_Tin.h"
 #include "tests/support/Carpeta_Temporal.h"
+#include "tests/support/Mensaje_Error.h"
 #include "tests/support/Rotura_Anfitrion.h"
 
 #ifndef TRILAT_SAMPLE_DATA_DIR
@@ -26,15 +26,8 @@ class Lecturas : public ::testing::Test {
     for (std::int64_t k = 0; k < 10; ++k) lev_.Agrega(100 + 10 * k, static_cast<double>(k), 0, 0);
   }
   fs::path Escribe(const std::string& texto) const { return dir_.Escribe("entrada.txt", texto); }
-  std::string Error(const std::function<void()>& f) {
-    try {
-      f();
-    } catch (const Error_Entrada& e) {
-      return e.what();
-    }
-    return "";
-  }
   prueba::Carpeta_Temporal dir_;
+  const std::string f_ = (dir_ / "entrada.txt").string();
   Levantamiento lev_;
 };
 
@@ -42,18 +35,15 @@ TEST_F(Lecturas, RoturasBuenasYMalas) {
   // Saved with a byte-order mark, as the points file may be.
   const auto lineas = Lee_Roturas(Escribe("\xEF\xBB\xBF# kerbs\n100 110,120\r\n\n  130 , 140\t150 # top\n#\n"), lev_);
   EXPECT_EQ(lineas, (std::vector<std::vector<std::int64_t>>{{100, 110, 120}, {130, 140, 150}}));
-  const HostArray<Polilinea> Pol = Polilineas_Biblioteca(lineas, lev_);
-  ASSERT_EQ(Pol.UBound(), 2);
-  EXPECT_EQ(Pol(1).nPtos, 3);
-  EXPECT_EQ((std::vector<Long>{Pol(2).Ptos(1), Pol(2).Ptos(2), Pol(2).Ptos(3)}), (std::vector<Long>{4, 5, 6}));
   EXPECT_TRUE(Lee_Roturas(Escribe(""), lev_).empty());
 
-  const std::string f = (dir_ / "entrada.txt").string();
-  EXPECT_EQ(Error([&] { Lee_Roturas(Escribe("100 110\n120 1x3\n"), lev_); }), f + ":2: '1x3' is not a point number");
-  EXPECT_EQ(Error([&] { Lee_Roturas(Escribe("100 105\n"), lev_); }), f + ":1: point 105 is not in the survey");
-  EXPECT_EQ(Error([&] { Lee_Roturas(Escribe("\n\n150\n"), lev_); }),
-            f + ":3: a breakline needs two points or more; this line has only point 150");
-  EXPECT_EQ(Error([&] { Lee_Roturas(dir_ / "no_existe.txt", lev_); }),
+  const auto error = [&](const std::string& texto) {
+    return prueba::Mensaje_Error([&] { Lee_Roturas(Escribe(texto), lev_); });
+  };
+  EXPECT_EQ(error("100 110\n120 1x3\n"), f_ + ":2: '1x3' is not a point number");
+  EXPECT_EQ(error("100 105\n"), f_ + ":1: point 105 is not in the survey");
+  EXPECT_EQ(error("\n\n150\n"), f_ + ":3: a breakline needs two points or more; this line has only point 150");
+  EXPECT_EQ(prueba::Mensaje_Error([&] { Lee_Roturas(dir_ / "no_existe.txt", lev_); }),
             (dir_ / "no_existe.txt").string() + ": cannot open the breaklines file");
 }
 
@@ -63,18 +53,20 @@ TEST_F(Lecturas, TinBuenoYMalo) {
   EXPECT_EQ(tin.nTri, 1);
   EXPECT_EQ((std::vector<Long>{tin.Vt1(1), tin.Vt2(1), tin.Vt3(1)}), (std::vector<Long>{2, 4, 3}));
 
-  const std::string f = (dir_ / "entrada.txt").string();
-  const auto error = [&](const std::string& texto) { return Error([&] { Lee_Tin(Escribe(texto), lev_); }); };
-  EXPECT_EQ(error("n,x,y,z\n0,100,110,120\n"), f + ":1: expected the header index,v1,v2,v3");
-  EXPECT_EQ(error("index,v1,v2,v3\n0,100,110\n"), f + ":2: expected index,v1,v2,v3");
-  EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,120\n2,100,110,130\n"), f + ":3: index 2 out of sequence (expected 1)");
-  EXPECT_EQ(error("index,v1,v2,v3\nz,100,110,120\n"), f + ":2: index 'z' is not a whole number");
-  EXPECT_EQ(error("index,v1,v2,v3\n0,100,11.5,120\n"), f + ":2: '11.5' is not a point number");
-  EXPECT_EQ(error("index,v1,v2,v3\n0,100,111,120\n"), f + ":2: point 111 is not in the survey");
-  EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,100\n"), f + ":2: a triangle needs three different points");
+  const auto error = [&](const std::string& texto) {
+    return prueba::Mensaje_Error([&] { Lee_Tin(Escribe(texto), lev_); });
+  };
+  EXPECT_EQ(error("n,x,y,z\n0,100,110,120\n"), f_ + ":1: expected the header index,v1,v2,v3");
+  // A row of one field is no blank row.
+  EXPECT_EQ(error("index,v1,v2,v3\n0\n"), f_ + ":2: expected index,v1,v2,v3");
+  EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,120\n2,100,110,130\n"), f_ + ":3: index 2 out of sequence (expected 1)");
+  EXPECT_EQ(error("index,v1,v2,v3\nz,100,110,120\n"), f_ + ":2: index 'z' is not a whole number");
+  EXPECT_EQ(error("index,v1,v2,v3\n0,100,11.5,120\n"), f_ + ":2: '11.5' is not a point number");
+  EXPECT_EQ(error("index,v1,v2,v3\n0,100,111,120\n"), f_ + ":2: point 111 is not in the survey");
+  EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,100\n"), f_ + ":2: a triangle needs three different points");
   EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,120\n1,130,110,120\n2,120,100,110\n"),
-            f + ":4: triangle 2 repeats triangle 0");
-  EXPECT_EQ(error("index,v1,v2,v3\n"), f + ": the file holds no triangles");
+            f_ + ":4: triangle 2 repeats triangle 0");
+  EXPECT_EQ(error("index,v1,v2,v3\n"), f_ + ": the file holds no triangles");
 }
 
 // The bundled breaklines forced into the bundled survey's triangulation as the command does it: every segment

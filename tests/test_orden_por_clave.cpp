@@ -24,14 +24,9 @@ std::vector<std::size_t> Por_Comparacion(const std::vector<double>& clave) {
 TEST(Orden_Por_Clave, ComoUnaOrdenacionEstable) {
   std::mt19937_64 rng(5);
   std::uniform_real_distribution<double> U(0, 1);
-  const double raros[] = {0.0,
-                          -0.0,
-                          std::numeric_limits<double>::infinity(),
-                          -std::numeric_limits<double>::infinity(),
-                          std::numeric_limits<double>::denorm_min(),
-                          -std::numeric_limits<double>::denorm_min(),
-                          std::numeric_limits<double>::max(),
-                          std::numeric_limits<double>::lowest()};
+  const double inf = std::numeric_limits<double>::infinity(), min = std::numeric_limits<double>::denorm_min(),
+               max = std::numeric_limits<double>::max();
+  const double raros[] = {0.0, -0.0, inf, -inf, min, -min, max, -max};
   for (std::size_t n : {0, 1, 100, 4095, 4096, 5000, 70000})
     for (int tipo = 0; tipo < 5; ++tipo) {
       std::vector<double> clave(n);

@@ -4,11 +4,11 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <vector>
 
 #include "tests/support/Circulo_Entero.h"
-#include "trilat/common/Expansion.h"
 #include "trilat/common/Predicados_Exactos.h"
 
 namespace Vyr_Trilat::prueba {
@@ -29,13 +29,17 @@ i128 Incirculo_Entero(P a, P b, P c, P d) {
          (cdx * cdx + cdy * cdy) * (adx * bdy - bdx * ady);
 }
 
-int Incirculo_Escalado(P a, P b, P c, P d, double escala, double x0, double y0) {
-  const auto X = [&](P p) { return x0 + static_cast<double>(p.x) * escala; };
-  const auto Y = [&](P p) { return y0 + static_cast<double>(p.y) * escala; };
-  return Incirculo(X(a), Y(a), X(b), Y(b), X(c), Y(c), X(d), Y(d));
-}
+// Integer points placed at x0 + x * escala, y0 + y * escala.
+struct Plano {
+  double escala, x0, y0;
+  double X(P p) const { return x0 + static_cast<double>(p.x) * escala; }
+  double Y(P p) const { return y0 + static_cast<double>(p.y) * escala; }
+  int Incirculo(P a, P b, P c, P d) const {
+    return Vyr_Trilat::Incirculo(X(a), Y(a), X(b), Y(b), X(c), Y(c), X(d), Y(d));
+  }
+};
 
-TEST(Predicados_Exactos, IncirculoComoEnterosExactos) {
+TEST(Predicados_Exactos, IncirculoYOrientacionComoEnterosExactos) {
   std::mt19937_64 rng(11);
   for (int k = 0; k < 60000; ++k) {
     const int bits = 1 + k % 27;
@@ -47,18 +51,29 @@ TEST(Predicados_Exactos, IncirculoComoEnterosExactos) {
       p[2] = {m2 - p[1].x, p[1].y};
       p[3] = {m2 - p[0].x, p[0].y};
     }
-    if (k % 7 == 0) p[3] = p[k % 3];  // d on a corner
+    if (k % 7 == 0) p[3] = p[k % 3];                                                          // d on a corner
+    if (k % 5 == 1) p[2] = {p[0].x + 2 * (p[1].x - p[0].x), p[0].y + 2 * (p[1].y - p[0].y)};  // collinear
     const int esperado = Signo(Incirculo_Entero(p[0], p[1], p[2], p[3]));
     // Powers of two and whole offsets far from the origin keep every coordinate exact.
-    const double escala = std::ldexp(1.0, k % 50 - 25);
-    const double x0 = k % 3 == 0 ? 500000 : 0, y0 = k % 3 == 0 ? 4500000 : 0;
-    const double s = x0 != 0 ? 1.0 : escala;
-    ASSERT_EQ(Incirculo_Escalado(p[0], p[1], p[2], p[3], s, x0, y0), esperado) << k;
+    const bool lejos = k % 3 == 0;
+    const Plano plano{lejos ? 1.0 : std::ldexp(1.0, k % 50 - 25), lejos ? 500000.0 : 0, lejos ? 4500000.0 : 0};
+    ASSERT_EQ(plano.Incirculo(p[0], p[1], p[2], p[3]), esperado) << k;
     // Antisymmetric in the four points.
-    ASSERT_EQ(Incirculo_Escalado(p[1], p[2], p[0], p[3], s, x0, y0), esperado);
-    ASSERT_EQ(Incirculo_Escalado(p[1], p[0], p[2], p[3], s, x0, y0), -esperado);
-    ASSERT_EQ(Incirculo_Escalado(p[3], p[1], p[2], p[0], s, x0, y0), -esperado);
+    ASSERT_EQ(plano.Incirculo(p[1], p[2], p[0], p[3]), esperado);
+    ASSERT_EQ(plano.Incirculo(p[1], p[0], p[2], p[3]), -esperado);
+    ASSERT_EQ(plano.Incirculo(p[3], p[1], p[2], p[0]), -esperado);
+    const i128 giro = i128{p[0].x - p[2].x} * (p[1].y - p[2].y) - i128{p[0].y - p[2].y} * (p[1].x - p[2].x);
+    ASSERT_EQ(Orientacion(plano.X(p[0]), plano.Y(p[0]), plano.X(p[1]), plano.Y(p[1]), plano.X(p[2]), plano.Y(p[2])),
+              Signo(giro))
+        << k;
   }
+  // Near-collinear points a few ulps apart, where the rounded orientation has the wrong sign or none.
+  for (int i = 0; i < 64; ++i)
+    for (int j = 0; j < 64; ++j) {
+      const double px = 0.5 + i * std::numeric_limits<double>::epsilon() / 2;
+      const double py = 0.5 + j * std::numeric_limits<double>::epsilon() / 2;
+      EXPECT_EQ(Orientacion(px, py, 12, 12, 24, 24), (py > px) - (py < px)) << i << " " << j;
+    }
 }
 
 TEST(Predicados_Exactos, IncirculoEnCirculosEnterosYAUnosUlps) {
@@ -73,14 +88,14 @@ TEST(Predicados_Exactos, IncirculoEnCirculosEnterosYAUnosUlps) {
       for (auto& q : p) q = circulo[elige(rng)];
       if (Signo(Incirculo_Entero(p[0], p[1], p[2], {0, 0})) <= 0) std::swap(p[0], p[1]);  // counter-clockwise
       const bool grande = k % 2 == 0;
-      const double x0 = grande ? 500000 : 5000.5, y0 = grande ? 4500000 : 7000.25;
-      ASSERT_EQ(Incirculo_Escalado(p[0], p[1], p[2], p[3], 1, x0, y0), 0);
+      const Plano plano{1, grande ? 500000 : 5000.5, grande ? 4500000 : 7000.25};
+      ASSERT_EQ(plano.Incirculo(p[0], p[1], p[2], p[3]), 0);
 
       // d moved by j ulps along x or y: the determinant is a quadratic f0 + f1 t + f2 t^2 in the move t,
       // whose integer coefficients come from t = -1, 0, 1; its sign at t = j 2^-e is exact in 128 bits.
       const bool en_x = k % 4 < 2;
       const int j = static_cast<int>(k % 7) - 3;
-      const double base = en_x ? x0 + static_cast<double>(p[3].x) : y0 + static_cast<double>(p[3].y);
+      const double base = en_x ? plano.X(p[3]) : plano.Y(p[3]);
       double movido = base;
       for (int i = 0; i < std::abs(j); ++i) movido = std::nextafter(movido, j > 0 ? 1e300 : -1e300);
       int e = 0;
@@ -95,45 +110,12 @@ TEST(Predicados_Exactos, IncirculoEnCirculosEnterosYAUnosUlps) {
       const i128 f0 = f(0), fm = f(-1), fp = f(1);
       const i128 f1 = (fp - fm) / 2, f2 = (fp + fm) / 2 - f0;
       const i128 esperado = f0 * (i128{1} << (2 * exponente)) + f1 * j * (i128{1} << exponente) + f2 * j * j;
-      const double dx = en_x ? movido : x0 + static_cast<double>(p[3].x);
-      const double dy = en_x ? y0 + static_cast<double>(p[3].y) : movido;
-      const auto X = [&](P q) { return x0 + static_cast<double>(q.x); };
-      const auto Y = [&](P q) { return y0 + static_cast<double>(q.y); };
-      ASSERT_EQ(Incirculo(X(p[0]), Y(p[0]), X(p[1]), Y(p[1]), X(p[2]), Y(p[2]), dx, dy), Signo(esperado))
-          << r << " " << k;
-      ASSERT_EQ(Incirculo(dx, dy, X(p[1]), Y(p[1]), X(p[2]), Y(p[2]), X(p[0]), Y(p[0])), -Signo(esperado));
+      const double dx = en_x ? movido : plano.X(p[3]), dy = en_x ? plano.Y(p[3]) : movido;
+      const auto [ax, ay, bx, by, cx, cy] =
+          std::array{plano.X(p[0]), plano.Y(p[0]), plano.X(p[1]), plano.Y(p[1]), plano.X(p[2]), plano.Y(p[2])};
+      ASSERT_EQ(Incirculo(ax, ay, bx, by, cx, cy, dx, dy), Signo(esperado)) << r << " " << k;
+      ASSERT_EQ(Incirculo(dx, dy, bx, by, cx, cy, ax, ay), -Signo(esperado));
     }
-  }
-}
-
-// Expansion arithmetic on integers stays integral, so its exact value can be summed back in 128 bits.
-TEST(Predicados_Exactos, ExpansionesSumanYMultiplicanExacto) {
-  using expansion::Diferencia;
-  std::mt19937_64 rng(15);
-  const auto valor = [](const auto& e) {
-    i128 s = 0;
-    for (int i = 0; i < e.n; ++i) s += static_cast<i128>(e.c[i]);
-    return s;
-  };
-  const auto creciente = [](const auto& e) {
-    for (int i = 1; i < e.n; ++i)
-      if (std::fabs(e.c[i - 1]) >= std::fabs(e.c[i]) || e.c[i - 1] == 0) return false;
-    return true;
-  };
-  for (int k = 0; k < 30000; ++k) {
-    std::uniform_int_distribution<std::int64_t> U(-(1LL << (1 + k % 50)), 1LL << (1 + k % 50));
-    const std::int64_t a = U(rng), b = U(rng), c = U(rng), d = U(rng);
-    // Differences of integers up to 2^51 are exact doubles; their products reach 2^104.
-    const auto p = Diferencia(static_cast<double>(a), static_cast<double>(b));
-    const auto q = Diferencia(static_cast<double>(c), static_cast<double>(d));
-    ASSERT_EQ(valor(p), i128{a} - b);
-    const auto pq = p * q;
-    ASSERT_EQ(valor(pq), (i128{a} - b) * (i128{c} - d));
-    ASSERT_TRUE(creciente(pq));
-    const auto suma = pq - p * p + q;
-    ASSERT_EQ(valor(suma), (i128{a} - b) * (i128{c} - d) - (i128{a} - b) * (i128{a} - b) + (i128{c} - d));
-    ASSERT_TRUE(creciente(suma));
-    ASSERT_EQ(suma.Signo(), Signo(valor(suma)));
   }
 }
 

@@ -15,7 +15,6 @@
 namespace Vyr_Trilat::anfitrion {
 namespace {
 
-using prueba::Ajustes_Temporales;
 constexpr auto npos = std::string::npos;
 
 const std::string kLista_Tri_P =
@@ -23,10 +22,11 @@ const std::string kLista_Tri_P =
     "    2) Color triángulos: #00FF00\n  3) [x] Ver formacion de los triangulos\n  4) <Aceptar>\n  5) <Cancelar>\n"
     "Choose 1-5: ";
 
-// Shows the loaded form to a user who types `teclas`; returns what the terminal showed.
+// Shows the form, loaded first, to a user who types `teclas`; returns what the terminal showed.
 std::string Sesion(Formulario& f, std::istream& teclas) {
   std::ostringstream pantalla;
   Presentador_Terminal presentador(teclas, pantalla);
+  f.Load();
   f.Show_Modal();
   return pantalla.str();
 }
@@ -36,9 +36,8 @@ std::string Ajuste(const std::string& seccion, const std::string& clave) {
 }
 
 TEST(Presentador_Terminal, TriangulationDialogValidatesAndEndOfInputClosesWithoutStoring) {
-  Ajustes_Temporales ajustes;
+  prueba::Ajustes_Temporales ajustes;
   f_Tri_P dlg;
-  dlg.Load();
   std::istringstream teclas("1\n0.5\n\nx\n99\n");  // then the input ends
   const std::string pantalla = Sesion(dlg, teclas);
   const std::string validacion =
@@ -52,34 +51,29 @@ TEST(Presentador_Terminal, TriangulationDialogValidatesAndEndOfInputClosesWithou
 }
 
 TEST(Presentador_Terminal, TriangulationDialogAceptarStoresTheEditedValuesCancelarNothing) {
-  {
-    Ajustes_Temporales ajustes;
-    f_Tri_P dlg;
-    dlg.Load();
-    // The distance, formation off, the colour through the chooser (a form shown from a handler), Aceptar; the
-    // show returns as soon as the form hides itself, leaving the rest of the input unread.
-    std::istringstream teclas("1\n250\n3\n2\n1\n#FF0000\n3\n4\nnot for the form\n");
-    const std::string pantalla = Sesion(dlg, teclas);
-    EXPECT_NE(pantalla.find("Color triangulos:\n  1) Color (número o #RRGGBB): #FF0000\n  2) <Cancelar>"), npos);
-    EXPECT_NE(pantalla.find("    2) Color triángulos: #FF0000\n  3) [ ] Ver formacion"), npos) << pantalla;
-    EXPECT_EQ(dlg.A_Aceptar, True);
-    EXPECT_EQ(Ajuste("Triangulación", "Distacia Maxima"), "250");
-    EXPECT_EQ(Ajuste("Triangulación", "Formacion"), "0");
-    EXPECT_EQ(Ajuste("Triangulación", "Color"), "255");
-    std::string resto;
-    EXPECT_TRUE(std::getline(teclas, resto) && resto == "not for the form") << resto;
-  }
-  Ajustes_Temporales ajustes;
+  prueba::Ajustes_Temporales ajustes;
+  f_Tri_P cancelado;
+  std::istringstream cancela("1\n250\n3\n5\n");
+  Sesion(cancelado, cancela);
+  EXPECT_TRUE(cancelado.A_CancelarMDT1 == True && ajustes.Texto().empty());
+
+  // The distance, formation off, the colour through the chooser (a form shown from a handler), Aceptar; the show
+  // returns as soon as the form hides itself, leaving the rest of the input unread.
   f_Tri_P dlg;
-  dlg.Load();
-  std::istringstream teclas("1\n250\n3\n5\n");
-  Sesion(dlg, teclas);
-  EXPECT_EQ(dlg.A_CancelarMDT1, True);
-  EXPECT_EQ(ajustes.Texto(), "");
+  std::istringstream teclas("1\n250\n3\n2\n1\n#FF0000\n3\n4\nnot for the form\n");
+  const std::string pantalla = Sesion(dlg, teclas);
+  EXPECT_NE(pantalla.find("Color triangulos:\n  1) Color (número o #RRGGBB): #FF0000\n  2) <Cancelar>"), npos);
+  EXPECT_NE(pantalla.find("    2) Color triángulos: #FF0000\n  3) [ ] Ver formacion"), npos) << pantalla;
+  EXPECT_EQ(dlg.A_Aceptar, True);
+  EXPECT_EQ(Ajuste("Triangulación", "Distacia Maxima"), "250");
+  EXPECT_EQ(Ajuste("Triangulación", "Formacion"), "0");
+  EXPECT_EQ(Ajuste("Triangulación", "Color"), "255");
+  std::string resto;
+  EXPECT_TRUE(std::getline(teclas, resto) && resto == "not for the form") << resto;
 }
 
 TEST(Presentador_Terminal, ContouringDialogShowsEveryReachableControlAndStoresOnAceptar) {
-  Ajustes_Temporales ajustes;
+  prueba::Ajustes_Temporales ajustes;
   f_Curv_P dlg;
   dlg.A_ColorF = 38088;
   dlg.A_ColorM = 11578544;
@@ -100,8 +94,9 @@ TEST(Presentador_Terminal, ContouringDialogShowsEveryReachableControlAndStoresOn
   EXPECT_EQ(Ajuste("Curvado", "Alineacion"), "0");
 }
 
+// Messages and forms go to the terminal while its presenter lives, and to the ones before it afterwards.
 TEST(Presentador_Terminal, PresentsOnlyWhileItLives) {
-  Ajustes_Temporales ajustes;
+  prueba::Ajustes_Temporales ajustes;
   prueba::Mensajes_Grabados mensajes;
   prueba::Presentador_Guionizado guion;
   f_Tri_P dlg;

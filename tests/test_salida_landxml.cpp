@@ -84,19 +84,5 @@ TEST(SalidaLandXML, PuntosYCarasLeidosDeNuevo) {
   xmlFreeDoc(doc);
 }
 
-TEST(SalidaLandXML, FalloNoDejaNada) {
-  Carpeta_Temporal dir;
-  Levantamiento lev;
-  lev.Agrega(4, 0, 0, 1);
-  lev.Agrega(8, 1, 0, 2);
-  lev.Agrega(9, 0, 1, 3);
-  const auto viejo = dir.Escribe("tin.xml", "old");
-  EXPECT_THROW(anfitrion::Escribe_Tin_LandXML(viejo, lev, {{4, 8, 5}}), std::invalid_argument);
-  EXPECT_THROW(anfitrion::Escribe_Tin_LandXML(viejo / "tin.xml", lev, {{4, 8, 9}}), std::runtime_error);
-  EXPECT_EQ(dir.Contenido(), "tin.xml");
-  anfitrion::Escribe_Tin_LandXML(viejo, lev, {{4, 8, 9}});
-  EXPECT_EQ(dir.Contenido(), "tin.xml");
-}
-
 }  // namespace
 }  // namespace Vyr_Trilat::prueba

@@ -15,73 +15,53 @@ namespace {
 struct Anfitrion {
   std::shared_ptr<Registro> registro = std::make_shared<Registro>();
   std::shared_ptr<Superficie_Grabadora> superficie = std::make_shared<Superficie_Grabadora>();
-  std::shared_ptr<Progreso_Grabador> progreso = std::make_shared<Progreso_Grabador>(registro);
   c_Triangulos t;
   Anfitrion(double dist_max, Boolean formacion = False, Long color = 0) {
-    Prepara_Dibujo(t, superficie, progreso);
+    Prepara_Dibujo(t, superficie, std::make_shared<Progreso_Grabador>(registro));
     t.Parametros_Directos(dist_max, formacion, color);
   }
 };
 
-TEST(Servicio_Triangulos, ProgresoYBucleDeMensajes) {
+TEST(Servicio_Triangulos, ProgresoBucleDeMensajesYAborto) {
   Anfitrion h(1e5);
   Arrays_Anfitrion a(Genera(Forma::Uniforme, 40, 100, 2));
   std::vector<std::pair<Long, Long>> cuanto;
+  std::size_t abortar_en = 0;
   Bucle_Temporal bucle([&] {
     h.registro->push_back("yield");
     Long c = 0, d = 0;
     h.t.CuantoVaYa(c, d);
     cuanto.emplace_back(c, d);
+    if (cuanto.size() == abortar_en) h.t.A_ABORTA(True);
   });
-  const auto r = Calcula(h.t, a);
-  ASSERT_FALSE(r.tris.empty());
+  ASSERT_FALSE(Calcula(h.t, a).tris.empty());
   // Value 0, Max, Visible; then each new position once, followed by a turn of the loop; Visible False at the end.
   Registro esperado{"Value=0", "Max=40", "Visible=True"};
-  for (int i = 1; i < 40; ++i) {
-    esperado.push_back("Value=" + std::to_string(i));
-    esperado.push_back("yield");
-  }
+  for (int i = 1; i < 40; ++i) esperado.insert(esperado.end(), {"Value=" + std::to_string(i), "yield"});
   esperado.push_back("Visible=False");
   EXPECT_EQ(*h.registro, esperado);
   ASSERT_EQ(cuanto.size(), 39u);
   for (const auto& [c, d] : cuanto) EXPECT_EQ(d, 40);
   EXPECT_LE(cuanto.front().first, 1);
 
-  Long iNoCont = -1;
-  HostArray<Long> iV1(0, 3), iV2;
-  h.t.CalculaContornos(iNoCont, iV1, iV2);
-  EXPECT_EQ(iNoCont, 0);
-  EXPECT_FALSE(iV1.Allocated());
-}
-
-TEST(Servicio_Triangulos, AbortarDesdeElBucleDejaLaSalidaComoEstaba) {
-  Anfitrion h(1e5);
-  Arrays_Anfitrion a(Genera(Forma::Agrupada, 60, 100, 4));
-  int vueltas = 0;
-  Bucle_Temporal bucle([&] {
-    if (++vueltas == 10) h.t.A_ABORTA(True);
-  });
+  // Aborted from inside the loop: the pass finishes before the flag is read, the host's arrays stay as they were
+  // and the bar visible. The flag persists: the next run stops at its first pass, until the host clears it.
+  h.registro->clear();
+  abortar_en = cuanto.size() + 10;
   Resultado r;
-  r.nTri = 77;
   r.Vt1.ReDim(0, 2);
   r.Vt1(1) = 5;
   Long iNoCont = 0;
   HostArray<Long> iV1, iV2;
   double d = 0;
   h.t.Calcula_Triangulos2(a.nPt, a.X, a.Y, a.Z, a.Actic, r.nTri, r.Vt1, r.Vt2, r.Vt3, iNoCont, iV1, iV2, d);
-  EXPECT_TRUE(r.nTri == 77 && r.Vt1.UBound() == 2 && r.Vt1(1) == 5 && !r.Vt2.Allocated());
-  // The pass finishes before the flag is read; the bar stays visible.
-  EXPECT_EQ(vueltas, 59);
-  EXPECT_EQ(h.registro->back(), "Value=59");
-
-  // The flag persists: the next run stops at its first pass, until the host clears it.
+  EXPECT_TRUE(r.nTri == -7 && r.Vt1.UBound() == 2 && r.Vt1(1) == 5 && !r.Vt2.Allocated());
+  EXPECT_EQ(*h.registro, Registro(esperado.begin(), esperado.end() - 1));
   h.registro->clear();
-  const auto r2 = Calcula(h.t, a);
-  EXPECT_EQ(r2.nTri, -7);
-  EXPECT_EQ(*h.registro, (Registro{"Value=0", "Max=60", "Visible=True"}));
+  EXPECT_EQ(Calcula(h.t, a).nTri, -7);
+  EXPECT_EQ(*h.registro, (Registro{"Value=0", "Max=40", "Visible=True"}));
   h.t.A_ABORTA(False);
-  const auto r3 = Calcula(h.t, a);
-  EXPECT_FALSE(r3.tris.empty());
+  EXPECT_FALSE(Calcula(h.t, a).tris.empty());
 }
 
 TEST(Servicio_Triangulos, DibujaCadaTrianguloAceptado) {
@@ -103,81 +83,60 @@ TEST(Servicio_Triangulos, DibujaCadaTrianguloAceptado) {
 
 TEST(Servicio_Triangulos, InformesDeError) {
   Arrays_Anfitrion a(Genera(Forma::Uniforme, 30, 100, 1));
+  const auto informe = [](const std::string& texto) { return std::vector<Mensaje>{{texto, vbCritical, "Vyr_Trilat"}}; };
+  double o = 0, e = 1, alto = 10;
   {  // Not a picture box: the report of the drawing-parameters call; the progress object is not kept.
     c_Triangulos t;
     Mensajes_Grabados m;
     ObjectRef no_es = std::make_shared<Progreso_Grabador>();
-    double o = 0, e = 1, alto = 10;
     t.Param_Dibujo1(o, o, e, alto, no_es, no_es);
-    EXPECT_EQ(
-        m.Lista(),
-        (std::vector<Mensaje>{{"Tri Parametros dibujo 1 - Error nº  13:Type mismatch", vbCritical, "Vyr_Trilat"}}));
+    EXPECT_EQ(m.Lista(), informe("Tri Parametros dibujo 1 - Error nº  13:Type mismatch"));
     EXPECT_EQ(t.Estado().Progreso, nullptr);
   }
   {  // A progress object without the property: the run's report, and the host's call still returns.
     c_Triangulos t;
     ObjectRef sup = std::make_shared<Superficie_Grabadora>(), mudo = std::make_shared<Object>();
-    double o = 0, e = 1, alto = 10;
     t.Param_Dibujo1(o, o, e, alto, sup, mudo);
     t.Parametros_Directos(100, False, 0);
     const auto r = Calcula(t, a);
-    EXPECT_EQ(r.mensajes, (std::vector<Mensaje>{{"Calcula triangulos 2 - Error nº  438:Object doesn't support this "
-                                                 "property or method",
-                                                 vbCritical, "Vyr_Trilat"}}));
+    EXPECT_EQ(r.mensajes,
+              informe("Calcula triangulos 2 - Error nº  438:Object doesn't support this property or method"));
     EXPECT_EQ(r.nTri, -7);
   }
-  {  // No surface was ever handed over on this thread.
-    std::thread hilo([&] {
-      c_Triangulos t;
-      t.Parametros_Directos(100, False, 0);
-      const auto r = Calcula(t, a);
-      ASSERT_EQ(r.mensajes.size(), 1u);
-      EXPECT_EQ(r.mensajes[0].texto,
-                "Calcula triangulos 2 - Error nº  91:Object variable or With block variable not set");
-    });
-    hilo.join();
-  }
+  std::thread([&] {  // No surface was ever handed over on this thread.
+    c_Triangulos t;
+    t.Parametros_Directos(100, False, 0);
+    EXPECT_EQ(Calcula(t, a).mensajes,
+              informe("Calcula triangulos 2 - Error nº  91:Object variable or With block variable not set"));
+  })
+      .join();
 }
 
 TEST(Servicio_Triangulos, ParametrosDesdeElDialogo) {
   Ajustes_Temporales ajustes;
   Mensajes_Grabados mensajes;
-  c_Triangulos t;
-  Boolean mostrar = False, cancela = 7;
+  Boolean cancela = 7;
   Long color = 0;
-  const auto parametros = [](const c_Triangulos& x) {
+  // Asks for the parameters, showing the dialog only when there is a user's script to play in it.
+  const auto pide = [&](c_Triangulos& x, std::vector<Accion_Usuario> guion, Boolean formacion = True) {
+    Boolean mostrar = A_Booleano(!guion.empty());
+    Presentador_Guionizado usuario(std::move(guion));
+    x.Parametros_Triangulacion3(650, 600, mostrar, cancela, color, formacion);
     return std::tuple(x.Estado().Dist_Max, x.Estado().Dist_Busqueda, x.Estado().Ver_Formacion, x.Estado().Color_Tri);
   };
-  // Silently: the remembered values, or the defaults on first use.
-  t.Parametros_Triangulacion3(650, 600, mostrar, cancela, color);
-  EXPECT_EQ(parametros(t), std::tuple(100.0, 1000.0, True, Long{65280}));
+  c_Triangulos t, otra;
+  EXPECT_EQ(pide(t, {}), std::tuple(100.0, 1000.0, True, Long{65280}));  // the defaults on first use
   EXPECT_TRUE(color == 65280 && cancela == False);
-
-  // Shown: the user types a distance and accepts; it is remembered for the next silent call.
-  mostrar = True;
-  {
-    Presentador_Guionizado usuario(
-        {Escribe("txtDistMax", "12.5"), Marca("chkTriForm", false), Pulsa("cmdDatosaceptar")});
-    t.Parametros_Triangulacion3(650, 600, mostrar, cancela, color);
-  }
-  EXPECT_EQ(parametros(t), std::tuple(12.5, 125.0, False, Long{65280}));
-  mostrar = False;
-  c_Triangulos otra;
-  otra.Parametros_Triangulacion3(0, 0, mostrar, cancela, color);
-  EXPECT_EQ(otra.Estado().Dist_Max, 12.5);
+  EXPECT_EQ(pide(t, {Escribe("txtDistMax", "12.5"), Marca("chkTriForm", false), Pulsa("cmdDatosaceptar")}),
+            std::tuple(12.5, 125.0, False, Long{65280}));
+  EXPECT_EQ(std::get<0>(pide(otra, {})), 12.5);  // remembered for the next call
 
   // Cancelled: nothing stored, Cancela says so; without Formación the drawing is off whatever was stored.
-  mostrar = True;
-  {
-    Presentador_Guionizado usuario({Escribe("txtDistMax", "40"), Pulsa("bt_salir")});
-    t.Parametros_Triangulacion3(650, 600, mostrar, cancela, color, True);
-  }
-  EXPECT_TRUE(cancela == True && t.Estado().Dist_Max == 12.5);
+  EXPECT_EQ(std::get<0>(pide(t, {Escribe("txtDistMax", "40"), Pulsa("bt_salir")})), 12.5);
+  EXPECT_EQ(cancela, True);
   c_Ajustes::Instancia().Guarda_Valor("MDT", "Triangulación", "Formacion", Variant::De_Entero(1));
-  mostrar = False;
-  t.Parametros_Triangulacion3(650, 600, mostrar, cancela, color, False);
-  EXPECT_TRUE(t.Estado().Ver_Formacion == False && cancela == False);
-  EXPECT_TRUE(mensajes.Lista().empty());
+  EXPECT_EQ(std::get<2>(pide(t, {}, False)), False);
+  EXPECT_TRUE(cancela == False && mensajes.Lista().empty());
 }
 
 }  // namespace

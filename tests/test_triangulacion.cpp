@@ -1,21 +1,23 @@
-// The construction seen from the host: worked cases with their messages, and properties of its output over
-// generated point sets of many shapes.
+// The construction seen from the host: worked cases with their messages, and properties of its model over
+// generated point sets of many shapes and over point sets that broke other triangulators.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <set>
 
 #include "tests/support/Triangula.h"
+#include "trilat/c_Triangulos/Predicados.h"
+#include "trilat/common/Solape_Triangulos.h"
+#include "trilat/common/Triangulacion_Delaunay.h"
 
 namespace Vyr_Trilat::prueba {
 namespace {
 
 Nube De_Lista(std::initializer_list<std::pair<double, double>> pts) {
   Nube c;
-  for (const auto& [x, y] : pts) {
-    c.x.push_back(x);
-    c.y.push_back(y);
-    c.z.push_back(0);
-  }
+  for (const auto& [x, y] : pts) c.Pon(x, y);
   return c;
 }
 
@@ -25,7 +27,8 @@ TEST(Triangulacion, CasosQueDecidenElResultadoYSusMensajes) {
   const Mensaje sin_puntos{"No hay puntos para triangular", vbCritical, "Triangulacion:"},
       pocos{"No hay suficientes puntos para triangular", vbCritical, "Triangulacion:"},
       desborde{"Calcula triangulos 2 - Error nº  6:Overflow", vbCritical, "Vyr_Trilat"},
-      sin_semilla{"NO ENCUENTRO TRIANGULOS..", vbOKOnly, std::nullopt};
+      sin_semilla{"NO ENCUENTRO TRIANGULOS..", vbOKOnly, std::nullopt},
+      fuera_de_rango{"Calcula triangulos 2 - Error nº  9:Subscript out of range", vbCritical, "Vyr_Trilat"};
   const struct {
     Nube puntos;
     double dist_max;
@@ -59,63 +62,76 @@ TEST(Triangulacion, CasosQueDecidenElResultadoYSusMensajes) {
   const auto r = Triangula(Genera(Forma::Rejilla, 25, 50, 1), 5);
   EXPECT_TRUE(r.nTri == 0 && r.tris.empty() && r.Vt1.LBound() == 0 && r.Vt1.UBound() > 0);
 
-  // Ten points of which two are active; a flag of 1 is not True.
-  Arrays_Anfitrion a(Genera(Forma::Uniforme, 10, 100, 3));
-  for (Long i = 1; i <= a.nPt; ++i) a.Actic(i) = i <= 2 ? True : (i % 2 ? 1 : False);
-  c_Triangulos t;
-  Prepara(t, 100);
-  const auto activos = Calcula(t, a);
-  EXPECT_EQ(activos.mensajes, std::vector<Mensaje>{sin_puntos});
-  EXPECT_EQ(activos.nTri, -7);
-}
-
-TEST(Triangulacion, ArrayMasCortoQueNPtEsElError9) {
-  const Nube c = Genera(Forma::Uniforme, 20, 100, 4);
-  for (int cual = 0; cual < 4; ++cual) {
-    Arrays_Anfitrion a(c);
-    if (cual == 3) {
-      a.Actic.ReDim_Preserve(1, a.nPt - 1);
-    } else {
-      (cual == 0 ? a.X : cual == 1 ? a.Y : a.Z).ReDim_Preserve(1, a.nPt - 1);
-    }
+  // Arrays the host got wrong: X, Y, Z or the flags shorter than nPt; ten points of which two are active (a flag
+  // of 1 is not True).
+  for (int cual = 0; cual < 5; ++cual) {
+    Arrays_Anfitrion a(Genera(Forma::Uniforme, 10, 100, 3));
+    if (cual < 3) (cual == 0 ? a.X : cual == 1 ? a.Y : a.Z).ReDim_Preserve(1, a.nPt - 1);
+    if (cual == 3) a.Actic.ReDim_Preserve(1, a.nPt - 1);
+    for (Long i = 3; i <= a.nPt && cual == 4; ++i) a.Actic(i) = i % 2 ? 1 : False;
     c_Triangulos t;
     Prepara(t, 100);
     const auto r = Calcula(t, a);
-    EXPECT_EQ(
-        r.mensajes,
-        (std::vector<Mensaje>{{"Calcula triangulos 2 - Error nº  9:Subscript out of range", vbCritical, "Vyr_Trilat"}}))
-        << cual;
-    EXPECT_EQ(r.nTri, -7);
+    EXPECT_EQ(r.mensajes, std::vector<Mensaje>{cual == 4 ? sin_puntos : fuera_de_rango}) << cual;
+    EXPECT_EQ(r.nTri, -7) << cual;
   }
 }
 
 // The returned corners are active host points, three distinct ones; no two triangles overlap and none has zero
-// area, whatever the shape of the survey.
+// area, whatever the shape of the survey. And the model is complete: every triangle of the cleaned points'
+// Delaunay triangulation that meets both limits and overlaps no triangle the sweep returned is in it.
 TEST(Triangulacion, PropiedadesSobreNubesGeneradas) {
-  const Forma formas[] = {Forma::Uniforme, Forma::Agrupada,   Forma::Rejilla, Forma::Rejilla_Movida,
-                          Forma::Alineada, Forma::Duplicados, Forma::Pocos};
-  for (Forma f : formas)
+  auto nubes = Lee_Conjuntos(std::filesystem::path(TRILAT_TEST_DATA_DIR) / "robustness");
+  for (Forma f : {Forma::Uniforme, Forma::Agrupada, Forma::Rejilla, Forma::Rejilla_Movida, Forma::Alineada,
+                  Forma::Duplicados, Forma::Pocos})
     for (std::uint64_t semilla = 1; semilla <= 6; ++semilla)
-      for (double dist_max : {1000.0, 12.0}) {
-        const double x0 = semilla % 2 ? 500000 : 0, y0 = semilla % 2 ? 4500000 : 0;
-        const Nube c = Genera(f, 150, 100, semilla, x0, y0);
-        Arrays_Anfitrion a(c);
-        for (Long i = 1; i <= a.nPt; i += 7) a.Actic(i) = False;
-        c_Triangulos t;
-        Prepara(t, dist_max);
-        const auto r = Calcula(t, a);
-        const auto& tris = r.tris;
-        const std::string caso =
-            Nombre(f) + " semilla " + std::to_string(semilla) + " Dist_Max " + std::to_string(dist_max);
-        const auto problemas = Verifica(c.x, c.y, tris);
-        EXPECT_TRUE(problemas.empty()) << caso << ": " << problemas.front();
-        for (const auto& tr : tris)
-          for (Long v : {tr.a, tr.b, tr.c}) EXPECT_EQ(a.Actic(v), True) << caso;
-        if (tris.size() >= 2) {
-          EXPECT_EQ(r.nTri + 1, static_cast<Long>(tris.size())) << caso;
-          EXPECT_EQ(r.Vt1.UBound(), r.nTri) << caso;
-        }
+      nubes.emplace_back(Nombre(f) + " semilla " + std::to_string(semilla),
+                         Genera(f, 150, 100, semilla, semilla % 2 ? 500000 : 0, semilla % 2 ? 4500000 : 0));
+  for (const auto& [nombre, c] : nubes)
+    for (double dist_max : {1e6, 25.0, 9.0, 0.5}) {
+      SCOPED_TRACE(nombre + " Dist_Max " + std::to_string(dist_max));
+      Arrays_Anfitrion a(c);
+      for (Long i = 1; i <= a.nPt; i += 7) a.Actic(i) = False;
+      c_Triangulos t;
+      Prepara(t, dist_max);
+      const auto r = Calcula(t, a);
+      const auto problemas = Verifica(c.x, c.y, r.tris);
+      ASSERT_TRUE(problemas.empty()) << problemas.front();
+      for (const auto& tr : r.tris)
+        for (Long v : {tr.a, tr.b, tr.c}) ASSERT_EQ(a.Actic(v), True);
+      if (r.tris.size() >= 2) {
+        EXPECT_EQ(r.nTri + 1, static_cast<Long>(r.tris.size()));
+        EXPECT_EQ(r.Vt1.UBound(), r.nTri);
       }
+      const auto& s = t.Estado();
+      ASSERT_EQ(static_cast<std::size_t>(s.Del_Barrido + s.Del_Completado), r.tris.size());
+
+      const auto ascendente = [](Long u, Long v, Long w) {
+        std::array<Long, 3> e{u, v, w};
+        std::sort(e.begin(), e.end());
+        return e;
+      };
+      std::set<std::array<Long, 3>> modelo;
+      for (const auto& tr : r.tris) modelo.insert(ascendente(tr.a, tr.b, tr.c));
+      const auto punto = [&](Long n) {
+        return Vert{c.x[static_cast<std::size_t>(n - 1)], c.y[static_cast<std::size_t>(n - 1)]};
+      };
+      const auto plano = [&](const Tri& k) { return En_Sentido_Antihorario(punto(k.a), punto(k.b), punto(k.c)); };
+      std::vector<double> x, y;
+      for (const Vert& p : s.Puntos_Anfitrion) x.push_back(p.X), y.push_back(p.Y);
+      for (const auto& d : Triangulacion_Delaunay(x, y).Triangulos()) {
+        const auto numero = [&](int k) { return s.Puntos_Trab[static_cast<std::size_t>(d[k])].n; };
+        const Tri td{numero(0), numero(1), numero(2)};
+        const auto xyz = [&](Long n) { return XYZ{punto(n).X, punto(n).Y, 0, 0}; };
+        if (Lados_Largos(xyz(td.a), xyz(td.b), xyz(td.c), dist_max) ||
+            !(Radio_Circunscrito(punto(td.a), punto(td.b), punto(td.c)) < 1000))
+          continue;
+        const bool solapa = std::any_of(r.tris.begin(), r.tris.begin() + s.Del_Barrido,
+                                        [&](const Tri& k) { return Interiores_Se_Solapan(plano(k), plano(td)); });
+        EXPECT_TRUE(solapa || modelo.count(ascendente(td.a, td.b, td.c)))
+            << "missing " << td.a << " " << td.b << " " << td.c;
+      }
+    }
 }
 
 // With a search window wider than the survey every empty-circle scan covers every point, so no triangle the
@@ -130,18 +146,16 @@ TEST(Triangulacion, CircunferenciasVaciasEnConjuntosPequenos) {
       const auto r = Calcula(tri, arrays);
       ASSERT_FALSE(r.tris.empty());
       // A fallback seed (after its message) is formed without the test; it comes first.
-      const std::size_t desde = r.mensajes.empty() ? 0 : 1;
-      for (std::size_t i = desde; i < static_cast<std::size_t>(tri.Estado().Del_Barrido); ++i) {
+      for (std::size_t i = r.mensajes.empty() ? 0 : 1; i < static_cast<std::size_t>(tri.Estado().Del_Barrido); ++i) {
         const Tri& t = r.tris[i];
         const auto p = [&](Long k) { return std::pair<long double, long double>{c.x[k - 1], c.y[k - 1]}; };
         const auto [ax, ay] = p(t.a);
         const auto [bx, by] = p(t.b);
         const auto [cx, cy] = p(t.c);
+        const long double a2 = ax * ax + ay * ay, b2 = bx * bx + by * by, c2 = cx * cx + cy * cy;
         const long double d = 2 * (ax * (by - cy) + bx * (cy - ay) + cx * (ay - by));
-        const long double ux =
-            ((ax * ax + ay * ay) * (by - cy) + (bx * bx + by * by) * (cy - ay) + (cx * cx + cy * cy) * (ay - by)) / d;
-        const long double uy =
-            ((ax * ax + ay * ay) * (cx - bx) + (bx * bx + by * by) * (ax - cx) + (cx * cx + cy * cy) * (bx - ax)) / d;
+        const long double ux = (a2 * (by - cy) + b2 * (cy - ay) + c2 * (ay - by)) / d;
+        const long double uy = (a2 * (cx - bx) + b2 * (ax - cx) + c2 * (bx - ax)) / d;
         const long double r2 = (ax - ux) * (ax - ux) + (ay - uy) * (ay - uy);
         for (std::size_t k = 0; k < c.size(); ++k) {
           const long double dx = c.x[k] - ux, dy = c.y[k] - uy;

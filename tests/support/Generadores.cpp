@@ -29,11 +29,7 @@ Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, doub
   std::uniform_real_distribution<double> U(0, 1);
   std::normal_distribution<double> N(0, 1);
   Nube c;
-  const auto pon = [&](double x, double y) {
-    c.x.push_back(x0 + x);
-    c.y.push_back(y0 + y);
-    c.z.push_back(Terreno(x, y, lado));
-  };
+  const auto pon = [&](double x, double y) { c.Pon(x0 + x, y0 + y, Terreno(x, y, lado)); };
   switch (forma) {
     case Forma::Uniforme:
       for (std::size_t i = 0; i < n; ++i) pon(U(rng) * lado, U(rng) * lado);
@@ -80,9 +76,7 @@ Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, doub
           const std::size_t j = static_cast<std::size_t>(U(rng) * static_cast<double>(c.size()));
           const double desvio[] = {0, 1e-9, 0.01, 0.019, 0.03};
           const double d = desvio[i % 5];
-          c.x.push_back(c.x[j] + d);
-          c.y.push_back(c.y[j] - d);
-          c.z.push_back(c.z[j]);
+          c.Pon(c.x[j] + d, c.y[j] - d, c.z[j]);
         } else {
           pon(U(rng) * lado, U(rng) * lado);
         }
@@ -116,7 +110,7 @@ std::vector<std::pair<std::string, Nube>> Lee_Conjuntos(const std::filesystem::p
     Nube c;
     double n, x, y, z;
     char coma;
-    while (f >> n >> coma >> x >> coma >> y >> coma >> z) c.x.push_back(x), c.y.push_back(y), c.z.push_back(z);
+    while (f >> n >> coma >> x >> coma >> y >> coma >> z) c.Pon(x, y, z);
     r.emplace_back(e.path().filename().string(), std::move(c));
   }
   std::sort(r.begin(), r.end(), [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -13,6 +13,11 @@ namespace Vyr_Trilat::prueba {
 struct Nube {
   std::vector<double> x, y, z;
   std::size_t size() const { return x.size(); }
+  void Pon(double px, double py, double pz = 0) {
+    x.push_back(px);
+    y.push_back(py);
+    z.push_back(pz);
+  }
 };
 
 // Filas_Niveladas: rows that the construction's working rotation lays almost level, their points a fraction of a

@@ -10,16 +10,16 @@
 
 namespace Vyr_Trilat::prueba {
 
-Sesion_Pty::Sesion_Pty(const std::function<int()>& programa) {
+Sesion_Pty::Sesion_Pty(const std::vector<std::string>& orden) {
+  // Made before the fork: the child only replaces itself.
+  std::vector<char*> argv;
+  for (const std::string& a : orden) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
   hijo_ = forkpty(&maestro_, nullptr, nullptr, nullptr);
   if (hijo_ < 0) throw std::runtime_error("cannot open a pseudo-terminal");
   if (hijo_ == 0) {
-    int estado = 2;
-    try {
-      estado = programa();
-    } catch (...) {
-    }
-    _exit(estado);
+    execv(argv[0], argv.data());
+    _exit(127);
   }
 }
 
@@ -31,21 +31,19 @@ Sesion_Pty::~Sesion_Pty() {
   if (maestro_ >= 0) close(maestro_);
 }
 
-bool Sesion_Pty::Espera(const std::string& texto) {
-  while (pantalla_.find(texto, visto_) == std::string::npos) {
-    pollfd pf{maestro_, POLLIN, 0};
-    char buf[512];
-    const ssize_t n = poll(&pf, 1, 10000) > 0 ? read(maestro_, buf, sizeof buf) : 0;
-    if (n <= 0) return false;
-    pantalla_.append(buf, static_cast<std::size_t>(n));
-  }
-  visto_ = pantalla_.find(texto, visto_) + texto.size();
-  return true;
+bool Sesion_Pty::Lee(int ms) {
+  pollfd pf{maestro_, POLLIN, 0};
+  char buf[512];
+  const ssize_t n = poll(&pf, 1, ms) > 0 ? read(maestro_, buf, sizeof buf) : 0;
+  if (n > 0) pantalla_.append(buf, static_cast<std::size_t>(n));
+  return n > 0;
 }
 
 bool Sesion_Pty::Conversa(const std::vector<std::pair<std::string, std::string>>& dialogo) {
   for (const auto& [pregunta, respuesta] : dialogo) {
-    if (!Espera(pregunta)) return false;
+    while (pantalla_.find(pregunta, visto_) == std::string::npos)
+      if (!Lee(10000)) return false;
+    visto_ = pantalla_.find(pregunta, visto_) + pregunta.size();
     if (write(maestro_, respuesta.data(), respuesta.size()) != static_cast<ssize_t>(respuesta.size())) return false;
   }
   return true;
@@ -53,12 +51,7 @@ bool Sesion_Pty::Conversa(const std::vector<std::pair<std::string, std::string>>
 
 int Sesion_Pty::Termina() {
   // Drain the screen so the child never blocks writing to a full terminal.
-  for (;;) {
-    pollfd pf{maestro_, POLLIN, 0};
-    char buf[512];
-    const ssize_t n = poll(&pf, 1, 5000) > 0 ? read(maestro_, buf, sizeof buf) : 0;
-    if (n <= 0) break;
-    pantalla_.append(buf, static_cast<std::size_t>(n));
+  while (Lee(30000)) {
   }
   int estado = 0;
   // A program still waiting for keys after the screen went quiet is stopped: its session failed.

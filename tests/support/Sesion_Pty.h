@@ -4,7 +4,6 @@
 
 #include <sys/types.h>
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,8 +12,9 @@ namespace Vyr_Trilat::prueba {
 
 class Sesion_Pty {
  public:
-  // Runs `programa` in a child process whose standard streams are the terminal; its return is the exit status.
-  explicit Sesion_Pty(const std::function<int()>& programa);
+  // Runs the program `orden[0]` with the rest as its arguments, its standard streams and controlling terminal
+  // being the pseudo-terminal.
+  explicit Sesion_Pty(const std::vector<std::string>& orden);
   ~Sesion_Pty();
   Sesion_Pty(const Sesion_Pty&) = delete;
   Sesion_Pty& operator=(const Sesion_Pty&) = delete;
@@ -27,7 +27,8 @@ class Sesion_Pty {
   const std::string& Pantalla() const { return pantalla_; }
 
  private:
-  bool Espera(const std::string& texto);
+  // Adds to the screen what the program shows within `ms` milliseconds; false when it showed nothing.
+  bool Lee(int ms);
 
   pid_t hijo_ = -1;
   int maestro_ = -1;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <set>
 
 #include "trilat/common/Predicados_Exactos.h"
@@ -22,6 +23,12 @@ std::vector<Tri> Triangulos(Long nTri, const HostArray<Long>& V1, const HostArra
 double Area_Doble(const std::vector<double>& x, const std::vector<double>& y, const Tri& t) {
   const auto i = [](Long k) { return static_cast<std::size_t>(k - 1); };
   return (x[i(t.b)] - x[i(t.a)]) * (y[i(t.c)] - y[i(t.a)]) - (y[i(t.b)] - y[i(t.a)]) * (x[i(t.c)] - x[i(t.a)]);
+}
+
+double Radio_Circunscrito(const Vert& a, const Vert& b, const Vert& c) {
+  const double ab = std::hypot(b.X - a.X, b.Y - a.Y), bc = std::hypot(c.X - b.X, c.Y - b.Y);
+  const double ca = std::hypot(a.X - c.X, a.Y - c.Y);
+  return ab * bc * ca / (2 * std::fabs((b.X - a.X) * (c.Y - a.Y) - (b.Y - a.Y) * (c.X - a.X)));
 }
 
 namespace {

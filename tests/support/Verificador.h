@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "trilat/common/Registros.h"
 #include "trilat/platform/HostArray.h"
 
 namespace Vyr_Trilat::prueba {
@@ -22,5 +23,8 @@ std::vector<std::string> Verifica(const std::vector<double>& x, const std::vecto
 
 // Twice the signed area, exact in sign; used by tests that compare covered area.
 double Area_Doble(const std::vector<double>& x, const std::vector<double>& y, const Tri& t);
+
+// The circumradius as the completion measures it, infinite without area: from 1000 on, it adds no triangle.
+double Radio_Circunscrito(const Vert& a, const Vert& b, const Vert& c);
 
 }  // namespace Vyr_Trilat::prueba
