@@ -20,7 +20,7 @@ namespace {
 template <typename T>
 std::vector<std::uint64_t> Bits(const std::vector<T>& registros) {
   std::vector<std::uint64_t> b(registros.size() * sizeof(T) / sizeof(double));
-  std::memcpy(b.data(), registros.data(), b.size() * sizeof(double));
+  if (!b.empty()) std::memcpy(b.data(), registros.data(), b.size() * sizeof(double));
   return b;
 }
 

@@ -102,7 +102,8 @@ class Generador {
     return Cercano({P(a).X + U(rng_), P(a).Y + U(rng_)});
   }
 
-  // On an exact grid, 2 to 4 steps straight on in one of its eight directions, through the vertices between.
+  // On an exact grid, the vertex 2 to 4 equal steps away, a step being up to two cells each way: along an axis or a
+  // diagonal the segment runs through the vertices between. Elsewhere a neighbour.
   Long Por_Vertices(Long a) {
     const int c = t_.columnas;
     if (c == 0) return Vecino(a);
