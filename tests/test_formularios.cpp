@@ -18,8 +18,6 @@ class Formulario_Prueba : public Formulario {
     using enum Tipo_Control;
     Control* marco = &Agrega(Frame, {"Marco"}, nullptr, {60, 60, 2800, 1200}, "Marco:");
     caja = &Agrega(TextBox, {"txtValor"}, marco, {100, 100, 800, 285}, "5");
-    Agrega(Label, {"Etiqueta", 0}, marco, {100, 500, 800, 195}, "Uno");
-    Agrega(Label, {"Etiqueta", 1}, marco, {100, 800, 800, 195}, "Dos");
     Agrega(TextBox, {"txtOculta"}, nullptr, {100, 2100, 800, 285});
     chk = &Agrega(CheckBox, {"chkOpcion"}, nullptr, {100, 1300, 2000, 285}, "Opción");
     Agrega(CommandButton, {"cmdAceptar"}, nullptr, {1800, 1600, 1000, 360}, "Aceptar").Cuando_Pulsa([this] {
@@ -57,8 +55,6 @@ TEST(Formulario, EventosDeProgramaYDelUsuario) {
   f.Unload();
   EXPECT_EQ(f.log, (std::vector<std::string>{"Load", "Change 0", "Change 1", "Click 1", "Unload"}));
   EXPECT_EQ(Numero_Error([&] { f.chk->Let_Value(3); }), 380);
-  EXPECT_EQ(f.Busca("Etiqueta", 1).Texto(), "Dos");
-  EXPECT_THROW(f.Busca("Etiqueta"), std::out_of_range);
 
   // The same through a user's actions, and a resize the form undoes.
   f.chk->Let_Value(0);

@@ -2,8 +2,6 @@
 // the loop, drawing while forming, the error reports, and the parameters taken from the dialog.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "tests/support/Ajustes_Temporales.h"
 #include "tests/support/Presentador_Guionizado.h"
 #include "tests/support/Triangula.h"
@@ -103,13 +101,6 @@ TEST(Servicio_Triangulos, InformesDeError) {
               informe("Calcula triangulos 2 - Error nº  438:Object doesn't support this property or method"));
     EXPECT_EQ(r.nTri, -7);
   }
-  std::thread([&] {  // No surface was ever handed over on this thread.
-    c_Triangulos t;
-    t.Parametros_Directos(100, False, 0);
-    EXPECT_EQ(Calcula(t, a).mensajes,
-              informe("Calcula triangulos 2 - Error nº  91:Object variable or With block variable not set"));
-  })
-      .join();
 }
 
 TEST(Servicio_Triangulos, ParametrosDesdeElDialogo) {
