@@ -375,7 +375,9 @@ TEST(Delaunay, RestriccionesDeTodaClase) {
       // A triangle's sides at once change no triangle.
       const auto tris = T.Triangulos();
       const auto& t = tris[rng() % tris.size()];
-      T.Restringe_Triangulo(T.Triangulo(t[0], t[1], t[2]));
+      const int casilla = T.Triangulo(t[0], t[1], t[2]);
+      ASSERT_GE(casilla, 0);
+      T.Restringe_Triangulo(casilla);
       for (int m = 0; m < 3; ++m) Anota(restringidas, t[m], t[(m + 1) % 3]);
       ASSERT_EQ(T.Triangulos(), tris);
     }
