@@ -1,15 +1,17 @@
 // Contour lines written for CAD (DXF) and GIS (GeoPackage, Shapefile) and opened again through OGR: layers,
-// levels, attributes, colours and CRS as written; a failed write leaves nothing in memory.
+// levels, attributes, colours and CRS as written; a failed write leaves nothing behind.
 #include <cpl_string.h>
 #include <cpl_vsi.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <random>
 
 #include "hosts/cli/Carpeta_Memoria_GDAL.h"
 #include "hosts/cli/Salida_Curvas_OGR.h"
 #include "hosts/cli/Vectorial_GDAL.h"
+#include "hosts/support/Archivo_Atomico.h"
 #include "tests/support/Carpeta_Temporal.h"
 #include "tests/support/Mensaje_Error.h"
 
@@ -122,9 +124,9 @@ TEST(SalidaCurvas, GeoPackageYShapefileConAtributosYCRS) {
   EXPECT_TRUE(srs == nullptr || srs->GetAuthorityCode(nullptr) == nullptr);
 }
 
-// A write that fails is an error, and the files the driver made in memory on the way are freed, whether the write
-// failed or not. (What a failed job leaves on disk is the output folder's business.)
-TEST(SalidaCurvas, FalloNoDejaNadaEnMemoria) {
+// A write that fails is an error, and leaves nothing: no file of its own beside the target, and nothing the driver
+// made in memory on the way, whether the write failed or not.
+TEST(SalidaCurvas, FalloNoDejaNada) {
   Carpeta_Temporal dir;
   const Datos_Curvas d = Curvas(3, 5);
   const auto viejo = dir.Escribe("contours.gpkg", "old");
@@ -133,6 +135,15 @@ TEST(SalidaCurvas, FalloNoDejaNadaEnMemoria) {
   // A driver that made no file is a failure, not an empty result.
   EXPECT_EQ(Mensaje_Error([&] { anfitrion::Carpeta_Memoria_GDAL().Copia_Junto_A(viejo); }),
             "cannot write " + viejo.string() + ": the driver wrote no file");
+  // A writer that fails after making its files leaves none of them.
+  EXPECT_THROW(anfitrion::Escribe_Atomico_Por_Nombre(dir / "a.shp",
+                                                     [](const std::filesystem::path& tmp) {
+                                                       std::ofstream(tmp) << "x";
+                                                       std::ofstream(tmp.parent_path() / "a.dbf") << "y";
+                                                       throw std::runtime_error("disk full");
+                                                     }),
+               std::runtime_error);
+  EXPECT_EQ(dir.Contenido(), "contours.gpkg");
   anfitrion::Escribe_Curvas_Vectorial(viejo, d);
   EXPECT_EQ(anfitrion::Abre_Vectorial(viejo)->GetLayer(0)->GetFeatureCount(), d.nCurvas - 1);
   EXPECT_EQ(CPLStringList(VSIReadDirRecursive("/vsimem/")).size(), 0);
