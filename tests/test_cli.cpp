@@ -8,14 +8,12 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iomanip>
 #include <regex>
 #include <set>
 #include <sstream>
-#include <thread>
 
 #include "hosts/cli/Opciones.h"
 #include "hosts/cli/Vectorial_GDAL.h"
@@ -73,8 +71,11 @@ class Cli : public ::testing::Test {
   // `run` on the input and options into the folder out.
   Salida_Orden Corre(const std::string& entrada) const { return Trilat("run " + entrada + " --out " + salida_); }
   // The same on a terminal of its own, where it can be answered and sent Ctrl-C.
-  Sesion_Pty En_Terminal(const std::string& opcion) const {
-    return Sesion_Pty({TRILAT_CLI_PATH, "run", puntos_, opcion, "--quiet", "--settings", ajustes_, "--out", salida_});
+  // Quiet unless the test watches the progress bar.
+  Sesion_Pty En_Terminal(const std::string& opcion, bool callada = true) const {
+    std::vector<std::string> orden{TRILAT_CLI_PATH, "run", puntos_, opcion, "--settings", ajustes_, "--out", salida_};
+    if (callada) orden.emplace_back("--quiet");
+    return Sesion_Pty(orden);
   }
   void Espera_Fallo(const Salida_Orden& r, int estado, const std::string& mensaje) const {
     EXPECT_EQ(r.estado, estado) << r.err;
@@ -292,14 +293,13 @@ TEST_F(Cli, DiscoLlenoNoEscribeNada) {
   }
 }
 
-// Ctrl-C typed while the triangulation runs: large enough, with a search window over the whole site, that it lasts
-// a few seconds. The abort request is read when the next pass starts, and a stop requested later is honoured
-// before writing.
+// Ctrl-C typed while the triangulation runs: large enough that it lasts a few seconds. It is typed once the
+// triangulation's progress bar shows, so the command is surely listening, however slow the machine. The abort
+// request is read when the next pass starts, and a stop requested later is honoured before writing.
 TEST_F(Cli, CtrlCDuranteLaTriangulacion) {
   Puntos(Genera(Forma::Uniforme, 100000, 1000, 5));
-  Sesion_Pty sesion = En_Terminal("--no-contours");
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  ASSERT_TRUE(sesion.Conversa({{"", "\x03"}}));
+  Sesion_Pty sesion = En_Terminal("--no-contours", false);
+  ASSERT_TRUE(sesion.Conversa({{"Triangulaci", "\x03"}})) << sesion.Pantalla();
   EXPECT_EQ(sesion.Termina(), 130) << sesion.Pantalla();
   EXPECT_FALSE(fs::exists(salida_));
 }
