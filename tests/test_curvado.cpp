@@ -161,6 +161,20 @@ TEST_F(Curvado, RegistroPorCopiaProfundaTotalAcumuladoYRepintado) {
   propio.Curvas(1).Vertices(0).X = -2;
   EXPECT_EQ(c_.Get_Curvas().Curvas(1).Vertices(0).X, primera.Curvas(1).Vertices(0).X);
   EXPECT_EQ(c_.Get_Curvas().nCurvas, 2 * n);
+  // A run that stops part way, its message loop failing after its second line, leaves the count of the last run
+  // that ended, whether the failure is reported or reaches the host.
+  {
+    int lineas = 0;
+    Bucle_Temporal falla([&lineas] {
+      if (++lineas == 2) throw RuntimeError(Err::Overflow);
+    });
+    try {
+      EXPECT_EQ(Corre(m, a).datos.nCurvas, 2 * n);
+    } catch (const RuntimeError&) {
+    }
+    EXPECT_EQ(lineas, 2);
+  }
+  EXPECT_EQ(c_.Get_Curvas().nCurvas, 2 * n);
 
   // A repaint on another instance repeats the run from the record; No_dibujes True draws; Cancela is not used.
   c_Curvado otra;

@@ -10,6 +10,7 @@
 #include "tests/support/Ajustes_Temporales.h"
 #include "tests/support/Numero_Error.h"
 #include "tests/support/Rotura_Anfitrion.h"
+#include "trilat/c_Rotura/Contorno_Cortados.h"
 #include "trilat/c_Rotura/Corte_Segmentos.h"
 #include "trilat/c_Rotura/Forma_Triangulos.h"
 #include "trilat/sibling/c_Ajustes.h"
@@ -117,6 +118,50 @@ TEST(Rotura, DiagonalesQueSeCruzanGanaLaPrimera) {
   EXPECT_EQ(pares, (std::vector<std::pair<Long, Long>>{
                        {1, 4}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 1}, {4, 2}, {1, 5}}));
   EXPECT_EQ(Forma_Triangulos(s, lados).size(), 4u);
+
+  // The same hexagon as a, p, b, q, v, r with the outline starting at v: v takes a diagonal from a, then one from
+  // b; neither blocks the other, and each later one crosses one of them.
+  HostArray<Long> Desde_v(0, {4, 5, 6, 1, 2, 3, 4});
+  pares.clear();
+  for (const Lado& l : Lados_Cavidad(s, 1, 3, Desde_v, 6)) pares.emplace_back(l.P1, l.P2);
+  EXPECT_EQ(pares, (std::vector<std::pair<Long, Long>>{
+                       {1, 3}, {5, 6}, {6, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {1, 5}, {3, 5}}));
+}
+
+// The outline walk starts at the first uncrossed edge in the order V1-V2, V1-V3, V2-V3 of the first crossed
+// triangle (in table order), from its first end: a square split by 1-3, its first triangle's corners given three
+// ways round; a strip 1-2-3, 2-3-4, 3-4-5 whose middle triangle comes first.
+TEST(Rotura, ContornoDesdeLaPrimeraAristaNoCortada) {
+  using Arista = std::pair<Long, Long>;
+  const auto cortado = [](std::array<Long, 3> v, std::vector<Arista> cruzadas) {
+    const auto cruzada = [&](Long p, Long q) {
+      return A_Booleano(std::ranges::count(cruzadas, Arista{std::min(p, q), std::max(p, q)}) > 0);
+    };
+    Cortado c;
+    c.r = {cruzada(v[0], v[1]), cruzada(v[0], v[2]), cruzada(v[1], v[2]), v[0], v[1], v[2], 0};
+    return c;
+  };
+  const auto cuadrado = [&](std::array<Long, 3> primero) {
+    return std::vector<Cortado>{cortado(primero, {{1, 3}}), cortado({1, 3, 4}, {{1, 3}})};
+  };
+  const struct {
+    std::vector<Cortado> cortados;
+    std::vector<Long> anillo;
+  } casos[] = {
+      {cuadrado({1, 2, 3}), {1, 2, 3, 4, 1}},
+      {cuadrado({2, 1, 3}), {2, 1, 4, 3, 2}},
+      {cuadrado({1, 3, 2}), {1, 2, 3, 4, 1}},
+      {cuadrado({3, 1, 2}), {3, 2, 1, 4, 3}},
+      {{cortado({3, 2, 4}, {{2, 3}, {3, 4}}), cortado({1, 2, 3}, {{2, 3}}), cortado({3, 4, 5}, {{3, 4}})},
+       {2, 4, 5, 3, 1, 2}},
+  };
+  for (const auto& [cortados, esperado] : casos) {
+    Long nAnillo = -1;
+    const HostArray<Long> Anillo = Contorno_Cortados(cortados, nAnillo);
+    std::vector<Long> anillo;
+    for (Long i = 0; i <= nAnillo; ++i) anillo.push_back(Anillo(i));
+    EXPECT_EQ(anillo, esperado) << cortados[0].r.V1 << cortados[0].r.V2 << cortados[0].r.V3;
+  }
 }
 
 TEST(Rotura, MensajesDeValidacionYSuOrden) {
