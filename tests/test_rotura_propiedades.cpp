@@ -1,7 +1,8 @@
 // Breaklines forced into many generated triangulations (scattered, gridded, clustered, kerb-like, UTM-sized, with
 // holes and gaps), through vertices, along edges and across holes: every forcing leaves a sound triangulation of
-// the same area with each piece an edge; the indexed searches give exactly what plain scans give; and where the
-// forcing's own procedure was sound throughout, the result is exactly that procedure's.
+// the same area with each piece an edge; the indexed searches give exactly what plain scans give; a piece forced
+// through its corridor does not depend on its direction; and where the forcing's own procedure was sound
+// throughout, the result is exactly that procedure's.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,8 +19,9 @@ namespace {
 struct Terreno_Prueba {
   std::string nombre;
   Modelo m;
-  int columnas = 0;  // an exact grid of this many columns, numbered row by row
-  double paso = 1;   // typical distance between neighbouring points
+  int columnas = 0;      // an exact grid of this many columns, numbered row by row
+  double paso = 1;       // typical distance between neighbouring points
+  bool general = false;  // random coordinates: no four points on a circle
 };
 
 std::vector<Terreno_Prueba> Terrenos_De_Prueba(std::uint64_t semilla) {
@@ -27,6 +29,7 @@ std::vector<Terreno_Prueba> Terrenos_De_Prueba(std::uint64_t semilla) {
   const auto nube = [&](std::string nombre, Forma f, double lado, double dist_max, double x0 = 0, double y0 = 0) {
     r.push_back({std::move(nombre), Triangulado(Genera(f, 400, lado, semilla, x0, y0), dist_max)});
     r.back().paso = lado / 20;
+    r.back().general = f == Forma::Uniforme || f == Forma::Agrupada;
   };
   nube("uniforme", Forma::Uniforme, 100, 1e5);
   nube("agrupada", Forma::Agrupada, 100, 1e5);
@@ -132,6 +135,7 @@ std::array<Long, 6> Cuentas(const Estadistica_Rotura& c) {
 // Every call of a run on both instances, checked after each.
 TEST(Rotura_Propiedades, ForzadoSanoEIgualAlDeLasBusquedasSimples) {
   std::array<Long, 6> total{};
+  int invertidos = 0;
   for (std::uint64_t semilla = 11; semilla < 11 + Semillas("TRILAT_SEMILLAS_ROTURA"); ++semilla) {
     for (Terreno_Prueba& t : Terrenos_De_Prueba(semilla)) {
       SCOPED_TRACE(t.nombre + " " + std::to_string(semilla));
@@ -146,6 +150,7 @@ TEST(Rotura_Propiedades, ForzadoSanoEIgualAlDeLasBusquedasSimples) {
           lineas.push_back({s[0], s[1]});
         }
         const Modelo antes = t.m;
+        const auto cuentas_antes = Cuentas(rapido.Estado().Cuentas);
         std::vector<Registro> dibujos;
         for (const auto& [r, m] : {std::pair{&rapido, &t.m}, {&simple, &literal}}) {
           auto sup = Superficie_Nueva();
@@ -156,6 +161,21 @@ TEST(Rotura_Propiedades, ForzadoSanoEIgualAlDeLasBusquedasSimples) {
         ASSERT_TRUE(problemas.empty()) << "call " << k << ": " << problemas.front();
         ASSERT_EQ(dibujos[0], dibujos[1]) << "call " << k;
         ASSERT_EQ(Triangulos_Del_Modelo(t.m), Triangulos_Del_Modelo(literal)) << "call " << k;
+        // A piece forced through its corridor gives the same model whichever end it is forced from, where no four
+        // points lie on a circle.
+        if (lineas.size() == 1 && t.general) {
+          Modelo reves = antes;
+          c_Rotura otro;
+          Superficie_Nueva();
+          Fuerza_Segmento(otro, reves, lineas[0][1], lineas[0][0]);
+          auto cuentas = Cuentas(rapido.Estado().Cuentas);
+          for (std::size_t c = 0; c < cuentas.size(); ++c) cuentas[c] -= cuentas_antes[c];
+          const std::array<Long, 6> por_corredor{0, 1, 0, 0, 0, 0};
+          if (cuentas == por_corredor && Cuentas(otro.Estado().Cuentas) == por_corredor) {
+            ++invertidos;
+            ASSERT_EQ(Triangulos_Del_Modelo(reves), Triangulos_Del_Modelo(t.m)) << "call " << k;
+          }
+        }
       }
       const auto cuentas = Cuentas(rapido.Estado().Cuentas);
       EXPECT_EQ(cuentas, Cuentas(simple.Estado().Cuentas));
@@ -164,6 +184,7 @@ TEST(Rotura_Propiedades, ForzadoSanoEIgualAlDeLasBusquedasSimples) {
   }
   // Pieces forced by the procedure as written, by the corridor, and left outside the area: every way was taken.
   EXPECT_TRUE(total[0] > 0 && total[1] > 0 && total[2] > 0);
+  EXPECT_GT(invertidos, 0);
 }
 
 // Survey points on a straight line in their decimals (millimetres), amid scattered ones, locally and at UTM size,
