@@ -306,5 +306,19 @@ TEST(Rotura, RejillaConAristasEnLaMismaLinea) {
   EXPECT_EQ(Triangulos_Del_Modelo(m), tris);
 }
 
+TEST(Rotura, PlegadoQuedaComoEstaba) {
+  // A host model folded over itself: 1-2 runs through triangles 3-4-5 and 5-4-2, which both lie on the same side of
+  // their shared edge 3-4 with triangle 1-3-4. Its corridor is found, but no retriangulation of it is sound: the
+  // model is left as it was, the piece unforced.
+  Modelo m = De_Listas({{0, 0}, {10, 0}, {4, 4}, {4, -4}, {2, 1}}, {{1, 3, 4}, {3, 4, 5}, {5, 4, 2}});
+  const Triangulos antes = Triangulos_Del_Modelo(m);
+  c_Rotura r;
+  Superficie_Nueva();
+  Fuerza_Segmento(r, m, 1, 2);
+  EXPECT_EQ(Triangulos_Del_Modelo(m), antes);
+  EXPECT_EQ(r.Estado().Cuentas.Sin_Forzar, 1);
+  EXPECT_EQ(r.Estado().Cuentas.Corredores, 0);
+}
+
 }  // namespace
 }  // namespace Vyr_Trilat::prueba
