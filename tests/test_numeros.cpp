@@ -7,10 +7,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <locale>
 #include <random>
 
+#include "tests/support/Carpeta_Temporal.h"
 #include "tests/support/Numero_Error.h"
 #include "trilat/sibling/c_Numeros.h"
 
@@ -75,14 +77,30 @@ TEST(Numeros, LeadingNumberRules) {
   }
 }
 
+// A locale with a decimal comma: an installed one, or else one compiled into `carpeta` from the system's locale
+// sources (LOCPATH then points there, so that a machine with no such locale still runs the test); empty when
+// neither can be had.
+std::string Locale_Con_Coma(const prueba::Carpeta_Temporal& carpeta) {
+  const auto con_coma = [](const char* nombre) {
+    return std::setlocale(LC_ALL, nombre) != nullptr && *std::localeconv()->decimal_point == ',';
+  };
+  for (const char* nombre : {"es_ES.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"})
+    if (con_coma(nombre)) return nombre;
+  // localedef's status tells warnings from failure only roughly: the locale is simply tried afterwards.
+  const std::string orden = "localedef -i es_ES -f UTF-8 '" + (carpeta / "es_ES.UTF-8").string() + "' >/dev/null 2>&1";
+  [[maybe_unused]] const int estado = std::system(orden.c_str());
+  ::setenv("LOCPATH", carpeta.Ruta().c_str(), 1);
+  return con_coma("es_ES.UTF-8") ? "es_ES.UTF-8" : "";
+}
+
 TEST(Numeros, TheProcessLocaleChangesNothing) {
   const std::string previo = std::setlocale(LC_ALL, nullptr);
-  const char* coma = nullptr;
-  for (const char* nombre : {"es_ES.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.utf8", "de_DE.utf8"})
-    if (!coma && std::setlocale(LC_ALL, nombre) && *std::localeconv()->decimal_point == ',') coma = nombre;
-  if (!coma) {
+  const prueba::Carpeta_Temporal carpeta;
+  const std::string coma = Locale_Con_Coma(carpeta);
+  if (coma.empty()) {
     std::setlocale(LC_ALL, previo.c_str());
-    GTEST_SKIP() << "no locale with a decimal comma is installed";
+    ::unsetenv("LOCPATH");
+    GTEST_SKIP() << "no locale with a decimal comma is installed or can be made";
   }
   const std::locale anterior = std::locale::global(std::locale(coma));
   EXPECT_EQ(F(1234567.5, 2), "1234567.50");
@@ -91,6 +109,7 @@ TEST(Numeros, TheProcessLocaleChangesNothing) {
   EXPECT_EQ(N().Lee_Numero("2,25"), 2.25);
   std::locale::global(anterior);
   std::setlocale(LC_ALL, previo.c_str());
+  ::unsetenv("LOCPATH");
 }
 
 }  // namespace
