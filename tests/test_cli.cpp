@@ -200,6 +200,14 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
   const auto r = Corre(relieve + " --dist-max 200 --major 4");
   EXPECT_EQ(r.estado, 0) << r.err;
   EXPECT_NE(r.err.find("contours with equidistance 2, minor colour"), std::string::npos) << r.err;
+  // An equidistance none of whose levels meets the survey: the empty contours are written, and why they are empty is
+  // said.
+  const auto vacias = Corre(relieve + " --dist-max 200 --equidistance 100 --formats contours.geojson");
+  EXPECT_EQ(vacias.estado, 0) << vacias.err;
+  EXPECT_NE(vacias.err.find("no contour line: no level every 100 meets the model, whose elevations run from 0 to 80"),
+            std::string::npos)
+      << vacias.err;
+  EXPECT_NE(Salida("contours.geojson").find("\"features\":[\n]"), std::string::npos);
   for (const char* uso : {"run --out x", "run p.csv --dist-max abc --out x", "frobnicate"})
     EXPECT_EQ(Trilat(uso).estado, 2) << uso;
 }

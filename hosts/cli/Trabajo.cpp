@@ -284,7 +284,13 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
       std::cerr << "trilat: the contouring values were not remembered: " << Texto_Visible(error.what()) << '\n';
     }
   }
-  return curvado.Get_Curvas();
+  Datos_Curvas curvas = curvado.Get_Curvas();
+  // An empty contour file is a valid result, but seldom the one asked for: the user is told why it is empty.
+  if (curvas.nCurvas == 0) {
+    std::cerr << "trilat: no contour line: no level every " << E_finas << " meets the model, whose elevations run from "
+              << zmin << " to " << zmax << '\n';
+  }
+  return curvas;
 }
 
 void Escribe_Tin_Csv(const fs::path& ruta, const std::vector<std::array<std::int64_t, 3>>& tris) {
@@ -371,7 +377,7 @@ int Ejecuta_Trabajo(const Opciones& o) {
 
   tiempos.Etapa("writing", [&] { Escribe(o, salida, lev, m, curvas, *imagen); });
   std::cerr << "trilat: " << m.Triangulos(lev).size() << " triangles";
-  if (curvas) std::cerr << ", " << curvas->nCurvas << " contour lines";
+  if (curvas) std::cerr << ", " << curvas->nCurvas << (curvas->nCurvas == 1 ? " contour line" : " contour lines");
   std::cerr << " from " << lev.size() << " points written to " << salida.string() << '\n';
   return 0;
 }
