@@ -6,12 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numeric>
 #include <random>
 
 #include "tests/support/Rotura_Anfitrion.h"
 #include "tests/support/Rotura_Literal.h"
+#include "trilat/c_Rotura/Contorno_Cortados.h"
+#include "trilat/c_Rotura/Cortados.h"
 #include "trilat/c_Rotura/Corte_Segmentos.h"
+#include "trilat/c_Rotura/Lados_Cavidad.h"
 #include "trilat/c_Rotura/Mete_Roturas.h"
+#include "trilat/c_Rotura/Pto_en_Poligono.h"
 
 namespace Vyr_Trilat::prueba {
 namespace {
@@ -353,6 +358,66 @@ TEST(Rotura_Propiedades, LaBusquedaIndexadaHallaCadaTrianguloQueCorta) {
   }
   // Triangles met along the line far from the segment were among them.
   EXPECT_GT(lejanos, 0);
+}
+
+// The cavity's edges with every diagonal tried against every outline side and listed edge in turn.
+std::vector<std::pair<Long, Long>> Lados_Probando_Todos(const Estado_Rotura& s, Long a, Long b,
+                                                        const HostArray<Long>& A, Long n) {
+  std::vector<std::pair<Long, Long>> lados{{a, b}};
+  for (Long i = 2; i <= n; ++i) lados.emplace_back(A(i - 1), A(i));
+  lados.emplace_back(A(n), A(1));
+  const auto corta = [&](Long p, Long q, Long u, Long v) {
+    const Vert P = s.Coord(p), Q = s.Coord(q), U = s.Coord(u), V = s.Coord(v);
+    const Long codigo = Corte_Segmentos(P.X, P.Y, Q.X, Q.Y, U.X, U.Y, V.X, V.Y);
+    return codigo == kSe_Cortan || codigo == kMismo_Segmento;
+  };
+  const auto prueba = [&](Long e, Long v, bool contra_contorno) {
+    for (Long j = 2; contra_contorno && j <= n; ++j)
+      if (corta(A(j - 1), A(j), e, v)) return false;
+    const std::size_t listados = lados.size();
+    for (std::size_t k = 0; k < listados; ++k)
+      if (corta(e, v, lados[k].first, lados[k].second)) return false;
+    Long Loc = 0;
+    if (Pto_en_Poligono(s.Coord, A, n, (s.Coord(e).X + s.Coord(v).X) / 2, (s.Coord(e).Y + s.Coord(v).Y) / 2, &Loc) ==
+        False)
+      return false;
+    lados.emplace_back(e, v);
+    return true;
+  };
+  for (Long i = 1; i <= n; ++i) {
+    if (A(i) == a || A(i) == b) continue;
+    prueba(a, A(i), true);
+    prueba(b, A(i), true);
+  }
+  for (Long i = 1; i <= n; ++i)
+    for (Long j = i + 1; j <= n; ++j) prueba(A(i), A(j), false);
+  return lados;
+}
+
+// The cavities of segments long and short, across holes and through vertices: their edges are those of the plain
+// procedure, which tries every diagonal against every edge.
+TEST(Rotura_Propiedades, LadosDeCavidadComoProbandoCadaArista) {
+  Long mayor = 0;
+  for (Terreno_Prueba& t : Terrenos_De_Prueba(5)) {
+    SCOPED_TRACE(t.nombre);
+    Generador g(t, 91);
+    const Estado_Rotura s = Estado_De(t.m, {});
+    std::vector<Long> todos(static_cast<std::size_t>(s.Triangs.UBound()));
+    std::iota(todos.begin(), todos.end(), 1);
+    Superficie_Nueva();
+    for (int k = 0; k < 40; ++k) {
+      const auto [a, b] = g.Segmento();
+      const std::vector<Cortado> cortados = Busca_Cortados(s, a, b, todos);
+      Long nAnillo = 0;
+      const HostArray<Long> Anillo = Contorno_Cortados(cortados, nAnillo);
+      if (cortados.empty() || nAnillo < 3) continue;
+      mayor = std::max(mayor, nAnillo);
+      std::vector<std::pair<Long, Long>> lados;
+      for (const Lado& l : Lados_Cavidad(s, a, b, Anillo, nAnillo)) lados.emplace_back(l.P1, l.P2);
+      ASSERT_EQ(lados, Lados_Probando_Todos(s, a, b, Anillo, nAnillo)) << a << "-" << b;
+    }
+  }
+  EXPECT_GT(mayor, 30);
 }
 
 }  // namespace

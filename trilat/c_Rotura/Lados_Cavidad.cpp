@@ -19,17 +19,26 @@ class Cavidad {
   // test when `contra_contorno`, then by every listed edge, then by its midpoint.
   bool Prueba(Long E, Long V, bool contra_contorno) {
     const Vert e = s_.Coord(E), v = s_.Coord(V);
-    if (contra_contorno) {
-      for (Long j = 2; j <= nAnillo_; ++j) {
-        const Vert p = s_.Coord(Anillo_(j - 1)), q = s_.Coord(Anillo_(j));
-        if (Bloquea(Corte_Segmentos(p.X, p.Y, q.X, q.Y, e.X, e.Y, v.X, v.Y))) return false;
-      }
-    }
-    const std::size_t listados = lados.size();
-    for (std::size_t k = 0; k < listados; ++k) {
-      const Vert p = s_.Coord(lados[k].P1), q = s_.Coord(lados[k].P2);
-      if (Bloquea(Corte_Segmentos(e.X, e.Y, v.X, v.Y, p.X, p.Y, q.X, q.Y))) return false;
-    }
+    // A diagonal is refused when any one of these edges blocks it, whichever is tried first; neighbouring diagonals
+    // are mostly blocked by the same edge, so the last one that blocked is tried first. Otherwise a long cavity,
+    // whose refused diagonals are many, would cost the cube of its size.
+    const auto bloqueada = [&](std::size_t n, std::size_t& ultimo, auto&& corta) {
+      if (ultimo < n && corta(ultimo)) return true;
+      for (std::size_t k = 0; k < n; ++k)
+        if (k != ultimo && corta(k)) return ultimo = k, true;
+      return false;
+    };
+    if (contra_contorno && bloqueada(static_cast<std::size_t>(nAnillo_ - 1), ultimo_lado_, [&](std::size_t k) {
+          const auto j = static_cast<Long>(k) + 2;
+          const Vert p = s_.Coord(Anillo_(j - 1)), q = s_.Coord(Anillo_(j));
+          return Bloquea(Corte_Segmentos(p.X, p.Y, q.X, q.Y, e.X, e.Y, v.X, v.Y));
+        }))
+      return false;
+    if (bloqueada(lados.size(), ultimo_listado_, [&](std::size_t k) {
+          const Vert p = s_.Coord(lados[k].P1), q = s_.Coord(lados[k].P2);
+          return Bloquea(Corte_Segmentos(e.X, e.Y, v.X, v.Y, p.X, p.Y, q.X, q.Y));
+        }))
+      return false;
     Long Loc = 0;
     if (!Es_Verdadero(Pto_en_Poligono(s_.Coord, Anillo_, nAnillo_, (e.X + v.X) / 2, (e.Y + v.Y) / 2, &Loc)))
       return false;
@@ -43,6 +52,8 @@ class Cavidad {
   const Estado_Rotura& s_;
   const HostArray<Long>& Anillo_;
   Long nAnillo_;
+  // The outline side and the listed edge that last refused a diagonal.
+  std::size_t ultimo_lado_ = 0, ultimo_listado_ = 0;
 };
 
 }  // namespace
