@@ -2,6 +2,7 @@
 // - 100 breaklines of 10 to 50 vertices each, random walks over the survey points in steps of up to four point
 //   spacings, forced into the Delaunay triangulation of a jittered grid of survey points; the plain scans are timed
 //   on the smallest size for comparison;
+// - the two diagonals of such a grid, each one breakline from corner to corner across thousands of triangles;
 // - a survey's strings: roads across a 1 km site, each taken as five strings (kerbs and axis) with shots every 1 to
 //   3 m, scattered spot heights between them, and every string a breakline (as a surveyor's feature codes make
 //   them), forced into the Delaunay triangulation of all the points.
@@ -41,8 +42,8 @@ void Pon_Puntos(Modelo_Bench& m, const std::vector<double>& x, const std::vector
   Llena_Triangulos(tris, m.nTri, m.V1, m.V2, m.V3, 1);
 }
 
-Modelo_Bench Prepara(int lado) {
-  std::mt19937_64 rng(7);
+// A jittered grid of lado x lado points, numbered row by row, 2.5 m apart.
+Modelo_Bench Rejilla_Movida(int lado, std::mt19937_64& rng) {
   std::uniform_real_distribution<double> U(-0.3, 0.3);
   const double paso = 2.5;
   Modelo_Bench m;
@@ -53,6 +54,12 @@ Modelo_Bench Prepara(int lado) {
       y.push_back(4581000 + (j + U(rng)) * paso);
     }
   Pon_Puntos(m, x, y);
+  return m;
+}
+
+Modelo_Bench Prepara(int lado) {
+  std::mt19937_64 rng(7);
+  Modelo_Bench m = Rejilla_Movida(lado, rng);
   m.Pol.ReDim(1, 100);
   std::uniform_int_distribution<int> vertices(10, 50), paso_rejilla(-4, 4), inicio(0, lado - 1);
   for (Long p = 1; p <= 100; ++p) {
@@ -69,6 +76,15 @@ Modelo_Bench Prepara(int lado) {
     }
     m.segmentos += l.nPtos - 1;
   }
+  return m;
+}
+
+Modelo_Bench Prepara_Travesia(int lado) {
+  std::mt19937_64 rng(7);
+  Modelo_Bench m = Rejilla_Movida(lado, rng);
+  const Long n = static_cast<Long>(lado) * lado;
+  m.Pol = Polilineas_De({{1, n}, {lado, n - lado + 1}});
+  m.segmentos = 2;
   return m;
 }
 
@@ -121,10 +137,14 @@ void Fuerza(benchmark::State& state, const Modelo_Bench& m, Fabrica_Busqueda bus
 
 void Indexada(benchmark::State& s) { Fuerza(s, Prepara(static_cast<int>(s.range(0))), Crea_Busqueda_Indexada); }
 void Literal(benchmark::State& s) { Fuerza(s, Prepara(static_cast<int>(s.range(0))), Crea_Busqueda_Literal); }
+void Travesia(benchmark::State& s) {
+  Fuerza(s, Prepara_Travesia(static_cast<int>(s.range(0))), Crea_Busqueda_Indexada);
+}
 void Cadenas(benchmark::State& s) { Fuerza(s, Prepara_Cadenas(static_cast<int>(s.range(0))), Crea_Busqueda_Indexada); }
 
 BENCHMARK(Indexada)->Arg(100)->Arg(316)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Literal)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(Travesia)->Arg(100)->Arg(316)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Cadenas)->Arg(4)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

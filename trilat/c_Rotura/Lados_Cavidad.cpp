@@ -1,5 +1,7 @@
 #include "trilat/c_Rotura/Lados_Cavidad.h"
 
+#include <algorithm>
+
 #include "trilat/c_Rotura/Corte_Segmentos.h"
 #include "trilat/c_Rotura/Pto_en_Poligono.h"
 #include "trilat/draw/mDibuja.h"
@@ -19,13 +21,16 @@ class Cavidad {
   // test when `contra_contorno`, then by every listed edge, then by its midpoint.
   bool Prueba(Long E, Long V, bool contra_contorno) {
     const Vert e = s_.Coord(E), v = s_.Coord(V);
-    // A diagonal is refused when any one of these edges blocks it, whichever is tried first; neighbouring diagonals
-    // are mostly blocked by the same edge, so the last one that blocked is tried first. Otherwise a long cavity,
-    // whose refused diagonals are many, would cost the cube of its size.
+    // A diagonal is refused when any one of these edges blocks it, whichever is tried first. Neighbouring diagonals
+    // are mostly blocked by the same edge or by one listed beside it: the search starts at the edge that blocked
+    // last and works outwards. Otherwise a long cavity, whose refused diagonals are many, would cost the cube of
+    // its size.
     const auto bloqueada = [&](std::size_t n, std::size_t& ultimo, auto&& corta) {
-      if (ultimo < n && corta(ultimo)) return true;
-      for (std::size_t k = 0; k < n; ++k)
-        if (k != ultimo && corta(k)) return ultimo = k, true;
+      const std::size_t centro = std::min(ultimo, n);
+      for (std::size_t d = 0; d <= std::max(centro, n - centro); ++d) {
+        if (centro + d < n && corta(centro + d)) return ultimo = centro + d, true;
+        if (d > 0 && d <= centro && corta(centro - d)) return ultimo = centro - d, true;
+      }
       return false;
     };
     if (contra_contorno && bloqueada(static_cast<std::size_t>(nAnillo_ - 1), ultimo_lado_, [&](std::size_t k) {
