@@ -118,14 +118,6 @@ TEST(Rotura, DiagonalesQueSeCruzanGanaLaPrimera) {
   EXPECT_EQ(pares, (std::vector<std::pair<Long, Long>>{
                        {1, 4}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 1}, {4, 2}, {1, 5}}));
   EXPECT_EQ(Forma_Triangulos(s, lados).size(), 4u);
-
-  // The same hexagon as a, p, b, q, v, r with the outline starting at v: v takes a diagonal from a, then one from
-  // b; neither blocks the other, and each later one crosses one of them.
-  HostArray<Long> Desde_v(0, {4, 5, 6, 1, 2, 3, 4});
-  pares.clear();
-  for (const Lado& l : Lados_Cavidad(s, 1, 3, Desde_v, 6)) pares.emplace_back(l.P1, l.P2);
-  EXPECT_EQ(pares, (std::vector<std::pair<Long, Long>>{
-                       {1, 3}, {5, 6}, {6, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {1, 5}, {3, 5}}));
 }
 
 // The outline walk starts at the first uncrossed edge in the order V1-V2, V1-V3, V2-V3 of the first crossed
