@@ -45,6 +45,8 @@ class Ajustes : public ::testing::Test {
     const auto guarda = [&] { Guarda("Triangulación", "Formacion", Variant::De_Entero(1)); };
     EXPECT_EQ(prueba::Numero_Error(guarda), 75) << texto;
     EXPECT_NE(prueba::Mensaje_Error(guarda).find(archivo().string() + motivo), std::string::npos) << texto;
+    // What could not be saved is still read back, for this run.
+    EXPECT_EQ(Lee("Triangulación", "Formacion"), Variant::De_Texto("1")) << texto;
     EXPECT_EQ(prueba::Numero_Error([&] { a_.Guarda_Posicion(Ventana_Prueba(), "MDT", "Posicion Curvado"); }), 75);
     EXPECT_EQ(Lee_Archivo(archivo()), texto);
     EXPECT_EQ(carpeta_.Contenido(), "settings.ini settings.ini.lock");
@@ -121,28 +123,30 @@ TEST_F(Ajustes, TwoProcessesSavingAtOnceLoseNothing) {
 }
 
 TEST_F(Ajustes, ACorruptOrReadOnlyFileIsNeverOverwritten) {
-  const std::string bien = "[MDT/Triangulación]\nFormacion=0\n";
+  // Formacion is the key the failing saves write; Alineacion is never saved, so it shows what the file gives.
+  const std::string bien = "[MDT/Triangulación]\nFormacion=0\nAlineacion=0\n";
   for (const std::string& malo : std::vector<std::string>{
            bien + "\xFF\n", bien + std::string("x\0=1\n", 5), bien + "no equals sign\n", "Formacion=0\n" + bien,
            bien + "Color=\\x4\n", bien + "Color=1\\\n", "[MDT Triangulación]\nFormacion=0\n",
            "[MDT/Triangulación\nFormacion=0\n", "[MDT/Triangulación] x\nFormacion=0\n", bien + "\xED\xA0\x80\n"}) {
     std::ofstream(archivo(), std::ios::binary) << malo;
-    EXPECT_EQ(Lee("Triangulación", "Formacion", Variant::De_Entero(1)), Variant::De_Entero(1)) << malo;
+    EXPECT_EQ(Lee("Triangulación", "Alineacion", Variant::De_Entero(1)), Variant::De_Entero(1)) << malo;
     Rechaza_Cambios(malo, " is damaged");
   }
   // A read-only file is read, and kept as it is: a save that would change it fails, one that would not is no save.
   std::ofstream(archivo(), std::ios::binary) << bien;
   const auto solo_lectura = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
   fs::permissions(archivo(), solo_lectura);
-  EXPECT_EQ(Lee("Triangulación", "Formacion", Variant::De_Entero(1)), Variant::De_Texto("0"));
+  EXPECT_EQ(Lee("Triangulación", "Alineacion", Variant::De_Entero(1)), Variant::De_Texto("0"));
   EXPECT_NO_THROW(Guarda("Triangulación", "Formacion", Variant::De_Entero(0)));
+  EXPECT_EQ(Lee("Triangulación", "Formacion"), Variant::De_Texto("0"));  // saved at last: the file's again
   Rechaza_Cambios(bien, " is read-only");
   EXPECT_EQ(fs::status(archivo()).permissions() & fs::perms::all, solo_lectura);
 
   // A path that cannot be read as a file is treated the same way.
   fs::remove(archivo());
   fs::create_directory(archivo());
-  EXPECT_EQ(Lee("Triangulación", "Formacion", Variant::De_Entero(1)), Variant::De_Entero(1));
+  EXPECT_EQ(Lee("Triangulación", "Alineacion", Variant::De_Entero(1)), Variant::De_Entero(1));
   EXPECT_EQ(prueba::Numero_Error([&] { Guarda("Triangulación", "Formacion", Variant::De_Entero(1)); }), 75);
   EXPECT_TRUE(fs::is_directory(archivo()));
 }

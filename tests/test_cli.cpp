@@ -334,9 +334,14 @@ TEST_F(Cli, DialogosEnUnTerminalReal) {
   EXPECT_NE(recordado.find("Distacia Maxima=25"), std::string::npos) << recordado;
   EXPECT_NE(recordado.find("Equidistancia curvas finas="), std::string::npos) << recordado;
 
-  // Once the file is read-only a new equidistance cannot be remembered: that is said, and the results are written.
+  // Once the file is read-only a new maximum side or equidistance cannot be remembered: that is said, and the run
+  // uses them all the same.
   fs::permissions(ajustes_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  const std::string pantalla = dialogos({{"Choose 1-5: ", "4\r"},
+  const std::string pantalla = dialogos({{"Choose 1-5: ", "1\r"},
+                                         {"[25]: ", "30\r"},
+                                         {"Choose 1-5: ", "4\r"},
+                                         {"used for this run only", ""},
+                                         {"[Enter] ", "\r"},
                                          {"NO ENCUENTRO TRIANGULOS..", ""},
                                          {"[Enter] ", "\r"},
                                          {"Choose 1-11: ", "3\r"},
@@ -345,6 +350,9 @@ TEST_F(Cli, DialogosEnUnTerminalReal) {
                                          {"Choose 1-11: ", "11\r"}});
   EXPECT_NE(pantalla.find("the contouring values were not remembered"), std::string::npos) << pantalla;
   EXPECT_EQ(Lee_Archivo(ajustes_), recordado);
+  const std::string tin = Salida("tin.csv");
+  ASSERT_EQ(Corre(puntos_ + " --dist-max 30 --formats tin.csv").estado, 0);
+  EXPECT_EQ(tin, Salida("tin.csv"));
 }
 
 // Values no run could use are usage errors, found before any work.

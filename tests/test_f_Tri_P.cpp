@@ -2,6 +2,7 @@
 // and Cancelar, and what it remembers in a real settings file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "tests/support/Prueba_Dialogo.h"
@@ -86,18 +87,28 @@ TEST_F(Tri_P, AceptarGuardaCancelarNo) {
   EXPECT_TRUE(dlg.Left() == 30 && dlg.Top() == 60);
 }
 
-// The run reads the accepted values back from the store: when it cannot keep them the dialog says why and stays
-// open, rather than closing as accepted with the remembered values in their place.
-TEST_F(Tri_P, AceptarConElAlmacenDanadoNoSeCierra) {
-  std::ofstream(ajustes_.Archivo(), std::ios::binary) << "garbage line\n";
-  f_Tri_P dlg;
-  Muestra(dlg, {Escribe("txtDistMax", "5"), Pulsa("cmdDatosaceptar"), Pulsa("bt_salir")});
-  EXPECT_TRUE(dlg.A_Aceptar == False && dlg.A_CancelarMDT1 == True);
-  ASSERT_EQ(mensajes_.Lista().size(), 1u);
-  const Mensaje& m = mensajes_.Lista()[0];
-  EXPECT_TRUE(m.estilo == vbCritical && m.titulo == "Triangulación:" && m.texto.find("damaged") != std::string::npos)
-      << m.texto;
-  EXPECT_EQ(ajustes_.Texto(), "garbage line\n");
+// The run reads the accepted values back from the store. When its file cannot keep them (damaged, or read-only) the
+// dialog says that they will not be remembered and closes as accepted, the run taking what was typed; the file is
+// left as it was.
+TEST_F(Tri_P, AceptarConElAlmacenDanadoUsaLoEscrito) {
+  for (const bool solo_lectura : {false, true}) {
+    SCOPED_TRACE(solo_lectura);
+    const std::string antes = solo_lectura ? "[MDT/Triangulación]\nDistacia Maxima=40\n" : "garbage line\n";
+    std::ofstream(ajustes_.Archivo(), std::ios::binary) << antes;
+    if (solo_lectura) std::filesystem::permissions(ajustes_.Archivo(), std::filesystem::perms::owner_read);
+    const std::size_t dichos = mensajes_.Lista().size();
+    f_Tri_P dlg;
+    Muestra(dlg, {Escribe("txtDistMax", "5"), Marca("chkTriForm", false), Pulsa("cmdDatosaceptar")});
+    EXPECT_TRUE(dlg.A_Aceptar == True && dlg.A_CancelarMDT1 == False);
+    EXPECT_TRUE(dlg.A_Distac_Maxima() == 5 && dlg.A_Ver_Formacion() == False);
+    ASSERT_EQ(mensajes_.Lista().size(), dichos + 1);
+    const Mensaje& m = mensajes_.Lista().back();
+    EXPECT_TRUE(m.estilo == vbExclamation && m.titulo == "Triangulación:" &&
+                m.texto.find(solo_lectura ? "read-only" : "damaged") != std::string::npos &&
+                m.texto.find("used for this run only") != std::string::npos)
+        << m.texto;
+    EXPECT_EQ(ajustes_.Texto(), antes);
+  }
 }
 
 }  // namespace

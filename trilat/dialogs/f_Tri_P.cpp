@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "trilat/dialogs/Boton_Color.h"
 #include "trilat/platform/MsgBox.h"
 #include "trilat/platform/RuntimeError.h"
 #include "trilat/platform/Variant.h"
 #include "trilat/sibling/c_Ajustes.h"
-#include "trilat/dialogs/Boton_Color.h"
 #include "trilat/sibling/c_Numeros.h"
 
 namespace Vyr_Trilat {
@@ -117,17 +117,21 @@ void f_Tri_P::txtDistMax_Change() {
 void f_Tri_P::cmbColorF_Click() { A_color = Elige_Color(*cmbColorF_, "Color triangulos:"); }
 
 void f_Tri_P::cmdDatosaceptar_Click() {
-  // The run reads the accepted values back from the store: values it cannot keep would be silently replaced by the
-  // remembered ones, so the dialog says why and stays open.
-  try {
-    Guarda_Ajuste("Distacia Maxima", Variant::De_Texto(txtDistMax_->Texto()));
-    Guarda_Ajuste("Formacion", Variant::De_Entero(chkTriForm_->Value()));
-    Guarda_Ajuste("Alineacion", Variant::De_Entero(chkTriVerZona_->Value()));
-    Guarda_Ajuste("Color", Variant::De_Largo(cmbColorF_->BackColor()));
-  } catch (const RuntimeError& e) {
-    MsgBox(e.Description(), vbCritical, "Triangulación:");
-    return;
-  }
+  // The run reads the accepted values back from the store, which gives them back for this run even when its file
+  // cannot keep them: the dialog then says that they will not be remembered, and closes as accepted.
+  std::string fallo;
+  const auto guarda = [&fallo](const std::string& clave, const Variant& valor) {
+    try {
+      Guarda_Ajuste(clave, valor);
+    } catch (const RuntimeError& e) {
+      if (fallo.empty()) fallo = e.Description();
+    }
+  };
+  guarda("Distacia Maxima", Variant::De_Texto(txtDistMax_->Texto()));
+  guarda("Formacion", Variant::De_Entero(chkTriForm_->Value()));
+  guarda("Alineacion", Variant::De_Entero(chkTriVerZona_->Value()));
+  guarda("Color", Variant::De_Largo(cmbColorF_->BackColor()));
+  if (!fallo.empty()) MsgBox(fallo + "; the values are used for this run only", vbExclamation, "Triangulación:");
   cota_maxima_ = Lee_Numero(txtCotaMax_->Texto());
   cota_minima_ = Lee_Numero(txtCotaMin_->Texto());
   A_Aceptar = True;

@@ -31,21 +31,6 @@ namespace fs = std::filesystem;
 
 std::string Motivo(int error) { return "(" + std::generic_category().message(error) + ")"; }
 
-std::optional<fs::path> Ruta() {
-  const auto variable = [](const char* nombre) -> std::string {
-    const char* v = std::getenv(nombre);
-    return v ? v : "";
-  };
-  if (const std::string propia = variable("TRILAT_SETTINGS"); !propia.empty()) return propia;
-  fs::path base = variable("XDG_CONFIG_HOME");
-  if (!base.is_absolute()) {  // a relative XDG_CONFIG_HOME is invalid and is to be ignored
-    const std::string casa = variable("HOME");
-    if (casa.empty()) return std::nullopt;
-    base = fs::path(casa) / ".config";
-  }
-  return base / "vyr_trilat" / "settings.ini";
-}
-
 // A POSIX file descriptor, closed when it goes out of scope.
 class Descriptor {
  public:
@@ -127,8 +112,23 @@ void Escribe_Atomico(const fs::path& ruta, const std::string& texto, mode_t modo
 
 }  // namespace
 
+std::optional<fs::path> Ruta_Ajustes() {
+  const auto variable = [](const char* nombre) -> std::string {
+    const char* v = std::getenv(nombre);
+    return v ? v : "";
+  };
+  if (const std::string propia = variable("TRILAT_SETTINGS"); !propia.empty()) return propia;
+  fs::path base = variable("XDG_CONFIG_HOME");
+  if (!base.is_absolute()) {  // a relative XDG_CONFIG_HOME is invalid and is to be ignored
+    const std::string casa = variable("HOME");
+    if (casa.empty()) return std::nullopt;
+    base = fs::path(casa) / ".config";
+  }
+  return base / "vyr_trilat" / "settings.ini";
+}
+
 Documento_Ajustes Lee_Ajustes() {
-  const auto ruta = Ruta();
+  const auto ruta = Ruta_Ajustes();
   if (!ruta) return {};
   const Lectura l = Lee_Archivo(*ruta);
   if (l.estado != Lectura::Estado::Leida) return {};
@@ -136,7 +136,7 @@ Documento_Ajustes Lee_Ajustes() {
 }
 
 void Cambia_Ajustes(const std::function<void(Documento_Ajustes&)>& cambio) {
-  const auto ruta = Ruta();
+  const auto ruta = Ruta_Ajustes();
   if (!ruta) Falla_Acceso("no home folder for the settings file");
   std::error_code ec;
   fs::create_directories(Carpeta(*ruta), ec);

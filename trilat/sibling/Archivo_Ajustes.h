@@ -7,11 +7,16 @@
 // ~/.config/vyr_trilat/settings.ini; the environment is read at each call.
 #pragma once
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "trilat/sibling/Documento_Ajustes.h"
 
 namespace Vyr_Trilat {
+
+// The settings file the environment names now; nothing when there is no home folder to keep it in.
+std::optional<std::filesystem::path> Ruta_Ajustes();
 
 // The settings the file holds now; a missing, unreadable or corrupt file reads as no settings.
 Documento_Ajustes Lee_Ajustes();

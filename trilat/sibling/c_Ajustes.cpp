@@ -3,6 +3,7 @@
 #include <charconv>
 #include <optional>
 
+#include "trilat/platform/RuntimeError.h"
 #include "trilat/sibling/Archivo_Ajustes.h"
 
 namespace Vyr_Trilat {
@@ -29,14 +30,31 @@ c_Ajustes& c_Ajustes::Instancia() {
   return instancia;
 }
 
+c_Ajustes::Clave_Completa c_Ajustes::Completa(const std::string& aplicacion, const std::string& seccion,
+                                              const std::string& clave) {
+  const auto ruta = Ruta_Ajustes();
+  return {ruta ? ruta->string() : std::string(), aplicacion, seccion, clave};
+}
+
 void c_Ajustes::Guarda_Valor(const std::string& aplicacion, const std::string& seccion, const std::string& clave,
                              const Variant& valor) {
   const std::string texto = valor.A_Texto();
-  Cambia_Ajustes([&](Documento_Ajustes& d) { d.Pon({aplicacion, seccion, clave}, texto); });
+  const Clave_Completa completa = Completa(aplicacion, seccion, clave);
+  try {
+    Cambia_Ajustes([&](Documento_Ajustes& d) { d.Pon({aplicacion, seccion, clave}, texto); });
+  } catch (const RuntimeError&) {
+    // A caller that reads back what it saved (the dialogs' callers do) gets the value it was given, not one the file
+    // kept from an earlier run.
+    sin_guardar_[completa] = texto;
+    throw;
+  }
+  sin_guardar_.erase(completa);
 }
 
 Variant c_Ajustes::Lee_Valor(const std::string& aplicacion, const std::string& seccion, const std::string& clave,
                              const Variant& defecto) {
+  if (const auto it = sin_guardar_.find(Completa(aplicacion, seccion, clave)); it != sin_guardar_.end())
+    return Variant::De_Texto(it->second);
   const Documento_Ajustes d = Lee_Ajustes();
   const std::string* valor = d.Valor({aplicacion, seccion, clave});
   return valor ? Variant::De_Texto(*valor) : defecto;
