@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <sstream>
 
 #include "tests/support/Ajustes_Temporales.h"
@@ -334,6 +335,15 @@ TEST_F(Curvado, ParametrosDelDialogo) {
   EXPECT_TRUE(s.datos.E_finas == 0.5 && s.datos.Dibuja_Curvas == False && s.datos.Suavizar == True &&
               s.cancela == False);
   EXPECT_NE(ajustes_.Texto().find("[MDT/Posicion Curvado]"), std::string::npos);
+  // A settings file that cannot keep the choices (damaged here) still lets the run have them.
+  std::ofstream(ajustes_.Archivo(), std::ios::binary) << "garbage line\n";
+  {
+    Presentador_Guionizado p({Marca("chkFormCrv", false), Marca("chkcurvAli", true), Pulsa("cmdDatosaceptar")});
+    c_.Parametros_Curvado1(101.75, 100.25, mostrar, ef, em, cf, cm);
+  }
+  s = Calcula_Curvado(c_, m);
+  EXPECT_TRUE(s.datos.Dibuja_Curvas == False && s.datos.Suavizar == True);
+  EXPECT_EQ(ajustes_.Texto(), "garbage line\n");
 
   // Something that is not a picture box is refused to the caller.
   ObjectRef otro = std::make_shared<Progreso_Grabador>();
