@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "tests/support/Rotura_Literal.h"
 #include "tests/support/Verificador.h"
 #include "trilat/c_Rotura/Vertices_En_Segmento.h"
 #include "trilat/common/Predicados_Exactos.h"
@@ -175,19 +176,11 @@ std::vector<std::string> Comprueba_Forzado(const Modelo& antes, const Modelo& de
     r.push_back({desde, b});
     return r;
   };
-  // An end that is no vertex stands for a vertex within 0.001 of it, if there is one; else nothing is forced.
-  std::vector<bool> usado(static_cast<std::size_t>(despues.nPun) + 1, false);
-  for (const Tri& t : tris)
-    usado[static_cast<std::size_t>(t.a)] = usado[static_cast<std::size_t>(t.b)] = usado[static_cast<std::size_t>(t.c)] =
-        true;
-  const auto extremo = [&](Long v) -> Long {
-    if (usado[static_cast<std::size_t>(v)]) return v;
-    for (Long c = 1; c <= despues.nPun; ++c)
-      if (usado[static_cast<std::size_t>(c)] && std::fabs(g.P(c).X - g.P(v).X) < 0.001 &&
-          std::fabs(g.P(c).Y - g.P(v).Y) < 0.001)
-        return c;
-    return 0;
-  };
+  // An end that is no vertex stands for the vertex that the forcing's own search finds beside it, within 0.001 as
+  // its rounded sums have it; without one nothing is forced.
+  const Estado_Rotura tablas = Estado_De(antes, {});
+  Busqueda_Literal busqueda(tablas);
+  const auto extremo = [&](Long v) -> Long { return busqueda.Busca_Vertice(v) ? v : 0; };
   const auto aristas = Aristas(tris);
   for (std::size_t k = 0; k < segmentos.size(); ++k) {
     const Long a = extremo(segmentos[k][0]), b = extremo(segmentos[k][1]);
