@@ -165,14 +165,16 @@ TEST(Propiedades, Contornos) {
   EXPECT_LT(dudosos * 20, niveles);
 }
 
+// Levels above the whole boundary of a hill with one summit close round it in one ring. On the grid of seed 203 a
+// corner lies 0.00008 below level 101, so the crossings on its edges lie within the chaining tolerance of each
+// other: the ring must still not split into a loop round that corner and the rest.
 TEST(Propiedades, ContornoCerradoEsUnSoloAnillo) {
   Ajustes_Temporales ajustes;
   int anillos = 0;
-  for (std::uint64_t semilla = 1; semilla <= 8; ++semilla) {
+  for (const std::uint64_t semilla : {1, 2, 3, 4, 5, 6, 7, 8, 203}) {
     const Corrida k(semilla % 2 ? Rejilla(Relieve::Cerro, 18, 18, 5, 0.45, semilla)
                                 : Triangulado(Relieve::Cerro, Forma::Uniforme, 300, 85, 100, semilla),
                     1);
-    // Levels above the whole boundary of the model close round the hill.
     double borde = -1e300;
     for (const auto& [a, n] : k.usos)
       if (n == 1) borde = std::max({borde, k.Zt(a.first), k.Zt(a.second)});

@@ -66,8 +66,9 @@ Colector_Segmentos::Colector_Segmentos(const std::vector<Pto3D>& puntos, const s
   for (std::size_t j = 0; j < por_triangulo.size(); ++j) archivo_[siguiente[primero[j]]++] = por_triangulo[j];
 }
 
-void Colector_Segmentos::Segmentos(std::size_t i, std::vector<SEGS>& segs) {
+void Colector_Segmentos::Segmentos(std::size_t i, std::vector<SEGS>& segs, std::vector<Lugares_Segmento>* lugares) {
   segs.clear();
+  if (lugares) lugares->clear();
   const auto por_triangulo = [](const Triangulo_En_Mano& x, const Triangulo_En_Mano& y) { return x.k < y.k; };
   const std::size_t antes = en_mano_.size();
   en_mano_.insert(en_mano_.end(), archivo_.begin() + static_cast<std::ptrdiff_t>(primeros_[i]),
@@ -75,9 +76,13 @@ void Colector_Segmentos::Segmentos(std::size_t i, std::vector<SEGS>& segs) {
   std::inplace_merge(en_mano_.begin(), en_mano_.begin() + static_cast<std::ptrdiff_t>(antes), en_mano_.end(),
                      por_triangulo);
   std::erase_if(en_mano_, [i](const Triangulo_En_Mano& t) { return t.ultimo < i; });
-  for (const Triangulo_En_Mano& t : en_mano_)
-    if (const auto s = Corta_Triangulo(puntos_, triangulos_[static_cast<std::size_t>(t.k)], niveles_[i]))
-      segs.push_back(*s);
+  Lugares_Segmento donde;
+  for (const Triangulo_En_Mano& t : en_mano_) {
+    const auto s = Corta_Triangulo(puntos_, triangulos_[static_cast<std::size_t>(t.k)], niveles_[i], &donde);
+    if (!s) continue;
+    segs.push_back(*s);
+    if (lugares) lugares->push_back(donde);
+  }
 }
 
 }  // namespace Vyr_Trilat

@@ -16,9 +16,9 @@ class Colector_Segmentos {
   Colector_Segmentos(const std::vector<Pto3D>& puntos, const std::vector<Esquinas>& triangulos,
                      const std::vector<double>& niveles);
 
-  // Replaces `segs` with the segments of level i, in the order of the triangles that give them. Levels must be
-  // asked for in order, from 0.
-  void Segmentos(std::size_t i, std::vector<SEGS>& segs);
+  // Replaces `segs` with the segments of level i, in the order of the triangles that give them, and `lugares`
+  // (when given) with where their ends lie. Levels must be asked for in order, from 0.
+  void Segmentos(std::size_t i, std::vector<SEGS>& segs, std::vector<Lugares_Segmento>* lugares = nullptr);
 
  private:
   struct Triangulo_En_Mano {

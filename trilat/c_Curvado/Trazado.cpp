@@ -57,11 +57,12 @@ void Traza(Estado_Curvado& s, Long nPun, const HostArray<double>& X, const HostA
   for (Long i = 0; i <= nNiveles; ++i, cota = cota + s.E_finas) niveles.push_back(cota);
   Colector_Segmentos colector(s.Puntos, s.Triangulos, niveles);
   std::vector<SEGS> segs;
+  std::vector<Lugares_Segmento> lugares;
   std::vector<Vert> cadena;
   for (std::size_t i = 0; i < niveles.size(); ++i) {
     Let_Propiedad(s.Progreso, "Value", Variant::De_Largo(static_cast<Long>(i)));
-    colector.Segmentos(i, segs);
-    Encadenador encadenador(segs, s.Tolerancia);
+    colector.Segmentos(i, segs, &lugares);
+    Encadenador encadenador(segs, s.Tolerancia, &lugares);
     while (encadenador.Siguiente(cadena)) {
       const Long color = Estilo(s, niveles[i]);
       Prepara_Curva(s, cadena, s.Segmentos, color, niveles[i]);
