@@ -94,6 +94,9 @@ TEST(CurvadoDiferencial, CadenasIndexadasComoLasLiterales) {
   }
 }
 
+// None of these models has a corner so near a level that the crossings on its edges lie within the chaining
+// tolerance of each other: there the library joins the segment across the shared edge, the literal chaining the
+// lowest-numbered one.
 TEST(CurvadoDiferencial, CorridaEnteraComoLaLiteral) {
   Ajustes_Temporales ajustes;
   Long comparadas = 0;
