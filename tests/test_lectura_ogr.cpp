@@ -93,12 +93,23 @@ TEST(LecturaOGR, PuntosDeGeoPackageShapefileYDXF) {
       l.addPoint(0, 0, 0);
       f.SetGeometry(k % 2 ? static_cast<OGRGeometry*>(&l) : &p);
     });
-    // The shapefile's coordinates as they were, its elevations as their text kept them; DXF keeps about a
+    // A multipoint shapefile: the points grouped one to three to a feature, each point read in its turn.
+    const auto multi = dir / "m.shp";
+    std::vector<std::size_t> grupos = {0};
+    while (grupos.back() < c.size()) grupos.push_back(std::min(c.size(), grupos.back() + 1 + grupos.size() % 3));
+    Escribe_Capa(multi, "ESRI Shapefile", wkbMultiPoint25D, {}, "puntos", grupos.size() - 1, [&](auto& f, auto k) {
+      OGRMultiPoint m;
+      for (std::size_t i = grupos[k]; i < grupos[k + 1]; ++i)
+        m.addGeometry(std::make_unique<OGRPoint>(c.x[i], c.y[i], c.z[i]).get());
+      f.SetGeometry(&m);
+    });
+    // The shapefiles' coordinates as they were, the elevations of one as their text kept them; DXF keeps about a
     // millionth.
     const struct {
       Levantamiento b;
       double xy, z;
     } leidos[] = {{anfitrion::Lee_Puntos_OGR(shp, Campos("", "ALT")), 0, 1e-9},
+                  {anfitrion::Lee_Puntos_OGR(multi, {}), 0, 0},
                   {anfitrion::Lee_Puntos_OGR(dxf, {}), 1e-6, 1e-6}};
     for (const auto& [b, xy, z] : leidos) {
       ASSERT_EQ(b.size(), c.size());
@@ -133,6 +144,13 @@ TEST(LecturaOGR, ElementosMalosNombranArchivoYElemento) {
       {"", "REAL", [](OGRFeature& f) { f.SetFieldNull(f.GetFieldIndex("REAL")); }, "elevation '' of attribute 'REAL'"},
       {"", "", [](OGRFeature& f) { f.SetGeometry(std::make_unique<OGRPoint>(INFINITY, 2, 3).get()); },
        "the point's coordinates are not finite numbers"},
+      {"NUM", "",
+       [](OGRFeature& f) {
+         OGRMultiPoint m;
+         for (const double x : {1.5, 2.5}) m.addGeometry(std::make_unique<OGRPoint>(x, 0, 1).get());
+         f.SetGeometry(&m);
+       },
+       "its 2 points share one point number"},
   };
   const std::vector<Campo> campos = {{"NUM", OFTInteger}, {"TXT", OFTString}, {"REAL", OFTReal}};
   std::mt19937_64 g(3);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "hosts/cli/Numero_Texto.h"
 #include "hosts/cli/Vectorial_GDAL.h"
@@ -65,6 +66,31 @@ std::string Atributo(const OGRFeature& f, int i) {
   return std::string("'") + f.GetFieldAsString(i) + "' of attribute '" + f.GetFieldDefnRef(i)->GetNameRef() + "'";
 }
 
+// One point of feature f into the survey; `falla` makes the error that names the feature.
+template <typename Falla>
+void Agrega_Punto(Levantamiento& lev, const OGRFeature& f, const OGRPoint& p, int campo_cota, int campo_numero,
+                  const Falla& falla) {
+  double z = p.getZ();
+  if (campo_cota >= 0) {
+    const auto v = Real(f, campo_cota);
+    if (!v || !std::isfinite(*v)) throw falla("elevation " + Atributo(f, campo_cota) + " is not a finite number");
+    z = *v;
+  } else if (!p.Is3D()) {
+    throw falla("the point has no Z (name the attribute that holds the elevation)");
+  }
+  if (!std::isfinite(p.getX()) || !std::isfinite(p.getY()) || !std::isfinite(z))
+    throw falla("the point's coordinates are not finite numbers");
+
+  auto numero = static_cast<std::int64_t>(lev.size() + 1);
+  if (campo_numero >= 0) {
+    const auto v = Entero(f, campo_numero);
+    if (!v || *v <= 0) throw falla("point number " + Atributo(f, campo_numero) + " is not a positive integer");
+    numero = *v;
+  }
+  if (!lev.Agrega(numero, p.getX(), p.getY(), z))
+    throw falla("point number " + std::to_string(numero) + " is repeated");
+}
+
 }  // namespace
 
 Levantamiento Lee_Puntos_OGR(const std::filesystem::path& ruta, const Opciones_Lectura& opciones) {
@@ -77,29 +103,19 @@ Levantamiento Lee_Puntos_OGR(const std::filesystem::path& ruta, const Opciones_L
   Levantamiento lev;
   for (const auto& f : capa) {
     const OGRGeometry* g = f->GetGeometryRef();
-    if (g == nullptr || g->IsEmpty() || wkbFlatten(g->getGeometryType()) != wkbPoint) continue;
-    const OGRPoint& p = *g->toPoint();
+    if (g == nullptr || g->IsEmpty()) continue;
+    // Some exports (multipoint shapefiles among them) group a survey's points into multipoints: each is a point.
+    std::vector<const OGRPoint*> puntos;
+    if (wkbFlatten(g->getGeometryType()) == wkbPoint) puntos.push_back(g->toPoint());
+    if (wkbFlatten(g->getGeometryType()) == wkbMultiPoint)
+      for (const OGRPoint* p : *g->toMultiPoint())
+        if (!p->IsEmpty()) puntos.push_back(p);
     const auto falla = [&](const std::string& texto) { return Error_Entrada(Donde_Elemento(ruta, *f) + texto); };
-
-    double z = p.getZ();
-    if (campo_cota >= 0) {
-      const auto v = Real(*f, campo_cota);
-      if (!v || !std::isfinite(*v)) throw falla("elevation " + Atributo(*f, campo_cota) + " is not a finite number");
-      z = *v;
-    } else if (!p.Is3D()) {
-      throw falla("the point has no Z (name the attribute that holds the elevation)");
-    }
-    if (!std::isfinite(p.getX()) || !std::isfinite(p.getY()) || !std::isfinite(z))
-      throw falla("the point's coordinates are not finite numbers");
-
-    auto numero = static_cast<std::int64_t>(lev.size() + 1);
-    if (campo_numero >= 0) {
-      const auto v = Entero(*f, campo_numero);
-      if (!v || *v <= 0) throw falla("point number " + Atributo(*f, campo_numero) + " is not a positive integer");
-      numero = *v;
-    }
-    if (!lev.Agrega(numero, p.getX(), p.getY(), z))
-      throw falla("point number " + std::to_string(numero) + " is repeated");
+    if (campo_numero >= 0 && puntos.size() > 1)
+      throw falla("its " + std::to_string(puntos.size()) +
+                  " points share one point number; give each point its own "
+                  "feature, or read them without --number-field");
+    for (const OGRPoint* p : puntos) Agrega_Punto(lev, *f, *p, campo_cota, campo_numero, falla);
   }
   if (errores.Fallo()) throw Error_Entrada(ruta.string() + ": " + errores.Mensaje());
   if (lev.size() == 0) throw Error_Entrada(ruta.string() + ": layer '" + capa.GetName() + "' holds no points");
