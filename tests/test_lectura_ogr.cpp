@@ -218,11 +218,25 @@ TEST(LecturaOGR, RoturasCasanVerticesConPuntos) {
     esperado.push_back(numeros);
     return l;
   };
+  // A polygon's rings: closed lines.
+  const auto anillo = [&] {
+    OGRLinearRing r;
+    r.addSubLineString(&static_cast<const OGRLineString&>(linea()));
+    r.closeRings();
+    esperado.back().push_back(esperado.back().front());
+    return r;
+  };
   std::vector<OGRGeometry*> lineas;
   for (int k = 0; k < 40; ++k) {
     auto* ml = k % 4 ? nullptr : new OGRMultiLineString;  // every fourth a multi-line of two parts
     for (int parte = 0; ml && parte < 2; ++parte) ml->addGeometry(std::make_unique<OGRLineString>(linea()).get());
-    lineas.push_back(ml ? static_cast<OGRGeometry*>(ml) : linea().clone());
+    auto* mp = k % 4 != 1 ? nullptr : new OGRMultiPolygon;  // and the next a multipolygon, one part with a hole
+    for (int parte = 0; mp && parte < 2; ++parte) {
+      OGRPolygon p;
+      for (int r = 0; r < 1 + parte; ++r) p.addRing(std::make_unique<OGRLinearRing>(anillo()).get());
+      mp->addGeometry(&p);
+    }
+    lineas.push_back(ml ? static_cast<OGRGeometry*>(ml) : mp ? static_cast<OGRGeometry*>(mp) : linea().clone());
   }
   OGRLineString cerca;
   cerca.addPoint(431500.0006, 4581500);
@@ -236,8 +250,9 @@ TEST(LecturaOGR, RoturasCasanVerticesConPuntos) {
                [&](OGRFeature& f, std::size_t i) { f.SetGeometryDirectly(lineas[i]); });
   EXPECT_EQ(anfitrion::Lee_Roturas_OGR(ruta, lev, "roturas"), esperado);
 
-  // One vertex a little beyond the tolerance, in a plain line and in the second part of a multi-line.
-  for (const bool multi : {false, true}) {
+  // One vertex a little beyond the tolerance, in a plain line, in the second part of a multi-line and in a
+  // polygon's hole.
+  for (const std::string parte : {"", "part 2, ", "ring 2, "}) {
     std::filesystem::remove(ruta);
     OGRLineString l;
     l.addPoint(lev.x[5], lev.y[5]);
@@ -246,12 +261,21 @@ TEST(LecturaOGR, RoturasCasanVerticesConPuntos) {
     OGRMultiLineString ml;
     ml.addGeometry(&cerca);
     ml.addGeometry(&l);
+    OGRPolygon p;
+    for (const OGRLineString* r : {&cerca, &l}) {
+      OGRLinearRing a;
+      a.addSubLineString(r);
+      a.closeRings();
+      p.addRing(&a);
+    }
+    const OGRGeometry* malo = parte.empty()     ? static_cast<const OGRGeometry*>(&l)
+                              : parte[0] == 'p' ? static_cast<const OGRGeometry*>(&ml)
+                                                : &p;
     const auto fids = Escribe_Capa(ruta, "GPKG", wkbUnknown, {}, "puntos", 3, [&](OGRFeature& f, std::size_t i) {
       if (i == 0) f.SetGeometry(&cerca);
-      if (i == 2) f.SetGeometry(multi ? static_cast<OGRGeometry*>(&ml) : &l);
+      if (i == 2) f.SetGeometry(malo);
     });
-    const std::string donde =
-        ruta.string() + ":feature " + std::to_string(fids[2]) + ", " + (multi ? "part 2, " : "") + "vertex 2: (";
+    const std::string donde = ruta.string() + ":feature " + std::to_string(fids[2]) + ", " + parte + "vertex 2: (";
     const std::string error = Mensaje_Error([&] { anfitrion::Lee_Roturas_OGR(ruta, lev); });
     EXPECT_EQ(error.substr(0, donde.size()), donde);
     EXPECT_NE(error.find(") is not a survey point: none within 0.001"), std::string::npos) << error;

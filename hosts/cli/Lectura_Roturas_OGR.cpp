@@ -87,14 +87,22 @@ std::vector<std::vector<std::int64_t>> Lee_Roturas_OGR(const std::filesystem::pa
     }
     if (numeros.size() >= 2) lineas.push_back(std::move(numeros));
   };
+  // A polygon's rings (a pond's edge, a building's outline) are closed breaklines.
+  const auto anillos = [&](const OGRFeature& f, const OGRPolygon& p, const std::string& parte) {
+    int anillo = 0;
+    for (const OGRLinearRing* r : p) agrega(f, *r, parte + "ring " + std::to_string(++anillo) + ", ");
+  };
   for (const auto& f : capa) {
     const OGRGeometry* g = f->GetGeometryRef();
     if (g == nullptr) continue;
-    if (wkbFlatten(g->getGeometryType()) == wkbLineString) agrega(*f, *g->toLineString(), "");
-    if (wkbFlatten(g->getGeometryType()) == wkbMultiLineString) {
-      int parte = 0;
+    const auto tipo = wkbFlatten(g->getGeometryType());
+    if (tipo == wkbLineString) agrega(*f, *g->toLineString(), "");
+    if (tipo == wkbPolygon) anillos(*f, *g->toPolygon(), "");
+    int parte = 0;
+    if (tipo == wkbMultiLineString)
       for (const OGRLineString* l : *g->toMultiLineString()) agrega(*f, *l, "part " + std::to_string(++parte) + ", ");
-    }
+    if (tipo == wkbMultiPolygon)
+      for (const OGRPolygon* p : *g->toMultiPolygon()) anillos(*f, *p, "part " + std::to_string(++parte) + ", ");
   }
   if (errores.Fallo()) throw Error_Entrada(ruta.string() + ": " + errores.Mensaje());
   if (lineas.empty()) throw Error_Entrada(ruta.string() + ": layer '" + capa.GetName() + "' holds no lines");

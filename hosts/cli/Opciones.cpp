@@ -189,7 +189,7 @@ Input:
   --z-field NAME       vector files: the attribute holding the elevation (default: the geometry's Z)
   --number-field NAME  vector files: the attribute holding the point number (default: feature order)
   --breaklines FILE    breaklines: a text file with one polyline of point numbers per line, or a vector file's
-                       lines whose vertices are survey points (within 0.001)
+                       lines and polygon rings whose vertices are survey points (within 0.001)
   --breaklines-layer NAME
   --tin FILE           start from this triangulation (tin.csv layout) instead of computing one
 
