@@ -8,6 +8,7 @@
 #include <set>
 
 #include "tests/support/Triangula.h"
+#include "trilat/c_Triangulos/Barrido_Rapido.h"
 #include "trilat/c_Triangulos/Predicados.h"
 #include "trilat/common/Solape_Triangulos.h"
 #include "trilat/common/Triangulacion_Delaunay.h"
@@ -83,7 +84,7 @@ TEST(Triangulacion, CasosQueDecidenElResultadoYSusMensajes) {
 TEST(Triangulacion, PropiedadesSobreNubesGeneradas) {
   auto nubes = Lee_Conjuntos(std::filesystem::path(TRILAT_TEST_DATA_DIR) / "robustness");
   for (Forma f : {Forma::Uniforme, Forma::Agrupada, Forma::Rejilla, Forma::Rejilla_Movida, Forma::Alineada,
-                  Forma::Duplicados, Forma::Pocos})
+                  Forma::Duplicados, Forma::Pocos, Forma::Circular})
     for (std::uint64_t semilla = 1; semilla <= 6; ++semilla)
       nubes.emplace_back(Nombre(f) + " semilla " + std::to_string(semilla),
                          Genera(f, 150, 100, semilla, semilla % 2 ? 500000 : 0, semilla % 2 ? 4500000 : 0));
@@ -132,6 +133,38 @@ TEST(Triangulacion, PropiedadesSobreNubesGeneradas) {
             << "missing " << td.a << " " << td.b << " " << td.c;
       }
     }
+}
+
+// Points exactly on one circle with nothing inside it leave every circle through them empty, and the sweep would
+// join each to every edge before it: some 30 million triangles here. It stops at a few per point, and the
+// completion still makes a sound model in which every point that can takes part.
+thread_local Long formados = 0;
+bool Cuenta_Formados(Estado_Triangulos& s) {
+  const bool r = Construye_Rapido(s);
+  formados = s.count;
+  return r;
+}
+
+TEST(Triangulacion, BordeDeDepositoSinInteriorAcabaPronto) {
+  constexpr std::size_t n = 1200;
+  const Nube c = Genera(Forma::Circular, n, 100, 1);
+  for (const double dist_max : {1e6, 3.0}) {
+    SCOPED_TRACE(dist_max);
+    Arrays_Anfitrion a(c);
+    c_Triangulos t(Cuenta_Formados);
+    Prepara(t, dist_max);
+    const auto r = Calcula(t, a);
+    EXPECT_LT(formados, 20 * static_cast<Long>(n));
+    const auto problemas = Verifica(c.x, c.y, r.tris);
+    ASSERT_TRUE(problemas.empty()) << problemas.front();
+    // The points outside lie farther apart than the shorter side allows: then only the rim's must all take part.
+    std::set<Long> usados;
+    for (const auto& tr : r.tris) usados.insert({tr.a, tr.b, tr.c});
+    for (std::size_t i = 0; i < n; ++i) {
+      const bool debe = dist_max > 100 || i % 4 != 3;
+      EXPECT_TRUE(!debe || usados.count(static_cast<Long>(i + 1))) << "point " << i + 1;
+    }
+  }
 }
 
 // With a search window wider than the survey every empty-circle scan covers every point, so no triangle the

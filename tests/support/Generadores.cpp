@@ -10,8 +10,8 @@
 namespace Vyr_Trilat::prueba {
 
 std::string Nombre(Forma f) {
-  static const char* const kNombres[] = {"uniforme", "agrupada",   "rejilla", "rejilla_movida",
-                                         "alineada", "duplicados", "pocos",   "filas_niveladas"};
+  static const char* const kNombres[] = {"uniforme",   "agrupada", "rejilla",         "rejilla_movida", "alineada",
+                                         "duplicados", "pocos",    "filas_niveladas", "circular"};
   return kNombres[static_cast<int>(f)];
 }
 
@@ -93,6 +93,21 @@ Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, doub
       }
       break;
     }
+    case Forma::Circular:
+      // A tank's rim staked out at equal angles, its inside not surveyed: three points in four on one circle (as
+      // their computed coordinates put them), the rest outside it.
+      for (std::size_t i = 0; i < n; ++i) {
+        if (i % 4 != 3) {
+          const double a = 2 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(n);
+          pon(lado / 2 + lado / 4 * std::cos(a), lado / 2 + lado / 4 * std::sin(a));
+          continue;
+        }
+        double x, y;
+        do x = U(rng) * lado, y = U(rng) * lado;
+        while (std::hypot(x - lado / 2, y - lado / 2) < lado / 4 * 1.2);
+        pon(x, y);
+      }
+      break;
     case Forma::Pocos:
       for (std::size_t i = 0; i < std::min<std::size_t>(n, 6); ++i) pon(U(rng) * lado, U(rng) * lado);
       break;

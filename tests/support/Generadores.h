@@ -22,7 +22,17 @@ struct Nube {
 
 // Filas_Niveladas: rows that the construction's working rotation lays almost level, their points a fraction of a
 // millimetre up or down: sides too flat for their circles to be bounded near the point, yet not taken as level.
-enum class Forma { Uniforme, Agrupada, Rejilla, Rejilla_Movida, Alineada, Duplicados, Pocos, Filas_Niveladas };
+enum class Forma {
+  Uniforme,
+  Agrupada,
+  Rejilla,
+  Rejilla_Movida,
+  Alineada,
+  Duplicados,
+  Pocos,
+  Filas_Niveladas,
+  Circular
+};
 
 std::string Nombre(Forma f);
 

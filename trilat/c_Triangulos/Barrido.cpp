@@ -26,7 +26,7 @@ bool Barrido::En_Circulo(const XYZ& p, const XYZ& a, const XYZ& b, const XYZ& c)
   return Vyr_Trilat::En_Circulo(s_.Tolerancia, s_.Circ, p.X, p.Y, a.X, a.Y, b.X, b.Y, c.X, c.Y);
 }
 
-bool Barrido::Construye() {
+bool Barrido::Construye(Long tope_triangulos) {
   Semilla();
   Long inicio_anterior = 0;
   for (;;) {
@@ -48,6 +48,7 @@ bool Barrido::Construye() {
         continue;
       }
       Inserta(i);
+      if (s_.count > tope_triangulos) return true;
     }
   }
 }

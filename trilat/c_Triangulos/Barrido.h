@@ -5,6 +5,8 @@
 // them faster with exactly the same answers as the plain scans.
 #pragma once
 
+#include <limits>
+
 #include "trilat/c_Triangulos/Estado_Triangulos.h"
 
 namespace Vyr_Trilat {
@@ -16,8 +18,9 @@ class Barrido {
   Barrido(const Barrido&) = delete;
   Barrido& operator=(const Barrido&) = delete;
 
-  // Seed triangle and passes over a prepared working table. False when the abort flag stopped the run.
-  bool Construye();
+  // Seed triangle and passes over a prepared working table. False when the abort flag stopped the run. Once more
+  // than `tope_triangulos` triangles stand after a point's visits, it stops as if the passes had ended.
+  bool Construye(Long tope_triangulos = std::numeric_limits<Long>::max());
 
  protected:
   // The first triangle at or after position t (and before `hasta`) whose visit for point i may have an effect;

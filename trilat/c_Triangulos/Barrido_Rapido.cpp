@@ -980,6 +980,13 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
   return false;
 }
 
-bool Construye_Rapido(Estado_Triangulos& s) { return Barrido_Rapido(s).Construye(); }
+bool Construye_Rapido(Estado_Triangulos& s) {
+  // Points exactly on one circle with nothing inside it leave every circle through them empty: the sweep would join
+  // each to every edge before it, in a number of triangles that grows with the cube of theirs. Surveys give under
+  // two a point; far beyond that the sweep stops, and the completion makes the rest of the model.
+  constexpr long long kPor_Punto = 8, kMargen = 10000;
+  const long long tope = kPor_Punto * s.nPuntos + kMargen;
+  return Barrido_Rapido(s).Construye(static_cast<Long>(std::min<long long>(tope, std::numeric_limits<Long>::max())));
+}
 
 }  // namespace Vyr_Trilat
