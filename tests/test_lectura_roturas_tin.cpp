@@ -22,8 +22,9 @@ namespace fs = std::filesystem;
 class Lecturas : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Survey numbers 100, 110, ... 190 at library positions 1 to 10.
-    for (std::int64_t k = 0; k < 10; ++k) lev_.Agrega(100 + 10 * k, static_cast<double>(k), 0, 0);
+    // Survey numbers 100, 110, ... 190 at library positions 1 to 10, zigzagging: even ones at y 0, odd ones at 1.
+    for (std::int64_t k = 0; k < 10; ++k)
+      lev_.Agrega(100 + 10 * k, static_cast<double>(k), static_cast<double>(k % 2), 0);
   }
   fs::path Escribe(const std::string& texto) const { return dir_.Escribe("entrada.txt", texto); }
   prueba::Carpeta_Temporal dir_;
@@ -66,6 +67,11 @@ TEST_F(Lecturas, TinBuenoYMalo) {
   EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,100\n"), f_ + ":2: a triangle needs three different points");
   EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,120\n1,130,110,120\n2,120,100,110\n"),
             f_ + ":4: triangle 2 repeats triangle 0");
+  // 110 and 130 both above the side 100-120.
+  EXPECT_EQ(error("index,v1,v2,v3\n0,130,110,120\n1,100,110,120\n2,100,120,130\n"),
+            f_ + ":4: triangle 2 overlaps triangle 0");
+  EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,120\n1,120,160,140\n"),
+            f_ + ":3: triangle 1 has no area: its corners lie on a line");
   EXPECT_EQ(error("index,v1,v2,v3\n"), f_ + ": the file holds no triangles");
 }
 

@@ -4,11 +4,14 @@
 #include <array>
 #include <fstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "hosts/cli/Linea_Texto.h"
 #include "hosts/cli/Numero_Texto.h"
+#include "trilat/common/Predicados_Exactos.h"
+#include "trilat/common/Solape_Triangulos.h"
+#include "trilat/common/Triangulacion_Delaunay.h"
+#include "trilat/common/Triangulos_Por_Celdas.h"
 #include "trilat/platform/Triangulos_Anfitrion.h"
 
 namespace Vyr_Trilat::anfitrion {
@@ -71,22 +74,45 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
   }
   if (f.bad()) throw Error_Entrada(ruta.string() + ": cannot read the triangulation file");
   if (triangulos.empty()) throw Error_Entrada(ruta.string() + ": the file holds no triangles");
-  // A triangle listed twice would double every contour through it. Sorted by corners, then by place, the first
-  // repeat in the file is the earliest second of a run of equals, and the one before it is the original.
-  std::vector<std::pair<std::array<Long, 3>, std::size_t>> por_esquinas(triangulos.size());
+  // A triangle listed twice would double every contour through it, and so would one lying over another; one whose
+  // corners lie on a line has no slope to contour. Each is named at its line, with the earlier triangle it meets.
+  std::vector<Vert> puntos(lev.x.size());
+  for (std::size_t k = 0; k < puntos.size(); ++k) puntos[k] = {lev.x[k], lev.y[k]};
+  const auto plano = [&](const std::array<Long, 3>& t) {
+    return En_Sentido_Antihorario(puntos[static_cast<std::size_t>(t[0])], puntos[static_cast<std::size_t>(t[1])],
+                                  puntos[static_cast<std::size_t>(t[2])]);
+  };
+  Triangulos_Por_Celdas anteriores(puntos, 2 * triangulos.size());
+  std::vector<std::array<Long, 3>> esquinas(triangulos.size());  // from 0, each triangle's in ascending order
   for (std::size_t k = 0; k < triangulos.size(); ++k) {
-    por_esquinas[k] = {triangulos[k], k};
-    std::sort(por_esquinas[k].first.begin(), por_esquinas[k].first.end());
+    const auto donde = [&] {
+      return ruta.string() + ":" + std::to_string(filas[k]) + ": triangle " + std::to_string(k) + " ";
+    };
+    auto& t = esquinas[k];
+    for (std::size_t c = 0; c < 3; ++c) t[c] = triangulos[k][c] - 1;
+    std::sort(t.begin(), t.end());
+    const Vert &a = puntos[static_cast<std::size_t>(t[0])], &b = puntos[static_cast<std::size_t>(t[1])],
+               &c = puntos[static_cast<std::size_t>(t[2])];
+    // Coordinates beyond the range where the exact tests hold (no survey has them) are not judged.
+    const auto juzgable = [](const Vert& v) {
+      return Triangulacion_Delaunay::Coordenada_Admitida(v.X) && Triangulacion_Delaunay::Coordenada_Admitida(v.Y);
+    };
+    if (!juzgable(a) || !juzgable(b) || !juzgable(c)) continue;
+    if (Orientacion(a.X, a.Y, b.X, b.Y, c.X, c.Y) == 0)
+      throw Error_Entrada(donde() + "has no area: its corners lie on a line");
+    // The earlier triangles overlap nowhere, so one that this repeats is the only one it meets.
+    const auto tk = plano(t);
+    std::size_t otro = k;
+    anteriores.Alguno(t, [&](std::size_t j) {
+      const auto tj = plano(esquinas[j]);
+      if (j < otro && !Cajas_Apartadas(tk, tj) && Interiores_Se_Solapan(tj, tk)) otro = j;
+      return false;
+    });
+    if (otro < k)
+      throw Error_Entrada(donde() + (esquinas[otro] == t ? "repeats" : "overlaps") + " triangle " +
+                          std::to_string(otro));
+    anteriores.Agrega(t, k);
   }
-  std::sort(por_esquinas.begin(), por_esquinas.end());
-  std::size_t repetido = triangulos.size(), original = 0;
-  for (std::size_t k = 1; k < por_esquinas.size(); ++k) {
-    if (por_esquinas[k].first == por_esquinas[k - 1].first && por_esquinas[k].second < repetido)
-      repetido = por_esquinas[k].second, original = por_esquinas[k - 1].second;
-  }
-  if (repetido < triangulos.size())
-    throw Error_Entrada(ruta.string() + ":" + std::to_string(filas[repetido]) + ": triangle " +
-                        std::to_string(repetido) + " repeats triangle " + std::to_string(original));
   Tin_Leido tin;
   Llena_Triangulos(triangulos, tin.nTri, tin.Vt1, tin.Vt2, tin.Vt3);
   return tin;

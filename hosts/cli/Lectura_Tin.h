@@ -17,7 +17,8 @@ struct Tin_Leido {
 
 // Error_Entrada "FILE:LINE: ..." for a missing or different header, a row without four fields, a field that is
 // not a whole number, an index out of sequence, a point number not in the survey, a point repeated within a
-// triangle, a triangle listed twice; "FILE: ..." for a file that cannot be read or holds no triangle.
+// triangle, a triangle whose corners lie on a line, a triangle listed twice or lying over an earlier one;
+// "FILE: ..." for a file that cannot be read or holds no triangle.
 Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev);
 
 }  // namespace Vyr_Trilat::anfitrion

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <deque>
 #include <optional>
 #include <span>
 
@@ -12,73 +10,13 @@
 #include "trilat/common/Listas.h"
 #include "trilat/common/Por_Tramos.h"
 #include "trilat/common/Predicados_Exactos.h"
-#include "trilat/common/Rejilla_Uniforme.h"
 #include "trilat/common/Solape_Triangulos.h"
+#include "trilat/common/Triangulos_Por_Celdas.h"
 #include "trilat/common/Triangulacion_Delaunay.h"
 
 namespace Vyr_Trilat {
 
 namespace {
-
-Caja Caja_De(const std::vector<Vert>& p, const std::array<Long, 3>& t) {
-  const Vert& a = p[static_cast<std::size_t>(t[0])];
-  return Caja::De(a, a).Con(Caja::De(p[static_cast<std::size_t>(t[1])], p[static_cast<std::size_t>(t[2])]));
-}
-
-// Kept triangles by the grid cells their bounding boxes cover, for overlap and containment queries. Each cell's
-// triangles form a list threaded through flat arrays: filing one allocates nothing.
-class Rejilla_Triangulos {
- public:
-  Rejilla_Triangulos(const std::vector<Vert>& p, std::size_t previstos) : p_(p) {
-    Caja dominio{p[0].X, p[0].Y, p[0].X, p[0].Y};
-    for (const auto& v : p) dominio = dominio.Con(Caja::De(v, v));
-    rejilla_ = Rejilla_Uniforme(dominio, static_cast<double>(previstos));
-    primero_.assign(rejilla_.Total(), kNinguno);
-  }
-
-  void Agrega(const std::array<Long, 3>& t, std::size_t id) {
-    rejilla_.Recorre_Caja(Caja_De(p_, t), [&](std::size_t c) {
-      entradas_.push_back({id, primero_[c]});
-      primero_[c] = entradas_.size() - 1;
-    });
-  }
-
-  // Calls f(id) for each kept triangle whose box shares a cell with `caja`, until one answers true; a triangle
-  // filed in several of those cells may be given more than once. For use from several threads at once.
-  template <typename F>
-  bool Alguno_En(const Caja& caja, F&& f) const {
-    bool hallado = false;
-    rejilla_.Recorre_Caja(caja, [&](std::size_t c) {
-      for (std::size_t e = primero_[c]; e != kNinguno && !hallado; e = entradas_[e].siguiente)
-        if (f(entradas_[e].id)) hallado = true;
-    });
-    return hallado;
-  }
-  // The same for the box of t, each triangle once.
-  template <typename F>
-  bool Alguno(const std::array<Long, 3>& t, F&& f) {
-    ++sello_;
-    return Alguno_En(Caja_De(p_, t), [&](std::size_t id) {
-      if (visto_.size() <= id) visto_.resize(id + 1, 0);
-      if (visto_[id] == sello_) return false;
-      visto_[id] = sello_;
-      return f(id);
-    });
-  }
-
- private:
-  static constexpr std::size_t kNinguno = static_cast<std::size_t>(-1);
-  struct Entrada {
-    std::size_t id, siguiente;
-  };
-  const std::vector<Vert>& p_;
-  Rejilla_Uniforme rejilla_;
-  std::vector<std::size_t> primero_;
-  // Grown in pieces: a table of millions of entries is never copied whole while both copies are held.
-  std::deque<Entrada> entradas_;
-  std::vector<std::uint32_t> visto_;
-  std::uint32_t sello_ = 0;
-};
 
 std::array<Long, 3> Ascendente(Long a, Long b, Long c) {
   std::array<Long, 3> v{a, b, c};
@@ -147,7 +85,7 @@ Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo) {
   Conjunto_Bits tomada(cdt.Casillas(), false), solapada(cdt.Casillas(), false);
   // The kept triangles that are not (ajenos).
   std::vector<std::size_t> ajenos_ids;
-  std::optional<Rejilla_Triangulos> ajenos;
+  std::optional<Triangulos_Por_Celdas> ajenos;
   std::vector<int> solapados;
   for (std::size_t t = 0; t < static_cast<std::size_t>(s.count); ++t) {
     if (Es_Verdadero(T.Excluido[t])) continue;
@@ -224,10 +162,10 @@ Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo) {
       if (!Radio_Admitido(a, b, c)) return;
       // A kept triangle of the Delaunay triangulation is one of the constrained triangulation's own (it is empty
       // and its sides are constraints): no other triangle of it lies within one.
-      const Caja caja = Caja_De(p, v);
+      const Caja caja = Caja_De_Triangulo(p, v);
       const bool cubierto = ajenos && ajenos->Alguno_En(caja, [&](std::size_t id) {
         // A triangle holds the other's corners only if its box holds the other's box.
-        const Caja otra = Caja_De(p, m.triangulos[id]);
+        const Caja otra = Caja_De_Triangulo(p, m.triangulos[id]);
         if (!otra.Contiene(caja)) return false;
         const auto k = plano(m.triangulos[id]);
         return En_Triangulo_Cerrado(k, a) && En_Triangulo_Cerrado(k, b) && En_Triangulo_Cerrado(k, c);

@@ -1,0 +1,24 @@
+#include "trilat/common/Triangulos_Por_Celdas.h"
+
+namespace Vyr_Trilat {
+
+Caja Caja_De_Triangulo(const std::vector<Vert>& p, const std::array<Long, 3>& t) {
+  const Vert& a = p[static_cast<std::size_t>(t[0])];
+  return Caja::De(a, a).Con(Caja::De(p[static_cast<std::size_t>(t[1])], p[static_cast<std::size_t>(t[2])]));
+}
+
+Triangulos_Por_Celdas::Triangulos_Por_Celdas(const std::vector<Vert>& p, std::size_t previstos) : p_(p) {
+  Caja dominio{p[0].X, p[0].Y, p[0].X, p[0].Y};
+  for (const auto& v : p) dominio = dominio.Con(Caja::De(v, v));
+  rejilla_ = Rejilla_Uniforme(dominio, static_cast<double>(previstos));
+  primero_.assign(rejilla_.Total(), kNinguno);
+}
+
+void Triangulos_Por_Celdas::Agrega(const std::array<Long, 3>& t, std::size_t id) {
+  rejilla_.Recorre_Caja(Caja_De_Triangulo(p_, t), [&](std::size_t c) {
+    entradas_.push_back({id, primero_[c]});
+    primero_[c] = entradas_.size() - 1;
+  });
+}
+
+}  // namespace Vyr_Trilat
