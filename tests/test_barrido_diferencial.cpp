@@ -73,8 +73,9 @@ void Compara(const Corrida& a, const Corrida& b, const std::string& caso) {
 // fall behind the sweep and the first point of each scan advance. TRILAT_SEMILLAS_BARRIDO=k runs k times as
 // many seeds, for a longer search.
 TEST(Barrido_Diferencial, MismaConstruccionQueLosRecorridosLiterales) {
-  const Forma formas[] = {Forma::Uniforme, Forma::Agrupada,   Forma::Rejilla, Forma::Rejilla_Movida,
-                          Forma::Alineada, Forma::Duplicados, Forma::Pocos,   Forma::Filas_Niveladas};
+  const Forma formas[] = {Forma::Uniforme,       Forma::Agrupada,        Forma::Rejilla,
+                          Forma::Rejilla_Movida, Forma::Alineada,        Forma::Duplicados,
+                          Forma::Pocos,          Forma::Filas_Niveladas, Forma::Atipica};
   const std::uint64_t semillas = 5 * Semillas("TRILAT_SEMILLAS_BARRIDO");
   for (Forma f : formas)
     for (std::uint64_t semilla = 1; semilla <= semillas; ++semilla)
@@ -89,7 +90,7 @@ TEST(Barrido_Diferencial, MismaConstruccionQueLosRecorridosLiterales) {
 // them whole, pass after pass.
 TEST(Barrido_Diferencial, MismaConstruccionEnConjuntosMayores) {
   const std::uint64_t semillas = Semillas("TRILAT_SEMILLAS_BARRIDO");
-  for (Forma f : {Forma::Uniforme, Forma::Rejilla_Movida, Forma::Filas_Niveladas, Forma::Alineada})
+  for (Forma f : {Forma::Uniforme, Forma::Rejilla_Movida, Forma::Filas_Niveladas, Forma::Alineada, Forma::Atipica})
     for (std::uint64_t semilla = 1; semilla <= semillas; ++semilla)
       for (double dist_max : {20.0, 8.0}) {
         // A strip eight times longer than wide, along the sweep.

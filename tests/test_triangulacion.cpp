@@ -84,7 +84,7 @@ TEST(Triangulacion, CasosQueDecidenElResultadoYSusMensajes) {
 TEST(Triangulacion, PropiedadesSobreNubesGeneradas) {
   auto nubes = Lee_Conjuntos(std::filesystem::path(TRILAT_TEST_DATA_DIR) / "robustness");
   for (Forma f : {Forma::Uniforme, Forma::Agrupada, Forma::Rejilla, Forma::Rejilla_Movida, Forma::Alineada,
-                  Forma::Duplicados, Forma::Pocos, Forma::Circular})
+                  Forma::Duplicados, Forma::Pocos, Forma::Circular, Forma::Atipica})
     for (std::uint64_t semilla = 1; semilla <= 6; ++semilla)
       nubes.emplace_back(Nombre(f) + " semilla " + std::to_string(semilla),
                          Genera(f, 150, 100, semilla, semilla % 2 ? 500000 : 0, semilla % 2 ? 4500000 : 0));

@@ -11,7 +11,7 @@ namespace Vyr_Trilat::prueba {
 
 std::string Nombre(Forma f) {
   static const char* const kNombres[] = {"uniforme",   "agrupada", "rejilla",         "rejilla_movida", "alineada",
-                                         "duplicados", "pocos",    "filas_niveladas", "circular"};
+                                         "duplicados", "pocos",    "filas_niveladas", "circular",       "atipica"};
   return kNombres[static_cast<int>(f)];
 }
 
@@ -106,6 +106,17 @@ Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, doub
         do x = U(rng) * lado, y = U(rng) * lado;
         while (std::hypot(x - lado / 2, y - lado / 2) < lado / 4 * 1.2);
         pon(x, y);
+      }
+      break;
+    case Forma::Atipica:
+      // A uniform survey with one to three points mistyped far away, each in a direction of its own.
+      for (std::size_t i = 0; i < n; ++i) {
+        if (i % (n / 3 + 1) == n / 6) {
+          const double a = 2 * std::numbers::pi * U(rng), lejos = lado * (10 + 1000 * U(rng));
+          pon(lado / 2 + lejos * std::cos(a), lado / 2 + lejos * std::sin(a));
+        } else {
+          pon(U(rng) * lado, U(rng) * lado);
+        }
       }
       break;
     case Forma::Pocos:

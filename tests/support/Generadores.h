@@ -31,7 +31,8 @@ enum class Forma {
   Duplicados,
   Pocos,
   Filas_Niveladas,
-  Circular
+  Circular,
+  Atipica
 };
 
 std::string Nombre(Forma f);

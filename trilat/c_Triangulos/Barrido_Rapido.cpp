@@ -27,6 +27,18 @@ constexpr Long kCeldas_Seguidas = 36;
 constexpr std::size_t kInseguros_Probados = 8;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
+// The least and greatest of a coordinate once a thousandth of the lowest and of the highest (at least one) are left
+// out.
+std::pair<double, double> Sin_Extremos(const std::vector<XYZ>& pts, double XYZ::*coordenada) {
+  std::vector<double> v(pts.size());
+  for (std::size_t k = 0; k < pts.size(); ++k) v[k] = pts[k].*coordenada;
+  const std::size_t fuera = (v.size() + 999) / 1000;
+  std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(fuera), v.end());
+  const double menor = v[fuera];
+  std::nth_element(v.begin(), v.end() - 1 - static_cast<std::ptrdiff_t>(fuera), v.end());
+  return {menor, v[v.size() - 1 - fuera]};
+}
+
 std::vector<double> X_De(const std::vector<XYZ>& pts) {
   std::vector<double> x(pts.size());
   for (std::size_t k = 0; k < pts.size(); ++k) x[k] = pts[k].X;
@@ -46,11 +58,12 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo
   primero_en_vertice_.assign(n, -1);
   ultimo_en_vertice_.assign(n, -1);
 
-  double xmin = pts[0].X, xmax = xmin, ymin = pts[0].Y, ymax = ymin;
-  for (const auto& p : pts) {
-    xmin = std::min(xmin, p.X), xmax = std::max(xmax, p.X);
-    ymin = std::min(ymin, p.Y), ymax = std::max(ymax, p.Y);
-  }
+  todo_ = {pts[0].X, pts[0].Y, pts[0].X, pts[0].Y};
+  for (const auto& p : pts) todo_ = todo_.Con({p.X, p.Y, p.X, p.Y});
+  // The grid spans the points but the outermost on each side, which fall in its edge cells: a point
+  // mistyped kilometres away would otherwise stretch its cells until the whole survey lay in a few of them.
+  const auto [xmin, xmax] = Sin_Extremos(pts, &XYZ::X);
+  const auto [ymin, ymax] = Sin_Extremos(pts, &XYZ::Y);
   const double ancho = std::max(xmax - xmin, 1e-9), alto = std::max(ymax - ymin, 1e-9);
   const double celdas = std::max(1.0, static_cast<double>(n) / kPuntos_Por_Celda);
   lado_celda_ = std::max(std::sqrt(ancho * alto / celdas), std::max(ancho, alto) / 4096);
@@ -442,10 +455,8 @@ void Barrido_Rapido::Celdas_Caja(const XYZ& P, const Caja& caja, Long& i0, Long&
   // point within it.
   const auto abajo = [](double a, double b) { return std::nextafter(a + b * (1 + 1e-9), -kInf); };
   const auto arriba = [](double a, double b) { return std::nextafter(a + b * (1 + 1e-9), kInf); };
-  i0 = std::max<Long>(Celda(abajo(P.X, caja.x0), x0_, columnas_), 0);
-  i1 = std::min<Long>(Celda(arriba(P.X, caja.x1), x0_, columnas_), columnas_ - 1);
-  j0 = std::max<Long>(Celda(abajo(P.Y, caja.y0), y0_, filas_), 0);
-  j1 = std::min<Long>(Celda(arriba(P.Y, caja.y1), y0_, filas_), filas_ - 1);
+  i0 = Columna(abajo(P.X, caja.x0)), i1 = Columna(arriba(P.X, caja.x1));
+  j0 = Fila(abajo(P.Y, caja.y0)), j1 = Fila(arriba(P.Y, caja.y1));
 }
 
 Long Barrido_Rapido::Pasa_Quietos(Long i, Long tope) {
@@ -711,8 +722,13 @@ void Barrido_Rapido::Busca_Candidatos(Long i, Long hasta) {
     if (!region) return true;
     const double ancho = kBloque * lado_celda_, holgura = 1e-6 * lado_celda_ + 1e-6;
     const double bx = x0_ + static_cast<double>(bi) * ancho - P.X, by = y0_ + static_cast<double>(bj) * ancho - P.Y;
-    return alcance_.Toca_Region({bx - holgura, by - holgura, bx + ancho + holgura, by + ancho + holgura}, region,
-                                esquinas, alcance);
+    Caja b{bx - holgura, by - holgura, bx + ancho + holgura, by + ancho + holgura};
+    // Edge blocks reach out to every point beyond the grid on their side.
+    if (bi == 0) b.x0 = std::min(b.x0, todo_.x0 - P.X - holgura);
+    if (bj == 0) b.y0 = std::min(b.y0, todo_.y0 - P.Y - holgura);
+    if ((bi + 1) * kBloque >= columnas_) b.x1 = std::max(b.x1, todo_.x1 - P.X + holgura);
+    if ((bj + 1) * kBloque >= filas_) b.y1 = std::max(b.y1, todo_.y1 - P.Y + holgura);
+    return alcance_.Toca_Region(b, region, esquinas, alcance);
   };
   if ((region ? bloques : celdas) > en_rango) {
     for (Long t = Siguiente_Abierto(desde); t <= hasta; t = Siguiente_Abierto(t + 1))
@@ -932,11 +948,10 @@ bool Barrido_Rapido::Hay_Punto_Dentro(Long desde, double limite, Long salta, boo
   const double mx = 1e-9 * std::fabs(c.Xc), my = 1e-9 * std::fabs(c.Yc);
   // Only the strip of columns the scanned positions lie in.
   const double xmin = reciente_.xmin, xmax = reciente_.xmax;
-  const Long i0 = std::max<Long>(Celda(std::max(c.Xc - r - mx, xmin), x0_, columnas_), 0);
-  const Long i1 = std::min<Long>(Celda(std::min(c.Xc + r + mx, xmax), x0_, columnas_), columnas_ - 1);
-  const Long j0 = std::max<Long>(Celda(c.Yc - r - my, y0_, filas_), 0);
-  const Long j1 = std::min<Long>(Celda(c.Yc + r + my, y0_, filas_), filas_ - 1);
-  if (i0 > i1 || j0 > j1) return false;
+  // Both ends into the grid: the edge cells hold the points beyond it. An empty range stays empty.
+  const double xa = std::max(c.Xc - r - mx, xmin), xb = std::min(c.Xc + r + mx, xmax);
+  if (!(xa <= xb)) return false;
+  const Long i0 = Columna(xa), i1 = Columna(xb), j0 = Fila(c.Yc - r - my), j1 = Fila(c.Yc + r + my);
   const double celdas = static_cast<double>(i1 - i0 + 1) * static_cast<double>(j1 - j0 + 1);
   if (celdas > static_cast<double>(hasta - desde)) {
     for (Long k = desde; k < hasta; ++k)

@@ -129,8 +129,10 @@ class Barrido_Rapido : public Barrido {
   // The last point found inside a circle: neighbouring tries test nearly the same circle, so it is tried first.
   Long ultimo_dentro_ = -1;
 
-  // Working points by grid cell, each cell's positions ascending.
+  // Working points by grid cell, each cell's positions ascending; the box of all the points, which may reach beyond
+  // the grid.
   double x0_ = 0, y0_ = 0, lado_celda_ = 1, por_celda_ = 1;
+  Caja todo_;
   Long columnas_ = 1, filas_ = 1;
   Listas<Long> puntos_celda_;
 
