@@ -27,12 +27,12 @@ constexpr Long kCeldas_Seguidas = 36;
 constexpr std::size_t kInseguros_Probados = 8;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// The least and greatest of a coordinate once a thousandth of the lowest and of the highest (at least one) are left
+// The least and greatest of a coordinate once a hundredth of the lowest and of the highest (at least one) are left
 // out.
 std::pair<double, double> Sin_Extremos(const std::vector<XYZ>& pts, double XYZ::*coordenada) {
   std::vector<double> v(pts.size());
   for (std::size_t k = 0; k < pts.size(); ++k) v[k] = pts[k].*coordenada;
-  const std::size_t fuera = (v.size() + 999) / 1000;
+  const std::size_t fuera = (v.size() + 99) / 100;
   std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(fuera), v.end());
   const double menor = v[fuera];
   std::nth_element(v.begin(), v.end() - 1 - static_cast<std::ptrdiff_t>(fuera), v.end());
