@@ -60,7 +60,7 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo
 
   todo_ = {pts[0].X, pts[0].Y, pts[0].X, pts[0].Y};
   for (const auto& p : pts) todo_ = todo_.Con({p.X, p.Y, p.X, p.Y});
-  // The grid spans the points but the outermost on each side, which fall in its edge cells: a point
+  // The grid spans the points but the outermost hundredth on each side, which fall in its edge cells: a point
   // mistyped kilometres away would otherwise stretch its cells until the whole survey lay in a few of them.
   const auto [xmin, xmax] = Sin_Extremos(pts, &XYZ::X);
   const auto [ymin, ymax] = Sin_Extremos(pts, &XYZ::Y);
