@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "trilat/common/Anticipa_Memoria.h"
+#include "trilat/common/Caja_Central.h"
 #include "trilat/common/En_Otro_Hilo.h"
 #include "trilat/common/Orden_Por_Clave.h"
 #include "trilat/common/Por_Tramos.h"
@@ -26,18 +27,6 @@ constexpr Long kCeldas_Seguidas = 36;
 // Passing over points tries at most this many triangles that the bound does not cover.
 constexpr std::size_t kInseguros_Probados = 8;
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-// The least and greatest of a coordinate once a hundredth of the lowest and of the highest (at least one) are left
-// out.
-std::pair<double, double> Sin_Extremos(const std::vector<XYZ>& pts, double XYZ::*coordenada) {
-  std::vector<double> v(pts.size());
-  for (std::size_t k = 0; k < pts.size(); ++k) v[k] = pts[k].*coordenada;
-  const std::size_t fuera = (v.size() + 99) / 100;
-  std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(fuera), v.end());
-  const double menor = v[fuera];
-  std::nth_element(v.begin(), v.end() - 1 - static_cast<std::ptrdiff_t>(fuera), v.end());
-  return {menor, v[v.size() - 1 - fuera]};
-}
 
 std::vector<double> X_De(const std::vector<XYZ>& pts) {
   std::vector<double> x(pts.size());
@@ -60,10 +49,9 @@ Barrido_Rapido::Barrido_Rapido(Estado_Triangulos& s, std::size_t puntos_por_hilo
 
   todo_ = {pts[0].X, pts[0].Y, pts[0].X, pts[0].Y};
   for (const auto& p : pts) todo_ = todo_.Con({p.X, p.Y, p.X, p.Y});
-  // The grid spans the points but the outermost hundredth on each side, which fall in its edge cells: a point
-  // mistyped kilometres away would otherwise stretch its cells until the whole survey lay in a few of them.
-  const auto [xmin, xmax] = Sin_Extremos(pts, &XYZ::X);
-  const auto [ymin, ymax] = Sin_Extremos(pts, &XYZ::Y);
+  // The points beyond the grid fall in its edge cells.
+  const Caja central = Caja_Central(pts, &XYZ::X, &XYZ::Y);
+  const double xmin = central.x0, xmax = central.x1, ymin = central.y0, ymax = central.y1;
   const double ancho = std::max(xmax - xmin, 1e-9), alto = std::max(ymax - ymin, 1e-9);
   const double celdas = std::max(1.0, static_cast<double>(n) / kPuntos_Por_Celda);
   lado_celda_ = std::max(std::sqrt(ancho * alto / celdas), std::max(ancho, alto) / 4096);

@@ -1,5 +1,7 @@
 #include "trilat/common/Triangulos_Por_Celdas.h"
 
+#include "trilat/common/Caja_Central.h"
+
 namespace Vyr_Trilat {
 
 Caja Caja_De_Triangulo(const std::vector<Vert>& p, const std::array<Long, 3>& t) {
@@ -7,10 +9,8 @@ Caja Caja_De_Triangulo(const std::vector<Vert>& p, const std::array<Long, 3>& t)
   return Caja::De(a, a).Con(Caja::De(p[static_cast<std::size_t>(t[1])], p[static_cast<std::size_t>(t[2])]));
 }
 
-Triangulos_Por_Celdas::Triangulos_Por_Celdas(const std::vector<Vert>& p, std::size_t previstos) : p_(p) {
-  Caja dominio{p[0].X, p[0].Y, p[0].X, p[0].Y};
-  for (const auto& v : p) dominio = dominio.Con(Caja::De(v, v));
-  rejilla_ = Rejilla_Uniforme(dominio, static_cast<double>(previstos));
+Triangulos_Por_Celdas::Triangulos_Por_Celdas(const std::vector<Vert>& p, std::size_t previstos)
+    : p_(p), rejilla_(Caja_Central(p, &Vert::X, &Vert::Y), static_cast<double>(previstos)) {
   primero_.assign(rejilla_.Total(), kNinguno);
 }
 

@@ -18,7 +18,7 @@ Caja Caja_De_Triangulo(const std::vector<Vert>& p, const std::array<Long, 3>& t)
 // Each cell's triangles form a list threaded through flat arrays: filing one allocates nothing.
 class Triangulos_Por_Celdas {
  public:
-  // Over the points p (kept by reference), with about `previstos` cells.
+  // Over the central box of the points p (kept by reference), with about `previstos` cells.
   Triangulos_Por_Celdas(const std::vector<Vert>& p, std::size_t previstos);
 
   void Agrega(const std::array<Long, 3>& t, std::size_t id);
