@@ -22,9 +22,11 @@ namespace fs = std::filesystem;
 class Lecturas : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Survey numbers 100, 110, ... 190 at library positions 1 to 10, zigzagging: even ones at y 0, odd ones at 1.
+    // Survey numbers 100, 110, ... 190 at library positions 1 to 10, zigzagging: even ones at y 0, odd ones at 1;
+    // and 200 mistyped thousands of kilometres away, which leaves 100 beyond the grid of the overlap tests.
     for (std::int64_t k = 0; k < 10; ++k)
       lev_.Agrega(100 + 10 * k, static_cast<double>(k), static_cast<double>(k % 2), 0);
+    lev_.Agrega(200, 5e6, -4e6, 0);
   }
   fs::path Escribe(const std::string& texto) const { return dir_.Escribe("entrada.txt", texto); }
   prueba::Carpeta_Temporal dir_;
