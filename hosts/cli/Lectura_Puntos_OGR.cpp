@@ -101,11 +101,12 @@ Levantamiento Lee_Puntos_OGR(const std::filesystem::path& ruta, const Opciones_L
   const int campo_numero = Campo(capa, ruta, opciones.campo_numero);
 
   Levantamiento lev;
+  std::vector<const OGRPoint*> puntos;  // the feature's
   for (const auto& f : capa) {
     const OGRGeometry* g = f->GetGeometryRef();
     if (g == nullptr || g->IsEmpty()) continue;
     // Some exports (multipoint shapefiles among them) group a survey's points into multipoints: each is a point.
-    std::vector<const OGRPoint*> puntos;
+    puntos.clear();
     if (wkbFlatten(g->getGeometryType()) == wkbPoint) puntos.push_back(g->toPoint());
     if (wkbFlatten(g->getGeometryType()) == wkbMultiPoint)
       for (const OGRPoint* p : *g->toMultiPoint())

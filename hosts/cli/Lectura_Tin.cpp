@@ -78,9 +78,15 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
   // corners lie on a line has no slope to contour. Each is named at its line, with the earlier triangle it meets.
   std::vector<Vert> puntos(lev.x.size());
   for (std::size_t k = 0; k < puntos.size(); ++k) puntos[k] = {lev.x[k], lev.y[k]};
-  const auto plano = [&](const std::array<Long, 3>& t) {
-    return En_Sentido_Antihorario(puntos[static_cast<std::size_t>(t[0])], puntos[static_cast<std::size_t>(t[1])],
-                                  puntos[static_cast<std::size_t>(t[2])]);
+  // A triangle's corners as listed, and counter-clockwise.
+  const auto esquinas_de = [&](const std::array<Long, 3>& t) {
+    return Triangulo_Plano{puntos[static_cast<std::size_t>(t[0])], puntos[static_cast<std::size_t>(t[1])],
+                           puntos[static_cast<std::size_t>(t[2])]};
+  };
+  const auto plano = [&](const Triangulo_Plano& e) { return En_Sentido_Antihorario(e[0], e[1], e[2]); };
+  // Coordinates beyond the range where the exact tests hold (no survey has them) are not judged.
+  const auto juzgable = [](const Vert& v) {
+    return Triangulacion_Delaunay::Coordenada_Admitida(v.X) && Triangulacion_Delaunay::Coordenada_Admitida(v.Y);
   };
   Triangulos_Por_Celdas anteriores(puntos, 2 * triangulos.size());
   std::vector<std::array<Long, 3>> esquinas(triangulos.size());  // from 0, each triangle's in ascending order
@@ -91,21 +97,17 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
     auto& t = esquinas[k];
     for (std::size_t c = 0; c < 3; ++c) t[c] = triangulos[k][c] - 1;
     std::sort(t.begin(), t.end());
-    const Vert &a = puntos[static_cast<std::size_t>(t[0])], &b = puntos[static_cast<std::size_t>(t[1])],
-               &c = puntos[static_cast<std::size_t>(t[2])];
-    // Coordinates beyond the range where the exact tests hold (no survey has them) are not judged.
-    const auto juzgable = [](const Vert& v) {
-      return Triangulacion_Delaunay::Coordenada_Admitida(v.X) && Triangulacion_Delaunay::Coordenada_Admitida(v.Y);
-    };
-    if (!juzgable(a) || !juzgable(b) || !juzgable(c)) continue;
-    if (Orientacion(a.X, a.Y, b.X, b.Y, c.X, c.Y) == 0)
+    const Triangulo_Plano e = esquinas_de(t);
+    if (!juzgable(e[0]) || !juzgable(e[1]) || !juzgable(e[2])) continue;
+    if (Orientacion(e[0].X, e[0].Y, e[1].X, e[1].Y, e[2].X, e[2].Y) == 0)
       throw Error_Entrada(donde() + "has no area: its corners lie on a line");
-    // The earlier triangles overlap nowhere, so one that this repeats is the only one it meets.
-    const auto tk = plano(t);
+    // The earlier triangles overlap nowhere, so one that this repeats is the only one it meets. Boxes that at most
+    // touch settle most pairs without orienting the earlier triangle.
+    const auto tk = plano(e);
     std::size_t otro = k;
     anteriores.Alguno(t, [&](std::size_t j) {
-      const auto tj = plano(esquinas[j]);
-      if (j < otro && !Cajas_Apartadas(tk, tj) && Interiores_Se_Solapan(tj, tk)) otro = j;
+      const Triangulo_Plano ej = esquinas_de(esquinas[j]);
+      if (j < otro && !Cajas_Apartadas(ej, tk) && Interiores_Se_Solapan(plano(ej), tk)) otro = j;
       return false;
     });
     if (otro < k)
