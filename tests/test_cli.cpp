@@ -10,13 +10,16 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iomanip>
 #include <regex>
 #include <set>
 #include <sstream>
 
 #include "hosts/cli/Opciones.h"
+#include "hosts/cli/Parametros_Curvas.h"
 #include "hosts/cli/Vectorial_GDAL.h"
+#include "tests/support/Ajustes_Temporales.h"
 #include "tests/support/Carpeta_Temporal.h"
 #include "tests/support/Lee_Archivo.h"
 #include "tests/support/Mensaje_Error.h"
@@ -368,6 +371,29 @@ TEST(Opciones, ValoresQueNingunaEjecucionUsaria) {
   EXPECT_EQ(error_de({"--vector-format", "NoSuchDriver"}),
             "--vector-format: no GDAL/OGR driver named 'NoSuchDriver' that writes vector files to disk");
   EXPECT_EQ(error_de({"--crs", "EPSG:25830", "--dxf-layers", "F,M", "--vector-format", "FlatGeobuf"}), "no error");
+}
+
+// A hand-edited value no run could use gives way to the default, which the run then says it picked; the colours
+// take the range --minor-color takes.
+TEST(Valores_Curvas, RecordadosInservibles) {
+  const Ajustes_Temporales ajustes;
+  const auto lee = [&](const std::string& texto) {
+    std::ofstream(ajustes.Archivo(), std::ios::binary) << "[MDT/trilat]\n" << texto << "\n";
+    anfitrion::Elegidos e;
+    const auto v = anfitrion::Lee_Valores_Curvas(80, e);
+    return std::tuple{v, e};
+  };
+  for (const auto& [equidistancia, color] :
+       {std::pair("-5", "-5"), {"0", "16777216"}, {"abc", "1e20"}, {"", "abc"}, {"nan", ""}}) {
+    SCOPED_TRACE(std::string(equidistancia) + " " + color);
+    const auto [v, e] = lee(std::string("Equidistancia curvas finas=") + equidistancia +
+                            "\nColor curvas finas=" + color + "\nColor curvas maestras=" + color);
+    EXPECT_TRUE(e.finas && e.color_finas && e.color_maestras);
+    EXPECT_TRUE(v.finas == 2 && v.color_finas == 38088 && v.color_maestras == 11578544);
+  }
+  const auto [v, e] = lee("Equidistancia curvas finas=0.5\nColor curvas finas=0\nColor curvas maestras=16777215");
+  EXPECT_FALSE(e.finas || e.color_finas || e.color_maestras);
+  EXPECT_TRUE(v.finas == 0.5 && v.maestras == 2.5 && v.color_finas == 0 && v.color_maestras == 16777215);
 }
 
 }  // namespace

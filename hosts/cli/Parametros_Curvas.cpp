@@ -20,6 +20,7 @@ constexpr const char* kColor_Maestras = "Color curvas maestras";
 // The contouring dialog's "Restaurar colores" colours.
 constexpr std::int32_t kColor_Finas_Defecto = 38088;
 constexpr std::int32_t kColor_Maestras_Defecto = 11578544;
+constexpr Long kColor_Mayor = 0xFFFFFF;
 constexpr double kNiveles_Legibles = 40;
 constexpr int kMaestra_Cada = 5;
 
@@ -46,7 +47,9 @@ Valores_Curvas Lee_Valores_Curvas(double relieve, Elegidos& elegidos) {
           const double d = v.A_Doble();
           if (d > 0) return d;
         } else {
-          return v.A_Largo();
+          // A colour beyond 24-bit RGB would be drawn and written as some other colour than the one remembered.
+          const Long c = v.A_Largo();
+          if (c >= 0 && c <= kColor_Mayor) return c;
         }
       }
     } catch (const RuntimeError&) {
