@@ -18,7 +18,8 @@ namespace {
 constexpr auto npos = std::string::npos;
 
 const std::string kLista_Tri_P =
-    "Triangulación:\n  Parámetros triángulos:\n    1) Distáncia máxima de los lados: 100\n"
+    "Triangulación:\n  Parámetros triángulos:\n    1) Distáncia máxima de los lados: 100"
+    "  (No se formará nigun triángulo con un lado mayor  a la distancia dada)\n"
     "    2) Color triángulos: #00FF00\n  3) [x] Ver formacion de los triangulos\n  4) <Aceptar>\n  5) <Cancelar>\n"
     "Choose 1-5: ";
 
@@ -85,11 +86,12 @@ TEST(Presentador_Terminal, ContouringDialogShowsEveryReachableControlAndStoresOn
   // The segment count sits below the client area: never listed.
   EXPECT_EQ(pantalla.find("\nCurvado:\n  Curvado:\n    1) Cota Maxima: 812.500\n    2) Cota Minima: 700.000\n"
                           "    3) Curvas Finas: 1\n    4) Color Curvas Finas: #C89400\n    5) Curvas Maestras: 5\n"
-                          "    6) Color Curvas Maestras: #B0ACB0\n    7) <Restaurar colores>\n  8) [x] Suavizar\n"
+                          "    6) Color Curvas Maestras: #B0ACB0\n    7) <Restaurar colores>\n"
+                          "  8) [x] Suavizar  (Calcula curvas suavizadas o solo sus alineaciones exactas)\n"
                           "  9) [x] Ver formacion del curvado\n  10) <Cancelar>\n  11) <Aceptar>\nChoose 1-11: "),
             0u)
       << pantalla;
-  EXPECT_NE(pantalla.find("  8) [ ] Suavizar\n"), npos);
+  EXPECT_NE(pantalla.find("  8) [ ] Suavizar  ("), npos);
   EXPECT_TRUE(dlg.A_Aceptar1 == True && dlg.A_EquiFi == 2.5 && dlg.A_EquiMa == 10);
   EXPECT_EQ(Ajuste("Curvado", "Alineacion"), "0");
 }

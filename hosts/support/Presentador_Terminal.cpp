@@ -49,7 +49,11 @@ void Muestra(const Formulario& formulario, const std::vector<Campo_Formulario>& 
       if (nuevo && !marcos[n]->Texto().empty()) salida << std::string(2 * n + 2, ' ') << marcos[n]->Texto() << '\n';
     }
     anteriores = marcos;
-    salida << std::string(2 * marcos.size() + 2, ' ') << i + 1 << ") " << Linea_Campo(campos[i]) << '\n';
+    salida << std::string(2 * marcos.size() + 2, ' ') << i + 1 << ") " << Linea_Campo(campos[i]);
+    // The hint a pointer resting on the control would show, unless it only repeats the name.
+    const std::string& pista = campos[i].control->ToolTipText();
+    if (!pista.empty() && pista != campos[i].nombre) salida << "  (" << pista << ')';
+    salida << '\n';
   }
 }
 

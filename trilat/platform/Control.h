@@ -78,8 +78,6 @@ class Control {
 
   bool Enabled() const { return enabled_; }
   void Let_Enabled(bool enabled) { enabled_ = enabled; }
-  bool Visible() const { return visible_; }
-  void Let_Visible(bool visible) { visible_ = visible; }
 
   const std::string& ToolTipText() const { return tool_tip_; }
   void Let_ToolTipText(std::string texto) { tool_tip_ = std::move(texto); }
@@ -104,7 +102,6 @@ class Control {
   Integer value_ = 0;
   Long back_color_ = 0;
   bool enabled_ = true;
-  bool visible_ = true;
   std::string tool_tip_;
   bool grafico_ = false;
   Manejador al_cambiar_;

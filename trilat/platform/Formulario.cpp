@@ -64,7 +64,7 @@ bool Formulario::Al_Alcance(const Control& c) const {
     const Long ancho = k->Contenedor() ? k->Contenedor()->Caja().width : Ancho_Cliente();
     const Long alto = k->Contenedor() ? k->Contenedor()->Caja().height : Alto_Cliente();
     const Caja_Twips& caja = k->Caja();
-    if (!k->Visible() || !k->Enabled()) return false;
+    if (!k->Enabled()) return false;
     if (caja.left < 0 || caja.top < 0 || caja.left >= ancho || caja.top >= alto) return false;
   }
   return true;

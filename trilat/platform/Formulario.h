@@ -41,7 +41,6 @@ class Formulario : public Ventana {
   bool Siempre_Encima() const { return siempre_encima_; }
   void Let_Siempre_Encima(bool encima) { siempre_encima_ = encima; }
 
-  bool Cargado() const { return cargado_; }
   bool Visible() const { return visible_; }
 
   // Runs the load handler once; loading a loaded form does nothing.
@@ -59,7 +58,7 @@ class Formulario : public Ventana {
   // Every control, in design order.
   const std::vector<std::unique_ptr<Control>>& Controles() const { return controles_; }
 
-  // Whether a user can see and work the control: it and every frame around it are visible and enabled, and
+  // Whether a user can see and work the control: it and every frame around it are enabled, and
   // each starts inside its container (a control placed below the client area is never seen).
   bool Al_Alcance(const Control& c) const;
 
