@@ -14,12 +14,11 @@
 #include <memory>
 #include <random>
 
+#include "tests/support/Nulos.h"
 #include "trilat/c_Curvado/Niveles.h"
 #include "trilat/c_Curvado/c_Curvado.h"
 #include "trilat/platform/MsgBox.h"
 #include "trilat/platform/PictureBox.h"
-
-#include "tests/support/Nulos.h"
 
 namespace Vyr_Trilat {
 namespace {

@@ -45,7 +45,8 @@ Carpeta_Memoria_GDAL::~Carpeta_Memoria_GDAL() {
 
 void Carpeta_Memoria_GDAL::Copia_Junto_A(const fs::path& destino) const {
   const CPLStringList contenido = Contenido(ruta_);
-  if (contenido.size() == 0) throw std::runtime_error("cannot write " + destino.string() + ": the driver wrote no file");
+  if (contenido.size() == 0)
+    throw std::runtime_error("cannot write " + destino.string() + ": the driver wrote no file");
   Escribe_Atomico_Por_Nombre(destino, [&](const fs::path& tmp) {
     const fs::path carpeta = tmp.parent_path();
     for (int i = 0; i < contenido.size(); ++i) {

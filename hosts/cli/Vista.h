@@ -6,8 +6,8 @@
 namespace Vyr_Trilat::anfitrion {
 
 struct Vista {
-  int ancho = 0, alto = 0;             // pixels
-  double oX1 = 0, oY1 = 0, EE1 = 1;    // world at the left and bottom edges, world units per pixel
+  int ancho = 0, alto = 0;           // pixels
+  double oX1 = 0, oY1 = 0, EE1 = 1;  // world at the left and bottom edges, world units per pixel
   double altoY = 0;
 };
 

@@ -3,11 +3,7 @@
 namespace Vyr_Trilat::prueba {
 
 Arrays_Anfitrion::Arrays_Anfitrion(const Nube& c)
-    : nPt(static_cast<Long>(c.size())),
-      X(1, nPt),
-      Y(1, nPt),
-      Z(1, nPt),
-      Actic(1, nPt) {
+    : nPt(static_cast<Long>(c.size())), X(1, nPt), Y(1, nPt), Z(1, nPt), Actic(1, nPt) {
   for (Long i = 1; i <= nPt; ++i) {
     const auto k = static_cast<std::size_t>(i - 1);
     X(i) = c.x[k];

@@ -15,8 +15,8 @@ bool En_Linea(const Vert& A, const Vert& B, const Vert& V, Prueba_Linea prueba) 
   if (prueba == Prueba_Linea::Exacta) return Orientacion(A.X, A.Y, B.X, B.Y, V.X, V.Y) == 0;
   // Within 16 units of the last place of the largest coordinate, or of the segment's length, of the line: the
   // cross product over the length, whose own rounding the second term covers.
-  const double mayor = std::max({std::fabs(A.X), std::fabs(A.Y), std::fabs(B.X), std::fabs(B.Y), std::fabs(V.X),
-                                 std::fabs(V.Y)});
+  const double mayor =
+      std::max({std::fabs(A.X), std::fabs(A.Y), std::fabs(B.X), std::fabs(B.Y), std::fabs(V.X), std::fabs(V.Y)});
   const double ux = B.X - A.X, uy = B.Y - A.Y, largo = std::hypot(ux, uy);
   const double cruz = ux * (V.Y - A.Y) - uy * (V.X - A.X);
   return std::fabs(cruz) <= 16 * std::numeric_limits<double>::epsilon() * largo * (mayor + largo);

@@ -11,8 +11,8 @@
 #include "trilat/common/Por_Tramos.h"
 #include "trilat/common/Predicados_Exactos.h"
 #include "trilat/common/Solape_Triangulos.h"
-#include "trilat/common/Triangulos_Por_Celdas.h"
 #include "trilat/common/Triangulacion_Delaunay.h"
+#include "trilat/common/Triangulos_Por_Celdas.h"
 
 namespace Vyr_Trilat {
 

@@ -42,8 +42,8 @@ void Prepara_Tablas(Estado_Triangulos& s, Long nPt, const HostArray<double>& X, 
   s.Primer_Pto = 0;
 }
 
-void Escribe_Salida(const Estado_Triangulos& s, const Modelo& m, Long& nTri, HostArray<Long>& Vt1,
-                    HostArray<Long>& Vt2, HostArray<Long>& Vt3) {
+void Escribe_Salida(const Estado_Triangulos& s, const Modelo& m, Long& nTri, HostArray<Long>& Vt1, HostArray<Long>& Vt2,
+                    HostArray<Long>& Vt3) {
   const Long total = static_cast<Long>(m.triangulos.size());
   const Long limite = std::max(s.count, total);
   Vt1.ReDim(0, limite);

@@ -18,7 +18,7 @@ Vert Gira(const Vert& origen, const Vert& p);
 
 // The model's triangles as host point numbers. Arrays that end with fewer than two keep the bounds of the
 // whole construction.
-void Escribe_Salida(const Estado_Triangulos& s, const Modelo& m, Long& nTri, HostArray<Long>& Vt1,
-                    HostArray<Long>& Vt2, HostArray<Long>& Vt3);
+void Escribe_Salida(const Estado_Triangulos& s, const Modelo& m, Long& nTri, HostArray<Long>& Vt1, HostArray<Long>& Vt2,
+                    HostArray<Long>& Vt3);
 
 }  // namespace Vyr_Trilat

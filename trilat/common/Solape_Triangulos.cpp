@@ -28,7 +28,9 @@ Triangulo_Plano En_Sentido_Antihorario(const Vert& a, const Vert& b, const Vert&
 }
 
 // Two convex polygons have disjoint interiors exactly when a line through an edge of one of them separates them.
-bool Interiores_Se_Solapan(const Triangulo_Plano& p, const Triangulo_Plano& q) { return !Separa(p, q) && !Separa(q, p); }
+bool Interiores_Se_Solapan(const Triangulo_Plano& p, const Triangulo_Plano& q) {
+  return !Separa(p, q) && !Separa(q, p);
+}
 
 bool Cajas_Apartadas(const Triangulo_Plano& p, const Triangulo_Plano& q) {
   const auto [px0, px1] = std::minmax({p[0].X, p[1].X, p[2].X});

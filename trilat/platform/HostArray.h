@@ -21,7 +21,10 @@ class HostArray {
   HostArray(Long lower, std::initializer_list<T> values) : lower_(lower), data_(values), allocated_(true) {}
 
   bool Allocated() const { return allocated_; }
-  Long LBound() const { Comprueba_Asignado(); return lower_; }
+  Long LBound() const {
+    Comprueba_Asignado();
+    return lower_;
+  }
   Long UBound() const {
     Comprueba_Asignado();
     // A one-element array at the largest index would overflow adding its size first.
@@ -64,11 +67,13 @@ class HostArray {
     if (!allocated_) throw RuntimeError(Err::Subscript_Out_Of_Range);
   }
   static void Comprueba_Limites(Long lower, Long upper) {
-    if (static_cast<long long>(upper) < static_cast<long long>(lower) - 1) throw RuntimeError(Err::Subscript_Out_Of_Range);
+    if (static_cast<long long>(upper) < static_cast<long long>(lower) - 1)
+      throw RuntimeError(Err::Subscript_Out_Of_Range);
   }
   std::size_t Posicion(Long i) const {
     const long long k = static_cast<long long>(i) - lower_;
-    if (!allocated_ || k < 0 || k >= static_cast<long long>(data_.size())) throw RuntimeError(Err::Subscript_Out_Of_Range);
+    if (!allocated_ || k < 0 || k >= static_cast<long long>(data_.size()))
+      throw RuntimeError(Err::Subscript_Out_Of_Range);
     return static_cast<std::size_t>(k);
   }
 

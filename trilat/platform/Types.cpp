@@ -13,8 +13,7 @@ template <typename T>
 T Redondea_Par(double v) {
   if (std::isnan(v)) throw RuntimeError(Err::Overflow);
   const double r = std::nearbyint(v);  // the default rounding mode is to nearest, halves to even
-  if (r < static_cast<double>(std::numeric_limits<T>::min()) ||
-      r > static_cast<double>(std::numeric_limits<T>::max()))
+  if (r < static_cast<double>(std::numeric_limits<T>::min()) || r > static_cast<double>(std::numeric_limits<T>::max()))
     throw RuntimeError(Err::Overflow);
   return static_cast<T>(r);
 }
