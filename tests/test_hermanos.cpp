@@ -72,17 +72,6 @@ TEST(Hermanos, DepuraPuntosComoLaReferencia) {
   }
 }
 
-TEST(Hermanos, OrdenaIndicesEstable) {
-  std::mt19937_64 rng(3);
-  const Long n = 500;
-  HostArray<double> X(1, n);
-  HostArray<Long> idx(1, n);
-  for (Long i = 1; i <= n; ++i) X(i) = std::uniform_int_distribution<int>(0, 20)(rng), idx(i) = i;
-  c_Puntos().Ordena_Indices(n, X, idx, nullptr);
-  for (Long k = 2; k <= n; ++k)
-    ASSERT_TRUE(X(idx(k - 1)) < X(idx(k)) || (X(idx(k - 1)) == X(idx(k)) && idx(k - 1) < idx(k))) << k;
-}
-
 // Azimuths in grads, clockwise from north; Polar gives back the point, and a larger azimuth turns it clockwise.
 TEST(Hermanos, AcimutYPolar) {
   const c_Geometria g;
