@@ -49,8 +49,11 @@ TEST(Rotura, CodigosDelCorteDeSegmentos) {
   // Two parallel verticals 0.0005 apart meet, because S's first end is moved to (0.001, 0); T is never moved.
   EXPECT_EQ(Corte_Segmentos(0, 0, 0, 10, 0.0005, -1, 0.0005, 20), kSe_Cortan);
   EXPECT_EQ(Corte_Segmentos(0.0005, -1, 0.0005, 20, 0, 0, 0, 10), kNo_Se_Cortan);
-  // A horizontal S 0.002 below a horizontal T stays apart.
+  // A horizontal S 0.002 below a horizontal T stays apart; 0.0005 below, its nudged end reaches past T.
   EXPECT_EQ(Corte_Segmentos(0, 0, 10, 0, 1, 0.002, 9, 0.002), kNo_Se_Cortan);
+  EXPECT_EQ(Corte_Segmentos(0, 0, 10, 0, 1, 0.0005, 9, 0.0005), kSe_Cortan);
+  // Where the nudge is lost to rounding, an end of T on S's line still meets S.
+  EXPECT_EQ(Corte_Segmentos(1e17, 0, 1e17, 10, 1e17, 5, 2e17, 5), kSe_Cortan);
 }
 
 TEST(Rotura, BuscaVerticeAjustaAlPrimeroDeLaTabla) {
