@@ -12,7 +12,6 @@
 #include "tests/support/Rotura_Anfitrion.h"
 #include "trilat/c_Rotura/Contorno_Cortados.h"
 #include "trilat/c_Rotura/Corte_Segmentos.h"
-#include "trilat/c_Rotura/Forma_Triangulos.h"
 #include "trilat/sibling/c_Ajustes.h"
 
 namespace Vyr_Trilat::prueba {
@@ -105,22 +104,6 @@ TEST(Rotura, CuadradoPartidoPorLaOtraDiagonal) {
   Fuerza_Segmento(r, m, 3, 4);
   EXPECT_EQ(Triangulos_Del_Modelo(m), kPor_La_Otra_Diagonal);
   EXPECT_TRUE(otra->Llamadas().empty());
-}
-
-TEST(Rotura, DiagonalesQueSeCruzanGanaLaPrimera) {
-  // A hexagon a, p, q, b, r, s: b-p is tried (for p) before a-q, which crosses it; likewise a-r before b-s.
-  Estado_Rotura s;
-  s.Coord.ReDim(0, 6);
-  for (Long i = 1; i <= 6; ++i)
-    s.Coord(i) = {10 * std::cos((i - 1) * std::numbers::pi / 3), 10 * std::sin((i - 1) * std::numbers::pi / 3)};
-  HostArray<Long> Anillo(0, {6, 1, 2, 3, 4, 5, 6});
-  Superficie_Nueva();
-  const auto lados = Lados_Cavidad(s, 1, 4, Anillo, 6);
-  std::vector<std::pair<Long, Long>> pares;
-  for (const Lado& l : lados) pares.emplace_back(l.P1, l.P2);
-  EXPECT_EQ(pares, (std::vector<std::pair<Long, Long>>{
-                       {1, 4}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 1}, {4, 2}, {1, 5}}));
-  EXPECT_EQ(Forma_Triangulos(s, lados).size(), 4u);
 }
 
 // The outline walk starts at the first uncrossed edge in the order V1-V2, V1-V3, V2-V3 of the first crossed
