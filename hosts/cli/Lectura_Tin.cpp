@@ -78,12 +78,6 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
   // corners lie on a line has no slope to contour. Each is named at its line, with the earlier triangle it meets.
   std::vector<Vert> puntos(lev.x.size());
   for (std::size_t k = 0; k < puntos.size(); ++k) puntos[k] = {lev.x[k], lev.y[k]};
-  // A triangle's corners as listed, and counter-clockwise.
-  const auto esquinas_de = [&](const std::array<Long, 3>& t) {
-    return Triangulo_Plano{puntos[static_cast<std::size_t>(t[0])], puntos[static_cast<std::size_t>(t[1])],
-                           puntos[static_cast<std::size_t>(t[2])]};
-  };
-  const auto plano = [&](const Triangulo_Plano& e) { return En_Sentido_Antihorario(e[0], e[1], e[2]); };
   // Coordinates beyond the range where the exact tests hold (no survey has them) are not judged.
   const auto juzgable = [](const Vert& v) {
     return Triangulacion_Delaunay::Coordenada_Admitida(v.X) && Triangulacion_Delaunay::Coordenada_Admitida(v.Y);
@@ -97,17 +91,15 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
     auto& t = esquinas[k];
     for (std::size_t c = 0; c < 3; ++c) t[c] = triangulos[k][c] - 1;
     std::sort(t.begin(), t.end());
-    const Triangulo_Plano e = esquinas_de(t);
+    const Triangulo_Plano e = Esquinas_De_Triangulo(puntos, t);
     if (!juzgable(e[0]) || !juzgable(e[1]) || !juzgable(e[2])) continue;
     if (Orientacion(e[0].X, e[0].Y, e[1].X, e[1].Y, e[2].X, e[2].Y) == 0)
       throw Error_Entrada(donde() + "has no area: its corners lie on a line");
-    // The earlier triangles overlap nowhere, so one that this repeats is the only one it meets. Boxes that at most
-    // touch settle most pairs without orienting the earlier triangle.
-    const auto tk = plano(e);
+    // The earlier triangles overlap nowhere, so one that this repeats is the only one it meets.
+    const auto tk = En_Sentido_Antihorario(e[0], e[1], e[2]);
     std::size_t otro = k;
     anteriores.Alguno(t, [&](std::size_t j) {
-      const Triangulo_Plano ej = esquinas_de(esquinas[j]);
-      if (j < otro && !Cajas_Apartadas(ej, tk) && Interiores_Se_Solapan(plano(ej), tk)) otro = j;
+      if (j < otro && Se_Solapan(Esquinas_De_Triangulo(puntos, esquinas[j]), tk)) otro = j;
       return false;
     });
     if (otro < k)

@@ -53,8 +53,8 @@ Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo) {
   const auto n = static_cast<std::size_t>(s.nPuntos);
   const std::vector<Vert>& p = s.Puntos_Anfitrion;
   const auto plano = [&](const std::array<Long, 3>& t) {
-    return En_Sentido_Antihorario(p[static_cast<std::size_t>(t[0])], p[static_cast<std::size_t>(t[1])],
-                                  p[static_cast<std::size_t>(t[2])]);
+    const Triangulo_Plano e = Esquinas_De_Triangulo(p, t);
+    return En_Sentido_Antihorario(e[0], e[1], e[2]);
   };
   const auto orientacion = [&](const std::array<Long, 3>& t) {
     const auto& a = p[static_cast<std::size_t>(t[0])];
@@ -104,13 +104,7 @@ Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo) {
     if (orientacion(v) == 0) continue;
     if (ajenos) {
       const auto tv = plano(v);
-      // Boxes that at most touch settle most pairs without orienting the kept triangle.
-      const auto solapa = [&](std::size_t id) {
-        const auto& k = m.triangulos[id];
-        const Triangulo_Plano esquinas{p[static_cast<std::size_t>(k[0])], p[static_cast<std::size_t>(k[1])],
-                                       p[static_cast<std::size_t>(k[2])]};
-        return !Cajas_Apartadas(esquinas, tv) && Interiores_Se_Solapan(plano(k), tv);
-      };
+      const auto solapa = [&](std::size_t id) { return Se_Solapan(Esquinas_De_Triangulo(p, m.triangulos[id]), tv); };
       if (ajenos->Alguno(v, solapa)) continue;
     }
     cdt.Triangulos_Que_Solapan(v[0], v[1], v[2], solapados);

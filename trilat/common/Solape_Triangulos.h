@@ -20,6 +20,13 @@ bool Interiores_Se_Solapan(const Triangulo_Plano& p, const Triangulo_Plano& q);
 // The bounding boxes of the two triangles (corners in any order) at most touch, so their interiors share no point.
 bool Cajas_Apartadas(const Triangulo_Plano& p, const Triangulo_Plano& q);
 
+// The same as Interiores_Se_Solapan, `dado` with its corners in any order: boxes that at most touch settle most
+// pairs without orienting it.
+inline bool Se_Solapan(const Triangulo_Plano& dado, const Triangulo_Plano& antihorario) {
+  return !Cajas_Apartadas(dado, antihorario) &&
+         Interiores_Se_Solapan(En_Sentido_Antihorario(dado[0], dado[1], dado[2]), antihorario);
+}
+
 // The point lies inside the counter-clockwise triangle or on its border.
 bool En_Triangulo_Cerrado(const Triangulo_Plano& t, const Vert& p);
 

@@ -9,8 +9,14 @@
 
 #include "trilat/common/Registros.h"
 #include "trilat/common/Rejilla_Uniforme.h"
+#include "trilat/common/Solape_Triangulos.h"
 
 namespace Vyr_Trilat {
+
+// The corners of the triangle of points p with corners t, as listed.
+inline Triangulo_Plano Esquinas_De_Triangulo(const std::vector<Vert>& p, const std::array<Long, 3>& t) {
+  return {p[static_cast<std::size_t>(t[0])], p[static_cast<std::size_t>(t[1])], p[static_cast<std::size_t>(t[2])]};
+}
 
 // The bounding box of the triangle of points p with corners t.
 Caja Caja_De_Triangulo(const std::vector<Vert>& p, const std::array<Long, 3>& t);
