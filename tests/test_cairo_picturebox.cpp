@@ -93,35 +93,6 @@ TEST(Cairo_PictureBox, DrawWidthSetsThicknessAcrossTheLine) {
   }
 }
 
-// Any one-pixel line covers one pixel per step of its major axis, from its start up to its end, each within half
-// a pixel of the ideal line; a polyline covers what the same chain of LineTo calls covers.
-TEST(Cairo_PictureBox, ThinLinesAndPolylinesCoverTheIdealPixels) {
-  std::mt19937 azar(7);
-  std::uniform_int_distribution<int> coord(0, 31);
-  for (int caso = 0; caso < 200; ++caso) {
-    POINT p[4];
-    for (auto& q : p) q = {coord(azar), coord(azar)};
-    Cairo_PictureBox unica(32, 32), cadena(32, 32), polilinea(32, 32);
-    MoveToEx(unica.hDC(), p[0].x, p[0].y);
-    LineTo(unica.hDC(), p[1].x, p[1].y);
-    const Pixeles pintados = Pintados(unica);
-    const int dx = p[1].x - p[0].x, dy = p[1].y - p[0].y;
-    const int pasos = std::max(std::abs(dx), std::abs(dy));
-    ASSERT_EQ(static_cast<int>(pintados.size()), pasos) << "case " << caso;
-    EXPECT_EQ(pintados.count({p[0].x, p[0].y}), pasos > 0 ? 1u : 0u) << "case " << caso;
-    const bool horizontal = std::abs(dx) >= std::abs(dy);
-    for (const auto& [x, y] : pintados) {
-      const double t = horizontal ? double(x - p[0].x) / dx : double(y - p[0].y) / dy;
-      EXPECT_TRUE(t >= 0 && t < 1) << "case " << caso;
-      EXPECT_LE(std::abs(horizontal ? y - (p[0].y + t * dy) : x - (p[0].x + t * dx)), 0.5) << "case " << caso;
-    }
-    MoveToEx(cadena.hDC(), p[0].x, p[0].y);
-    for (int i = 1; i < 4; ++i) LineTo(cadena.hDC(), p[i].x, p[i].y);
-    Polyline(polilinea.hDC(), p, 4);
-    EXPECT_EQ(Pintados(cadena), Pintados(polilinea)) << "case " << caso;
-  }
-}
-
 // A stroke repeated while the colour stays is left out, and one drawn back the other way joins the first (the
 // model's edges come once from each of their two triangles); after another colour a stroke is drawn again.
 // Every picture must show what painting each stroke's own pixels in order shows (also when the image was read

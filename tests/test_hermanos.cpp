@@ -4,7 +4,6 @@
 #include <cmath>
 #include <random>
 
-#include "trilat/sibling/c_Geometria.h"
 #include "trilat/sibling/c_Puntos.h"
 
 namespace Vyr_Trilat {
@@ -69,27 +68,6 @@ TEST(Hermanos, DepuraPuntosComoLaReferencia) {
       const Long i = esperado[static_cast<std::size_t>(k - 1)];
       EXPECT_TRUE(num(k) == 1001 + i && X(k) == x[static_cast<std::size_t>(i)] && Z(k) == (i + 1) * 0.5) << caso;
     }
-  }
-}
-
-// Azimuths in grads, clockwise from north; Polar gives back the point, and a larger azimuth turns it clockwise.
-TEST(Hermanos, AcimutYPolar) {
-  const c_Geometria g;
-  double az = 0, d = 0;
-  for (const auto& [p, acimut] : {std::pair(Vert{10, 15}, 0.0), {Vert{13, 10}, 100.0}, {Vert{7, 10}, 300.0}}) {
-    g.Acimut_Distancia({10, 10}, p, az, d);
-    EXPECT_DOUBLE_EQ(az, acimut);
-  }
-  g.Acimut_Distancia({10, 10}, {10, 10}, az, d);
-  EXPECT_TRUE(az == 0 && d == 0);
-  std::mt19937_64 rng(8);
-  std::uniform_real_distribution<double> U(-1000, 1000);
-  for (int k = 0; k < 1000; ++k) {
-    const Vert o{500000 + U(rng), 4500000 + U(rng)}, p{o.X + U(rng), o.Y + U(rng)};
-    g.Acimut_Distancia(o, p, az, d);
-    const Vert q = g.Polar(o, az, d), r = g.Polar(o, az + 0.05, d);
-    EXPECT_TRUE(std::abs(q.X - p.X) < 1e-8 && std::abs(q.Y - p.Y) < 1e-8) << k;
-    EXPECT_LT((p.X - o.X) * (r.Y - o.Y) - (p.Y - o.Y) * (r.X - o.X), 0);  // clockwise
   }
 }
 

@@ -1,41 +1,18 @@
-// The small indexes the construction leans on, against plain references over many random operations: the table
-// of grid cells (growing well past its first size), the tree of extremes over positions (set, cleared and
-// grown while searched) and the set of positions in bits (searched both ways, alone and with another).
+// The small indexes the construction leans on, against plain references over many random operations: the tree
+// of extremes over positions (set, cleared and grown while searched) and the set of positions in bits (searched
+// both ways, alone and with another).
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-#include <map>
 #include <random>
 #include <vector>
 
 #include "trilat/common/Arbol_Extremos.h"
 #include "trilat/common/Conjunto_Bits.h"
-#include "trilat/common/Tabla_Celdas.h"
 
 namespace Vyr_Trilat::prueba {
 namespace {
-
-TEST(Indices, TablaDeCeldasComoUnMapa) {
-  std::mt19937_64 rng(3);
-  std::uniform_int_distribution<std::int64_t> cerca(-40, 40);
-  Tabla_Celdas tabla(4);
-  std::map<std::pair<std::int64_t, std::int64_t>, Long> mapa;
-  for (int k = 0; k < 20000; ++k) {
-    // Mostly a crowded neighbourhood, now and then the far ends of the index range.
-    const std::int64_t i = k % 97 == 0 ? std::numeric_limits<std::int64_t>::max() - 40 + cerca(rng) : cerca(rng);
-    const std::int64_t j = k % 89 == 0 ? std::numeric_limits<std::int64_t>::min() + 40 + cerca(rng) : cerca(rng);
-    if (k % 3 == 0) {
-      tabla(i, j) += k;
-      mapa[{i, j}] += k;
-    }
-    const Long* hallado = tabla.Busca(i, j);
-    const auto esperado = mapa.find({i, j});
-    ASSERT_EQ(hallado != nullptr, esperado != mapa.end()) << k;
-    ASSERT_TRUE(!hallado || *hallado == esperado->second) << k;
-  }
-  for (const auto& [celda, valor] : mapa) ASSERT_EQ(*tabla.Busca(celda.first, celda.second), valor);
-}
 
 TEST(Indices, ArbolDeExtremosComoUnaLista) {
   std::mt19937_64 rng(8);

@@ -260,30 +260,6 @@ TEST(Rotura, ParametrosDeDibujo) {
   EXPECT_EQ(r.Estado().Formacion, False);
 }
 
-TEST(Rotura, RejillaConAristasEnLaMismaLinea) {
-  // A 4 x 4 unit grid, cell (0, 0) split by 1-6 and the others by their other diagonal. Forcing 11-16 across cell (2,
-  // 2) also takes in, by the inclusive segment test, the two triangles on 1-6, far along the same line: the outline
-  // walk goes round cell (0, 0) only, and the procedure as written would flip that cell and leave 11-16 unforced.
-  std::vector<Vert> rejilla;
-  for (int j = 0; j < 4; ++j)
-    for (int i = 0; i < 4; ++i) rejilla.push_back({static_cast<double>(i), static_cast<double>(j)});
-  Triangulos tris{{1, 2, 6}, {1, 6, 5}};
-  for (Long a : {2, 3, 5, 6, 7, 9, 10, 11}) {
-    tris.push_back({a, a + 1, a + 4});
-    tris.push_back({a + 1, a + 5, a + 4});
-  }
-  Modelo m = De_Listas(rejilla, tris);
-  c_Rotura r;
-  auto sup = Superficie_Nueva();
-  Fuerza_Segmento(r, m, 11, 16);
-  EXPECT_EQ(Cuenta(sup->Llamadas(), "ForeColor 16776960") + Cuenta(sup->Llamadas(), "ForeColor 65280"), 4u);
-  EXPECT_EQ(r.Estado().Cuentas.Corredores, 1);
-  // The corridor's two triangles, corners ascending and sorted, in its places in ascending index order.
-  tris[16] = {11, 12, 16};
-  tris[17] = {11, 15, 16};
-  EXPECT_EQ(Triangulos_Del_Modelo(m), tris);
-}
-
 TEST(Rotura, PlegadoQuedaComoEstaba) {
   // A host model folded over itself: 1-2 runs through triangles 3-4-5 and 5-4-2, which both lie on the same side of
   // their shared edge 3-4 with triangle 1-3-4. Its corridor is found, but no retriangulation of it is sound: the
