@@ -238,14 +238,16 @@ TEST_F(Cli, RoturaPorPuntosRepetidos) {
   EXPECT_TRUE(std::regex_search(Salida("tin.csv"), std::regex(R"(\n\d+,(\d+,)?(111|121),(\d+,)?(111|121)(,\d+)?\n)")));
 }
 
-// Another OGR format takes its driver's extension and holds every line (CSV its geometry as WKT); a driver that
-// writes no file to disk is refused on the command line.
+// Another OGR format takes its driver's extension and holds every line (CSV its geometry as WKT, a file
+// geodatabase, which has no transactions, in a folder); a driver that writes no file to disk is refused on the
+// command line. A shapefile written over another leaves none of the old one's files.
 TEST_F(Cli, FormatoVectorialConSuExtension) {
   Puntos(Genera(Forma::Uniforme, 200, 1000, 13));
   const std::string orden = puntos_ + " --formats contours.geojson,contours.gpkg --vector-format ";
   for (const auto& [formato, nombre] : {std::pair<std::string, std::string>{"'MapInfo File'", "contours.tab"},
                                         {"CSV", "contours.csv"},
-                                        {"GeoJSON", "contours.json"}}) {
+                                        {"GeoJSON", "contours.json"},
+                                        {"OpenFileGDB", "contours.gdb"}}) {
     SCOPED_TRACE(formato);
     const auto r = Corre(orden + formato);
     ASSERT_EQ(r.estado, 0) << r.err;
@@ -257,6 +259,13 @@ TEST_F(Cli, FormatoVectorialConSuExtension) {
     }
     fs::remove_all(salida_);
   }
+  ASSERT_EQ(Corre(orden + "'ESRI Shapefile' --crs EPSG:25830").estado, 0);
+  dir_.Escribe("out/contours.txt", "the user's");
+  ASSERT_TRUE(fs::exists(dir_ / "out/contours.prj"));
+  ASSERT_EQ(Corre(orden + "'ESRI Shapefile'").estado, 0);
+  EXPECT_FALSE(fs::exists(dir_ / "out/contours.prj"));  // the lines would be read in the old CRS
+  EXPECT_EQ(Salida("contours.txt"), "the user's");
+  fs::remove_all(salida_);
   Espera_Fallo(Corre(orden + "Memory"), 2,
                "--vector-format: no GDAL/OGR driver named 'Memory' that writes vector files to disk");
   // DXF would clash with contours.dxf and refuses the lines' attributes.
@@ -275,7 +284,7 @@ TEST_F(Cli, DiscoLlenoNoEscribeNada) {
   } casos[] = {
       {"contours.dxf", "contours.dxf", "contours.dxf"},
       {"contours.gpkg", "contours.gpkg", "contours.gpkg"},
-      {"tin.xml,tin.csv", "tin.xml", "the XML writer failed"},
+      {"tin.xml,tin.csv", "tin.xml", "tin.xml: the XML writer failed"},
       {"picture.svg,tin.csv", "picture.svg", "picture.svg"},
       // Dense contours left out of the picture are larger than it.
       {"picture.svg,contours.geojson --no-draw-contours --equidistance 0.25", "contours.geojson", "contours.geojson"},
@@ -366,6 +375,9 @@ TEST(Opciones, ValoresQueNingunaEjecucionUsaria) {
   };
   EXPECT_EQ(error_de({"--crs", "EPSG:99999999"}), "--crs: unknown coordinate reference system 'EPSG:99999999'");
   EXPECT_EQ(error_de({"--dxf-layers", "FINAS,A:B"}), "--dxf-layers: 'A:B' cannot name a DXF layer");
+  for (const char* fuera : {"ИЗОЛИНИИ", "5 €", "\xC2\x85"})  // beyond Latin-1; in Windows-1252 only; a control
+    EXPECT_EQ(error_de({"--dxf-layers", std::string("FINAS,") + fuera}),
+              "--dxf-layers: '" + std::string(fuera) + "' cannot name a DXF layer");
   EXPECT_EQ(error_de({"--dxf-layers", "FINAS"}), "--dxf-layers expects MINOR,MAJOR layer names");
   EXPECT_EQ(error_de({"--settings", ""}), "--settings needs a file name");
   EXPECT_EQ(error_de({"--vector-format", "NoSuchDriver"}),

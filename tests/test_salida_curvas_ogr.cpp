@@ -13,6 +13,7 @@
 #include "hosts/cli/Vectorial_GDAL.h"
 #include "hosts/support/Archivo_Atomico.h"
 #include "tests/support/Carpeta_Temporal.h"
+#include "tests/support/Lee_Archivo.h"
 #include "tests/support/Mensaje_Error.h"
 
 namespace Vyr_Trilat::prueba {
@@ -79,13 +80,15 @@ TEST(SalidaCurvas, DXFEnCapasYColoresConSuCota) {
   Carpeta_Temporal dir;
   const Datos_Curvas d = Curvas(1, 40);
   const auto ruta = dir / "contours.dxf";
-  anfitrion::Escribe_Curvas_DXF(ruta, d, {"FINAS", "GRUESAS"});
+  // Names beyond ASCII go in the code page the drawing declares: read in it, they are the names given.
+  anfitrion::Escribe_Curvas_DXF(ruta, d, {"FINAS Ñ", "CÚRVAS GRUESAS ½"});
   EXPECT_EQ(dir.Contenido(), "contours.dxf");
+  EXPECT_NE(Lee_Archivo(ruta).find("\nC\xDARVAS GRUESAS \xBD\n"), std::string::npos);
 
   const anfitrion::Conjunto_GDAL dxf = anfitrion::Abre_Vectorial(ruta);
   // DXF keeps the coordinates to about a millionth.
   Espera_Lineas(*dxf->GetLayer(0), d, 1e-6, [](const OGRFeature& f, const Curva& c, Long) {
-    EXPECT_STREQ(f.GetFieldAsString("Layer"), c.Maestra != False ? "GRUESAS" : "FINAS");
+    EXPECT_STREQ(f.GetFieldAsString("Layer"), c.Maestra != False ? "CÚRVAS GRUESAS ½" : "FINAS Ñ");
     const std::string estilo = f.GetStyleString();
     EXPECT_NE(estilo.find(Html(c.Color)), std::string::npos) << estilo;
   });

@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <stdexcept>
@@ -78,12 +79,18 @@ void Carpeta_Salida::Publica() {
       throw std::runtime_error("cannot write " + (destino_ / n).string() + ": a " +
                                (fs::is_directory(viejo) ? "folder" : "file") + " of that name is in the way");
   }
-  // What is replaced is first moved aside, so that a move that fails can put everything back.
+  // What is replaced or retired is first moved aside, so that a move that fails can put everything back.
+  std::vector<fs::path> aparte = nombres;
+  for (const auto& n : retirados_) {
+    std::error_code ec;
+    if (std::find(aparte.begin(), aparte.end(), n) == aparte.end() && fs::is_regular_file(destino_ / n, ec))
+      aparte.push_back(n);
+  }
   const fs::path apartados = preparacion_ / kApartados;
   std::vector<fs::path> apartado, puesto;
   try {
     fs::create_directory(apartados);
-    for (const auto& n : nombres) {
+    for (const auto& n : aparte) {
       std::error_code ec;
       if (!fs::exists(fs::symlink_status(destino_ / n, ec))) continue;
       fs::rename(destino_ / n, apartados / n);

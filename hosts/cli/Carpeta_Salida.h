@@ -21,12 +21,16 @@ class Carpeta_Salida {
   // Moves every staged file into the folder, replacing those of the same names, all of them or none;
   // std::runtime_error when one cannot be moved (the folder is then as it was).
   void Publica();
+  // A file of the folder that publishing removes as well, when no staged file replaces it: one of a dataset being
+  // replaced that the new one does without. A publishing that fails puts it back.
+  void Retira(const std::string& nombre) { retirados_.emplace_back(nombre); }
 
  private:
   void Quita_Creadas() const;
 
   std::filesystem::path destino_, preparacion_;
-  std::vector<std::filesystem::path> creadas_;  // the folders of the path that were not there, deepest first
+  std::vector<std::filesystem::path> creadas_;
+  std::vector<std::filesystem::path> retirados_;  // the folders of the path that were not there, deepest first
   bool publicada_ = false;
   bool conserva_ = false;  // the staging folder holds files of the user that could not be put back
 };

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "hosts/cli/Carpeta_Memoria_GDAL.h"
@@ -92,6 +94,25 @@ void Escribe_Con(GDALDriver& driver, const fs::path& ruta, const std::function<v
   memoria.Copia_Junto_A(ruta);
 }
 
+// The drawings GDAL writes declare Windows-1252 ($DWGCODEPAGE ANSI_1252), in which CAD reads their names, and
+// GDAL's own reader takes them as Latin-1: the two agree on ASCII and U+00A0 to U+00FF. A UTF-8 name of those
+// characters in that code page, or nothing when it holds another.
+std::optional<std::string> En_Pagina_DXF(const std::string& utf8) {
+  if (!CPLIsUTF8(utf8.c_str(), -1)) return std::nullopt;
+  Errores_GDAL callados;
+  const std::unique_ptr<char, decltype(&VSIFree)> pagina(CPLRecode(utf8.c_str(), CPL_ENC_UTF8, CPL_ENC_ISO8859_1),
+                                                         &VSIFree);
+  const std::unique_ptr<char, decltype(&VSIFree)> vuelta(CPLRecode(pagina.get(), CPL_ENC_ISO8859_1, CPL_ENC_UTF8),
+                                                         &VSIFree);
+  const std::string texto(pagina.get());
+  const bool de_control = std::any_of(texto.begin(), texto.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0x80 && b < 0xA0;
+  });
+  if (de_control || utf8 != vuelta.get()) return std::nullopt;
+  return texto;
+}
+
 OGRLayer& Crea_Capa(GDALDataset& d, const char* nombre, OGRSpatialReference* srs, char** opciones = nullptr) {
   OGRLayer* capa = d.CreateLayer(nombre, srs, wkbLineString25D, opciones);
   if (capa == nullptr) throw std::runtime_error(std::string("cannot create layer ") + nombre);
@@ -114,25 +135,44 @@ void Lee_CRS(OGRSpatialReference& srs, const std::string& crs) {
 
 std::string Extension_Vectorial(const std::string& formato) { return Extension_De(Driver(formato)); }
 
+std::vector<std::string> Archivos_Acompanantes(const fs::path& ruta) {
+  std::error_code ec;
+  if (!fs::exists(ruta, ec)) return {};
+  Inicia_GDAL();
+  Errores_GDAL callados;
+  const Conjunto_GDAL d(GDALDataset::Open(ruta.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+  if (!d) return {};
+  const CPLStringList archivos(d->GetFileList());
+  std::vector<std::string> nombres;
+  for (int i = 0; i < archivos.size(); ++i) {
+    const fs::path archivo(archivos[i]);
+    const fs::path junto = ruta.parent_path() / archivo.filename();
+    if (archivo.filename() != ruta.filename() && fs::equivalent(archivo, junto, ec))
+      nombres.push_back(archivo.filename().string());
+  }
+  return nombres;
+}
+
 void Comprueba_CRS(const std::string& crs) {
   OGRSpatialReference srs;
   Lee_CRS(srs, crs);
 }
 
 void Comprueba_Capas_DXF(const Capas_DXF& capas) {
-  // CAD refuses a drawing whose layer names are empty or hold any of these.
+  // CAD refuses a drawing whose layer names are empty or hold any of these, and reads them in its code page.
   for (const std::string& nombre : {capas.finas, capas.maestras})
-    if (nombre.empty() || nombre.find_first_of("<>/\\\":;?*|=`") != std::string::npos)
+    if (nombre.empty() || nombre.find_first_of("<>/\\\":;?*|=`") != std::string::npos || !En_Pagina_DXF(nombre))
       throw std::invalid_argument("'" + nombre + "' cannot name a DXF layer");
 }
 
 void Escribe_Curvas_DXF(const std::filesystem::path& ruta, const Datos_Curvas& d, const Capas_DXF& capas) {
   Comprueba_Capas_DXF(capas);
+  const std::string finas = *En_Pagina_DXF(capas.finas), maestras = *En_Pagina_DXF(capas.maestras);
   Escribe_Con(Driver("DXF"), ruta, [&](GDALDataset& dxf) {
     OGRLayer& capa = Crea_Capa(dxf, "entities", nullptr);
     Para_Cada_Linea(d, [&](Long, const Curva& c) {
       OGRFeature f(capa.GetLayerDefn());
-      f.SetField("Layer", (c.Maestra != False ? capas.maestras : capas.finas).c_str());
+      f.SetField("Layer", (c.Maestra != False ? maestras : finas).c_str());
       f.SetStyleString(("PEN(c:" + Color_Html(c.Color) + ")").c_str());
       OGRLineString l = Linea(c);
       f.SetGeometry(&l);
@@ -158,7 +198,11 @@ void Escribe_Curvas_Vectorial(const std::filesystem::path& ruta, const Datos_Cur
     for (OGRFieldDefn* campo : {&id, &elev, &tipo, &cerrada})
       if (capa.CreateField(campo) != OGRERR_NONE)
         throw std::runtime_error(std::string("cannot create attribute ") + campo->GetNameRef());
-    const bool transaccion = salida.StartTransaction() == OGRERR_NONE;
+    // A driver without transactions may report the refusal as an error: it is no failure of the writing.
+    const bool transaccion = [&] {
+      Errores_GDAL callados;
+      return salida.StartTransaction() == OGRERR_NONE;
+    }();
     Para_Cada_Linea(d, [&](Long numero, const Curva& c) {
       OGRFeature f(capa.GetLayerDefn());
       OGRLineString l = Linea(c);

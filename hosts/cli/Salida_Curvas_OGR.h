@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "trilat/sibling/Datos_Curvas.h"
 
@@ -15,7 +16,8 @@ struct Capas_DXF {
   std::string maestras = "CURVAS_MAESTRAS";
 };
 
-// std::invalid_argument for a layer name CAD refuses (empty, or holding any of < > / \ " : ; ? * | = `).
+// std::invalid_argument for a layer name CAD refuses (empty, or holding any of < > / \ " : ; ? * | = `) or that the
+// drawing's code page cannot hold (names are UTF-8, of ASCII and U+00A0 to U+00FF, written in Windows-1252).
 void Comprueba_Capas_DXF(const Capas_DXF& capas);
 
 // Lines 1 to nCurvas of the record (those the array holds) with two vertices or more, in stored order, each an
@@ -30,6 +32,10 @@ std::string Extension_Vectorial(const std::string& formato);
 
 // std::invalid_argument when `crs` ("EPSG:25830", a WKT or PROJ string) names no coordinate reference system.
 void Comprueba_CRS(const std::string& crs);
+
+// The files other than `ruta` that make up, beside it, the vector dataset there now (a shapefile's .dbf, .prj,
+// ...), by name: a dataset written over it must not be read with the old one's leftovers. None when GDAL opens none.
+std::vector<std::string> Archivos_Acompanantes(const std::filesystem::path& ruta);
 
 // The same lines as layer "contours" of a file of the OGR driver `formato` ("GPKG", "ESRI Shapefile", ...):
 // LineStrings with Z and the attributes ID (the line's number in the record), ELEV, TYPE ("minor" or "major") and

@@ -317,9 +317,11 @@ void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev
   if (curvas) {
     if (quiere("contours.geojson")) Escribe_Curvas_GeoJSON(carpeta.Ruta("contours.geojson"), *curvas);
     if (quiere("contours.dxf")) Escribe_Curvas_DXF(carpeta.Ruta("contours.dxf"), *curvas, o.capas_dxf);
-    if (quiere("contours.gpkg"))
-      Escribe_Curvas_Vectorial(carpeta.Ruta(Nombre_Vectorial(o.formato_vectorial)), *curvas, o.formato_vectorial,
-                               o.crs);
+    if (quiere("contours.gpkg")) {
+      const std::string nombre = Nombre_Vectorial(o.formato_vectorial);
+      Escribe_Curvas_Vectorial(carpeta.Ruta(nombre), *curvas, o.formato_vectorial, o.crs);
+      for (const auto& viejo : Archivos_Acompanantes(salida / nombre)) carpeta.Retira(viejo);
+    }
   }
   if (quiere("picture.png")) imagen.Guarda_PNG(carpeta.Ruta("picture.png").string());
   if (svg.valid()) svg.get();

@@ -49,7 +49,13 @@ void Escribe_Atomico(const std::filesystem::path& destino, const std::function<v
     {
       std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
       if (!f) throw std::runtime_error("cannot create " + tmp.string());
-      escribe(f);
+      try {
+        escribe(f);
+      } catch (const std::filesystem::filesystem_error&) {
+        throw;
+      } catch (const std::runtime_error& e) {
+        throw std::runtime_error("cannot write " + destino.string() + ": " + e.what());
+      }
       f.flush();
       if (!f) throw std::runtime_error("cannot write " + destino.string());
     }
