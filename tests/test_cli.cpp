@@ -240,7 +240,8 @@ TEST_F(Cli, RoturaPorPuntosRepetidos) {
 
 // Another OGR format takes its driver's extension and holds every line (CSV its geometry as WKT, a file
 // geodatabase, which has no transactions, in a folder); a driver that writes no file to disk is refused on the
-// command line. A shapefile written over another leaves none of the old one's files.
+// command line. A shapefile written over another leaves none of the old one's files. The GeoJSON names the CRS
+// given.
 TEST_F(Cli, FormatoVectorialConSuExtension) {
   Puntos(Genera(Forma::Uniforme, 200, 1000, 13));
   const std::string orden = puntos_ + " --formats contours.geojson,contours.gpkg --vector-format ";
@@ -260,6 +261,10 @@ TEST_F(Cli, FormatoVectorialConSuExtension) {
     fs::remove_all(salida_);
   }
   ASSERT_EQ(Corre(orden + "'ESRI Shapefile' --crs EPSG:25830").estado, 0);
+  // GeoJSON readers take the survey's coordinates in the CRS given rather than as longitude and latitude.
+  const auto geojson = anfitrion::Abre_Vectorial(dir_ / "out/contours.geojson");
+  ASSERT_NE(geojson->GetLayer(0)->GetSpatialRef(), nullptr);
+  EXPECT_STREQ(geojson->GetLayer(0)->GetSpatialRef()->GetAuthorityCode(nullptr), "25830");
   dir_.Escribe("out/contours.txt", "the user's");
   ASSERT_TRUE(fs::exists(dir_ / "out/contours.prj"));
   ASSERT_EQ(Corre(orden + "'ESRI Shapefile'").estado, 0);

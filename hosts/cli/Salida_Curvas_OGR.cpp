@@ -158,6 +158,15 @@ void Comprueba_CRS(const std::string& crs) {
   Lee_CRS(srs, crs);
 }
 
+std::string Urn_CRS(const std::string& crs) {
+  OGRSpatialReference srs;
+  Lee_CRS(srs, crs);
+  if (srs.GetAuthorityCode(nullptr) == nullptr) srs.AutoIdentifyEPSG();
+  const char* autoridad = srs.GetAuthorityName(nullptr);
+  const char* codigo = srs.GetAuthorityCode(nullptr);
+  return autoridad && codigo ? std::string("urn:ogc:def:crs:") + autoridad + "::" + codigo : "";
+}
+
 void Comprueba_Capas_DXF(const Capas_DXF& capas) {
   // CAD refuses a drawing whose layer names are empty or hold any of these, and reads them in its code page.
   for (const std::string& nombre : {capas.finas, capas.maestras})

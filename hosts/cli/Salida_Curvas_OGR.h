@@ -32,6 +32,9 @@ std::string Extension_Vectorial(const std::string& formato);
 
 // std::invalid_argument when `crs` ("EPSG:25830", a WKT or PROJ string) names no coordinate reference system.
 void Comprueba_CRS(const std::string& crs);
+// The name GeoJSON readers take `crs` by ("urn:ogc:def:crs:EPSG::25830"), or "" when no authority's code is known
+// for it; std::invalid_argument as Comprueba_CRS.
+std::string Urn_CRS(const std::string& crs);
 
 // The files other than `ruta` that make up, beside it, the vector dataset there now (a shapefile's .dbf, .prj,
 // ...), by name: a dataset written over it must not be read with the old one's leftovers. None when GDAL opens none.

@@ -59,8 +59,10 @@ void Linea(std::ostream& f, Long numero, const Curva& c) {
 
 }  // namespace
 
-void Escribe_Curvas_GeoJSON(std::ostream& f, const Datos_Curvas& d) {
-  f << R"({"type":"FeatureCollection","features":[)";
+void Escribe_Curvas_GeoJSON(std::ostream& f, const Datos_Curvas& d, const std::string& crs) {
+  f << R"({"type":"FeatureCollection",)";
+  if (!crs.empty()) f << R"("crs":{"type":"name","properties":{"name":")" << crs << R"("}},)";
+  f << R"("features":[)";
   const bool hay = d.Curvas.Size() > 0;
   const Long primera = hay ? std::max<Long>(1, d.Curvas.LBound()) : 1;
   const Long ultima = hay ? std::min(d.nCurvas, d.Curvas.UBound()) : 0;
@@ -71,8 +73,8 @@ void Escribe_Curvas_GeoJSON(std::ostream& f, const Datos_Curvas& d) {
   f << "\n]}\n";
 }
 
-void Escribe_Curvas_GeoJSON(const std::filesystem::path& ruta, const Datos_Curvas& d) {
-  Escribe_Atomico(ruta, [&d](std::ostream& f) { Escribe_Curvas_GeoJSON(f, d); });
+void Escribe_Curvas_GeoJSON(const std::filesystem::path& ruta, const Datos_Curvas& d, const std::string& crs) {
+  Escribe_Atomico(ruta, [&](std::ostream& f) { Escribe_Curvas_GeoJSON(f, d, crs); });
 }
 
 }  // namespace Vyr_Trilat::anfitrion

@@ -315,7 +315,8 @@ void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev
   if (quiere("tin.csv")) Escribe_Tin_Csv(carpeta.Ruta("tin.csv"), tris);
   if (quiere("tin.xml")) Escribe_Tin_LandXML(carpeta.Ruta("tin.xml"), lev, tris);
   if (curvas) {
-    if (quiere("contours.geojson")) Escribe_Curvas_GeoJSON(carpeta.Ruta("contours.geojson"), *curvas);
+    if (quiere("contours.geojson"))
+      Escribe_Curvas_GeoJSON(carpeta.Ruta("contours.geojson"), *curvas, o.crs.empty() ? "" : Urn_CRS(o.crs));
     if (quiere("contours.dxf")) Escribe_Curvas_DXF(carpeta.Ruta("contours.dxf"), *curvas, o.capas_dxf);
     if (quiere("contours.gpkg")) {
       const std::string nombre = Nombre_Vectorial(o.formato_vectorial);
