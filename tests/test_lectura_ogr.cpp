@@ -78,20 +78,21 @@ TEST(LecturaOGR, PuntosDeGeoPackageShapefileYDXF) {
     EXPECT_EQ(a.y, c.y);
     EXPECT_EQ(a.z, c.z);
 
-    // Shapefile: flat points, the elevation in a real attribute. A drawing: other entities between its points.
-    // Both numbered in the order of their points.
+    // Shapefile: flat points, the elevation in a real attribute. A drawing: other entities between its points, a
+    // text label beside each (a point to OGR, but no survey point). Both numbered in the order of their points.
     const auto shp = dir / "p.shp", dxf = dir / "p.dxf";
     Escribe_Capa(shp, "ESRI Shapefile", wkbPoint, {{"ALT", OFTReal, 24, 15}}, "puntos", c.size(), [&](auto& f, auto i) {
       OGRPoint p(c.x[i], c.y[i]);
       f.SetGeometry(&p);
       f.SetField("ALT", c.z[i]);
     });
-    Escribe_Capa(dxf, "DXF", wkbUnknown, {}, "entities", 2 * c.size(), [&](OGRFeature& f, std::size_t k) {
-      OGRPoint p(c.x[k / 2], c.y[k / 2], c.z[k / 2]);
+    Escribe_Capa(dxf, "DXF", wkbUnknown, {}, "entities", 3 * c.size(), [&](OGRFeature& f, std::size_t k) {
+      OGRPoint p(c.x[k / 3], c.y[k / 3], c.z[k / 3]), junto(c.x[k / 3] + 0.5, c.y[k / 3], 0);
       OGRLineString l;
       l.addPoint(&p);
       l.addPoint(0, 0, 0);
-      f.SetGeometry(k % 2 ? static_cast<OGRGeometry*>(&l) : &p);
+      if (k % 3 == 1) f.SetStyleString(("LABEL(f:\"Arial\",t:\"" + std::to_string(c.z[k / 3]) + "\")").c_str());
+      f.SetGeometry(k % 3 == 2 ? static_cast<OGRGeometry*>(&l) : k % 3 == 1 ? &junto : &p);
     });
     // A multipoint shapefile: the points grouped one to three to a feature, each point read in its turn.
     const auto multi = dir / "m.shp";

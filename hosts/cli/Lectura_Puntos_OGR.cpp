@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "hosts/cli/Numero_Texto.h"
@@ -66,6 +67,13 @@ std::string Atributo(const OGRFeature& f, int i) {
   return std::string("'") + f.GetFieldAsString(i) + "' of attribute '" + f.GetFieldDefnRef(i)->GetNameRef() + "'";
 }
 
+// Drawings hand their text over as points styled as labels: the elevations and numbers written beside a survey
+// drawing's points are no points of the terrain.
+bool Es_Etiqueta(const OGRFeature& f) {
+  const char* estilo = f.GetStyleString();
+  return estilo != nullptr && std::string_view(estilo).starts_with("LABEL(");
+}
+
 // One point of feature f into the survey; `falla` makes the error that names the feature.
 template <typename Falla>
 void Agrega_Punto(Levantamiento& lev, const OGRFeature& f, const OGRPoint& p, int campo_cota, int campo_numero,
@@ -104,7 +112,7 @@ Levantamiento Lee_Puntos_OGR(const std::filesystem::path& ruta, const Opciones_L
   std::vector<const OGRPoint*> puntos;  // the feature's
   for (const auto& f : capa) {
     const OGRGeometry* g = f->GetGeometryRef();
-    if (g == nullptr || g->IsEmpty()) continue;
+    if (g == nullptr || g->IsEmpty() || Es_Etiqueta(*f)) continue;
     // Some exports (multipoint shapefiles among them) group a survey's points into multipoints: each is a point.
     puntos.clear();
     if (wkbFlatten(g->getGeometryType()) == wkbPoint) puntos.push_back(g->toPoint());
