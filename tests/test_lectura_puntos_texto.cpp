@@ -44,7 +44,8 @@ const T& Uno(std::mt19937_64& g, const std::vector<T>& v) {
 }
 
 std::string Nombre_Columna(std::mt19937_64& g, char letra) {
-  static const std::vector<std::string> p = {"P", "Point", "id", "Number", "Pt", "No", "Punto"},
+  static const std::vector<std::string> p = {"P",  "Point", "id",    "Number", "Pt",
+                                             "No", "Punto", "Pt_No", "PtID",   "Point_Number"},
                                         e = {"E", "East", "Easting", "X", "este"}, n = {"North", "Northing", "Y", "N"},
                                         z = {"Z", "Elev", "Elevation", "H", "Cota"},
                                         d = {"D", "Desc", "Description", "Code", "Codigo"};
@@ -232,7 +233,12 @@ TEST(LecturaTexto, CabecerasQueDecidenYLasQueNo) {
             (dir / "p.csv").string() + ":2: more fields than the columns number,easting,northing,elevation");
   EXPECT_EQ(Lee_Puntos_Texto(dir.Escribe("p.csv", "1;2;3;4;\n2;3;4;5\n"), Con_Columnas("PENZ")).numeros,
             (std::vector<std::int64_t>{1, 2}));
-  EXPECT_EQ(Lee_Puntos_Texto(dir.Escribe("p.csv", "P,E,N,Z,Foo\n1,2,3,4,x\n"), {}).z, std::vector<double>{4});
+  const Levantamiento con_numeros = Lee_Puntos_Texto(dir.Escribe("p.csv", "P,E,N,Z,Foo\n1,2,3,4,x\n"), {});
+  EXPECT_EQ(con_numeros.z, std::vector<double>{4});
+  EXPECT_TRUE(con_numeros.columnas_sin_leer.empty());
+  // Points numbered in file order beside columns that were not read: those are kept to be named to the user.
+  EXPECT_EQ(Lee_Puntos_Texto(dir.Escribe("p.csv", "Station,E,N,Z,Foo\n7,2,3,4,x\n"), {}).columnas_sin_leer,
+            (std::vector<std::string>{"Station", "Foo"}));
 
   for (const char* malas : {"PENQ", "PEEZ", "PEN", "", "PENZDD"})
     EXPECT_THROW(Lee_Columnas(malas), std::invalid_argument);

@@ -177,17 +177,21 @@ Disposicion De_Letras(const Orden_Columnas& c) {
 // What a header name says a column holds. "N" alone is a number or a northing: settled by the other names.
 enum class Papel { Otro, Numero, Este, Norte, Cota, Descripcion, Numero_O_Norte };
 
+// Names are compared in lower case without blanks, underscores, dots or hyphens: "Pt_No" is "ptno".
 Papel Papel_De(std::string_view nombre) {
   static const std::pair<Papel, std::vector<std::string_view>> kNombres[] = {
       {Papel::Numero_O_Norte, {"n"}},
-      {Papel::Numero, {"p", "pt", "pto", "point", "punto", "no", "num", "number", "numero", "id"}},
+      {Papel::Numero, {"p",      "pt",      "pto",      "point",       "punto",   "no",       "num",
+                       "number", "numero",  "id",       "nr",          "nro",     "ptno",     "ptnum",
+                       "ptid",   "pointno", "pointnum", "pointnumber", "pointid", "numpunto", "numeropunto"}},
       {Papel::Este, {"e", "x", "east", "easting", "este"}},
       {Papel::Norte, {"y", "north", "northing", "norte"}},
       {Papel::Cota, {"z", "h", "elev", "elevation", "height", "alt", "altitude", "cota"}},
       {Papel::Descripcion, {"d", "desc", "description", "descripcion", "code", "codigo"}},
   };
-  std::string s(nombre);
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::string s;
+  for (const unsigned char c : nombre)
+    if (c != ' ' && c != '\t' && c != '_' && c != '.' && c != '-') s += static_cast<char>(std::tolower(c));
   for (const auto& [papel, nombres] : kNombres)
     if (std::find(nombres.begin(), nombres.end(), s) != nombres.end()) return papel;
   return Papel::Otro;
@@ -251,6 +255,9 @@ class Lector {
       throw Error_Entrada(Donde(ruta_, n) + "the header names the " + (c.este < 0 ? "northing" : "easting") +
                           " but not the " + (c.este < 0 ? "easting" : "northing"));
     if (c.cota < 0) throw Error_Entrada(Donde(ruta_, n) + "the header names no elevation column");
+    if (c.numero < 0)
+      for (const auto& nombre : nombres)
+        if (Papel_De(nombre) == Papel::Otro) lev_.columnas_sin_leer.push_back(nombre);
     disposicion_.emplace(c, nombres, static_cast<int>(nombres.size()));
     return true;
   }

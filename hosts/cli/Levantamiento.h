@@ -18,6 +18,9 @@ struct Levantamiento {
   std::vector<double> x, y, z;
   std::unordered_map<std::int64_t, std::int32_t> posicion;  // point number -> library position (1-based)
   std::vector<std::string> descripciones;                   // one per point when the file has descriptions
+  // The columns a header names that were not read, when none of it names the point numbers: the points are then
+  // numbered in file order, which the user is told, as one of those may have held them.
+  std::vector<std::string> columnas_sin_leer;
 
   std::size_t size() const { return numeros.size(); }
 

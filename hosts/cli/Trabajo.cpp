@@ -349,6 +349,12 @@ int Ejecuta_Trabajo(const Opciones& o) {
     }
     if (!o.tin.empty()) tin = Lee_Tin(o.tin, lev);
   });
+  if (!lev.columnas_sin_leer.empty()) {
+    std::string columnas;
+    for (const auto& c : lev.columnas_sin_leer) columnas += (columnas.empty() ? "'" : ", '") + Texto_Visible(c) + "'";
+    std::cerr << "trilat: " << puntos.string() << ": the header names no point-number column; the points are numbered "
+              << "1 to " << lev.size() << " in file order (columns not read: " << columnas << ")\n";
+  }
   Comprueba_Interrupcion();
 
   std::optional<Valores_Curvas> valores;
