@@ -237,7 +237,19 @@ TEST(LecturaOGR, RoturasCasanVerticesConPuntos) {
       for (int r = 0; r < 1 + parte; ++r) p.addRing(std::make_unique<OGRLinearRing>(anillo()).get());
       mp->addGeometry(&p);
     }
-    lineas.push_back(ml ? static_cast<OGRGeometry*>(ml) : mp ? static_cast<OGRGeometry*>(mp) : linea().clone());
+    // and the next a mixed collection: a point, a line and, nested, a multi-line.
+    auto* gc = k % 4 != 2 ? nullptr : new OGRGeometryCollection;
+    if (gc) {
+      gc->addGeometry(std::make_unique<OGRPoint>(1, 2).get());
+      gc->addGeometry(std::make_unique<OGRLineString>(linea()).get());
+      OGRMultiLineString dentro;
+      dentro.addGeometry(std::make_unique<OGRLineString>(linea()).get());
+      gc->addGeometry(&dentro);
+    }
+    lineas.push_back(ml   ? static_cast<OGRGeometry*>(ml)
+                     : mp ? static_cast<OGRGeometry*>(mp)
+                     : gc ? static_cast<OGRGeometry*>(gc)
+                          : linea().clone());
   }
   OGRLineString cerca;
   cerca.addPoint(431500.0006, 4581500);

@@ -87,23 +87,23 @@ std::vector<std::vector<std::int64_t>> Lee_Roturas_OGR(const std::filesystem::pa
     }
     if (numeros.size() >= 2) lineas.push_back(std::move(numeros));
   };
-  // A polygon's rings (a pond's edge, a building's outline) are closed breaklines.
-  const auto anillos = [&](const OGRFeature& f, const OGRPolygon& p, const std::string& parte) {
-    int anillo = 0;
-    for (const OGRLinearRing* r : p) agrega(f, *r, parte + "ring " + std::to_string(++anillo) + ", ");
+  // A polygon's rings (a pond's edge, a building's outline) are closed breaklines; the parts of any collection
+  // (multilines, multipolygons, mixed collections, nested) are read as if they stood alone.
+  const auto lee = [&](const auto& yo, const OGRFeature& f, const OGRGeometry& g, const std::string& parte) -> void {
+    const auto tipo = wkbFlatten(g.getGeometryType());
+    if (tipo == wkbLineString) agrega(f, *g.toLineString(), parte);
+    if (tipo == wkbPolygon) {
+      int anillo = 0;
+      for (const OGRLinearRing* r : *g.toPolygon()) agrega(f, *r, parte + "ring " + std::to_string(++anillo) + ", ");
+    }
+    if (OGR_GT_IsSubClassOf(tipo, wkbGeometryCollection)) {
+      int k = 0;
+      for (const OGRGeometry* h : *g.toGeometryCollection())
+        yo(yo, f, *h, parte + "part " + std::to_string(++k) + ", ");
+    }
   };
-  for (const auto& f : capa) {
-    const OGRGeometry* g = f->GetGeometryRef();
-    if (g == nullptr) continue;
-    const auto tipo = wkbFlatten(g->getGeometryType());
-    if (tipo == wkbLineString) agrega(*f, *g->toLineString(), "");
-    if (tipo == wkbPolygon) anillos(*f, *g->toPolygon(), "");
-    int parte = 0;
-    if (tipo == wkbMultiLineString)
-      for (const OGRLineString* l : *g->toMultiLineString()) agrega(*f, *l, "part " + std::to_string(++parte) + ", ");
-    if (tipo == wkbMultiPolygon)
-      for (const OGRPolygon* p : *g->toMultiPolygon()) anillos(*f, *p, "part " + std::to_string(++parte) + ", ");
-  }
+  for (const auto& f : capa)
+    if (const OGRGeometry* g = f->GetGeometryRef()) lee(lee, *f, *g, "");
   if (errores.Fallo()) throw Error_Entrada(ruta.string() + ": " + errores.Mensaje());
   if (lineas.empty()) throw Error_Entrada(ruta.string() + ": layer '" + capa.GetName() + "' holds no lines");
   return lineas;
