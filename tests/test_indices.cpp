@@ -1,15 +1,17 @@
 // The small indexes the construction leans on, against plain references over many random operations: the tree
-// of extremes over positions (set, cleared and grown while searched) and the set of positions in bits (searched
-// both ways, alone and with another).
+// of extremes over positions (set, cleared and grown while searched), the set of positions in bits (searched
+// both ways, alone and with another) and the cells of a triangle on a grid (against the cells of its points).
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <random>
+#include <set>
 #include <vector>
 
 #include "trilat/common/Arbol_Extremos.h"
 #include "trilat/common/Conjunto_Bits.h"
+#include "trilat/common/Rejilla_Uniforme.h"
 
 namespace Vyr_Trilat::prueba {
 namespace {
@@ -85,6 +87,47 @@ TEST(Indices, ConjuntoDeBitsComoUnaLista) {
       EXPECT_EQ(a.Anterior(3, 4), -1);
     }
   }
+}
+
+// Every point of a triangle (corners, points along its edges, points inside) lies in a cell the walk visits, and the
+// walk visits no cell twice: from slivers to triangles reaching far beyond the grid, at survey coordinates.
+TEST(Indices, CeldasDeUnTrianguloComoLasDeSusPuntos) {
+  std::mt19937_64 rng(3);
+  std::uniform_real_distribution<double> u(0, 1);
+  long long visitadas = 0, de_cajas = 0;
+  for (int k = 0; k < 3000; ++k) {
+    const double x0 = k % 2 ? 431000 : 0, y0 = k % 2 ? 4581000 : 0, ancho = 1 + 999 * u(rng), alto = 1 + 999 * u(rng);
+    const Rejilla_Uniforme rejilla({x0, y0, x0 + ancho, y0 + alto}, 1 + static_cast<double>(rng() % 5000));
+    // Corners mostly within the grid, some beyond it; every third triangle a sliver.
+    const auto esquina = [&] {
+      const double f = k % 7 == 0 ? 3 : 1.2;
+      return Vert{x0 + ancho * (f * u(rng) - (f - 1) / 2), y0 + alto * (f * u(rng) - (f - 1) / 2)};
+    };
+    const Vert a = esquina(), b = esquina();
+    const double t = u(rng);
+    const Vert c = k % 3 ? esquina() : Vert{a.X + t * (b.X - a.X) + 1e-3 * u(rng), a.Y + t * (b.Y - a.Y)};
+    std::multiset<std::size_t> celdas;
+    rejilla.Recorre_Triangulo(a, b, c, [&](std::size_t celda) { celdas.insert(celda); });
+    const auto en = [&](const Vert& p) { return celdas.count(rejilla.Celda(rejilla.Columna(p.X), rejilla.Fila(p.Y))); };
+    ASSERT_EQ(std::set<std::size_t>(celdas.begin(), celdas.end()).size(), celdas.size()) << k;
+    const Vert v[3] = {a, b, c};
+    for (int e = 0; e < 3; ++e) {
+      const Vert &p = v[e], &q = v[(e + 1) % 3];
+      for (int m = 0; m <= 64; ++m) {
+        const double s = m / 64.0;
+        ASSERT_TRUE(en({p.X + s * (q.X - p.X), p.Y + s * (q.Y - p.Y)})) << k << " edge " << e << " at " << s;
+      }
+    }
+    for (int m = 0; m < 200; ++m) {
+      double r = u(rng), s = u(rng);
+      if (r + s > 1) r = 1 - r, s = 1 - s;
+      ASSERT_TRUE(en({a.X + r * (b.X - a.X) + s * (c.X - a.X), a.Y + r * (b.Y - a.Y) + s * (c.Y - a.Y)})) << k;
+    }
+    visitadas += static_cast<long long>(celdas.size());
+    de_cajas += rejilla.Celdas_De(Caja::De(a, a).Con(Caja::De(b, c)));
+  }
+  // What it is for: far fewer cells than the triangles' boxes.
+  EXPECT_LT(visitadas, de_cajas * 2 / 3);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// A uniform grid of cells over a box, and the two ways a search walks it: every cell of a box, and every cell
-// within a given distance of a line (as far as a box allows), one cell column or row at a time along the line.
+// A uniform grid of cells over a box, and the ways a search walks it: every cell of a box, every cell of a
+// triangle, and every cell within a given distance of a line (as far as a box allows), one cell column or row at a
+// time along the line.
 #pragma once
 
 #include <algorithm>
@@ -55,6 +56,11 @@ class Rejilla_Uniforme {
       for (int i = i0; i <= i1; ++i) visita(Celda(i, j));
   }
 
+  // Every cell the triangle abc touches, perhaps with a few beside them, each once: a long thin triangle covers far
+  // fewer cells than its box.
+  template <typename F>
+  void Recorre_Triangulo(const Vert& a, const Vert& b, const Vert& c, F&& visita) const;
+
   // Every cell within `ancho` of the line through A and B and inside `limite`, with the line's stretch over it
   // (visita(cell, stretch)); the cells of `limite` when A = B, with a stretch of no bound across.
   template <typename F>
@@ -65,6 +71,42 @@ class Rejilla_Uniforme {
   double ancho_celda_ = 1, alto_celda_ = 1;
   int nx_ = 1, ny_ = 1;
 };
+
+template <typename F>
+void Rejilla_Uniforme::Recorre_Triangulo(const Vert& a, const Vert& b, const Vert& c, F&& visita) const {
+  // A triangle of a few cells is walked as its box: cheaper than finding which of them it misses.
+  constexpr long long kCeldas_Caja = 8;
+  const Caja caja = Caja::De(a, a).Con(Caja::De(b, c));
+  if (Celdas_De(caja) <= kCeldas_Caja) return Recorre_Caja(caja, visita);
+  const int i0 = Columna(caja.x0), i1 = Columna(caja.x1), j0 = Fila(caja.y0), j1 = Fila(caja.y1);
+  const Vert v[3] = {a, b, c};
+  for (int j = j0; j <= j1; ++j) {
+    // The row's band of Y, widened by a quarter cell so that it surely holds every Y that Fila puts in the row (the
+    // end rows also hold what lies beyond the grid); the triangle's extent in X over it, from its edges' parts in it.
+    const double lo = j == j0 ? caja.y0 : std::max(caja.y0, dominio_.y0 + (j - 0.25) * alto_celda_);
+    const double hi = j == j1 ? caja.y1 : std::min(caja.y1, dominio_.y0 + (j + 1.25) * alto_celda_);
+    double xmin = HUGE_VAL, xmax = -HUGE_VAL;
+    for (int k = 0; k < 3; ++k) {
+      const Vert &p = v[k], &q = v[(k + 1) % 3];
+      if (std::max(p.Y, q.Y) < lo || std::min(p.Y, q.Y) > hi) continue;
+      if (p.Y == q.Y) {
+        xmin = std::min({xmin, p.X, q.X}), xmax = std::max({xmax, p.X, q.X});
+        continue;
+      }
+      for (const double y : {std::clamp(lo, std::min(p.Y, q.Y), std::max(p.Y, q.Y)),
+                             std::clamp(hi, std::min(p.Y, q.Y), std::max(p.Y, q.Y))}) {
+        const double x = p.X + (y - p.Y) * (q.X - p.X) / (q.Y - p.Y);
+        xmin = std::min(xmin, x), xmax = std::max(xmax, x);
+      }
+    }
+    if (xmin > xmax) continue;
+    // Far more than the rounding of those sums, relative to the grid and to the coordinates.
+    const double margen =
+        1e-9 * (dominio_.x1 - dominio_.x0 + dominio_.y1 - dominio_.y0) + 1e-12 * std::max(-xmin, xmax);
+    const int m0 = std::max(i0, Columna(xmin - margen)), m1 = std::min(i1, Columna(xmax + margen));
+    for (int i = m0; i <= m1; ++i) visita(Celda(i, j));
+  }
+}
 
 template <typename F>
 void Rejilla_Uniforme::Recorre_Franja(const Vert& A, const Vert& B, double ancho, const Caja& limite,

@@ -15,7 +15,8 @@ Triangulos_Por_Celdas::Triangulos_Por_Celdas(const std::vector<Vert>& p, std::si
 }
 
 void Triangulos_Por_Celdas::Agrega(const std::array<Long, 3>& t, std::size_t id) {
-  rejilla_.Recorre_Caja(Caja_De_Triangulo(p_, t), [&](std::size_t c) {
+  const Triangulo_Plano e = Esquinas_De_Triangulo(p_, t);
+  rejilla_.Recorre_Triangulo(e[0], e[1], e[2], [&](std::size_t c) {
     entradas_.push_back({id, primero_[c]});
     primero_[c] = entradas_.size() - 1;
   });

@@ -1,5 +1,5 @@
-// Triangles filed by the cells of a uniform grid that their bounding boxes cover, for the queries that decide
-// overlap and containment among many triangles: only those whose boxes share a cell are compared.
+// Triangles filed by the cells of a uniform grid that they cover, for the queries that decide overlap and
+// containment among many triangles: only those that share a cell are compared.
 #pragma once
 
 #include <array>
@@ -33,26 +33,34 @@ class Triangulos_Por_Celdas {
   // filed in several of those cells may be given more than once. For use from several threads at once.
   template <typename F>
   bool Alguno_En(const Caja& caja, F&& f) const {
+    return En_Celdas([&](auto&& celda) { rejilla_.Recorre_Caja(caja, celda); }, f);
+  }
+  // The same for the cells of t, each triangle once.
+  template <typename F>
+  bool Alguno(const std::array<Long, 3>& t, F&& f) {
+    ++sello_;
+    const Triangulo_Plano e = Esquinas_De_Triangulo(p_, t);
+    return En_Celdas([&](auto&& celda) { rejilla_.Recorre_Triangulo(e[0], e[1], e[2], celda); },
+                     [&](std::size_t id) {
+                       if (visto_.size() <= id) visto_.resize(id + 1, 0);
+                       if (visto_[id] == sello_) return false;
+                       visto_[id] = sello_;
+                       return f(id);
+                     });
+  }
+
+ private:
+  // f(id) for the triangles filed in the cells that recorre(celda) hands over, until one answers true.
+  template <typename R, typename F>
+  bool En_Celdas(R&& recorre, F&& f) const {
     bool hallado = false;
-    rejilla_.Recorre_Caja(caja, [&](std::size_t c) {
+    recorre([&](std::size_t c) {
       for (std::size_t e = primero_[c]; e != kNinguno && !hallado; e = entradas_[e].siguiente)
         if (f(entradas_[e].id)) hallado = true;
     });
     return hallado;
   }
-  // The same for the box of t, each triangle once.
-  template <typename F>
-  bool Alguno(const std::array<Long, 3>& t, F&& f) {
-    ++sello_;
-    return Alguno_En(Caja_De_Triangulo(p_, t), [&](std::size_t id) {
-      if (visto_.size() <= id) visto_.resize(id + 1, 0);
-      if (visto_[id] == sello_) return false;
-      visto_[id] = sello_;
-      return f(id);
-    });
-  }
 
- private:
   static constexpr std::size_t kNinguno = static_cast<std::size_t>(-1);
   struct Entrada {
     std::size_t id, siguiente;
