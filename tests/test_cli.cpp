@@ -75,8 +75,9 @@ class Cli : public ::testing::Test {
   Salida_Orden Corre(const std::string& entrada) const { return Trilat("run " + entrada + " --out " + salida_); }
   // The same on a terminal of its own, where it can be answered and sent Ctrl-C.
   // Quiet unless the test watches the progress bar.
-  Sesion_Pty En_Terminal(const std::string& opcion, bool callada = true) const {
-    std::vector<std::string> orden{TRILAT_CLI_PATH, "run", puntos_, opcion, "--settings", ajustes_, "--out", salida_};
+  Sesion_Pty En_Terminal(const std::vector<std::string>& opciones, bool callada = true) const {
+    std::vector<std::string> orden{TRILAT_CLI_PATH, "run", puntos_, "--settings", ajustes_, "--out", salida_};
+    orden.insert(orden.end(), opciones.begin(), opciones.end());
     if (callada) orden.emplace_back("--quiet");
     return Sesion_Pty(orden);
   }
@@ -323,7 +324,7 @@ TEST_F(Cli, DiscoLlenoNoEscribeNada) {
 // request is read when the next pass starts, and a stop requested later is honoured before writing.
 TEST_F(Cli, CtrlCDuranteLaTriangulacion) {
   Puntos(Genera(Forma::Uniforme, 100000, 1000, 5));
-  Sesion_Pty sesion = En_Terminal("--no-contours", false);
+  Sesion_Pty sesion = En_Terminal({"--no-contours"}, false);
   ASSERT_TRUE(sesion.Conversa({{"Triangulaci", "\x03"}})) << sesion.Pantalla();
   EXPECT_EQ(sesion.Termina(), 130) << sesion.Pantalla();
   EXPECT_FALSE(fs::exists(salida_));
@@ -331,9 +332,12 @@ TEST_F(Cli, CtrlCDuranteLaTriangulacion) {
 
 TEST_F(Cli, DialogosEnUnTerminalReal) {
   Puntos(Genera(Forma::Uniforme, 300, 200, 7));
-  const auto dialogos = [&](const std::vector<std::pair<std::string, std::string>>& respuestas) {
+  const auto dialogos = [&](const std::vector<std::pair<std::string, std::string>>& respuestas,
+                            const std::vector<std::string>& otras = {}) {
     fs::remove_all(salida_);
-    Sesion_Pty sesion = En_Terminal("--dialog");
+    std::vector<std::string> opciones{"--dialog"};
+    opciones.insert(opciones.end(), otras.begin(), otras.end());
+    Sesion_Pty sesion = En_Terminal(opciones);
     EXPECT_TRUE(sesion.Conversa(respuestas)) << sesion.Pantalla();
     EXPECT_EQ(sesion.Termina(), 0) << sesion.Pantalla();
     EXPECT_FALSE(Salida("tin.csv").empty() || Salida("contours.geojson").empty());
@@ -350,6 +354,17 @@ TEST_F(Cli, DialogosEnUnTerminalReal) {
   const std::string recordado = Lee_Archivo(ajustes_);
   EXPECT_NE(recordado.find("Distacia Maxima=25"), std::string::npos) << recordado;
   EXPECT_NE(recordado.find("Equidistancia curvas finas="), std::string::npos) << recordado;
+  // Closed without Aceptar (the input ended), the contouring dialog leaves the run the values it was given (here an
+  // option's), and nothing of it is remembered.
+  dialogos({{"Choose 1-5: ", "4\r"},
+            {"NO ENCUENTRO TRIANGULOS..", ""},
+            {"[Enter] ", "\r"},
+            {"Choose 1-11: ", "3\r"},
+            {"Curvas Finas [", ""},
+            {"]: ", "9\r"},
+            {"Choose 1-11: ", "\x04"}},
+           {"--equidistance", "7"});
+  EXPECT_EQ(Lee_Archivo(ajustes_), recordado);
 
   // Once the file is read-only a new maximum side or equidistance cannot be remembered: that is said, and the run
   // uses them all the same.

@@ -344,6 +344,16 @@ TEST_F(Curvado, ParametrosDelDialogo) {
   s = Calcula_Curvado(c_, m);
   EXPECT_TRUE(s.datos.Dibuja_Curvas == False && s.datos.Suavizar == True);
   EXPECT_EQ(ajustes_.Texto(), "garbage line\n");
+  // Accepted untouched, it gives back the equidistances it was given, even those its three decimals would round;
+  // closed without Aceptar (or Cancelar), it is not taken as accepted.
+  for (const bool acepta : {true, false}) {
+    double ef = 2.5e-5, em = 0.0625;
+    Long cf = 12, cm = 34;
+    Presentador_Guionizado p(acepta ? std::vector{Pulsa("cmdDatosaceptar")} : std::vector<Accion_Usuario>{});
+    c_.Parametros_Curvado1(101.75, 100.25, mostrar, ef, em, cf, cm);
+    EXPECT_TRUE(ef == 2.5e-5 && em == 0.0625) << acepta;
+    EXPECT_TRUE(c_.Estado().Aceptado == A_Booleano(acepta) && c_.Estado().Cancelado == False) << acepta;
+  }
 
   // Something that is not a picture box is refused to the caller.
   ObjectRef otro = std::make_shared<Progreso_Grabador>();

@@ -77,7 +77,9 @@ TEST_F(Tri_P, AceptarGuardaCancelarNo) {
     f_Tri_P dlg;
     dlg.Load();
     EXPECT_TRUE(dlg.A_Distac_Maxima() == 37.5 && dlg.A_Ver_Formacion() == False && dlg.A_color == 255);
-    EXPECT_EQ(dlg.Busca("txtDistMax").Texto(), "38");
+    // Shown so that it reads back: the box rewrites the store as it is set.
+    EXPECT_EQ(dlg.Busca("txtDistMax").Texto(), "37.5");
+    EXPECT_EQ(dlg.A_Distac_Maxima(), 37.5);
     EXPECT_TRUE(dlg.Left() == 1500 && dlg.Top() == 900);
     dlg.Mueve(30, 60);
     dlg.Unload();

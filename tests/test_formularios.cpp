@@ -95,9 +95,11 @@ TEST(Color, EligeCancelaYRechazaTextos) {
   EXPECT_EQ(Elige(65280, {Escribe(c_Color::kCaja_Color, "255"), Pulsa(c_Color::kBoton_Cancelar)}), 65280);
   EXPECT_EQ(Elige(65280, {}), 65280);  // closed without choosing
   EXPECT_TRUE(mensajes.Lista().empty());
-  for (const char* malo : {"", "#12345", "#GG0000", "-1", "12a", "99999999999"})
+  EXPECT_EQ(Elige(7, {Escribe(c_Color::kCaja_Color, "16777215"), Pulsa(c_Color::kBoton_Aceptar)}), 0xFFFFFF);
+  // Beyond 24-bit RGB too: it would be drawn as another colour.
+  for (const char* malo : {"", "#12345", "#GG0000", "-1", "12a", "99999999999", "16777216"})
     EXPECT_EQ(Elige(7, {Escribe(c_Color::kCaja_Color, malo), Pulsa(c_Color::kBoton_Aceptar)}), 7) << malo;
-  ASSERT_EQ(mensajes.Lista().size(), 6u);
+  ASSERT_EQ(mensajes.Lista().size(), 7u);
   EXPECT_EQ(mensajes.Lista()[0].titulo, "Color prueba:");
 
   // The box and the sample show the colour red first, and the sample follows what is typed.

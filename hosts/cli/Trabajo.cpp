@@ -187,6 +187,19 @@ void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levanta
                                        static_cast<Long>(lineas.size()), pol);
 }
 
+// Contouring counts its levels in 16 bits, and fails with no word of why on more.
+void Comprueba_Niveles(double zmax, double zmin, double equidistancia, const char* relieve) {
+  try {
+    Niveles::Numero_Niveles(zmax, zmin, equidistancia);
+  } catch (const RuntimeError&) {
+    std::ostringstream por_que;
+    por_que << "the equidistance " << equidistancia << " gives " << (zmax - zmin) / equidistancia
+            << " contour levels over " << relieve << " of " << zmax - zmin << ", more than the "
+            << std::numeric_limits<Integer>::max() << " contouring takes";
+    Detiene(por_que.str());
+  }
+}
+
 // The contouring values of this run: those remembered (or picked for the relief), then the options'. Settled
 // before the model is made, so that a --major below the equidistance it meets fails at once.
 Valores_Curvas Valores_Del_Trabajo(const Opciones& o, const Levantamiento& lev) {
@@ -218,17 +231,7 @@ Valores_Curvas Valores_Del_Trabajo(const Opciones& o, const Levantamiento& lev) 
   }
   // Contouring counts its levels in 16 bits and would fail on too many only once the model is made; in the dialog
   // the equidistance can still change.
-  if (!o.dialogo) {
-    try {
-      Niveles::Numero_Niveles(*zmax, *zmin, vc.finas);
-    } catch (const RuntimeError&) {
-      std::ostringstream por_que;
-      por_que << "the equidistance " << vc.finas << " gives " << (*zmax - *zmin) / vc.finas
-              << " contour levels over the survey's relief of " << *zmax - *zmin << ", more than the "
-              << std::numeric_limits<Integer>::max() << " contouring takes";
-      Detiene(por_que.str());
-    }
-  }
+  if (!o.dialogo) Comprueba_Niveles(*zmax, *zmin, vc.finas, "the survey's relief");
   return vc;
 }
 
@@ -249,6 +252,9 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
   double E_finas = vc.finas, E_Maestras = vc.maestras;
   Long Colfinas = vc.color_finas, ColMaestras = vc.color_maestras;
   curvado.Parametros_Curvado1(zmax, zmin, mostrar, E_finas, E_Maestras, Colfinas, ColMaestras);
+  const bool aceptado = o.dialogo && Es_Verdadero(curvado.Estado().Aceptado);
+  if (o.dialogo && !Es_Verdadero(curvado.Estado().Cancelado))
+    Comprueba_Niveles(curvado.Estado().Cota_Max, curvado.Estado().Cota_Min, E_finas, "the dialog's elevations");
   if (o.segmentos || o.suavizar || o.dibuja_curvas) {
     // Options override what the dialog remembers for this run; the rest keeps the remembered values.
     const auto& s = curvado.Estado();
@@ -275,9 +281,9 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
     Detiene(std::to_string(mensajes.Dichos()) + " contour lines could not be drawn (above); the contours would be " +
             "incomplete");
   }
-  if (o.dialogo) {
-    // As in the contouring dialog, a settings file that cannot be changed costs what would be remembered, not the
-    // results.
+  if (aceptado) {
+    // Only what the dialog accepted is remembered. As in the dialog, a settings file that cannot be changed costs
+    // what would be remembered, not the results.
     try {
       Guarda_Valores_Curvas({E_finas, E_Maestras, Colfinas, ColMaestras});
     } catch (const RuntimeError& error) {

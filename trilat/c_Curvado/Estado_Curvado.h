@@ -20,7 +20,8 @@ struct Estado_Curvado {
   Long Segmentos = 0;  // samples per smoothed span
   Boolean Suavizar = False;
   Boolean Dibuja_Curvas = False;
-  Boolean Cancelado = False;  // the user left the dialog without accepting
+  Boolean Cancelado = False;  // the user pressed the dialog's Cancelar
+  Boolean Aceptado = False;   // the user pressed its Aceptar (it may also be closed without either)
 
   ObjectRef Progreso;
 

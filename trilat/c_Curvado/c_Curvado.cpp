@@ -5,11 +5,11 @@
 #include "trilat/c_Curvado/Niveles.h"
 #include "trilat/c_Curvado/Trazado.h"
 #include "trilat/common/Informe_Error.h"
+#include "trilat/dialogs/Numeros_Dialogo.h"
 #include "trilat/dialogs/f_Curv_P.h"
 #include "trilat/draw/mDibuja.h"
 #include "trilat/platform/MsgBox.h"
 #include "trilat/platform/Omite_Error.h"
-#include "trilat/sibling/c_Numeros.h"
 
 namespace Vyr_Trilat {
 
@@ -19,8 +19,6 @@ constexpr double kTolerancia = 0.001;
 constexpr double kDesnivel_Maximo = 32000;
 
 void No_Se_Puede(const std::string& texto) { MsgBox(texto, vbCritical, "No se puede hacer el Curvado:"); }
-
-std::string Formatea(double valor) { return c_Numeros::Instancia().Formatea(Variant::De_Doble(valor), 3, 0); }
 
 // A negative equidistance gives no level at all: it is taken as no value, like 0.
 void Equidistancias_Por_Defecto(double& e_finas, double& e_maestras) {
@@ -53,8 +51,8 @@ void c_Curvado::Parametros_Curvado1(double Mdt_MaxZ, double Mdt_MinZ, Boolean& S
   Omite_Error([&] { dialogo.Load(); });
   Omite_Error([&] { dialogo.Let_A_Cota_Maxima(Mdt_MaxZ); });
   Omite_Error([&] { dialogo.Let_A_Cota_Minima(Mdt_MinZ); });
-  Omite_Error([&] { dialogo.Busca("txtMaestras").Let_Texto(Formatea(E_Maestras)); });
-  Omite_Error([&] { dialogo.Busca("txtequidist").Let_Texto(Formatea(E_finas)); });
+  Omite_Error([&] { dialogo.Busca("txtMaestras").Let_Texto(Formatea_Exacto(E_Maestras, 3)); });
+  Omite_Error([&] { dialogo.Busca("txtequidist").Let_Texto(Formatea_Exacto(E_finas, 3)); });
   dialogo.Busca("cmbColorF").Let_BackColor(Colfinas);
   dialogo.Busca("cmbColorM").Let_BackColor(ColMaestras);
   dialogo.A_EquiMa = E_Maestras;
@@ -73,6 +71,7 @@ void c_Curvado::Parametros_Curvado1(double Mdt_MaxZ, double Mdt_MinZ, Boolean& S
   Omite_Error([&] { s_.Dibuja_Curvas = dialogo.A_Ver_Formacion(); });
   Omite_Error([&] { s_.Suavizar = dialogo.A_Suavizar(); });
   s_.Cancelado = dialogo.A_CancelarCrv1;
+  s_.Aceptado = dialogo.A_Aceptar1;
   Omite_Error([&] { dialogo.Unload(); });
 }
 
@@ -154,7 +153,7 @@ void c_Curvado::Calcula(Long nPun, HostArray<double>& X, HostArray<double>& Y, H
   if (nPun < 3) return;
   const double desnivel = s_.Cota_Max - s_.Cota_Min;
   if (desnivel > kDesnivel_Maximo)
-    return No_Se_Puede("La diferencia máxima de desnivel no puede ser mayor de 32000 y es " + Formatea(desnivel));
+    return No_Se_Puede("La diferencia máxima de desnivel no puede ser mayor de 32000 y es " + Formatea(desnivel, 3));
   const Integer nNiveles = Niveles::Numero_Niveles(s_.Cota_Max, s_.Cota_Min, s_.E_finas);
   if (nNiveles == 0) return;
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "trilat/dialogs/Boton_Color.h"
+#include "trilat/dialogs/Numeros_Dialogo.h"
 #include "trilat/platform/Omite_Error.h"
 #include "trilat/platform/Variant.h"
 #include "trilat/sibling/c_Ajustes.h"
-#include "trilat/sibling/c_Numeros.h"
 
 namespace Vyr_Trilat {
 
@@ -29,13 +29,6 @@ Variant Lee_Ajuste(const std::string& clave, const Variant& defecto) {
 
 void Guarda_Ajuste(const std::string& clave, const Variant& valor) {
   c_Ajustes::Instancia().Guarda_Valor(kAplicacion, kSeccion, clave, valor);
-}
-
-double Lee_Numero(const std::string& texto) { return c_Numeros::Instancia().Lee_Numero(texto); }
-double Val_Texto(const std::string& texto) { return c_Numeros::Instancia().Val_Texto(texto); }
-
-std::string Formatea(double valor, Integer decimales) {
-  return c_Numeros::Instancia().Formatea(Variant::De_Doble(valor), decimales, 0);
 }
 
 }  // namespace

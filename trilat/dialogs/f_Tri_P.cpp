@@ -3,11 +3,11 @@
 #include <string>
 
 #include "trilat/dialogs/Boton_Color.h"
+#include "trilat/dialogs/Numeros_Dialogo.h"
 #include "trilat/platform/MsgBox.h"
 #include "trilat/platform/RuntimeError.h"
 #include "trilat/platform/Variant.h"
 #include "trilat/sibling/c_Ajustes.h"
-#include "trilat/sibling/c_Numeros.h"
 
 namespace Vyr_Trilat {
 
@@ -24,12 +24,6 @@ Variant Lee_Ajuste(const std::string& clave, const Variant& defecto) {
 
 void Guarda_Ajuste(const std::string& clave, const Variant& valor) {
   c_Ajustes::Instancia().Guarda_Valor(kAplicacion, kSeccion, clave, valor);
-}
-
-double Lee_Numero(const std::string& texto) { return c_Numeros::Instancia().Lee_Numero(texto); }
-
-std::string Formatea(double valor, Integer decimales) {
-  return c_Numeros::Instancia().Formatea(Variant::De_Doble(valor), decimales, 0);
 }
 
 // The remembered maximum side as the number its text holds.
@@ -92,7 +86,7 @@ void f_Tri_P::Form_Load() {
   const Integer zona = Lee_Ajuste("Alineacion", Variant::De_Entero(0)).A_Entero();
   A_color = Lee_Ajuste("Color", Variant::De_Largo(65280)).A_Largo();
   cmbColorF_->Let_BackColor(A_color);
-  txtDistMax_->Let_Texto(Formatea(distancia, 0));
+  txtDistMax_->Let_Texto(Formatea_Exacto(distancia, 0));
   chkTriForm_->Let_Value(formacion);
   chkTriVerZona_->Let_Value(zona);
   A_CancelarMDT1 = False;

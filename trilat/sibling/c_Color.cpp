@@ -23,7 +23,8 @@ std::string Texto_Color(Long color) {
   return buf;
 }
 
-// The colour a text names: a non-negative decimal value or #RRGGBB; none for anything else.
+// The colour a text names: a decimal value of 24-bit RGB (red in the low byte, 0 to 16777215) or #RRGGBB; none for
+// anything else (a larger value would be drawn as its low 24 bits, and remembered as something else).
 std::optional<Long> Lee_Color(const std::string& texto) {
   const auto ini = texto.find_first_not_of(' ');
   const auto fin = texto.find_last_not_of(' ');
@@ -34,7 +35,7 @@ std::optional<Long> Lee_Color(const std::string& texto) {
   if (hex && final - p != 7) return std::nullopt;
   Long v = 0;
   const auto [ptr, ec] = std::from_chars(p + (hex ? 1 : 0), final, v, hex ? 16 : 10);
-  if (ec != std::errc() || ptr != final || v < 0) return std::nullopt;
+  if (ec != std::errc() || ptr != final || v < 0 || v > 0xFFFFFF) return std::nullopt;
   if (!hex) return v;
   return ((v >> 16) & 0xFF) | (v & 0xFF00) | ((v & 0xFF) << 16);
 }
