@@ -20,6 +20,11 @@ TEST(Niveles, CasosQueDecidenLosNiveles) {
   EXPECT_EQ(Primer_Nivel(101.3, 1), 101);
   EXPECT_EQ(Numero_Niveles(8.5, 0, 1), 8);  // halves to even
   EXPECT_EQ(Numero_Niveles(9.5, 0, 1), 10);
+  // Rounded down, the count would stop short of a level within the range: it goes on up to the last.
+  EXPECT_EQ(Numero_Niveles(101.3, 100.9, 1), 1);  // 0.4 rounds to 0: level 101 too
+  EXPECT_EQ(Numero_Niveles(102.3, 100.9, 1), 2);  // 1.4 rounds to 1: levels 100 to 102
+  EXPECT_EQ(Numero_Niveles(100.8, 100.2, 1), 1);  // the rounded count, when it reaches further
+  EXPECT_EQ(Numero_Niveles(0.3, 0.06, 0.1), 3);   // 0.3 / 0.1 is just below 3
   EXPECT_EQ(Numero_Niveles(32767.4, 0, 1), 32767);
   EXPECT_EQ(Numero_Error([] { Numero_Niveles(32767.5, 0, 1); }), 6);
   EXPECT_EQ(Numero_Error([] { Numero_Niveles(std::nan(""), 0, 1); }), 6);

@@ -6,8 +6,9 @@
 
 namespace Vyr_Trilat::Niveles {
 
-// Intervals between the range's levels, (cota_max - cota_min) / e_finas rounded half to even; error 6 outside
-// 16 bits. The levels traced are this many plus one.
+// Intervals between the range's levels, (cota_max - cota_min) / e_finas rounded half to even, or more when that
+// falls short of the last multiple of e_finas at or below cota_max; error 6 outside 16 bits. The levels traced are
+// this many plus one, from Primer_Nivel.
 Integer Numero_Niveles(double cota_max, double cota_min, double e_finas);
 
 // The level tracing starts from: the multiple of e_finas at or below cota_min.
