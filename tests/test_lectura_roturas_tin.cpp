@@ -1,11 +1,13 @@
 // The command's breaklines and tin.csv readers: what they make of good files (point numbers mapped to library
-// positions, the tin the command writes read back whole) and the file and line they name for bad ones.
+// positions, the tin the command writes read back whole) and the file and line they name for bad ones; and which
+// breakline segments a forced model does not hold.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "hosts/cli/Lectura_Roturas.h"
 #include "hosts/cli/Lectura_Tin.h"
+#include "hosts/cli/Roturas_Ausentes.h"
 #include "tests/support/Carpeta_Temporal.h"
 #include "tests/support/Mensaje_Error.h"
 #include "tests/support/Rotura_Anfitrion.h"
@@ -75,6 +77,31 @@ TEST_F(Lecturas, TinBuenoYMalo) {
   EXPECT_EQ(error("index,v1,v2,v3\n0,100,110,120\n1,120,160,140\n"),
             f_ + ":3: triangle 1 has no area: its corners lie on a line");
   EXPECT_EQ(error("index,v1,v2,v3\n"), f_ + ": the file holds no triangles");
+}
+
+// A slanted grid at survey coordinates, its rows straight in decimals (and so only nearly in binary), each square
+// split by its rising diagonal, one square left open: a segment along a row is held by the run of its edges, one
+// across a square's other diagonal is not (and crosses the breakline along the diagonal), nor is one over the open
+// square.
+TEST(Roturas_Ausentes, AristasCorridasCrucesYHuecos) {
+  Levantamiento lev;
+  const auto p = [](int i, int j) { return std::int64_t{1000 + 10 * j + i}; };
+  for (int j = 0; j < 4; ++j)
+    for (int i = 0; i < 5; ++i) lev.Agrega(p(i, j), 431000 + 0.3 * i + 0.1 * j, 4581000 + 0.1 * i + 0.3 * j, 0);
+  std::vector<std::array<std::int64_t, 3>> tris;
+  for (int j = 0; j < 3; ++j)
+    for (int i = 0; i < 4; ++i)
+      if (i != 2 || j != 1) {
+        tris.push_back({p(i, j), p(i + 1, j), p(i + 1, j + 1)});
+        tris.push_back({p(i, j), p(i + 1, j + 1), p(i, j + 1)});
+      }
+  const std::vector<std::vector<std::int64_t>> lineas = {
+      {p(0, 0), p(4, 0), p(4, 3)}, {p(0, 0), p(1, 1), p(2, 2)}, {p(1, 0), p(0, 1)}, {p(2, 1), p(3, 2), p(2, 1)}};
+  const auto ausentes = Roturas_Ausentes(lineas, lev, tris);
+  ASSERT_EQ(ausentes.size(), 2u);
+  EXPECT_TRUE(ausentes[0].desde == p(1, 0) && ausentes[0].hasta == p(0, 1));
+  EXPECT_EQ(ausentes[0].cruza, std::make_pair(p(0, 0), p(1, 1)));
+  EXPECT_TRUE(ausentes[1].desde == p(2, 1) && ausentes[1].hasta == p(3, 2) && !ausentes[1].cruza);  // once
 }
 
 // The bundled breaklines forced into the bundled survey's triangulation as the command does it: every segment

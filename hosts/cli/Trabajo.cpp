@@ -18,6 +18,7 @@
 #include "hosts/cli/Lectura_Tin.h"
 #include "hosts/cli/Levantamiento.h"
 #include "hosts/cli/Parametros_Curvas.h"
+#include "hosts/cli/Roturas_Ausentes.h"
 #include "hosts/cli/Roturas_Sin_Esquina.h"
 #include "hosts/cli/Salida_Curvas_OGR.h"
 #include "hosts/cli/Salida_GeoJSON.h"
@@ -185,6 +186,14 @@ void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levanta
   HostArray<Polilinea> pol = Polilineas_Biblioteca(lineas, lev);
   rotura.Calcula_Triang_con_Polilineas(m.nPt, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3,
                                        static_cast<Long>(lineas.size()), pol);
+  for (const Segmento_Ausente& s : Roturas_Ausentes(lineas, lev, m.Triangulos(lev))) {
+    std::cerr << "trilat: breakline segment " << s.desde << " - " << s.hasta << " is not in the model: ";
+    if (s.cruza) {
+      std::cerr << "it crosses breakline segment " << s.cruza->first << " - " << s.cruza->second << '\n';
+    } else {
+      std::cerr << "no edges of the model run along it (it spans ground the model leaves open)\n";
+    }
+  }
 }
 
 // Contouring counts its levels in 16 bits, and fails with no word of why on more.

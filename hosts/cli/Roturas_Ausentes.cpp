@@ -1,0 +1,105 @@
+#include "hosts/cli/Roturas_Ausentes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <set>
+#include <unordered_map>
+
+#include "trilat/common/Predicados_Exactos.h"
+
+namespace Vyr_Trilat::anfitrion {
+
+namespace {
+
+using Par = std::pair<std::int64_t, std::int64_t>;
+
+Par Ordenado(std::int64_t a, std::int64_t b) { return a < b ? Par{a, b} : Par{b, a}; }
+
+class Modelo {
+ public:
+  Modelo(const Levantamiento& lev, const std::vector<std::array<std::int64_t, 3>>& triangulos) : lev_(lev) {
+    for (const auto& t : triangulos)
+      for (int k = 0; k < 3; ++k) {
+        const std::int64_t a = t[static_cast<std::size_t>(k)], b = t[static_cast<std::size_t>((k + 1) % 3)];
+        if (aristas_.insert(Ordenado(a, b)).second) {
+          vecinos_[a].push_back(b);
+          vecinos_[b].push_back(a);
+        }
+      }
+  }
+
+  // The segment is an edge, or a run of edges through points on it.
+  bool Contiene(std::int64_t a, std::int64_t b) const {
+    const double dx = X(b) - X(a), dy = Y(b) - Y(a);
+    const auto avance = [&](std::int64_t p) { return ((X(p) - X(a)) * dx + (Y(p) - Y(a)) * dy) / (dx * dx + dy * dy); };
+    std::int64_t actual = a;
+    double hecho = 0;
+    while (!aristas_.contains(Ordenado(actual, b))) {
+      // The nearest point on the segment, ahead along it, that the current one is joined to.
+      std::int64_t siguiente = actual;
+      double mejor = 1;
+      const auto it = vecinos_.find(actual);
+      if (it == vecinos_.end()) return false;
+      for (const std::int64_t v : it->second) {
+        const double t = avance(v);
+        if (t > hecho && t < mejor && Sobre_Linea(v, a, b)) siguiente = v, mejor = t;
+      }
+      if (siguiente == actual) return false;
+      actual = siguiente, hecho = mejor;
+    }
+    return true;
+  }
+
+  // The two segments cross at a point inside both; one that ends on the other (to within rounding) only meets it.
+  bool Se_Cruzan(const Par& s, const Par& r) const {
+    const auto lado = [&](const Par& l, std::int64_t c) {
+      return Orientacion(X(l.first), Y(l.first), X(l.second), Y(l.second), X(c), Y(c));
+    };
+    return lado(s, r.first) * lado(s, r.second) < 0 && lado(r, s.first) * lado(r, s.second) < 0 &&
+           !Sobre_Linea(r.first, s.first, s.second) && !Sobre_Linea(r.second, s.first, s.second) &&
+           !Sobre_Linea(s.first, r.first, r.second) && !Sobre_Linea(s.second, r.first, r.second);
+  }
+
+ private:
+  // Point p lies on the line through a and b to within the rounding of survey coordinates: a few units in the last
+  // place of the largest of them.
+  bool Sobre_Linea(std::int64_t p, std::int64_t a, std::int64_t b) const {
+    const double dx = X(b) - X(a), dy = Y(b) - Y(a);
+    const double escala = std::max({std::fabs(X(a)), std::fabs(Y(a)), std::fabs(X(b)), std::fabs(Y(b)), 1.0});
+    const double fuera = std::fabs((X(p) - X(a)) * dy - (Y(p) - Y(a)) * dx) / std::sqrt(dx * dx + dy * dy);
+    return fuera <= 64 * std::numeric_limits<double>::epsilon() * escala;
+  }
+  double X(std::int64_t n) const { return lev_.x[Indice(n)]; }
+  double Y(std::int64_t n) const { return lev_.y[Indice(n)]; }
+  std::size_t Indice(std::int64_t n) const { return static_cast<std::size_t>(lev_.posicion.at(n) - 1); }
+
+  const Levantamiento& lev_;
+  std::set<Par> aristas_;
+  std::unordered_map<std::int64_t, std::vector<std::int64_t>> vecinos_;
+};
+
+}  // namespace
+
+std::vector<Segmento_Ausente> Roturas_Ausentes(const std::vector<std::vector<std::int64_t>>& lineas,
+                                               const Levantamiento& lev,
+                                               const std::vector<std::array<std::int64_t, 3>>& triangulos) {
+  const Modelo modelo(lev, triangulos);
+  std::vector<Par> segmentos;
+  for (const auto& l : lineas)
+    for (std::size_t k = 1; k < l.size(); ++k)
+      if (l[k - 1] != l[k]) segmentos.emplace_back(l[k - 1], l[k]);
+  std::vector<Segmento_Ausente> ausentes;
+  std::set<Par> vistos;
+  for (const Par& s : segmentos) {
+    if (!vistos.insert(Ordenado(s.first, s.second)).second || modelo.Contiene(s.first, s.second)) continue;
+    Segmento_Ausente a{s.first, s.second, std::nullopt};
+    const auto cruce =
+        std::find_if(segmentos.begin(), segmentos.end(), [&](const Par& r) { return modelo.Se_Cruzan(s, r); });
+    if (cruce != segmentos.end()) a.cruza = *cruce;
+    ausentes.push_back(a);
+  }
+  return ausentes;
+}
+
+}  // namespace Vyr_Trilat::anfitrion

@@ -1,0 +1,29 @@
+// Breakline segments that the forced model does not hold. The forcing leaves a segment out where it cannot make it
+// an edge (it crosses another breakline, or spans ground the model leaves open) without saying so: the command
+// looks for each segment among the model's edges and names those it does not find.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "hosts/cli/Levantamiento.h"
+
+namespace Vyr_Trilat::anfitrion {
+
+struct Segmento_Ausente {
+  std::int64_t desde, hasta;  // the segment, as point numbers
+  // A breakline segment it crosses (the first in the lines' order), when one does.
+  std::optional<std::pair<std::int64_t, std::int64_t>> cruza;
+};
+
+// The segments of `lineas` (point numbers) that are neither an edge of `triangulos` (point numbers) nor a run of its
+// edges through points that lie on the segment (to within the rounding of their coordinates: the forcing splits a
+// segment at such points), each once, in order.
+std::vector<Segmento_Ausente> Roturas_Ausentes(const std::vector<std::vector<std::int64_t>>& lineas,
+                                               const Levantamiento& lev,
+                                               const std::vector<std::array<std::int64_t, 3>>& triangulos);
+
+}  // namespace Vyr_Trilat::anfitrion
