@@ -316,6 +316,8 @@ TEST_F(Cli, DiscoLlenoNoEscribeNada) {
     setrlimit(RLIMIT_FSIZE, &antes);
     signal(SIGXFSZ, senal);
     Espera_Fallo(sin_sitio, 1, dicho);
+    // The file is named where it was to go, not in the staging folder it was written in.
+    EXPECT_EQ(sin_sitio.err.find(".trilat-staging"), std::string::npos) << sin_sitio.err;
   }
 }
 

@@ -63,6 +63,13 @@ Carpeta_Salida::~Carpeta_Salida() {
   if (!publicada_) Quita_Creadas();
 }
 
+std::string Carpeta_Salida::En_Destino(std::string mensaje) const {
+  const std::string preparacion = preparacion_.string(), destino = destino_.string();
+  for (auto p = mensaje.find(preparacion); p != std::string::npos; p = mensaje.find(preparacion, p + destino.size()))
+    mensaje.replace(p, preparacion.size(), destino);
+  return mensaje;
+}
+
 void Carpeta_Salida::Quita_Creadas() const {
   std::error_code ec;
   for (const auto& p : creadas_) fs::remove(p, ec);  // only when empty: they held nothing before

@@ -18,6 +18,8 @@ class Carpeta_Salida {
 
   // Where a file of this name is to be written now.
   std::filesystem::path Ruta(const std::string& nombre) const { return preparacion_ / nombre; }
+  // A message about files written here, naming them where they are to go rather than where they are staged.
+  std::string En_Destino(std::string mensaje) const;
   // Moves every staged file into the folder, replacing those of the same names, all of them or none;
   // std::runtime_error when one cannot be moved (the folder is then as it was).
   void Publica();

@@ -318,9 +318,8 @@ void Escribe_Tin_Csv(const fs::path& ruta, const std::vector<std::array<std::int
 
 std::string Nombre_Vectorial(const std::string& formato) { return "contours." + Extension_Vectorial(formato); }
 
-void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev, const Modelo_Anfitrion& m,
-             const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox& imagen) {
-  Carpeta_Salida carpeta(salida);
+void Escribe_En(const Opciones& o, const fs::path& salida, const Levantamiento& lev, const Modelo_Anfitrion& m,
+                const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox& imagen, Carpeta_Salida& carpeta) {
   const auto quiere = [&](const char* f) { return o.formatos.count(f) > 0; };
   // On large models the vector picture takes longer than all the other files together; it reads nothing but the
   // picture's strokes, so it is written on another thread meanwhile (and finished before anything is published).
@@ -342,6 +341,16 @@ void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev
   if (quiere("picture.png")) imagen.Guarda_PNG(carpeta.Ruta("picture.png").string());
   if (svg.valid()) svg.get();
   Comprueba_Interrupcion();
+}
+
+void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev, const Modelo_Anfitrion& m,
+             const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox& imagen) {
+  Carpeta_Salida carpeta(salida);
+  try {
+    Escribe_En(o, salida, lev, m, curvas, imagen, carpeta);
+  } catch (const std::runtime_error& e) {
+    throw std::runtime_error(carpeta.En_Destino(e.what()));
+  }
   carpeta.Publica();
 }
 
