@@ -367,6 +367,23 @@ TEST_F(Cli, DialogosEnUnTerminalReal) {
             {"Choose 1-11: ", "\x04"}},
            {"--equidistance", "7"});
   EXPECT_EQ(Lee_Archivo(ajustes_), recordado);
+  // An equidistance accepted there that gives more levels than contouring takes fails the job with the reason.
+  {
+    fs::remove_all(salida_);
+    Sesion_Pty sesion = En_Terminal({"--dialog"});
+    EXPECT_TRUE(sesion.Conversa({{"Choose 1-5: ", "4\r"},
+                                 {"NO ENCUENTRO TRIANGULOS..", ""},
+                                 {"[Enter] ", "\r"},
+                                 {"Choose 1-11: ", "3\r"},
+                                 {"Curvas Finas [", ""},
+                                 {"]: ", "0.00001\r"},
+                                 {"Choose 1-11: ", "11\r"}}))
+        << sesion.Pantalla();
+    EXPECT_EQ(sesion.Termina(), 1) << sesion.Pantalla();
+    EXPECT_NE(sesion.Pantalla().find("contour levels over the dialog's elevations"), std::string::npos)
+        << sesion.Pantalla();
+    EXPECT_FALSE(fs::exists(salida_));
+  }
 
   // Once the file is read-only a new maximum side or equidistance cannot be remembered: that is said, and the run
   // uses them all the same.
