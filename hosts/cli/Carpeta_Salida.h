@@ -31,8 +31,8 @@ class Carpeta_Salida {
   void Quita_Creadas() const;
 
   std::filesystem::path destino_, preparacion_;
-  std::vector<std::filesystem::path> creadas_;
-  std::vector<std::filesystem::path> retirados_;  // the folders of the path that were not there, deepest first
+  std::vector<std::filesystem::path> creadas_;  // the folders of the path that were not there, deepest first
+  std::vector<std::filesystem::path> retirados_;
   bool publicada_ = false;
   bool conserva_ = false;  // the staging folder holds files of the user that could not be put back
 };

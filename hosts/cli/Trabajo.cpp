@@ -261,7 +261,7 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
   double E_finas = vc.finas, E_Maestras = vc.maestras;
   Long Colfinas = vc.color_finas, ColMaestras = vc.color_maestras;
   curvado.Parametros_Curvado1(zmax, zmin, mostrar, E_finas, E_Maestras, Colfinas, ColMaestras);
-  const bool aceptado = o.dialogo && Es_Verdadero(curvado.Estado().Aceptado);
+  const bool aceptado = Es_Verdadero(curvado.Estado().Aceptado);
   if (o.dialogo && !Es_Verdadero(curvado.Estado().Cancelado))
     Comprueba_Niveles(curvado.Estado().Cota_Max, curvado.Estado().Cota_Min, E_finas, "the dialog's elevations");
   if (o.segmentos || o.suavizar || o.dibuja_curvas) {

@@ -51,9 +51,7 @@ class Rejilla_Uniforme {
 
   template <typename F>
   void Recorre_Caja(const Caja& c, F&& visita) const {
-    const int i0 = Columna(c.x0), i1 = Columna(c.x1), j1 = Fila(c.y1);
-    for (int j = Fila(c.y0); j <= j1; ++j)
-      for (int i = i0; i <= i1; ++i) visita(Celda(i, j));
+    Recorre_Celdas(Columna(c.x0), Columna(c.x1), Fila(c.y0), Fila(c.y1), visita);
   }
 
   // Every cell the triangle abc touches, perhaps with a few beside them, each once: a long thin triangle covers far
@@ -67,6 +65,13 @@ class Rejilla_Uniforme {
   void Recorre_Franja(const Vert& A, const Vert& B, double ancho, const Caja& limite, F&& visita) const;
 
  private:
+  // The cells of columns i0 to i1 and rows j0 to j1.
+  template <typename F>
+  void Recorre_Celdas(int i0, int i1, int j0, int j1, F&& visita) const {
+    for (int j = j0; j <= j1; ++j)
+      for (int i = i0; i <= i1; ++i) visita(Celda(i, j));
+  }
+
   Caja dominio_;
   double ancho_celda_ = 1, alto_celda_ = 1;
   int nx_ = 1, ny_ = 1;
@@ -77,8 +82,9 @@ void Rejilla_Uniforme::Recorre_Triangulo(const Vert& a, const Vert& b, const Ver
   // A triangle of a few cells is walked as its box: cheaper than finding which of them it misses.
   constexpr long long kCeldas_Caja = 8;
   const Caja caja = Caja::De(a, a).Con(Caja::De(b, c));
-  if (Celdas_De(caja) <= kCeldas_Caja) return Recorre_Caja(caja, visita);
   const int i0 = Columna(caja.x0), i1 = Columna(caja.x1), j0 = Fila(caja.y0), j1 = Fila(caja.y1);
+  if (static_cast<long long>(i1 - i0 + 1) * (j1 - j0 + 1) <= kCeldas_Caja)
+    return Recorre_Celdas(i0, i1, j0, j1, visita);
   const Vert v[3] = {a, b, c};
   for (int j = j0; j <= j1; ++j) {
     // The row's band of Y, widened by a quarter cell so that it surely holds every Y that Fila puts in the row (the
