@@ -367,22 +367,27 @@ TEST_F(Cli, DialogosEnUnTerminalReal) {
             {"Choose 1-11: ", "\x04"}},
            {"--equidistance", "7"});
   EXPECT_EQ(Lee_Archivo(ajustes_), recordado);
-  // An equidistance accepted there that gives more levels than contouring takes fails the job with the reason.
-  {
+  // Values accepted there that make every line major, or that no contouring can use, fail the job with the reason,
+  // and nothing of them is remembered.
+  for (const auto& [casilla, rotulo, valor, razon] :
+       {std::tuple{"3", "Curvas Finas [", "0.00001", "contour levels over the dialog's elevations"},
+        {"5", "Curvas Maestras [", "0.5", "major equidistance 0.5 is smaller than its equidistance"},
+        {"2", "Cota Minima [", "5000", "is below its lowest 5000: no contour level lies between them"}}) {
+    SCOPED_TRACE(valor);
     fs::remove_all(salida_);
     Sesion_Pty sesion = En_Terminal({"--dialog"});
     EXPECT_TRUE(sesion.Conversa({{"Choose 1-5: ", "4\r"},
                                  {"NO ENCUENTRO TRIANGULOS..", ""},
                                  {"[Enter] ", "\r"},
-                                 {"Choose 1-11: ", "3\r"},
-                                 {"Curvas Finas [", ""},
-                                 {"]: ", "0.00001\r"},
+                                 {"Choose 1-11: ", std::string(casilla) + "\r"},
+                                 {rotulo, ""},
+                                 {"]: ", std::string(valor) + "\r"},
                                  {"Choose 1-11: ", "11\r"}}))
         << sesion.Pantalla();
     EXPECT_EQ(sesion.Termina(), 1) << sesion.Pantalla();
-    EXPECT_NE(sesion.Pantalla().find("contour levels over the dialog's elevations"), std::string::npos)
-        << sesion.Pantalla();
+    EXPECT_NE(sesion.Pantalla().find(razon), std::string::npos) << sesion.Pantalla();
     EXPECT_FALSE(fs::exists(salida_));
+    EXPECT_EQ(Lee_Archivo(ajustes_), recordado);
   }
 
   // Once the file is read-only a new maximum side or equidistance cannot be remembered: that is said, and the run

@@ -209,6 +209,23 @@ void Comprueba_Niveles(double zmax, double zmin, double equidistancia, const cha
   }
 }
 
+// What the contouring dialog accepted is checked as the options are: values that would make every line major, or
+// that no contouring can use, fail the job with the reason rather than end in the wrong lines or none.
+void Comprueba_Dialogo(double zmax, double zmin, double finas, double maestras) {
+  std::ostringstream por_que;
+  if (maestras < finas) {
+    por_que << "the dialog's major equidistance " << maestras << " is smaller than its equidistance " << finas
+            << " (every line would be major)";
+  } else if (zmax < zmin) {
+    por_que << "the dialog's highest elevation " << zmax << " is below its lowest " << zmin
+            << ": no contour level lies between them";
+  } else {
+    Comprueba_Niveles(zmax, zmin, finas, "the dialog's elevations");
+    return;
+  }
+  Detiene(por_que.str());
+}
+
 // The contouring values of this run: those remembered (or picked for the relief), then the options'. Settled
 // before the model is made, so that a --major below the equidistance it meets fails at once.
 Valores_Curvas Valores_Del_Trabajo(const Opciones& o, const Levantamiento& lev) {
@@ -263,7 +280,7 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
   curvado.Parametros_Curvado1(zmax, zmin, mostrar, E_finas, E_Maestras, Colfinas, ColMaestras);
   const bool aceptado = Es_Verdadero(curvado.Estado().Aceptado);
   if (o.dialogo && !Es_Verdadero(curvado.Estado().Cancelado))
-    Comprueba_Niveles(curvado.Estado().Cota_Max, curvado.Estado().Cota_Min, E_finas, "the dialog's elevations");
+    Comprueba_Dialogo(curvado.Estado().Cota_Max, curvado.Estado().Cota_Min, E_finas, E_Maestras);
   if (o.segmentos || o.suavizar || o.dibuja_curvas) {
     // Options override what the dialog remembers for this run; the rest keeps the remembered values.
     const auto& s = curvado.Estado();
