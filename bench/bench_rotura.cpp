@@ -6,7 +6,7 @@
 // - a survey's strings: roads across a 1 km site, each taken as five strings (kerbs and axis) with shots every 1 to
 //   3 m, scattered spot heights between them, and every string a breakline (as a surveyor's feature codes make
 //   them), forced into the Delaunay triangulation of all the points; and one straight road set out exactly,
-//   its shots 1, 2 and 4 times as close, where every piece of a string meets every edge along its line.
+//   its shots 1, 2 and 4 times as close, whose strings lie along edges of the model all their length.
 #include <benchmark/benchmark.h>
 
 #include <cmath>

@@ -43,8 +43,9 @@ TEST(Rotura, CodigosDelCorteDeSegmentos) {
   // Touching: an end of T on S, and S's end on T.
   EXPECT_EQ(Corte_Segmentos(0, 0, 4, 2, 2, 1, 3, 5), kSe_Cortan);
   EXPECT_EQ(Corte_Segmentos(2, 1, 3, 5, 0, 0, 4, 2), kSe_Cortan);
-  // On one line, apart: the inclusive side tests call it meeting.
-  EXPECT_EQ(Corte_Segmentos(0, 0, 1, 1, 2, 2, 3, 3), kSe_Cortan);
+  // On one line: overlapping they meet, apart they do not (the inclusive side tests alone would call it meeting).
+  EXPECT_EQ(Corte_Segmentos(0, 0, 2, 2, 1, 1, 3, 3), kSe_Cortan);
+  EXPECT_EQ(Corte_Segmentos(0, 0, 1, 1, 2, 2, 3, 3), kNo_Se_Cortan);
   // Two parallel verticals 0.0005 apart meet, because S's first end is moved to (0.001, 0); T is never moved.
   EXPECT_EQ(Corte_Segmentos(0, 0, 0, 10, 0.0005, -1, 0.0005, 20), kSe_Cortan);
   EXPECT_EQ(Corte_Segmentos(0.0005, -1, 0.0005, 20, 0, 0, 0, 10), kNo_Se_Cortan);

@@ -5,6 +5,8 @@
 // throughout, the result is exactly that procedure's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 #include <random>
@@ -17,6 +19,7 @@
 #include "trilat/c_Rotura/Lados_Cavidad.h"
 #include "trilat/c_Rotura/Mete_Roturas.h"
 #include "trilat/c_Rotura/Pto_en_Poligono.h"
+#include "trilat/common/Predicados_Exactos.h"
 
 namespace Vyr_Trilat::prueba {
 namespace {
@@ -308,9 +311,8 @@ TEST(Rotura_Propiedades, IgualAlProcedimientoEscritoDondeEsteEsSano) {
 
 // Lines in every direction with survey points strewn along them, exactly on them (whole coordinates) and a few
 // millimetres off, before and beyond the segment: the indexed search for the triangles a segment can cut finds
-// every one that the segment test says it meets, however far along the line.
+// every one that the segment test says it meets.
 TEST(Rotura_Propiedades, LaBusquedaIndexadaHallaCadaTrianguloQueCorta) {
-  int lejanos = 0;
   for (std::uint64_t semilla = 1; semilla <= 4 * Semillas("TRILAT_SEMILLAS_ROTURA"); ++semilla) {
     std::mt19937_64 rng(semilla);
     std::uniform_real_distribution<double> U(0, 100);
@@ -342,22 +344,88 @@ TEST(Rotura_Propiedades, LaBusquedaIndexadaHallaCadaTrianguloQueCorta) {
       for (Long t = 1; t <= s.Triangs.UBound(); ++t) {
         const Triang_Rot& r = s.Triangs(t);
         const Vert P[3] = {s.Coord(r.V1), s.Coord(r.V2), s.Coord(r.V3)};
-        bool corta = false, lejos = true;
+        bool corta = false;
         for (const auto& [p, q] : {std::pair{P[0], P[1]}, std::pair{P[2], P[1]}, std::pair{P[2], P[0]}}) {
           const Long codigo = Corte_Segmentos(p.X, p.Y, q.X, q.Y, A.X, A.Y, B.X, B.Y);
           corta = corta || codigo == kSe_Cortan || codigo == kMismo_Segmento;
         }
-        for (const Vert& p : P)
-          lejos = lejos && std::hypot(p.X - A.X, p.Y - A.Y) > 15 && std::hypot(p.X - B.X, p.Y - B.Y) > 15;
         if (!corta) continue;
-        lejanos += lejos ? 1 : 0;
         ASSERT_TRUE(std::binary_search(halladas.begin(), halladas.end(), t))
             << "seed " << semilla << ", triangle " << t;
       }
     }
   }
-  // Triangles met along the line far from the segment were among them.
-  EXPECT_GT(lejanos, 0);
+}
+
+// The distance between two segments, as long doubles (far finer than the millimetre the tests below look at).
+long double Distancia_Segmentos(const Vert& a, const Vert& b, const Vert& c, const Vert& d) {
+  const auto al_segmento = [](const Vert& p, const Vert& u, const Vert& v) {
+    const long double ux = static_cast<long double>(v.X) - u.X, uy = static_cast<long double>(v.Y) - u.Y;
+    const long double px = static_cast<long double>(p.X) - u.X, py = static_cast<long double>(p.Y) - u.Y;
+    const long double l2 = ux * ux + uy * uy;
+    const long double t = l2 > 0 ? std::clamp((px * ux + py * uy) / l2, 0.0L, 1.0L) : 0.0L;
+    return std::hypot(px - t * ux, py - t * uy);
+  };
+  const int o1 = Orientacion(a.X, a.Y, b.X, b.Y, c.X, c.Y), o2 = Orientacion(a.X, a.Y, b.X, b.Y, d.X, d.Y);
+  const int o3 = Orientacion(c.X, c.Y, d.X, d.Y, a.X, a.Y), o4 = Orientacion(c.X, c.Y, d.X, d.Y, b.X, b.Y);
+  if (o1 * o2 < 0 && o3 * o4 < 0) return 0;
+  return std::min({al_segmento(a, c, d), al_segmento(b, c, d), al_segmento(c, a, b), al_segmento(d, a, b)});
+}
+
+// Pairs of segments on one line (overlapping, touching, or far apart), a few millimetres beside it, crossing it,
+// and scattered, with whole, decimal and UTM-sized coordinates, against exact geometry: the test finds segments
+// meeting only where they come within its 0.001 tilt of each other, and finds every clear crossing and every
+// overlap along a line.
+TEST(Rotura_Propiedades, CorteDeSegmentosSoloDondeSeAlcanzan) {
+  int cruces = 0, solapes = 0, apartados = 0;
+  for (std::uint64_t semilla = 1; semilla <= 40 * Semillas("TRILAT_SEMILLAS_ROTURA"); ++semilla) {
+    std::mt19937_64 rng(semilla);
+    std::uniform_int_distribution<int> entero(-9, 9), lugar(-40, 40), forma(0, 3);
+    std::uniform_real_distribution<double> U(-50, 50);
+    const double x0 = semilla % 3 == 0 ? 431250.37 : 0, y0 = semilla % 3 == 0 ? 4581430.81 : 0;
+    const double escala = semilla % 2 ? 1 : 0.1;  // whole or decimal steps
+    for (int k = 0; k < 200; ++k) {
+      Vert d{static_cast<double>(entero(rng)), static_cast<double>(entero(rng))};
+      if (d.X == 0 && d.Y == 0) d.X = 1;
+      const Vert o{x0 + lugar(rng) * escala, y0 + lugar(rng) * escala};
+      const auto en_linea = [&](int t, double aparte) {
+        return Vert{o.X + t * escala * d.X - aparte * d.Y, o.Y + t * escala * d.Y + aparte * d.X};
+      };
+      std::array<Vert, 4> p;
+      const int f = forma(rng);
+      for (std::size_t i = 0; i < 4; ++i) {
+        const double aparte = f == 1 && i >= 2 ? 0.003 * (i == 2 ? 1 : -1) : f == 2 && i >= 2 ? 0.004 : 0;
+        p[i] = f == 3 ? Vert{x0 + U(rng), y0 + U(rng)} : en_linea(lugar(rng), aparte);
+      }
+      const auto& [a, b, c, e] = p;
+      if ((a.X == b.X && a.Y == b.Y) || (c.X == e.X && c.Y == e.Y)) continue;
+      const Long codigo = Corte_Segmentos(a.X, a.Y, b.X, b.Y, c.X, c.Y, e.X, e.Y);
+      if (codigo == kMismo_Segmento || codigo == kExtremo_Comun) continue;
+      const long double distancia = Distancia_Segmentos(a, b, c, e);
+      SCOPED_TRACE(::testing::Message() << "seed " << semilla << ", pair " << k << ", distance " << distancia);
+      const int o1 = Orientacion(a.X, a.Y, b.X, b.Y, c.X, c.Y), o2 = Orientacion(a.X, a.Y, b.X, b.Y, e.X, e.Y);
+      const int o3 = Orientacion(c.X, c.Y, e.X, e.Y, a.X, a.Y), o4 = Orientacion(c.X, c.Y, e.X, e.Y, b.X, b.Y);
+      const bool en_una_linea = o1 == 0 && o2 == 0 && o3 == 0 && o4 == 0;
+      // A clear crossing: each end at least a micrometre off the other's line (axis-parallel S is tilted).
+      const bool claro = a.X != b.X && a.Y != b.Y && o1 * o2 < 0 && o3 * o4 < 0 &&
+                         std::min(Distancia_Segmentos(a, a, c, e), Distancia_Segmentos(b, b, c, e)) > 1e-6L &&
+                         std::min(Distancia_Segmentos(c, c, a, b), Distancia_Segmentos(e, e, a, b)) > 1e-6L;
+      if (codigo == kSe_Cortan) {
+        // The tilt moves an end of an axis-parallel S by 0.001 in X and in Y.
+        EXPECT_LE(distancia, 0.0015L);
+        cruces += claro ? 1 : 0;
+        solapes += en_una_linea ? 1 : 0;
+      } else {
+        EXPECT_FALSE(claro);
+        EXPECT_FALSE(en_una_linea && distancia == 0 && a.X != b.X && a.Y != b.Y);
+        apartados += en_una_linea && distancia > 1 ? 1 : 0;
+      }
+    }
+  }
+  // Each case was drawn often.
+  EXPECT_GT(cruces, 1000);
+  EXPECT_GT(solapes, 300);
+  EXPECT_GT(apartados, 200);
 }
 
 // The cavity's edges with every diagonal tried against every outline side and listed edge in turn.

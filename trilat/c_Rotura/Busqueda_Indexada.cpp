@@ -1,5 +1,5 @@
 // The searches of a forcing through indexes built on first use: the vertex index for the ends of a call, and for
-// the segments the triangle grid near them and the vertex grid along their lines.
+// the segments the triangle grid near them.
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -7,7 +7,6 @@
 #include "trilat/c_Rotura/Busqueda_Rotura.h"
 #include "trilat/c_Rotura/Indice_Vertices.h"
 #include "trilat/c_Rotura/Rejilla_Triangulos.h"
-#include "trilat/c_Rotura/Rejilla_Vertices.h"
 
 namespace Vyr_Trilat {
 
@@ -22,13 +21,9 @@ class Busqueda_Indexada : public Busqueda_Rotura {
     return vertices_->Busca_Vertice(P);
   }
 
-  void Cortables(const Vert& A, const Vert& B, std::vector<Long>& posiciones) override {
-    Prepara();
-    posiciones.clear();
-    triangulos_->Junto_A(A, B, Caja::De(A, B).Ampliada(holgura_), posiciones);
-    if (A.X != B.X || A.Y != B.Y) a_lo_largo_->A_Lo_Largo(A, B, posiciones);
-    Ordena(posiciones);
-  }
+  // A segment meets only edges whose boxes come within rounding of its own (0.001 more for the tilt of an
+  // axis-parallel edge): those are near it.
+  void Cortables(const Vert& A, const Vert& B, std::vector<Long>& posiciones) override { Cercanos(A, B, posiciones); }
 
   void Cercanos(const Vert& A, const Vert& B, std::vector<Long>& posiciones) override {
     Prepara();
@@ -38,9 +33,7 @@ class Busqueda_Indexada : public Busqueda_Rotura {
   }
 
   void Cambiado(Long t) override {
-    if (!triangulos_) return;
-    triangulos_->Cambiado(t);
-    a_lo_largo_->Cambiado(t);
+    if (triangulos_) triangulos_->Cambiado(t);
   }
 
  private:
@@ -59,19 +52,17 @@ class Busqueda_Indexada : public Busqueda_Rotura {
     const double extension = std::max(dominio.x1 - dominio.x0, dominio.y1 - dominio.y0);
     const double magnitud =
         std::max({std::fabs(dominio.x0), std::fabs(dominio.x1), std::fabs(dominio.y0), std::fabs(dominio.y1)});
-    // The segment test tilts an axis-parallel edge by moving an end 0.001 in X and in Y; its rounded products err,
-    // as a distance, by far less than a millionth of the model's extent.
+    // The segment test tilts an axis-parallel edge by moving an end 0.001 in X and in Y, and takes segments whose
+    // boxes lie apart by more than a billionth of the model's extent and a trillionth of its coordinates as apart.
     holgura_ = 0.002 + 1e-6 * extension + 1e-12 * magnitud;
     dominio = dominio.Ampliada(holgura_);
     triangulos_.emplace(s_, dominio, holgura_);
-    a_lo_largo_.emplace(s_, dominio, holgura_);
   }
 
   const Estado_Rotura& s_;
   std::optional<Indice_Vertices> vertices_;
   double holgura_ = 0;
   std::optional<Rejilla_Triangulos> triangulos_;
-  std::optional<Rejilla_Vertices> a_lo_largo_;
 };
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "trilat/c_Rotura/Corte_Segmentos.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace Vyr_Trilat {
 
 namespace {
@@ -13,6 +16,21 @@ bool Alcanza_Ambos_Lados(int l1, int l2) { return l1 == 0 || l2 == 0 || l1 != l2
 // The ends p, q of one segment, along the axis on which the other segment lies (coordinate c).
 bool Abarca(double p, double q, double c) { return (p >= c && q <= c) || (p <= c && q >= c); }
 
+// The boxes of the two segments lie apart by more than any rounding of the side tests below. Those tests count an
+// end on the other's line as reaching both sides, so on their own they find two segments of one line meeting however
+// far apart they are: a forcing would then take every triangle along a straight string as crossed by each of its
+// pieces, in a time that grows with the square of the string.
+bool Apartadas(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4) {
+  const double magnitud = std::max({std::fabs(X1), std::fabs(Y1), std::fabs(X2), std::fabs(Y2), std::fabs(X3),
+                                    std::fabs(Y3), std::fabs(X4), std::fabs(Y4)});
+  const double extension = std::max({std::fabs(X2 - X1), std::fabs(Y2 - Y1), std::fabs(X4 - X3), std::fabs(Y4 - Y3)});
+  const double margen = 1e-12 * magnitud + 1e-9 * extension;
+  const auto aparte = [&](double p1, double p2, double q1, double q2) {
+    return std::min(p1, p2) - std::max(q1, q2) > margen || std::min(q1, q2) - std::max(p1, p2) > margen;
+  };
+  return aparte(X1, X2, X3, X4) || aparte(Y1, Y2, Y3, Y4);
+}
+
 }  // namespace
 
 Long Corte_Segmentos(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4) {
@@ -23,6 +41,7 @@ Long Corte_Segmentos(double X1, double Y1, double X2, double Y2, double X3, doub
 
   if (X1 == X2) X1 = X1 + 0.001;
   if (Y1 == Y2) Y1 = Y1 + 0.001;
+  if (Apartadas(X1, Y1, X2, Y2, X3, Y3, X4, Y4)) return kNo_Se_Cortan;
 
   bool a;
   if (X1 == X2) {

@@ -15,7 +15,8 @@ enum Codigo_Corte : Long {
 
 // Segment S = (X1, Y1)-(X2, Y2) against T = (X3, Y3)-(X4, Y4). Coordinates are compared exactly; the side
 // tests are inclusive and use products rounded to double. An axis-parallel S is tilted slightly about its
-// second end (its first end moved by 0.001) before the side tests.
+// second end (its first end moved by 0.001) before the side tests. Segments whose boxes lie apart (by more than
+// a billionth of their length and a trillionth of their coordinates) do not meet.
 Long Corte_Segmentos(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4, double Y4);
 
 }  // namespace Vyr_Trilat

@@ -62,7 +62,7 @@ void Rejilla_Triangulos::Junto_A(const Vert& A, const Vert& B, const Caja& cerca
   };
   for (const Nivel& l : niveles_) {
     if (l.lista.empty() && l.nuevos.empty()) continue;
-    l.rejilla.Recorre_Franja(A, B, holgura_, cerca, [&](std::size_t c, const Tramo_Franja&) {
+    l.rejilla.Recorre_Franja(A, B, holgura_, cerca, [&](std::size_t c) {
       for (std::size_t k = l.inicio[c]; k < l.inicio[c + 1]; ++k) mira(l.lista[k]);
       if (l.nuevos.empty()) return;
       if (const auto it = l.nuevos.find(c); it != l.nuevos.end())

@@ -25,13 +25,6 @@ struct Caja {
   }
 };
 
-// The stretch of a line over the column (or row) of cells a walk along it is in, and how far across the walk (in Y
-// when it goes by columns, in X by rows) a point within the walk's width of the line may lie from that stretch.
-struct Tramo_Franja {
-  Vert desde, hasta;
-  double holgura;
-};
-
 class Rejilla_Uniforme {
  public:
   Rejilla_Uniforme() = default;
@@ -59,8 +52,7 @@ class Rejilla_Uniforme {
   template <typename F>
   void Recorre_Triangulo(const Vert& a, const Vert& b, const Vert& c, F&& visita) const;
 
-  // Every cell within `ancho` of the line through A and B and inside `limite`, with the line's stretch over it
-  // (visita(cell, stretch)); the cells of `limite` when A = B, with a stretch of no bound across.
+  // Every cell within `ancho` of the line through A and B and inside `limite`; the cells of `limite` when A = B.
   template <typename F>
   void Recorre_Franja(const Vert& A, const Vert& B, double ancho, const Caja& limite, F&& visita) const;
 
@@ -122,7 +114,7 @@ void Rejilla_Uniforme::Recorre_Franja(const Vert& A, const Vert& B, double ancho
   if (l.x0 > l.x1 || l.y0 > l.y1) return;
   const double dx = B.X - A.X, dy = B.Y - A.Y;
   if (dx == 0 && dy == 0) {
-    Recorre_Caja(l, [&](std::size_t c) { visita(c, Tramo_Franja{A, A, HUGE_VAL}); });
+    Recorre_Caja(l, visita);
     return;
   }
   // March along the line's main axis one cell at a time; across it, the line's extent over the cell widened by
@@ -143,9 +135,7 @@ void Rejilla_Uniforme::Recorre_Franja(const Vert& A, const Vert& B, double ancho
     const double hi = std::min(std::max(va, vb) + ancho_eje, v_max);
     if (lo > hi) continue;
     const int m0 = por_columnas ? Fila(lo) : Columna(lo), m1 = por_columnas ? Fila(hi) : Columna(hi);
-    const Tramo_Franja tramo =
-        por_columnas ? Tramo_Franja{{ua, va}, {ub, vb}, ancho_eje} : Tramo_Franja{{va, ua}, {vb, ub}, ancho_eje};
-    for (int m = m0; m <= m1; ++m) visita(por_columnas ? Celda(k, m) : Celda(m, k), tramo);
+    for (int m = m0; m <= m1; ++m) visita(por_columnas ? Celda(k, m) : Celda(m, k));
   }
 }
 
