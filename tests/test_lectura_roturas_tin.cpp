@@ -3,7 +3,9 @@
 // breakline segments a forced model does not hold.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <random>
 
 #include "hosts/cli/Lectura_Roturas.h"
 #include "hosts/cli/Lectura_Tin.h"
@@ -11,6 +13,7 @@
 #include "tests/support/Carpeta_Temporal.h"
 #include "tests/support/Mensaje_Error.h"
 #include "tests/support/Rotura_Anfitrion.h"
+#include "trilat/common/Predicados_Exactos.h"
 
 #ifndef TRILAT_SAMPLE_DATA_DIR
 #error "TRILAT_SAMPLE_DATA_DIR names the folder of the bundled sample survey"
@@ -102,6 +105,48 @@ TEST(Roturas_Ausentes, AristasCorridasCrucesYHuecos) {
   EXPECT_TRUE(ausentes[0].desde == p(1, 0) && ausentes[0].hasta == p(0, 1));
   EXPECT_EQ(ausentes[0].cruza, std::make_pair(p(0, 0), p(1, 1)));
   EXPECT_TRUE(ausentes[1].desde == p(2, 1) && ausentes[1].hasta == p(3, 2) && !ausentes[1].cruza);  // once
+}
+
+// Random breaklines over scattered points, in a model with no triangles (every segment missing), small and UTM-sized:
+// each missing segment names the first segment, in the lines' order, that it crosses, as a scan of them all finds.
+TEST(Roturas_Ausentes, ElPrimerCruceComoEnUnaBusquedaDeTodos) {
+  int con_cruce = 0;
+  for (std::uint64_t semilla = 1; semilla <= 12; ++semilla) {
+    std::mt19937_64 rng(semilla);
+    const double lado = semilla % 3 == 0 ? 2000 : 50, x0 = semilla % 2 ? 431000 : 0, y0 = semilla % 2 ? 4581000 : 0;
+    std::uniform_real_distribution<double> U(0, lado);
+    Levantamiento lev;
+    for (std::int64_t n = 1; n <= 300; ++n) lev.Agrega(n, x0 + U(rng), y0 + U(rng), 0);
+    std::uniform_int_distribution<std::int64_t> punto(1, 300), largo(2, 8);
+    std::vector<std::vector<std::int64_t>> lineas(40);
+    std::vector<std::pair<std::int64_t, std::int64_t>> todos;
+    for (auto& l : lineas) {
+      for (std::int64_t k = largo(rng); k > 0; --k) l.push_back(punto(rng));
+      for (std::size_t k = 1; k < l.size(); ++k)
+        if (l[k - 1] != l[k]) todos.emplace_back(l[k - 1], l[k]);
+    }
+    const auto xy = [&](std::int64_t n) {
+      const auto i = static_cast<std::size_t>(lev.posicion.at(n) - 1);
+      return std::pair{lev.x[i], lev.y[i]};
+    };
+    const auto lado_de = [&](const auto& s, std::int64_t c) {
+      const auto [ax, ay] = xy(s.first);
+      const auto [bx, by] = xy(s.second);
+      const auto [cx, cy] = xy(c);
+      return Orientacion(ax, ay, bx, by, cx, cy);
+    };
+    for (const Segmento_Ausente& a : Roturas_Ausentes(lineas, lev, {})) {
+      const std::pair s{a.desde, a.hasta};
+      const auto cruce = std::find_if(todos.begin(), todos.end(), [&](const auto& r) {
+        return lado_de(s, r.first) * lado_de(s, r.second) < 0 && lado_de(r, s.first) * lado_de(r, s.second) < 0;
+      });
+      ASSERT_EQ(a.cruza.has_value(), cruce != todos.end()) << semilla << ": " << a.desde << " - " << a.hasta;
+      if (!a.cruza) continue;
+      ++con_cruce;
+      EXPECT_EQ(*a.cruza, *cruce) << semilla << ": " << a.desde << " - " << a.hasta;
+    }
+  }
+  EXPECT_GT(con_cruce, 1000);
 }
 
 // The bundled breaklines forced into the bundled survey's triangulation as the command does it: every segment

@@ -6,7 +6,9 @@
 #include <set>
 #include <unordered_map>
 
+#include "trilat/common/Listas.h"
 #include "trilat/common/Predicados_Exactos.h"
+#include "trilat/common/Rejilla_Uniforme.h"
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -51,6 +53,8 @@ class Modelo {
     return true;
   }
 
+  Vert Punto(std::int64_t n) const { return {X(n), Y(n)}; }
+
   // The two segments cross at a point inside both; one that ends on the other (to within rounding) only meets it.
   bool Se_Cruzan(const Par& s, const Par& r) const {
     const auto lado = [&](const Par& l, std::int64_t c) {
@@ -79,6 +83,44 @@ class Modelo {
   std::unordered_map<std::int64_t, std::vector<std::int64_t>> vecinos_;
 };
 
+// The breakline segments filed by the grid cells along them: a missing segment looks for one it crosses only among
+// those that share a cell with it (a survey's strings hold many thousands of segments).
+class Cruces {
+ public:
+  Cruces(const Modelo& m, const std::vector<Par>& segmentos) : m_(m), segmentos_(segmentos) {
+    Caja dominio = Caja::De(m.Punto(segmentos[0].first), m.Punto(segmentos[0].first));
+    for (const Par& s : segmentos) dominio = dominio.Con(Caja::De(m.Punto(s.first), m.Punto(s.second)));
+    rejilla_ = Rejilla_Uniforme(dominio, static_cast<double>(segmentos.size()));
+    celdas_.Llena(rejilla_.Total(), [&](auto&& pon) {
+      for (std::size_t k = 0; k < segmentos.size(); ++k) Recorre(segmentos[k], [&](std::size_t c) { pon(c, k); });
+    });
+  }
+
+  // The first segment, in the lines' order, that s crosses.
+  std::optional<Par> Primero(const Par& s) const {
+    std::size_t primero = segmentos_.size();
+    Recorre(s, [&](std::size_t c) {
+      for (const std::size_t k : celdas_[c])
+        if (k < primero && m_.Se_Cruzan(s, segmentos_[k])) primero = k;
+    });
+    if (primero == segmentos_.size()) return std::nullopt;
+    return segmentos_[primero];
+  }
+
+ private:
+  // Two segments that cross both pass through the cell of their crossing.
+  template <typename F>
+  void Recorre(const Par& s, F&& visita) const {
+    const Vert a = m_.Punto(s.first), b = m_.Punto(s.second);
+    rejilla_.Recorre_Franja(a, b, 0, Caja::De(a, b), visita);
+  }
+
+  const Modelo& m_;
+  const std::vector<Par>& segmentos_;
+  Rejilla_Uniforme rejilla_;
+  Listas<std::size_t> celdas_;
+};
+
 }  // namespace
 
 std::vector<Segmento_Ausente> Roturas_Ausentes(const std::vector<std::vector<std::int64_t>>& lineas,
@@ -91,13 +133,11 @@ std::vector<Segmento_Ausente> Roturas_Ausentes(const std::vector<std::vector<std
       if (l[k - 1] != l[k]) segmentos.emplace_back(l[k - 1], l[k]);
   std::vector<Segmento_Ausente> ausentes;
   std::set<Par> vistos;
+  std::optional<Cruces> cruces;  // filed when a first segment is missing
   for (const Par& s : segmentos) {
     if (!vistos.insert(Ordenado(s.first, s.second)).second || modelo.Contiene(s.first, s.second)) continue;
-    Segmento_Ausente a{s.first, s.second, std::nullopt};
-    const auto cruce =
-        std::find_if(segmentos.begin(), segmentos.end(), [&](const Par& r) { return modelo.Se_Cruzan(s, r); });
-    if (cruce != segmentos.end()) a.cruza = *cruce;
-    ausentes.push_back(a);
+    if (!cruces) cruces.emplace(modelo, segmentos);
+    ausentes.push_back({s.first, s.second, cruces->Primero(s)});
   }
   return ausentes;
 }
