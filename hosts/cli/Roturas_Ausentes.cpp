@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 #include <set>
-#include <unordered_map>
 
 #include "trilat/common/Listas.h"
 #include "trilat/common/Predicados_Exactos.h"
@@ -21,14 +20,14 @@ Par Ordenado(std::int64_t a, std::int64_t b) { return a < b ? Par{a, b} : Par{b,
 class Modelo {
  public:
   Modelo(const Levantamiento& lev, const std::vector<std::array<std::int64_t, 3>>& triangulos) : lev_(lev) {
+    aristas_.reserve(6 * triangulos.size());
     for (const auto& t : triangulos)
-      for (int k = 0; k < 3; ++k) {
-        const std::int64_t a = t[static_cast<std::size_t>(k)], b = t[static_cast<std::size_t>((k + 1) % 3)];
-        if (aristas_.insert(Ordenado(a, b)).second) {
-          vecinos_[a].push_back(b);
-          vecinos_[b].push_back(a);
-        }
+      for (std::size_t k = 0; k < 3; ++k) {
+        aristas_.emplace_back(t[k], t[(k + 1) % 3]);
+        aristas_.emplace_back(t[(k + 1) % 3], t[k]);
       }
+    std::sort(aristas_.begin(), aristas_.end());
+    aristas_.erase(std::unique(aristas_.begin(), aristas_.end()), aristas_.end());
   }
 
   // The segment is an edge, or a run of edges through points on it.
@@ -37,13 +36,14 @@ class Modelo {
     const auto avance = [&](std::int64_t p) { return ((X(p) - X(a)) * dx + (Y(p) - Y(a)) * dy) / (dx * dx + dy * dy); };
     std::int64_t actual = a;
     double hecho = 0;
-    while (!aristas_.contains(Ordenado(actual, b))) {
+    while (!std::binary_search(aristas_.begin(), aristas_.end(), Par{actual, b})) {
       // The nearest point on the segment, ahead along it, that the current one is joined to.
       std::int64_t siguiente = actual;
       double mejor = 1;
-      const auto it = vecinos_.find(actual);
-      if (it == vecinos_.end()) return false;
-      for (const std::int64_t v : it->second) {
+      const auto desde = std::lower_bound(aristas_.begin(), aristas_.end(), Par{actual, kMenor});
+      const auto hasta = std::upper_bound(desde, aristas_.end(), Par{actual, kMayor});
+      for (auto it = desde; it != hasta; ++it) {
+        const std::int64_t v = it->second;
         const double t = avance(v);
         if (t > hecho && t < mejor && Sobre_Linea(v, a, b)) siguiente = v, mejor = t;
       }
@@ -78,9 +78,12 @@ class Modelo {
   double Y(std::int64_t n) const { return lev_.y[Indice(n)]; }
   std::size_t Indice(std::int64_t n) const { return static_cast<std::size_t>(lev_.posicion.at(n) - 1); }
 
+  static constexpr std::int64_t kMenor = std::numeric_limits<std::int64_t>::min();
+  static constexpr std::int64_t kMayor = std::numeric_limits<std::int64_t>::max();
+
   const Levantamiento& lev_;
-  std::set<Par> aristas_;
-  std::unordered_map<std::int64_t, std::vector<std::int64_t>> vecinos_;
+  // Every edge both ways, sorted: the points each point is joined to are a run of it.
+  std::vector<Par> aristas_;
 };
 
 // The breakline segments filed by the grid cells along them: a missing segment looks for one it crosses only among
