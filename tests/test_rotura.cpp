@@ -78,6 +78,29 @@ TEST(Rotura, BuscaVerticeAjustaAlPrimeroDeLaTabla) {
   EXPECT_EQ(Numero_Error([&] { Crea_Busqueda_Indexada(s)->Busca_Vertice(fuera); }), 9);
 }
 
+// A triangle that takes new corners is found where it now lies, also by the very search asked just before it moved.
+TEST(Rotura, BusquedaTrasUnCambio) {
+  Estado_Rotura s;
+  s.Coord.ReDim(0, 6);
+  const Vert p[] = {{0, 0}, {10, 0}, {5, 5}, {50, 50}, {60, 50}, {55, 55}};
+  for (Long i = 1; i <= 6; ++i) s.Coord(i) = p[i - 1];
+  s.Triangs.ReDim(1, 2);
+  s.Triangs(1) = {False, False, False, 1, 2, 3, 0};
+  s.Triangs(2) = {False, False, False, 4, 5, 6, 1};
+  const auto busqueda = Crea_Busqueda_Indexada(s);
+  const Vert A{54, 52}, B{56, 52};
+  std::vector<Long> cerca, cortables;
+  busqueda->Cercanos(A, B, cerca);
+  EXPECT_EQ(cerca, std::vector<Long>{2});
+  s.Triangs(2) = {False, False, False, 1, 2, 3, 1};
+  busqueda->Cambiado(2);
+  busqueda->Cercanos(A, B, cerca);
+  busqueda->Cortables(A, B, cortables);
+  EXPECT_TRUE(cerca.empty() && cortables.empty());
+  busqueda->Cercanos({4, 1}, {6, 1}, cerca);
+  EXPECT_EQ(cerca, (std::vector<Long>{1, 2}));
+}
+
 TEST(Rotura, CuadradoPartidoPorLaOtraDiagonal) {
   // Point 5 is 0.0005 from corner 2 and stands for it; point 6, 0.002 away, is too far: nothing is forced.
   Modelo m = Cuadrado({{10.0005, 0.0003}, {10.002, 0}});

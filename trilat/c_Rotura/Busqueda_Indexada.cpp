@@ -26,13 +26,19 @@ class Busqueda_Indexada : public Busqueda_Rotura {
   void Cortables(const Vert& A, const Vert& B, std::vector<Long>& posiciones) override { Cercanos(A, B, posiciones); }
 
   void Cercanos(const Vert& A, const Vert& B, std::vector<Long>& posiciones) override {
+    if (ultima_.vigente && ultima_.A.X == A.X && ultima_.A.Y == A.Y && ultima_.B.X == B.X && ultima_.B.Y == B.Y) {
+      posiciones = ultima_.posiciones;
+      return;
+    }
     Prepara();
     posiciones.clear();
     triangulos_->Junto_A(A, B, Caja::De(A, B).Ampliada(holgura_), posiciones);
     Ordena(posiciones);
+    ultima_ = {A, B, posiciones, true};
   }
 
   void Cambiado(Long t) override {
+    ultima_.vigente = false;
     if (triangulos_) triangulos_->Cambiado(t);
   }
 
@@ -63,6 +69,13 @@ class Busqueda_Indexada : public Busqueda_Rotura {
   std::optional<Indice_Vertices> vertices_;
   double holgura_ = 0;
   std::optional<Rejilla_Triangulos> triangulos_;
+  // A segment not split is forced as one piece, which asks again what the segment asked: the answer holds until a
+  // triangle changes.
+  struct {
+    Vert A, B;
+    std::vector<Long> posiciones;
+    bool vigente = false;
+  } ultima_;
 };
 
 }  // namespace
