@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "hosts/cli/Carpeta_Salida.h"
+#include "hosts/cli/Curvas_Limpias.h"
 #include "hosts/cli/Interrupcion.h"
 #include "hosts/cli/Lectura_Roturas.h"
 #include "hosts/cli/Lectura_Roturas_OGR.h"
@@ -352,12 +353,13 @@ void Escribe_En(const Opciones& o, const fs::path& salida, const Levantamiento& 
   if (quiere("tin.csv")) Escribe_Tin_Csv(carpeta.Ruta("tin.csv"), tris);
   if (quiere("tin.xml")) Escribe_Tin_LandXML(carpeta.Ruta("tin.xml"), lev, tris);
   if (curvas) {
+    const Datos_Curvas limpias = Curvas_Limpias(*curvas);
     if (quiere("contours.geojson"))
-      Escribe_Curvas_GeoJSON(carpeta.Ruta("contours.geojson"), *curvas, o.crs.empty() ? "" : Urn_CRS(o.crs));
-    if (quiere("contours.dxf")) Escribe_Curvas_DXF(carpeta.Ruta("contours.dxf"), *curvas, o.capas_dxf);
+      Escribe_Curvas_GeoJSON(carpeta.Ruta("contours.geojson"), limpias, o.crs.empty() ? "" : Urn_CRS(o.crs));
+    if (quiere("contours.dxf")) Escribe_Curvas_DXF(carpeta.Ruta("contours.dxf"), limpias, o.capas_dxf);
     if (quiere("contours.gpkg")) {
       const std::string nombre = Nombre_Vectorial(o.formato_vectorial);
-      Escribe_Curvas_Vectorial(carpeta.Ruta(nombre), *curvas, o.formato_vectorial, o.crs);
+      Escribe_Curvas_Vectorial(carpeta.Ruta(nombre), limpias, o.formato_vectorial, o.crs);
       for (const auto& viejo : Archivos_Acompanantes(salida / nombre)) carpeta.Retira(viejo);
     }
   }

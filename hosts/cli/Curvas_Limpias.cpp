@@ -1,0 +1,59 @@
+#include "hosts/cli/Curvas_Limpias.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace Vyr_Trilat::anfitrion {
+
+namespace {
+
+// Ten to the fewest decimals (nine at most) that write the equidistance exactly.
+double Escala_Decimal(double equidistancia) {
+  double escala = 1;
+  for (int d = 0; d < 9 && !(std::round(equidistancia * escala) / escala == equidistancia); ++d) escala *= 10;
+  return escala;
+}
+
+bool Iguales(const Pto3D& a, const Pto3D& b) { return a.X == b.X && a.Y == b.Y; }
+
+// m is the midpoint of a and b as the drawing computes it.
+bool Punto_Medio(const Pto3D& a, const Pto3D& m, const Pto3D& b) {
+  return m.X == 0.5 * a.X + 0.5 * b.X && m.Y == 0.5 * a.Y + 0.5 * b.Y;
+}
+
+}  // namespace
+
+Datos_Curvas Curvas_Limpias(const Datos_Curvas& d) {
+  Datos_Curvas limpias = d;
+  if (d.Curvas.Size() == 0) return limpias;
+  const double escala = Escala_Decimal(d.E_finas);
+  std::vector<Pto3D> v;
+  for (Long i = std::max<Long>(1, d.Curvas.LBound()); i <= std::min(d.nCurvas, d.Curvas.UBound()); ++i) {
+    Curva& c = limpias.Curvas(i);
+    v.clear();
+    for (Long k = c.Vertices.LBound(); k <= c.Vertices.UBound(); ++k) {
+      const Pto3D& p = c.Vertices(k);
+      if (!v.empty() && Iguales(v.back(), p)) continue;
+      if (v.size() >= 2 && Punto_Medio(v[v.size() - 2], v.back(), p)) {
+        v.back() = p;
+      } else {
+        v.push_back(p);
+      }
+    }
+    // A line of one point keeps what it was: nothing is lost.
+    if (v.size() < 2) continue;
+    double largo = 0;
+    for (std::size_t k = 1; k < v.size(); ++k) largo += std::hypot(v[k].X - v[k - 1].X, v[k].Y - v[k - 1].Y);
+    if (v.size() > 2 && std::hypot(v.back().X - v.front().X, v.back().Y - v.front().Y) <= 1e-9 * largo)
+      v.back() = v.front();
+    const double cota = std::round(v.front().Z * escala) / escala;
+    c.Vertices.ReDim(0, static_cast<Long>(v.size()) - 1);
+    for (std::size_t k = 0; k < v.size(); ++k)
+      c.Vertices(static_cast<Long>(k)) = {v[k].X, v[k].Y, cota == 0 ? 0.0 : cota};  // a zero without sign
+    c.Ultimo = static_cast<Long>(v.size()) - 1;
+  }
+  return limpias;
+}
+
+}  // namespace Vyr_Trilat::anfitrion
