@@ -105,6 +105,23 @@ TEST(Roturas_Ausentes, AristasCorridasCrucesYHuecos) {
   EXPECT_TRUE(ausentes[0].desde == p(1, 0) && ausentes[0].hasta == p(0, 1));
   EXPECT_EQ(ausentes[0].cruza, std::make_pair(p(0, 0), p(1, 1)));
   EXPECT_TRUE(ausentes[1].desde == p(2, 1) && ausentes[1].hasta == p(3, 2) && !ausentes[1].cruza);  // once
+
+  // A grid of cells split by their falling diagonals: the rising diagonal across it is missing. The column before
+  // the first falling diagonal in the lines' order meets it at a point of both, where each would be split: it is
+  // the diagonal that stands in its way.
+  Levantamiento rejilla;
+  for (int j = 0; j < 5; ++j)
+    for (int i = 0; i < 5; ++i) rejilla.Agrega(1 + i + 5 * j, i, j, 0);
+  std::vector<std::array<std::int64_t, 3>> caidas;
+  for (int j = 0; j < 4; ++j)
+    for (int i = 0; i < 4; ++i) {
+      const std::int64_t a = 1 + i + 5 * j;
+      caidas.push_back({a, a + 1, a + 5});
+      caidas.push_back({a + 1, a + 6, a + 5});
+    }
+  const auto en_el_camino = Roturas_Ausentes({{1, 25}, {3, 23}, {2, 6}}, rejilla, caidas);
+  ASSERT_EQ(en_el_camino.size(), 1u);
+  EXPECT_EQ(en_el_camino[0].cruza, std::make_pair(std::int64_t{2}, std::int64_t{6}));
 }
 
 // Random breaklines over scattered points, in a model with no triangles (every segment missing), small and UTM-sized:

@@ -30,12 +30,13 @@ class Modelo {
     aristas_.erase(std::unique(aristas_.begin(), aristas_.end()), aristas_.end());
   }
 
-  // The segment is an edge, or a run of edges through points on it.
-  bool Contiene(std::int64_t a, std::int64_t b) const {
+  // The segment is an edge, or a run of edges through points on it; those points, in `por` when asked for.
+  bool Contiene(std::int64_t a, std::int64_t b, std::vector<std::int64_t>* por = nullptr) const {
     const double dx = X(b) - X(a), dy = Y(b) - Y(a);
     const auto avance = [&](std::int64_t p) { return ((X(p) - X(a)) * dx + (Y(p) - Y(a)) * dy) / (dx * dx + dy * dy); };
     std::int64_t actual = a;
     double hecho = 0;
+    if (por) por->clear();
     while (!std::binary_search(aristas_.begin(), aristas_.end(), Par{actual, b})) {
       // The nearest point on the segment, ahead along it, that the current one is joined to.
       std::int64_t siguiente = actual;
@@ -49,8 +50,17 @@ class Modelo {
       }
       if (siguiente == actual) return false;
       actual = siguiente, hecho = mejor;
+      if (por) por->push_back(actual);
     }
     return true;
+  }
+
+  // Segment r stands in the way of segment s, which crosses it: the model holds r, and not through a point that
+  // lies on s as well (the two would meet there, each split at it).
+  bool Estorba(const Par& r, const Par& s) const {
+    std::vector<std::int64_t> por;
+    return Contiene(r.first, r.second, &por) &&
+           std::none_of(por.begin(), por.end(), [&](std::int64_t p) { return Sobre_Linea(p, s.first, s.second); });
   }
 
   Vert Punto(std::int64_t n) const { return {X(n), Y(n)}; }
@@ -99,15 +109,19 @@ class Cruces {
     });
   }
 
-  // The first segment, in the lines' order, that s crosses.
+  // The first segment, in the lines' order, that s crosses and that stands in its way; else the first it crosses.
   std::optional<Par> Primero(const Par& s) const {
-    std::size_t primero = segmentos_.size();
+    std::size_t primero = segmentos_.size(), estorba = segmentos_.size();
     Recorre(s, [&](std::size_t c) {
-      for (const std::size_t k : celdas_[c])
-        if (k < primero && m_.Se_Cruzan(s, segmentos_[k])) primero = k;
+      for (const std::size_t k : celdas_[c]) {
+        if (k >= estorba || !m_.Se_Cruzan(s, segmentos_[k])) continue;
+        primero = std::min(primero, k);
+        if (k < estorba && m_.Estorba(segmentos_[k], s)) estorba = k;
+      }
     });
-    if (primero == segmentos_.size()) return std::nullopt;
-    return segmentos_[primero];
+    if (estorba < segmentos_.size()) return segmentos_[estorba];
+    if (primero < segmentos_.size()) return segmentos_[primero];
+    return std::nullopt;
   }
 
  private:

@@ -15,7 +15,8 @@ namespace Vyr_Trilat::anfitrion {
 
 struct Segmento_Ausente {
   std::int64_t desde, hasta;  // the segment, as point numbers
-  // A breakline segment it crosses (the first in the lines' order), when one does.
+  // A breakline segment it crosses, when one does: the first in the lines' order that the model holds and that
+  // does not meet it at a point of both; else the first it crosses.
   std::optional<std::pair<std::int64_t, std::int64_t>> cruza;
 };
 
