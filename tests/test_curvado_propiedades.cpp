@@ -188,5 +188,27 @@ TEST(Propiedades, ContornoCerradoEsUnSoloAnillo) {
   EXPECT_GT(anillos, 40);
 }
 
+// Two summits with a saddle between them 0.001 below a level: near the saddle the two rings of that level pass
+// within the chaining tolerance of each other, and each must still close on itself, not run on into the other.
+TEST(Propiedades, AnillosJuntoAUnPuertoSonDos) {
+  Ajustes_Temporales ajustes;
+  Nube c;
+  c.Pon(0, 0, 99.999);
+  c.Pon(-4, 0, 110), c.Pon(4, 0, 110);
+  for (const auto& [x, y] : {std::pair{0, 4}, {0, -4}, {-8, 0}, {8, 0}, {-4, 4}, {-4, -4}, {4, 4}, {4, -4}})
+    c.Pon(x, y, 90);
+  Modelo m = Triangulado(c, 100);
+  Ajustes_Curvado a;
+  a.e_finas = 1;
+  const Datos_Curvas d = Curvado(m, a).datos;
+  int en_100 = 0;
+  for (Long i = 1; i <= d.nCurvas; ++i) {
+    if (d.Curvas(i).Vertices(0).Z != 100) continue;
+    ++en_100;
+    EXPECT_TRUE(Cerrada(d.Curvas(i))) << i;
+  }
+  EXPECT_EQ(en_100, 2);
+}
+
 }  // namespace
 }  // namespace Vyr_Trilat::prueba

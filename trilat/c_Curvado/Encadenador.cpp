@@ -86,6 +86,9 @@ bool Encadenador::Siguiente(std::vector<Vert>& cadena) {
     lugar_fondo_ = (*lugares_)[primero_].fin;
   }
   for (;;) {
+    // Where the places are known, a chain whose two ends lie on one edge has closed: its ring is whole, and an end
+    // of another line within the tolerance of it (beside a saddle just below the level) belongs to another ring.
+    if (lugares_ && lugar_frente_ == lugar_fondo_ && delante_.size() + detras_.size() > 2) break;
     const Vert frente = delante_.empty() ? detras_.front() : delante_.back();
     const Vert fondo = detras_.back();
     Union_Hallada cualquiera{n}, en_su_lugar{n};
