@@ -8,6 +8,7 @@
 // across the edge the chain ends on) is joined before any other: a corner just below a level puts the crossings
 // on its edges within the tolerance of each other, and the lowest-numbered segment there would close a loop
 // early, splitting one contour in two. Where only one segment meets an end, as almost everywhere, nothing changes.
+// A chain whose two ends lie at one place has closed, and ends there.
 #pragma once
 
 #include <cstdint>
