@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "hosts/cli/Lectura_Puntos_Texto.h"
+#include "hosts/cli/Levantamiento.h"
 #include "tests/support/Carpeta_Temporal.h"
 #include "tests/support/Mensaje_Error.h"
 
@@ -140,6 +141,17 @@ std::string Error_De(const std::filesystem::path& ruta, const Opciones_Lectura& 
 }
 
 // Read back exactly; then every kind of bad field, put in one random row, is reported at that row.
+// Text by its extension, or by one no vector driver of GDAL names; a vector file by its driver's extension.
+TEST(LecturaTexto, TextoPorSuExtension) {
+  for (const char* texto : {"p", "p.csv", "P.TXT", "p.xyz", "p.pnt", "l.brk", "p.coo"})
+    EXPECT_TRUE(anfitrion::Es_Texto_Delimitado(texto)) << texto;
+  for (const char* vectorial : {"p.gpkg", "p.SHP", "p.dxf", "p.geojson", "p.kml", "p.gdb", "p.fgb"})
+    EXPECT_FALSE(anfitrion::Es_Texto_Delimitado(vectorial)) << vectorial;
+  Carpeta_Temporal dir;
+  EXPECT_EQ(anfitrion::Lee_Puntos(dir.Escribe("p.pnt", "P,E,N,Z\n7,0,0,1\n8,1,0,2\n9,0,1,3\n")).numeros,
+            (std::vector<std::int64_t>{7, 8, 9}));
+}
+
 TEST(LecturaTexto, CualquierArchivoYCualquierCampoMalo) {
   Carpeta_Temporal dir;
   const std::vector<std::string> no_numeros = {"abc", "1.2.3", "nan", "inf", "-inf", "1e999", "0x10", "12a", "--1"};

@@ -1,12 +1,16 @@
 #include "hosts/cli/Levantamiento.h"
 
+#include <cpl_string.h>
+
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <limits>
+#include <string>
 
 #include "hosts/cli/Lectura_Puntos_OGR.h"
 #include "hosts/cli/Lectura_Puntos_Texto.h"
+#include "hosts/cli/Vectorial_GDAL.h"
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -22,12 +26,35 @@ bool Levantamiento::Agrega(std::int64_t numero, double px, double py, double pz)
   return true;
 }
 
+namespace {
+
+std::string Minusculas(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+  return s;
+}
+
+// Some vector driver of GDAL names the extension (without its dot) as one of its files'.
+bool Extension_Vectorial(const std::string& ext) {
+  Inicia_GDAL();
+  GDALDriverManager& drivers = *GetGDALDriverManager();
+  for (int k = 0; k < drivers.GetDriverCount(); ++k) {
+    GDALDriver& d = *drivers.GetDriver(k);
+    const char* extensiones = d.GetMetadataItem(GDAL_DMD_EXTENSIONS);
+    if (d.GetMetadataItem(GDAL_DCAP_VECTOR) == nullptr || extensiones == nullptr) continue;
+    const CPLStringList lista(CSLTokenizeString(extensiones));
+    for (int i = 0; i < lista.size(); ++i)
+      if (Minusculas(lista[i]) == ext) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool Es_Texto_Delimitado(const std::filesystem::path& ruta) {
   static constexpr std::array<std::string_view, 8> kTexto = {"",     ".csv", ".txt", ".xyz",
                                                              ".pts", ".dat", ".prn", ".asc"};
-  std::string ext = ruta.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-  return std::find(kTexto.begin(), kTexto.end(), ext) != kTexto.end();
+  const std::string ext = Minusculas(ruta.extension().string());
+  return std::find(kTexto.begin(), kTexto.end(), ext) != kTexto.end() || !Extension_Vectorial(ext.substr(1));
 }
 
 Levantamiento Lee_Puntos(const std::filesystem::path& ruta, const Opciones_Lectura& opciones) {

@@ -38,7 +38,8 @@ class Error_Entrada : public std::runtime_error {
 // any other file through GDAL/OGR. Error_Entrada naming the file and the line or feature for anything unusable.
 Levantamiento Lee_Puntos(const std::filesystem::path& ruta, const Opciones_Lectura& opciones = {});
 
-// A file named as delimited text (.csv, .txt, .xyz, ... or no extension); any other goes to GDAL/OGR.
+// A file named as delimited text (.csv, .txt, .xyz, ... or no extension), or by an extension that no vector driver
+// of GDAL/OGR names (surveys come in text formats of their own: .pnt, .brk, ...); the others go to GDAL/OGR.
 bool Es_Texto_Delimitado(const std::filesystem::path& ruta);
 
 }  // namespace Vyr_Trilat::anfitrion
