@@ -212,14 +212,18 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
             std::string::npos)
       << vacias.err;
   EXPECT_NE(Salida("contours.geojson").find("\"features\":[\n]"), std::string::npos);
-  // A survey without heights (every elevation 0) has its model, and no contour, as any flat one.
-  const auto sin_cotas = Corre(archivo("0.csv", "n,x,y,z\n1,0,0,0\n2,10,0,0\n3,0,10,0\n4,10,10,-0\n5,5,4,0\n") +
-                               " --formats tin.csv,contours.geojson");
-  EXPECT_EQ(sin_cotas.estado, 0) << sin_cotas.err;
-  EXPECT_NE(sin_cotas.err.find("no contour line: every elevation is 0"), std::string::npos) << sin_cotas.err;
-  EXPECT_NE(Salida("contours.geojson").find("\"features\":[\n]"), std::string::npos);
-  const std::string tin = Salida("tin.csv");
-  EXPECT_EQ(std::count(tin.begin(), tin.end(), '\n'), 5) << tin;
+  // A survey without heights (every elevation 0) has its model, and no contour, as any flat one; and it is said so.
+  for (const std::string cota : {"0", "5"}) {
+    const std::string z = cota == "0" ? "-0" : cota;
+    const auto llana = Corre(archivo(cota + ".csv", "n,x,y,z\n1,0,0," + cota + "\n2,10,0," + cota + "\n3,0,10," + cota +
+                                                        "\n4,10,10," + z + "\n5,5,4," + cota + "\n") +
+                             " --formats tin.csv,contours.geojson");
+    EXPECT_EQ(llana.estado, 0) << llana.err;
+    EXPECT_NE(llana.err.find("no contour line: every elevation is " + cota), std::string::npos) << llana.err;
+    EXPECT_NE(Salida("contours.geojson").find("\"features\":[\n]"), std::string::npos);
+    const std::string tin = Salida("tin.csv");
+    EXPECT_EQ(std::count(tin.begin(), tin.end(), '\n'), 5) << tin;
+  }
   for (const char* uso : {"run --out x", "run p.csv --dist-max abc --out x", "frobnicate"})
     EXPECT_EQ(Trilat(uso).estado, 2) << uso;
 }

@@ -272,10 +272,10 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
 
   double zmax = m.Z(1), zmin = m.Z(1);
   for (Long i = 2; i <= m.nPt; ++i) zmax = std::max(zmax, m.Z(i)), zmin = std::min(zmin, m.Z(i));
-  // Contouring refuses a survey whose elevations are all 0, as one taken without heights is: such a survey has no
-  // contour, as any flat one, and the rest of the job stands.
-  if (zmax == 0 && zmin == 0) {
-    std::cerr << "trilat: no contour line: every elevation is 0\n";
+  // A flat survey has no contour line. Contouring refuses one whose elevations are all 0 (as a survey taken without
+  // heights is), which would fail the job, and would find no level meeting any other: the rest of the job stands.
+  if (zmax == zmin) {
+    std::cerr << "trilat: no contour line: every elevation is " << zmax << '\n';
     return Datos_Curvas{};
   }
   // The dialog takes a highest elevation of exactly 0 as none given, and would contour up to 5000: the least double
