@@ -1,7 +1,5 @@
 #include "hosts/cli/Levantamiento.h"
 
-#include <cpl_string.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -34,16 +32,14 @@ std::string Minusculas(std::string s) {
 }
 
 // Some vector driver of GDAL names the extension (without its dot) as one of its files'.
-bool Extension_Vectorial(const std::string& ext) {
+bool De_Driver_Vectorial(const std::string& ext) {
   Inicia_GDAL();
   GDALDriverManager& drivers = *GetGDALDriverManager();
   for (int k = 0; k < drivers.GetDriverCount(); ++k) {
     GDALDriver& d = *drivers.GetDriver(k);
-    const char* extensiones = d.GetMetadataItem(GDAL_DMD_EXTENSIONS);
-    if (d.GetMetadataItem(GDAL_DCAP_VECTOR) == nullptr || extensiones == nullptr) continue;
-    const CPLStringList lista(CSLTokenizeString(extensiones));
-    for (int i = 0; i < lista.size(); ++i)
-      if (Minusculas(lista[i]) == ext) return true;
+    if (d.GetMetadataItem(GDAL_DCAP_VECTOR) == nullptr) continue;
+    for (const std::string& e : Extensiones_De(d))
+      if (Minusculas(e) == ext) return true;
   }
   return false;
 }
@@ -54,7 +50,7 @@ bool Es_Texto_Delimitado(const std::filesystem::path& ruta) {
   static constexpr std::array<std::string_view, 8> kTexto = {"",     ".csv", ".txt", ".xyz",
                                                              ".pts", ".dat", ".prn", ".asc"};
   const std::string ext = Minusculas(ruta.extension().string());
-  return std::find(kTexto.begin(), kTexto.end(), ext) != kTexto.end() || !Extension_Vectorial(ext.substr(1));
+  return std::find(kTexto.begin(), kTexto.end(), ext) != kTexto.end() || !De_Driver_Vectorial(ext.substr(1));
 }
 
 Levantamiento Lee_Puntos(const std::filesystem::path& ruta, const Opciones_Lectura& opciones) {

@@ -116,7 +116,7 @@ class Cruces {
       for (const std::size_t k : celdas_[c]) {
         if (k >= estorba || !m_.Se_Cruzan(s, segmentos_[k])) continue;
         primero = std::min(primero, k);
-        if (k < estorba && m_.Estorba(segmentos_[k], s)) estorba = k;
+        if (m_.Estorba(segmentos_[k], s)) estorba = k;
       }
     });
     if (estorba < segmentos_.size()) return segmentos_[estorba];

@@ -3,7 +3,6 @@
 #include <cpl_string.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -39,11 +38,10 @@ OGRLineString Linea(const Curva& c) {
   return l;
 }
 
-// A line ends where it starts when the gap is negligible beside its length (smoothing may move its ends apart
-// by a rounding error).
+// A ring ends exactly where it starts: the command hands its lines over with their rings closed.
 bool Cerrada(const OGRLineString& l) {
   const int n = l.getNumPoints() - 1;
-  return n > 1 && std::hypot(l.getX(n) - l.getX(0), l.getY(n) - l.getY(0)) <= 1e-9 * l.get_Length();
+  return n > 1 && l.getX(n) == l.getX(0) && l.getY(n) == l.getY(0);
 }
 
 // "#RRGGBB" of a colour with red in the low byte.
@@ -57,9 +55,8 @@ std::string Color_Html(Long color) {
 // The driver's own extension for its files, the first of those it names when it has no main one ("" for none).
 std::string Extension_De(GDALDriver& d) {
   if (const char* e = d.GetMetadataItem(GDAL_DMD_EXTENSION); e != nullptr && *e != '\0') return e;
-  const char* todas = d.GetMetadataItem(GDAL_DMD_EXTENSIONS);
-  const CPLStringList lista(CSLTokenizeString(todas == nullptr ? "" : todas));
-  return lista.size() > 0 ? lista[0] : "";
+  const std::vector<std::string> todas = Extensiones_De(d);
+  return todas.empty() ? "" : todas.front();
 }
 
 // A driver without an extension keeps its data elsewhere than in a file (in memory, in a database).

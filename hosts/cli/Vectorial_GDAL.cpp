@@ -1,5 +1,7 @@
 #include "hosts/cli/Vectorial_GDAL.h"
 
+#include <cpl_string.h>
+
 #include <mutex>
 
 #include "hosts/cli/Levantamiento.h"
@@ -47,6 +49,12 @@ OGRLayer& Capa_De(GDALDataset& d, const std::filesystem::path& ruta, const std::
   std::string hay;
   for (OGRLayer* capa : d.GetLayers()) hay += (hay.empty() ? "" : ", ") + std::string(capa->GetName());
   throw Error_Entrada(ruta.string() + ": no layer named '" + nombre + "' (the file has: " + hay + ")");
+}
+
+std::vector<std::string> Extensiones_De(GDALDriver& d) {
+  const char* todas = d.GetMetadataItem(GDAL_DMD_EXTENSIONS);
+  const CPLStringList lista(CSLTokenizeString(todas == nullptr ? "" : todas));
+  return std::vector<std::string>(lista.List(), lista.List() + lista.size());
 }
 
 std::string Donde_Elemento(const std::filesystem::path& ruta, const OGRFeature& f, const std::string& detalle) {

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -42,6 +43,9 @@ Conjunto_GDAL Abre_Vectorial(const std::filesystem::path& ruta);
 // The named layer, or the first when `nombre` is empty; Error_Entrada naming the file (and the layers it has)
 // when there is none such.
 OGRLayer& Capa_De(GDALDataset& d, const std::filesystem::path& ruta, const std::string& nombre);
+
+// The extensions a driver names for its files (GDAL_DMD_EXTENSIONS), without their dots; none when it names none.
+std::vector<std::string> Extensiones_De(GDALDriver& d);
 
 // "FILE:feature N: " for messages about one feature, "FILE:feature N, DETAIL: " about a part of it.
 std::string Donde_Elemento(const std::filesystem::path& ruta, const OGRFeature& f, const std::string& detalle = {});
