@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <tuple>
 
@@ -20,7 +21,8 @@ namespace {
 // The completion takes shortcuts (a triangle of the Delaunay triangulation is tested for overlap only against kept
 // triangles that are not, a kept triangle covers itself, boxes settle most pairs): on sweep outputs full of
 // overlaps, repeats, zero-area and Delaunay triangles, its model is the one the rules give when every pair is tested,
-// also when the triangles are measured in many stretches at once.
+// also when the triangles are measured in many stretches at once. Slivers (short sides, too wide a circle) are
+// added only where the model closes round them.
 TEST(Completado, DescarteYRellenoComoConTodosLosPares) {
   for (Forma f : {Forma::Uniforme, Forma::Rejilla, Forma::Duplicados})
     for (std::uint64_t semilla = 1; semilla <= 12; ++semilla) {
@@ -69,16 +71,48 @@ TEST(Completado, DescarteYRellenoComoConTodosLosPares) {
       Triangulacion_Delaunay cdt(c.x, c.y);
       for (const auto& v : tomados)
         for (const auto& [a, b] : {std::pair{v[0], v[1]}, {v[0], v[2]}, {v[1], v[2]}}) cdt.Inserta_Restriccion(a, b);
+      // Each triangle is open ground (a long side), filled (covered or within the limits: added) or a sliver.
+      const auto triangulos = cdt.Triangulos();
+      std::vector<char> estado(triangulos.size(), 'o');
+      std::map<std::pair<Long, Long>, std::vector<std::size_t>> por_lado;
       std::vector<std::array<Long, 3>> agregados;
-      for (const auto& d : cdt.Triangulos()) {
-        std::array<Long, 3> v{d[0], d[1], d[2]};
+      for (std::size_t j = 0; j < triangulos.size(); ++j) {
+        std::array<Long, 3> v{triangulos[j][0], triangulos[j][1], triangulos[j][2]};
         std::sort(v.begin(), v.end());
+        for (const auto& lado : {std::pair{v[0], v[1]}, {v[0], v[2]}, {v[1], v[2]}}) por_lado[lado].push_back(j);
         const XYZ A{p(v[0]).X, p(v[0]).Y, 0, 0}, B{p(v[1]).X, p(v[1]).Y, 0, 0}, C{p(v[2]).X, p(v[2]).Y, 0, 0};
-        if (Lados_Largos(A, B, C, s.Dist_Max) || !(Radio_Circunscrito(p(d[0]), p(d[1]), p(d[2])) < 1000)) continue;
+        if (Lados_Largos(A, B, C, s.Dist_Max)) continue;
         const bool cubierto = std::any_of(tomados.begin(), tomados.end(), [&](const auto& u) {
           return std::all_of(v.begin(), v.end(), [&](Long k) { return En_Triangulo_Cerrado(plano(u), p(k)); });
         });
-        if (!cubierto) agregados.push_back(v);
+        const auto& d = triangulos[j];
+        estado[j] = cubierto || Radio_Circunscrito(p(d[0]), p(d[1]), p(d[2])) < 1000 ? 'f' : 's';
+        if (estado[j] == 'f' && !cubierto) agregados.push_back(v);
+      }
+      // A run of slivers joined by their sides is added when every side of it has a filled triangle or one of the
+      // run beyond it.
+      for (std::size_t j = 0; j < triangulos.size(); ++j) {
+        if (estado[j] != 's') continue;
+        std::vector<std::size_t> grupo{j};
+        estado[j] = 'v';
+        bool encerrado = true;
+        for (std::size_t g = 0; g < grupo.size(); ++g) {
+          std::array<Long, 3> v{triangulos[grupo[g]][0], triangulos[grupo[g]][1], triangulos[grupo[g]][2]};
+          std::sort(v.begin(), v.end());
+          for (const auto& lado : {std::pair{v[0], v[1]}, {v[0], v[2]}, {v[1], v[2]}}) {
+            const auto& junto = por_lado.at(lado);
+            encerrado = encerrado && junto.size() == 2;
+            for (const std::size_t u : junto) {
+              encerrado = encerrado && estado[u] != 'o';
+              if (estado[u] == 's') estado[u] = 'v', grupo.push_back(u);
+            }
+          }
+        }
+        for (const std::size_t u : grupo) {
+          std::array<Long, 3> v{triangulos[u][0], triangulos[u][1], triangulos[u][2]};
+          std::sort(v.begin(), v.end());
+          if (encerrado) agregados.push_back(v);
+        }
       }
       std::sort(agregados.begin(), agregados.end(),
                 [](const auto& u, const auto& w) { return std::tie(u[2], u[1], u[0]) < std::tie(w[2], w[1], w[0]); });
@@ -86,6 +120,37 @@ TEST(Completado, DescarteYRellenoComoConTodosLosPares) {
       EXPECT_TRUE(std::equal(agregados.begin(), agregados.end(),
                              m.triangulos.begin() + static_cast<std::ptrdiff_t>(m.del_barrido)));
     }
+}
+
+// A sliver of three nearly collinear points (circle 1,500 wide) beside kept triangles: covered where the model or
+// short triangles close round it, left open beside open ground and on the convex hull.
+TEST(Completado, AstillaRellenaSoloDentroDelModelo) {
+  // A (0,0), B (0,60), M (0.3,30), then three points to the right and three at `izquierda` to the left.
+  const auto completa = [](double izquierda, bool con_izquierda, bool triangulos_izquierda) {
+    Estado_Triangulos s;
+    s.Dist_Max = 100;
+    for (const auto& [x, y] : {std::pair{0.0, 0.0}, {0.0, 60.0}, {0.3, 30.0}, {10.0, 0.0}, {10.0, 30.0}, {10.0, 60.0}})
+      s.Puntos_Anfitrion.push_back({500000 + x, 4500000 + y});
+    if (con_izquierda)
+      for (const double y : {0.0, 30.0, 60.0}) s.Puntos_Anfitrion.push_back({500000 + izquierda, 4500000 + y});
+    std::vector<std::array<Long, 3>> barrido{{0, 2, 3}, {2, 3, 4}, {1, 2, 4}, {1, 4, 5}};
+    if (triangulos_izquierda) barrido.insert(barrido.end(), {{0, 6, 7}, {0, 1, 7}, {1, 7, 8}});
+    s.nPuntos = static_cast<Long>(s.Puntos_Anfitrion.size());
+    s.Triangs.Dimensiona(static_cast<Long>(barrido.size()));
+    for (const auto& v : barrido) {
+      const auto t = static_cast<std::size_t>(s.count++);
+      s.Triangs.V1[t] = v[0], s.Triangs.V2[t] = v[1], s.Triangs.V3[t] = v[2];
+    }
+    const Modelo m = Completa(s);
+    const auto p = [&](Long k) { return s.Puntos_Anfitrion[static_cast<std::size_t>(k)]; };
+    return std::any_of(m.triangulos.begin(), m.triangulos.end(), [&](const auto& v) {
+      return En_Triangulo_Cerrado(En_Sentido_Antihorario(p(v[0]), p(v[1]), p(v[2])), {500000.1, 4500030});
+    });
+  };
+  EXPECT_TRUE(completa(-10, true, true));
+  EXPECT_TRUE(completa(-10, true, false));    // the triangles to its left are added
+  EXPECT_FALSE(completa(-150, true, false));  // beyond them lies open ground
+  EXPECT_FALSE(completa(0, false, false));    // its long side is on the convex hull
 }
 
 // On many points the triangulation is begun ahead, from the cleaned points in their own order: renamed by sweep

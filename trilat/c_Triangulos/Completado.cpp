@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -45,6 +46,43 @@ bool Radio_Admitido(const Vert& a, const Vert& b, const Vert& c) {
     if (cociente > limite * (1 + 1e-9)) return false;
   }
   return Radio(a, b, c) < kRadio_Maximo;
+}
+
+enum class Terreno : std::uint8_t { Abierto, Lleno, Astilla, Vista };
+
+// The radius limit keeps the wide circles of the convex hull's slivers out of the model. A run of slivers with the
+// model all round it is a hole inside the survey (between long triangles of the sweep that are not Delaunay): it is
+// filled, so the surface and the contours run on across it.
+std::vector<std::array<Long, 3>> Astillas_Encerradas(const Triangulacion_Delaunay& cdt, std::vector<Terreno>& terreno,
+                                                     const std::vector<std::vector<int>>& astillas) {
+  std::vector<std::array<Long, 3>> rellenas;
+  std::vector<int> grupo, pendientes;
+  for (const auto& parte : astillas)
+    for (const int inicio : parte) {
+      if (terreno[static_cast<std::size_t>(inicio)] != Terreno::Astilla) continue;
+      grupo.clear();
+      pendientes.assign(1, inicio);
+      terreno[static_cast<std::size_t>(inicio)] = Terreno::Vista;
+      bool encerrado = true;
+      while (!pendientes.empty()) {
+        const int t = pendientes.back();
+        pendientes.pop_back();
+        grupo.push_back(t);
+        for (int k = 0; k < 3; ++k) {
+          const int u = cdt.Vecina(t, k);
+          const Terreno junto = u < 0 ? Terreno::Abierto : terreno[static_cast<std::size_t>(u)];
+          if (junto == Terreno::Abierto) encerrado = false;
+          if (junto != Terreno::Astilla) continue;
+          terreno[static_cast<std::size_t>(u)] = Terreno::Vista;
+          pendientes.push_back(u);
+        }
+      }
+      if (!encerrado) continue;
+      for (const int t : grupo)
+        cdt.Para_Cada_Triangulo(static_cast<std::size_t>(t), static_cast<std::size_t>(t) + 1,
+                                [&](int, int a, int b, int c) { rellenas.push_back(Ascendente(a, b, c)); });
+    }
+  return rellenas;
 }
 
 }  // namespace
@@ -141,19 +179,26 @@ Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo) {
   }
 
   // The triangles within the limits that are not kept ones are looked for over stretches of the slots at once (the
-  // triangulation and the kept triangles are only read).
+  // triangulation and the kept triangles are only read). Each slot is marked filled, open ground, or a sliver: short
+  // sides but too wide a circle.
   const Mas_Lejos_Que largo(s.Dist_Max);
+  std::vector<Terreno> terreno(cdt.Casillas(), Terreno::Abierto);
   std::vector<std::vector<std::array<Long, 3>>> cortos(Tramos(cdt.Casillas(), casillas_por_hilo));
+  std::vector<std::vector<int>> astillas(cortos.size());
   Por_Tramos(cdt.Casillas(), cortos.size(), [&](std::size_t parte, std::size_t desde, std::size_t hasta) {
     cdt.Para_Cada_Triangulo(desde, hasta, [&](int lugar, int t0, int t1, int t2) {
+      auto& marca = terreno[static_cast<std::size_t>(lugar)];
       // A kept triangle of the triangulation holds its own corners (the others are found covered below).
-      if (tomada.Tiene(static_cast<std::size_t>(lugar))) return;
+      if (tomada.Tiene(static_cast<std::size_t>(lugar))) {
+        marca = Terreno::Lleno;
+        return;
+      }
       const auto v = Ascendente(t0, t1, t2);
       const Vert& a = p[static_cast<std::size_t>(v[0])];
       const Vert& b = p[static_cast<std::size_t>(v[1])];
       const Vert& c = p[static_cast<std::size_t>(v[2])];
+      // Within a kept triangle every side is short: a long one is open ground.
       if (Lados_Largos({a.X, a.Y, 0, 0}, {b.X, b.Y, 0, 0}, {c.X, c.Y, 0, 0}, largo)) return;
-      if (!Radio_Admitido(a, b, c)) return;
       // A kept triangle of the Delaunay triangulation is one of the constrained triangulation's own (it is empty
       // and its sides are constraints): no other triangle of it lies within one.
       const Caja caja = Caja_De_Triangulo(p, v);
@@ -164,9 +209,18 @@ Modelo Completa(Estado_Triangulos& s, std::size_t casillas_por_hilo) {
         const auto k = plano(m.triangulos[id]);
         return En_Triangulo_Cerrado(k, a) && En_Triangulo_Cerrado(k, b) && En_Triangulo_Cerrado(k, c);
       });
-      if (!cubierto) cortos[parte].push_back(v);
+      if (cubierto) {
+        marca = Terreno::Lleno;
+      } else if (Radio_Admitido(a, b, c)) {
+        marca = Terreno::Lleno;
+        cortos[parte].push_back(v);
+      } else {
+        marca = Terreno::Astilla;
+        astillas[parte].push_back(lugar);
+      }
     });
   });
+  cortos.push_back(Astillas_Encerradas(cdt, terreno, astillas));
   // By V3 (a position, so counted into place), then by V2 and V1 within each V3.
   Listas<std::array<Long, 3>> por_v3;
   por_v3.Llena(n, [&](auto&& pon) {

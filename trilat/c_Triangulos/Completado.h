@@ -2,7 +2,8 @@
 // overlapping one kept before it (possible on degenerate input). Then come the triangles of the constrained
 // Delaunay triangulation of the working points, constrained by the kept triangles' edges, that lie in no kept
 // triangle and pass the sweep's own limits: the sweep's holes and the regions it abandoned are filled exactly
-// where short triangles belong.
+// where short triangles belong. Slivers that fail only the circle's limit are added too where the model closes
+// all round them: they fill holes inside the survey, never the convex hull's edge.
 #pragma once
 
 #include <array>

@@ -85,6 +85,12 @@ class Triangulacion_Delaunay {
   int Triangulo(int a, int b, int c) const;
   // The sides of the finite triangle in slot t become constrained edges, as inserting each would make them.
   void Restringe_Triangulo(int t);
+  // The slot of the finite triangle across side k (0, 1 or 2: from its k-th corner to the next, as
+  // Para_Cada_Triangulo lists them) of the finite triangle in slot t; -1 when that side is on the convex hull.
+  int Vecina(int t, int k) const {
+    const int u = gemela_[static_cast<std::size_t>(3 * t + k)] / 3;
+    return Es_Fantasma(u) ? -1 : u;
+  }
   bool Es_Restringida(int a, int b) const;
   // The slots of the triangles whose interiors share a point with the interior of the triangle with corners at
   // points a, b and c (none when that has no area); decided exactly. Not for use from two threads at once (it works
