@@ -231,6 +231,7 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
 // A breakline drawn through points the model keeps only one of (nearer each other than its cleaning tolerance) runs
 // through the one kept: no segment is lost, and the user is told which point stands for which. A segment into or
 // out of a point that no triangle has is not forced, and is named by the survey's point numbers.
+// With a model given by --tin, the message gives its own reason: that model has no corner there.
 TEST_F(Cli, RoturaPorPuntosRepetidos) {
   Nube c = Genera(Forma::Uniforme, 60, 100, 5);
   // Points 161 and 162, 0.015 and 0.012 from point 111; the breakline goes on to point 121. Point 163, far beyond
@@ -249,6 +250,15 @@ TEST_F(Cli, RoturaPorPuntosRepetidos) {
   EXPECT_EQ(r.err.find("no existe la recta"), std::string::npos) << r.err;
   // The segment 111-121 is an edge of the model: two corners of one triangle.
   EXPECT_TRUE(std::regex_search(Salida("tin.csv"), std::regex(R"(\n\d+,(\d+,)?(111|121),(\d+,)?(111|121)(,\d+)?\n)")));
+  // A given model was not cleaned: the reason is that it has no corner there.
+  const auto dado = dir_.Escribe("dado.csv", Salida("tin.csv"));
+  const auto d =
+      Corre(Puntos(c) + " --breaklines " + roturas.string() + " --tin " + dado.string() + " --formats tin.csv");
+  ASSERT_EQ(d.estado, 0) << d.err;
+  EXPECT_NE(d.err.find("breakline point 161 is taken as point 111, 0.015 away (the given model has no corner at it)"),
+            std::string::npos)
+      << d.err;
+  EXPECT_EQ(d.err.find("keeps only one"), std::string::npos) << d.err;
 }
 
 // Another OGR format takes its driver's extension and holds every line (CSV its geometry as WKT, a file

@@ -164,8 +164,9 @@ void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m,
   tiempos.Cuenta("completion", tri.Estado().Del_Completado);
 }
 
+// `modelo_dado`: the model came with --tin, so a point it leaves out was not merged by cleaning.
 void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levantamiento& lev, Modelo_Anfitrion& m,
-                    const Vista& v, ObjectRef& draww) {
+                    const Vista& v, ObjectRef& draww, bool modelo_dado) {
   if (m.nTri < 1) Detiene("breaklines need a triangulation of at least two triangles");
   std::vector<bool> esquina(lev.size(), false);
   for (Long t = 0; t <= m.nTri; ++t)
@@ -174,8 +175,12 @@ void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levanta
     std::ostringstream distancia;
     distancia << std::fixed << std::setprecision(3) << s.distancia;
     std::cerr << "trilat: breakline point " << s.punto << " is taken as point " << s.por << ", " << distancia.str()
-              << " away (the model keeps only one of points closer than " << c_Triangulos::kTolerancia_Depuracion
-              << ")\n";
+              << " away (";
+    if (modelo_dado) {
+      std::cerr << "the given model has no corner at it)\n";
+    } else {
+      std::cerr << "the model keeps only one of points closer than " << c_Triangulos::kTolerancia_Depuracion << ")\n";
+    }
   }
   for (const Segmento_Apartado& s : Aparta_Sin_Esquina(lineas, lev, esquina))
     std::cerr << "trilat: breakline segment " << s.desde << " - " << s.hasta << " is not forced: point " << s.fuera
@@ -428,7 +433,7 @@ int Ejecuta_Trabajo(const Opciones& o) {
   } else {
     tiempos.Etapa("triangulation", [&] { Triangula(o, lev, m, v, draww, tiempos, mensajes); });
   }
-  if (!lineas.empty()) tiempos.Etapa("breaklines", [&] { Fuerza_Roturas(lineas, lev, m, v, draww); });
+  if (!lineas.empty()) tiempos.Etapa("breaklines", [&] { Fuerza_Roturas(lineas, lev, m, v, draww, tin.has_value()); });
   Comprueba_Interrupcion();
   std::optional<Datos_Curvas> curvas;
   if (valores) curvas = tiempos.Etapa("contours", [&] { return Traza_Curvas(o, *valores, m, v, draww, mensajes); });
