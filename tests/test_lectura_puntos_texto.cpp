@@ -1,5 +1,6 @@
-// Survey text read back exactly whatever its separator, header, column order, comments and line ends, and every
-// malformed row refused with its file and line.
+// Survey text read back exactly whatever its separator, decimal mark, quoting, header (its names, with units or
+// accents, or a title above it), column order, comments, empty rows and line ends, and every malformed row refused
+// with its file and line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,6 +32,7 @@ struct Archivo {
   std::string letras;  // the file's column order
   bool cabecera_con_nombres = false;
   std::string separador;
+  std::string fin_linea;
   std::vector<std::int64_t> numeros;
   std::vector<double> x, y, z;
   std::vector<std::string> descripciones;
@@ -45,11 +47,32 @@ const T& Uno(std::mt19937_64& g, const std::vector<T>& v) {
 }
 
 std::string Nombre_Columna(std::mt19937_64& g, char letra) {
-  static const std::vector<std::string> p = {"P",  "Point", "id",    "Number", "Pt",
-                                             "No", "Punto", "Pt_No", "PtID",   "Point_Number"},
-                                        e = {"E", "East", "Easting", "X", "este"}, n = {"North", "Northing", "Y", "N"},
-                                        z = {"Z", "Elev", "Elevation", "H", "Cota"},
-                                        d = {"D", "Desc", "Description", "Code", "Codigo"};
+  // Names with units after them and Spanish names with their accents, in UTF-8 and in Latin-1.
+  static const std::vector<std::string> p = {"P",
+                                             "Point",
+                                             "id",
+                                             "Number",
+                                             "Pt",
+                                             "No",
+                                             "Punto",
+                                             "Pt_No",
+                                             "PtID",
+                                             "Point_Number",
+                                             "N\xC2\xBA",
+                                             "Pt#",
+                                             "N\xC3\xBAmero",
+                                             "N\xFAmero"},
+                                        e = {"E", "East", "Easting", "X", "este", "Easting(m)", "X[m]"},
+                                        n = {"North", "Northing", "Y", "N", "Northing(m)", "Y[m]"},
+                                        z = {"Z", "Elev", "Elevation", "H", "Cota", "Cota(m)", "Altura"},
+                                        d = {"D",
+                                             "Desc",
+                                             "Description",
+                                             "Code",
+                                             "Codigo",
+                                             "Descripci\xC3\xB3n",
+                                             "C\xF3"
+                                             "digo"};
   std::string s = Uno(g, letra == 'P' ? p : letra == 'E' ? e : letra == 'N' ? n : letra == 'Z' ? z : d);
   if (g() % 2) std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
   return s;
@@ -68,8 +91,11 @@ Archivo Genera_Archivo(std::uint64_t semilla) {
   a.separador = sep;
   const int cabecera = static_cast<int>(g() % 3);  // none, naming, or names the reader does not know
   a.cabecera_con_nombres = cabecera == 1;
-  const std::string fin_linea = g() % 2 ? "\n" : "\r\n";
+  a.fin_linea = Uno(g, std::vector<std::string>{"\n", "\r\n", "\r"});
+  const std::string& fin_linea = a.fin_linea;
   const bool comillas = sep[0] == ',' || sep[0] == ';';
+  // Where a comma is the decimal mark, spreadsheets separate fields by semicolons or tabs.
+  const bool coma_decimal = sep.find_first_of(";\t") != std::string::npos && g() % 3 == 0;
 
   std::size_t linea = 0;
   const auto escribe = [&](const std::string& l) {
@@ -78,9 +104,12 @@ Archivo Genera_Archivo(std::uint64_t semilla) {
   };
   const auto ruido = [&] {
     if (g() % 6 == 0) escribe(g() % 2 ? "# a comment, with; separators\tin it" : "  \t ");
+    // A spreadsheet's empty row.
+    if (sep != " " && g() % 12 == 0) escribe(sep + sep + sep);
   };
   if (g() % 4 == 0) a.texto = "\xEF\xBB\xBF";
   ruido();
+  if (g() % 5 == 0) escribe("Site survey of the old quarry");
   if (cabecera > 0) {
     std::string l;
     for (const char c : letras) {
@@ -105,6 +134,7 @@ Archivo Genera_Archivo(std::uint64_t semilla) {
                       : c == 'N' ? Texto(y)
                       : c == 'Z' ? Texto(z)
                                  : d;
+      if (coma_decimal && c != 'D') std::replace(v.begin(), v.end(), '.', ',');
       if (c != 'D' && v[0] != '-' && g() % 8 == 0) v = "+" + v;
       if (c != 'D' && comillas && g() % 8 == 0) v = "\"" + v + "\"";
       campos.push_back(v);
@@ -201,10 +231,10 @@ TEST(LecturaTexto, CualquierArchivoYCualquierCampoMalo) {
     std::string fila;
     for (const auto& v : campos) fila += (fila.empty() ? "" : a.separador) + v;
     std::size_t inicio = 0;
-    for (std::size_t k = 1; k < a.lineas[i]; ++k) inicio = a.texto.find('\n', inicio) + 1;
-    const std::size_t fin = a.texto.find('\n', inicio);
-    const std::string texto =
-        a.texto.substr(0, inicio) + fila + "\n" + (fin == std::string::npos ? "" : a.texto.substr(fin + 1));
+    for (std::size_t k = 1; k < a.lineas[i]; ++k) inicio = a.texto.find(a.fin_linea, inicio) + a.fin_linea.size();
+    const std::size_t fin = a.texto.find(a.fin_linea, inicio);
+    const std::string texto = a.texto.substr(0, inicio) + fila + a.fin_linea +
+                              (fin == std::string::npos ? "" : a.texto.substr(fin + a.fin_linea.size()));
     const auto ruta = dir.Escribe("p.txt", texto);
     const std::string donde = ruta.string() + ":" + std::to_string(a.lineas[i]) + ": ";
     const std::string error = Error_De(ruta, Opciones_De(a));
@@ -251,6 +281,27 @@ TEST(LecturaTexto, CabecerasQueDecidenYLasQueNo) {
   // Points numbered in file order beside columns that were not read: those are kept to be named to the user.
   EXPECT_EQ(Lee_Puntos_Texto(dir.Escribe("p.csv", "Station,E,N,Z,Foo\n7,2,3,4,x\n"), {}).columnas_sin_leer,
             (std::vector<std::string>{"Station", "Foo"}));
+
+  // Names with units and blanks; a quoted field holding the separator; a code beside a description; a title
+  // above the header, which the user is told of.
+  const Levantamiento campo =
+      Lee_Puntos_Texto(dir.Escribe("p.csv",
+                                   "Obra 7B: Camino\nPt,Code,Northing (m),Easting (m),Elevation (m),Description\n"
+                                   "1,\"PIPE, 300\",4200000.5,500000.25,100,\"fence, north\"\n"),
+                       {});
+  EXPECT_EQ(campo.x, std::vector<double>{500000.25});
+  EXPECT_EQ(campo.y, std::vector<double>{4200000.5});
+  EXPECT_EQ(campo.descripciones, std::vector<std::string>{"PIPE, 300"});  // the first of them
+  EXPECT_EQ(campo.aviso_omitidas, (dir / "p.csv").string() +
+                                      ":1: 'Obra 7B: Camino' is neither point data nor a header naming easting and "
+                                      "northing; skipped");
+  const Levantamiento sin_cabecera = Lee_Puntos_Texto(dir.Escribe("p.csv", "Levantamiento\n1 2 3 4\n"), {});
+  EXPECT_NE(sin_cabecera.aviso_omitidas.find("the columns are read in the order --columns gives"), std::string::npos);
+  // A file saved as UTF-16 is named as such; a NUL in a field is shown, not the end of the message.
+  EXPECT_NE(Error_De(dir.Escribe("p.csv", std::string("\xFF\xFEP\0,\0", 6)), {}).find("UTF-16"), std::string::npos);
+  EXPECT_NE(Error_De(dir.Escribe("p.csv", std::string("P,E,N,Z\n1,5\0,4,100\n", 20)), {})
+                .find(":2: E '5\\x00' is not a finite number"),
+            std::string::npos);
 
   for (const char* malas : {"PENQ", "PEEZ", "PEN", "", "PENZDD"})
     EXPECT_THROW(Lee_Columnas(malas), std::invalid_argument);

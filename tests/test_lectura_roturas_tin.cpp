@@ -44,6 +44,9 @@ TEST_F(Lecturas, RoturasBuenasYMalas) {
   const auto lineas = Lee_Roturas(Escribe("\xEF\xBB\xBF# kerbs\n100 110,120\r\n\n  130 , 140\t150 # top\n#\n"), lev_);
   EXPECT_EQ(lineas, (std::vector<std::vector<std::int64_t>>{{100, 110, 120}, {130, 140, 150}}));
   EXPECT_TRUE(Lee_Roturas(Escribe(""), lev_).empty());
+  // Lines ended by lone carriage returns are lines, not one polyline.
+  EXPECT_EQ(Lee_Roturas(Escribe("100 110\r190 170\r"), lev_),
+            (std::vector<std::vector<std::int64_t>>{{100, 110}, {190, 170}}));
 
   const auto error = [&](const std::string& texto) {
     return prueba::Mensaje_Error([&] { Lee_Roturas(Escribe(texto), lev_); });
@@ -51,6 +54,11 @@ TEST_F(Lecturas, RoturasBuenasYMalas) {
   EXPECT_EQ(error("100 110\n120 1x3\n"), f_ + ":2: '1x3' is not a point number");
   EXPECT_EQ(error("100 105\n"), f_ + ":1: point 105 is not in the survey");
   EXPECT_EQ(error("\n\n150\n"), f_ + ":3: a breakline needs two points or more; this line has only point 150");
+  EXPECT_EQ(error("100 110\r150 150\n"), f_ + ":2: a breakline needs two points or more; this line has only point 150");
+  EXPECT_EQ(error(std::string("\xFF\xFE"
+                              "1\0",
+                              4)),
+            f_ + ": the file is UTF-16 text; save it as UTF-8 text");
   EXPECT_EQ(prueba::Mensaje_Error([&] { Lee_Roturas(dir_ / "no_existe.txt", lev_); }),
             (dir_ / "no_existe.txt").string() + ": cannot open the breaklines file");
 }

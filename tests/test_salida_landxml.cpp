@@ -1,11 +1,13 @@
 // The triangulation as LandXML, parsed again with libxml2: the surface's points in survey order with their own
-// numbers and exact coordinates in LandXML's northing-easting order, and the faces by those numbers.
+// numbers and exact coordinates in LandXML's northing-easting order, without exponents, and the faces by those
+// numbers.
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 #include <libxml/xpath.h>
 #include <libxml/xpathInternals.h>
 
 #include <charconv>
+#include <cmath>
 #include <random>
 
 #include "hosts/cli/Salida_LandXML.h"
@@ -45,9 +47,12 @@ TEST(SalidaLandXML, PuntosYCarasLeidosDeNuevo) {
   std::mt19937_64 g(9);
   std::uniform_real_distribution<double> u(0, 1);
   Levantamiento lev;
-  for (int i = 0; i < 500; ++i)
-    lev.Agrega(1000000 + 13 * i + static_cast<std::int64_t>(g() % 13), 431000 + u(g) * 900, 4581000 + u(g) * 900,
-               u(g) * 800 - 100);
+  // Every fifth point on whole metres, which the shortest text would write as 4.317e+05.
+  for (int i = 0; i < 500; ++i) {
+    const auto redondo = [&](double v) { return i % 5 == 0 ? std::round(v / 100) * 100 : v; };
+    lev.Agrega(1000000 + 13 * i + static_cast<std::int64_t>(g() % 13), redondo(431000 + u(g) * 900),
+               redondo(4581000 + u(g) * 900), redondo(u(g) * 800 - 100));
+  }
   // Faces over every point but the first ten: those the surface does not use are not among its points.
   std::vector<std::array<std::int64_t, 3>> tris;
   for (int t = 0; t < 800; ++t) {
@@ -76,6 +81,7 @@ TEST(SalidaLandXML, PuntosYCarasLeidosDeNuevo) {
     const std::size_t i = k + 10;
     EXPECT_EQ(ids[k], std::to_string(lev.numeros[i]));
     EXPECT_EQ(Numeros(puntos[k]), (std::vector<double>{lev.y[i], lev.x[i], lev.z[i]}));
+    EXPECT_EQ(puntos[k].find('e'), std::string::npos) << puntos[k];
   }
   Textos caras;
   for (const auto& f : tris)

@@ -17,6 +17,7 @@
 
 #include "hosts/cli/Linea_Texto.h"
 #include "hosts/cli/Numero_Texto.h"
+#include "hosts/cli/Texto_Visible.h"
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -45,8 +46,8 @@ void Recorre_Lineas(const fs::path& ruta, F&& linea) {
   std::vector<char> bloque(kBloque);
   std::size_t lleno = 0, numero = 0;
   const auto entrega = [&](const char* ini, const char* fin) {
-    if (fin > ini && fin[-1] == '\r') --fin;
-    linea(std::string_view(ini, static_cast<std::size_t>(fin - ini)), ++numero);
+    Por_Lineas(std::string_view(ini, static_cast<std::size_t>(fin - ini)),
+               [&](std::string_view texto) { linea(texto, ++numero); });
   };
   for (;;) {
     const ssize_t leidos = ::read(fd, bloque.data() + lleno, bloque.size() - lleno);
@@ -65,6 +66,12 @@ void Recorre_Lineas(const fs::path& ruta, F&& linea) {
       if (p < fin) entrega(p, fin);
       return;
     }
+    // Text whose lines end in lone carriage returns has no line feeds to cut it at.
+    if (const auto cr = std::string_view(p, static_cast<std::size_t>(fin - p)).rfind('\r');
+        cr != std::string_view::npos && p + cr + 1 < fin) {
+      entrega(p, p + cr);
+      p += cr + 1;
+    }
     lleno = static_cast<std::size_t>(fin - p);
     if (lleno == bloque.size())
       throw Error_Entrada(Donde(ruta, numero + 1) + "line longer than " + std::to_string(kBloque) + " bytes");
@@ -82,7 +89,19 @@ std::string_view Limpia(std::string_view s) {
   return s;
 }
 
-// The fields of one row, one at a time: blanks separate as runs, any other separator one by one.
+// Where a field that opens with a double quote (at s[0]) ends: past the quote that closes it, the one followed by
+// the separator or the end of the row; npos when none does.
+std::size_t Cierre_Comillas(std::string_view s, char sep) {
+  for (auto q = s.find('"', 1); q != std::string_view::npos; q = s.find('"', q + 1)) {
+    auto r = q + 1;
+    while (sep != ' ' && r < s.size() && Blanco(s[r])) ++r;
+    if (r == s.size() || s[r] == sep || (sep == ' ' && Blanco(s[r]))) return q + 1;
+  }
+  return std::string_view::npos;
+}
+
+// The fields of one row, one at a time: blanks separate as runs, any other separator one by one. A field in double
+// quotes may hold the separator.
 class Campos {
  public:
   Campos(std::string_view linea, char separador) : resto_(linea), sep_(separador) {}
@@ -91,14 +110,20 @@ class Campos {
     if (sep_ == ' ') {
       while (!resto_.empty() && Blanco(resto_.front())) resto_.remove_prefix(1);
       if (resto_.empty()) return false;
-      std::size_t fin = 0;
-      while (fin < resto_.size() && !Blanco(resto_[fin])) ++fin;
+      std::size_t fin = resto_.front() == '"' ? Cierre_Comillas(resto_, sep_) : std::string_view::npos;
+      if (fin == std::string_view::npos) {
+        fin = 0;
+        while (fin < resto_.size() && !Blanco(resto_[fin])) ++fin;
+      }
       campo = Limpia(resto_.substr(0, fin));
       resto_.remove_prefix(fin);
       return true;
     }
     if (agotada_) return false;
-    const auto fin = resto_.find(sep_);
+    const auto ini = resto_.find_first_not_of(" \t");
+    const auto cierre = ini != std::string_view::npos && resto_[ini] == '"' ? Cierre_Comillas(resto_.substr(ini), sep_)
+                                                                            : std::string_view::npos;
+    const auto fin = resto_.find(sep_, cierre == std::string_view::npos ? 0 : ini + cierre);
     campo = Limpia(resto_.substr(0, fin));
     agotada_ = fin == std::string_view::npos;
     resto_.remove_prefix(agotada_ ? resto_.size() : fin + 1);
@@ -114,9 +139,20 @@ class Campos {
   bool agotada_ = false;
 };
 
-bool Es_Numero(std::string_view s) {
+// A number of a row: with semicolons or tabs between fields, as spreadsheets write them where a comma is the
+// decimal mark, "100,25" is 100.25 (a comma with a point, or two of them, is still no number).
+bool Lee_Valor(std::string_view s, char sep, double& v) {
+  if (Lee_Numero(s, v)) return true;
+  if ((sep != ';' && sep != '\t') || std::count(s.begin(), s.end(), ',') != 1 || s.find('.') != s.npos || s.size() > 64)
+    return false;
+  std::string punto(s);
+  punto[punto.find(',')] = '.';
+  return Lee_Numero(punto, v);
+}
+
+bool Es_Numero(std::string_view s, char sep) {
   double v;
-  return Lee_Numero(s, v);
+  return Lee_Valor(s, sep, v);
 }
 
 // The separator of a file, from its first row: the first of tab, semicolon, comma and blanks that gives a row
@@ -129,7 +165,7 @@ char Separador(std::string_view linea) {
     Campos c(linea, kSeparadores[k]);
     bool seguidos = true;
     for (std::string_view campo; campos[k] < 3 && c.Siguiente(campo); ++campos[k]) {
-      seguidos = seguidos && Es_Numero(campo);
+      seguidos = seguidos && Es_Numero(campo, kSeparadores[k]);
       numeros[k] += seguidos;
     }
   }
@@ -177,7 +213,26 @@ Disposicion De_Letras(const Orden_Columnas& c) {
 // What a header name says a column holds. "N" alone is a number or a northing: settled by the other names.
 enum class Papel { Otro, Numero, Este, Norte, Cota, Descripcion, Numero_O_Norte };
 
-// Names are compared in lower case without blanks, underscores, dots or hyphens: "Pt_No" is "ptno".
+// Spanish letters with an accent, in UTF-8 or Latin-1, as their plain letter; the ordinal sign as an o ("Nº").
+char Sin_Acento(std::string_view nombre, std::size_t& k) {
+  static constexpr std::string_view kAcentos = "\xE1\xE9\xED\xF3\xFA\xFC\xF1\xC1\xC9\xCD\xD3\xDA\xDC\xD1\xBA\xB0";
+  static constexpr std::string_view kLetras = "aeiouunaeiouunoo";
+  auto b = static_cast<unsigned char>(nombre[k]);
+  // UTF-8 writes these as C3 or C2 and the Latin-1 byte less 0x40 (C3) or as it is (C2).
+  if ((b == 0xC3 || b == 0xC2) && k + 1 < nombre.size()) {
+    const auto siguiente = static_cast<unsigned char>(nombre[k + 1]);
+    const auto latin = static_cast<unsigned char>(b == 0xC3 ? siguiente + 0x40 : siguiente);
+    if (const auto i = kAcentos.find(static_cast<char>(latin)); i != std::string_view::npos) {
+      ++k;
+      return kLetras[i];
+    }
+  }
+  const auto i = kAcentos.find(static_cast<char>(b));
+  return i != std::string_view::npos ? kLetras[i] : static_cast<char>(std::tolower(b));
+}
+
+// Names are compared in lower case without accents, blanks, underscores, dots, hyphens or '#', and without a unit
+// in brackets after them: "Pt_No" is "ptno", "Número" "numero", "Northing (m)" "northing".
 Papel Papel_De(std::string_view nombre) {
   static const std::pair<Papel, std::vector<std::string_view>> kNombres[] = {
       {Papel::Numero_O_Norte, {"n"}},
@@ -186,12 +241,16 @@ Papel Papel_De(std::string_view nombre) {
                        "ptid",   "pointno", "pointnum", "pointnumber", "pointid", "numpunto", "numeropunto"}},
       {Papel::Este, {"e", "x", "east", "easting", "este"}},
       {Papel::Norte, {"y", "north", "northing", "norte"}},
-      {Papel::Cota, {"z", "h", "elev", "elevation", "height", "alt", "altitude", "cota"}},
+      {Papel::Cota, {"z", "h", "elev", "elevation", "height", "alt", "altitude", "altura", "cota"}},
       {Papel::Descripcion, {"d", "desc", "description", "descripcion", "code", "codigo"}},
   };
+  if (const auto unidad = nombre.find_first_of("(["); unidad != std::string_view::npos && unidad > 0)
+    nombre = nombre.substr(0, unidad);
   std::string s;
-  for (const unsigned char c : nombre)
-    if (c != ' ' && c != '\t' && c != '_' && c != '.' && c != '-') s += static_cast<char>(std::tolower(c));
+  for (std::size_t k = 0; k < nombre.size(); ++k) {
+    const char c = Sin_Acento(nombre, k);
+    if (c != ' ' && c != '\t' && c != '_' && c != '.' && c != '-' && c != '#') s += c;
+  }
   for (const auto& [papel, nombres] : kNombres)
     if (std::find(nombres.begin(), nombres.end(), s) != nombres.end()) return papel;
   return Papel::Otro;
@@ -202,15 +261,32 @@ class Lector {
   Lector(const fs::path& ruta, const Opciones_Lectura& o) : ruta_(ruta), opciones_(o) {}
 
   void Linea(std::string_view linea, std::size_t n) {
+    if (n == 1 && Es_UTF16(linea)) throw Error_Entrada(ruta_.string() + std::string(kAviso_UTF16));
     linea = Sin_Marca_De_Orden(linea, n);
     const auto ini = std::find_if_not(linea.begin(), linea.end(), Blanco);
     if (ini == linea.end() || *ini == '#') return;
-    if (disposicion_) return Fila(linea, n);
-    Primera(linea, n);
+    if (!disposicion_) return Primera(linea, n);
+    // A spreadsheet's empty rows are its separators alone.
+    const char vacios[] = {' ', '\t', '"', sep_};
+    if (linea.find_first_not_of(std::string_view(vacios, sizeof vacios)) == std::string_view::npos) return;
+    Fila(linea, n);
   }
 
   Levantamiento Resultado() && {
-    if (lev_.size() == 0) throw Error_Entrada(ruta_.string() + ": the file holds no points");
+    if (omitidas_ > 0) {
+      lev_.aviso_omitidas = primera_omitida_ + " is neither point data nor a header naming easting and northing";
+      if (omitidas_ == 2) lev_.aviso_omitidas += " (nor is the line after it)";
+      if (omitidas_ > 2) lev_.aviso_omitidas += " (nor are the " + std::to_string(omitidas_ - 1) + " lines after it)";
+    }
+    if (lev_.size() == 0) {
+      throw Error_Entrada(omitidas_ > 0 ? lev_.aviso_omitidas + ": the file holds no points"
+                                        : ruta_.string() + ": the file holds no points");
+    }
+    if (omitidas_ > 0) {
+      lev_.aviso_omitidas += columnas_de_cabecera_ ? "; skipped"
+                                                   : "; skipped, and the columns are read in the order --columns "
+                                                     "gives (PENZD unless given)";
+    }
     return std::move(lev_);
   }
 
@@ -221,10 +297,15 @@ class Lector {
     bool numerica = false;
     Campos c(linea, sep_);
     for (std::string_view campo; c.Siguiente(campo);) {
-      numerica = numerica || Es_Numero(campo);
+      numerica = numerica || Es_Numero(campo, sep_);
       nombres.emplace_back(campo);
     }
-    if (numerica || !Cabecera(nombres, n)) disposicion_.emplace(De_Letras(opciones_.columnas));
+    if (!numerica && !Cabecera(nombres, n)) {
+      // A title, or a header whose names say nothing known: the first data row decides the separator.
+      if (omitidas_++ == 0) primera_omitida_ = Donde(ruta_, n) + "'" + Texto_Visible(linea) + "'";
+      return;
+    }
+    if (numerica) disposicion_.emplace(De_Letras(opciones_.columnas));
     campos_.resize(static_cast<std::size_t>(disposicion_->ultima + 1));
     Reserva(linea.size());
     if (numerica) Fila(linea, n);
@@ -238,11 +319,13 @@ class Lector {
     static constexpr const char* kQue[] = {"", "point number", "easting", "northing", "elevation", "description", ""};
     for (int k = 0; k < static_cast<int>(nombres.size()); ++k) {
       const auto papel = static_cast<std::size_t>(Papel_De(nombres[static_cast<std::size_t>(k)]));
+      // Descriptions are only carried along: a second one (a code beside a description) is not read.
+      if (papel == static_cast<std::size_t>(Papel::Descripcion) && c.descripcion >= 0) continue;
       int* const columna = columnas[papel];
       if (columna != nullptr && *columna >= 0)
         throw Error_Entrada(Donde(ruta_, n) + "the header names the " + kQue[papel] + " twice ('" +
-                            nombres[static_cast<std::size_t>(*columna)] + "' and '" +
-                            nombres[static_cast<std::size_t>(k)] + "')");
+                            Texto_Visible(nombres[static_cast<std::size_t>(*columna)]) + "' and '" +
+                            Texto_Visible(nombres[static_cast<std::size_t>(k)]) + "')");
       if (columna != nullptr) *columna = k;
       if (papel == static_cast<std::size_t>(Papel::Numero_O_Norte)) enes.push_back(k);
     }
@@ -259,6 +342,7 @@ class Lector {
       for (const auto& nombre : nombres)
         if (Papel_De(nombre) == Papel::Otro) lev_.columnas_sin_leer.push_back(nombre);
     disposicion_.emplace(c, nombres, static_cast<int>(nombres.size()));
+    columnas_de_cabecera_ = true;
     return true;
   }
 
@@ -302,15 +386,15 @@ class Lector {
     if (d.col.numero >= 0) {
       const auto texto = campos_[static_cast<std::size_t>(d.col.numero)];
       if (!Lee_Numero(texto, numero) || numero <= 0)
-        throw Error_Entrada(Donde(ruta_, n) + "point number '" + std::string(texto) + "' is not a positive integer");
+        throw Error_Entrada(Donde(ruta_, n) + "point number '" + Texto_Visible(texto) + "' is not a positive integer");
     }
     std::array<double, 3> v;
     const std::array<int, 3> columnas = {d.col.este, d.col.norte, d.col.cota};
     for (std::size_t i = 0; i < 3; ++i) {
       const auto texto = campos_[static_cast<std::size_t>(columnas[i])];
-      if (!Lee_Numero(texto, v[i]) || !std::isfinite(v[i]))
-        throw Error_Entrada(Donde(ruta_, n) + d.nombres[static_cast<std::size_t>(columnas[i])] + " '" +
-                            std::string(texto) + "' is not a finite number");
+      if (!Lee_Valor(texto, sep_, v[i]) || !std::isfinite(v[i]))
+        throw Error_Entrada(Donde(ruta_, n) + Texto_Visible(d.nombres[static_cast<std::size_t>(columnas[i])]) + " '" +
+                            Texto_Visible(texto) + "' is not a finite number");
     }
     if (!lev_.Agrega(numero, v[0], v[1], v[2]))
       throw Error_Entrada(Donde(ruta_, n) + "point number " + std::to_string(numero) + " is repeated");
@@ -321,6 +405,9 @@ class Lector {
   const Opciones_Lectura& opciones_;
   char sep_ = ' ';
   std::optional<Disposicion> disposicion_;  // settled by the first row
+  bool columnas_de_cabecera_ = false;
+  std::size_t omitidas_ = 0;
+  std::string primera_omitida_;
   std::vector<std::string_view> campos_;
   Levantamiento lev_;
 };

@@ -21,6 +21,10 @@ struct Levantamiento {
   // The columns a header names that were not read, when none of it names the point numbers: the points are then
   // numbered in file order, which the user is told, as one of those may have held them.
   std::vector<std::string> columnas_sin_leer;
+  // Lines before the first point that are neither numbers nor a header naming easting and northing (a title, or
+  // names not known) are skipped: what the user is told of them (the first, how many, which columns were read);
+  // empty when there were none.
+  std::string aviso_omitidas;
 
   std::size_t size() const { return numeros.size(); }
 

@@ -1,5 +1,5 @@
 // The lines of the host's text inputs: a file saved with a byte-order mark starts its first line with one, which
-// is no part of the data (editors on some systems add it to UTF-8 text).
+// is no part of the data (editors on some systems add it to UTF-8 text), and lines end as any system ends them.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +11,26 @@ namespace Vyr_Trilat::anfitrion {
 inline std::string_view Sin_Marca_De_Orden(std::string_view linea, std::size_t n) {
   if (n == 1 && linea.substr(0, 3) == "\xEF\xBB\xBF") linea.remove_prefix(3);
   return linea;
+}
+
+// What a UTF-16 file is told, after its name.
+inline constexpr std::string_view kAviso_UTF16 = ": the file is UTF-16 text; save it as UTF-8 text";
+
+// The first line of a file saved as UTF-16 (its byte-order mark), whose every other byte would read as a NUL.
+inline bool Es_UTF16(std::string_view primera) {
+  return primera.substr(0, 2) == "\xFF\xFE" || primera.substr(0, 2) == "\xFE\xFF";
+}
+
+// Calls f(line) for each line of text read up to a line feed (without it): a line ends in a line feed, a carriage
+// return and line feed, or a lone carriage return, as old Mac text ends them.
+template <typename F>
+void Por_Lineas(std::string_view texto, F&& f) {
+  if (!texto.empty() && texto.back() == '\r') texto.remove_suffix(1);
+  for (auto cr = texto.find('\r'); cr != std::string_view::npos; cr = texto.find('\r')) {
+    f(texto.substr(0, cr));
+    texto.remove_prefix(cr + 1);
+  }
+  f(texto);
 }
 
 }  // namespace Vyr_Trilat::anfitrion

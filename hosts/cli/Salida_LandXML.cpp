@@ -3,6 +3,7 @@
 #include <libxml/xmlwriter.h>
 
 #include <charconv>
+#include <cmath>
 #include <ctime>
 #include <memory>
 #include <ostream>
@@ -53,9 +54,13 @@ class Escritor {
   std::unique_ptr<xmlTextWriter, Libera> w_;
 };
 
+// The shortest text that reads back as v, in plain decimals over the range of coordinates ("500000", not the
+// "5e+05" that is as short): not every reader of surfaces takes an exponent.
 void Agrega_Numero(std::string& s, double v) {
-  char texto[32];
-  s.append(texto, std::to_chars(texto, texto + sizeof texto, v).ptr);
+  char texto[48];
+  const double a = std::fabs(v);
+  const auto forma = a == 0 || (a >= 1e-5 && a < 1e15) ? std::chars_format::fixed : std::chars_format::general;
+  s.append(texto, std::to_chars(texto, texto + sizeof texto, v, forma).ptr);
 }
 
 std::string Ahora(const char* formato) {

@@ -403,6 +403,7 @@ int Ejecuta_Trabajo(const Opciones& o) {
     }
     if (!o.tin.empty()) tin = Lee_Tin(o.tin, lev);
   });
+  if (!lev.aviso_omitidas.empty()) std::cerr << "trilat: " << lev.aviso_omitidas << '\n';
   if (!lev.columnas_sin_leer.empty()) {
     std::string columnas;
     for (const auto& c : lev.columnas_sin_leer) columnas += (columnas.empty() ? "'" : ", '") + Texto_Visible(c) + "'";
