@@ -65,15 +65,20 @@ TEST(Curvas_Limpias, MismasLineasCadaVerticeUnaVezCotasDecimalesAnillosCerrados)
               EXPECT_TRUE(propio || (anillo && k + 1 == despues.size())) << "line " << i << ", vertex " << k;
             }
             // Walked together: each vertex the line had lies on the side of the new line it has reached.
-            std::size_t j = 0;
+            // A ring that started halfway along its last side now starts at its end.
+            bool vuelta = anillo && !(antes[0].X == despues[0].X && antes[0].Y == despues[0].Y);
+            std::size_t j = vuelta ? despues.size() - 2 : 0;
             for (const Pto3D& p : antes) {
               if (j + 1 < despues.size() && p.X == despues[j + 1].X && p.Y == despues[j + 1].Y) ++j;
+              if (vuelta && j + 1 == despues.size()) j = 0, vuelta = false;
               const Pto3D& b = despues[std::min(j + 1, despues.size() - 1)];
               EXPECT_LE(Distancia(p, despues[j], b), 1e-12 * escala) << "line " << i;
             }
             if (anillo) {
               ++cerrados;
               EXPECT_TRUE(despues.back().X == despues[0].X && despues.back().Y == despues[0].Y) << "line " << i;
+              const Pto3D &a = despues[despues.size() - 2], &b = despues[1];
+              EXPECT_FALSE(despues[0].X == 0.5 * a.X + 0.5 * b.X && despues[0].Y == 0.5 * a.Y + 0.5 * b.Y) << i;
             }
             // An unsmoothed line loses its repeated ends and inserted midpoints: about half its vertices.
             if (!Es_Verdadero(suave)) {

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <functional>
 #include <random>
+#include <sstream>
+#include <string>
 
 #include "hosts/cli/Carpeta_Memoria_GDAL.h"
 #include "hosts/cli/Salida_Curvas_OGR.h"
@@ -85,6 +87,24 @@ TEST(SalidaCurvas, DXFEnCapasYColoresConSuCota) {
   EXPECT_EQ(dir.Contenido(), "contours.dxf");
   EXPECT_NE(Lee_Archivo(ruta).find("\nC\xDARVAS GRUESAS \xBD\n"), std::string::npos);
 
+  // A ring is a closed polyline, which CAD measures and hatches as such (read back, it ends where it starts).
+  std::istringstream texto(Lee_Archivo(ruta));
+  std::string codigo, valor, entidad;
+  int cerradas = 0, esperadas = 0;
+  while (std::getline(texto, codigo) && std::getline(texto, valor)) {
+    const int c = std::stoi(codigo);
+    if (c == 0) entidad = valor;
+    if (entidad == "LWPOLYLINE" && c == 70) cerradas += std::stoi(valor) & 1;
+    EXPECT_NE(valor, "HATCH");
+  }
+  for (Long i = 1; i <= d.nCurvas; ++i) {
+    const Curva& c = d.Curvas(i);
+    const bool anillo = c.Ultimo > 2 && c.Vertices(0).X == c.Vertices(c.Ultimo).X;
+    esperadas += anillo;
+  }
+  EXPECT_GT(esperadas, 5);
+  EXPECT_EQ(cerradas, esperadas);
+
   const anfitrion::Conjunto_GDAL dxf = anfitrion::Abre_Vectorial(ruta);
   // DXF keeps the coordinates to about a millionth.
   Espera_Lineas(*dxf->GetLayer(0), d, 1e-6, [](const OGRFeature& f, const Curva& c, Long) {
@@ -120,11 +140,16 @@ TEST(SalidaCurvas, GeoPackageYShapefileConAtributosYCRS) {
   }
   EXPECT_EQ(dir.Contenido(), "contours.dbf contours.gpkg contours.prj contours.shp contours.shx");
 
-  // Without a CRS none is recorded (GeoPackage says "undefined").
+  // Without a CRS none is recorded: GeoPackage says "undefined Cartesian", not geographic.
   anfitrion::Escribe_Curvas_Vectorial(dir / "sin.gpkg", d);
   const anfitrion::Conjunto_GDAL sin = anfitrion::Abre_Vectorial(dir / "sin.gpkg");
   const OGRSpatialReference* srs = sin->GetLayer(0)->GetSpatialRef();
   EXPECT_TRUE(srs == nullptr || srs->GetAuthorityCode(nullptr) == nullptr);
+  EXPECT_TRUE(srs == nullptr || !srs->IsGeographic());
+  const auto columnas = sin->ExecuteSQL("SELECT srs_id FROM gpkg_geometry_columns", nullptr, nullptr);
+  ASSERT_NE(columnas, nullptr);
+  for (const auto& f : *columnas) EXPECT_EQ(f->GetFieldAsInteger(0), -1);
+  sin->ReleaseResultSet(columnas);
 }
 
 // A write that fails is an error, and leaves nothing: no file of its own beside the target, and nothing the driver

@@ -47,6 +47,11 @@ Datos_Curvas Curvas_Limpias(const Datos_Curvas& d) {
     for (std::size_t k = 1; k < v.size(); ++k) largo += std::hypot(v[k].X - v[k - 1].X, v[k].Y - v[k - 1].Y);
     if (v.size() > 2 && std::hypot(v.back().X - v.front().X, v.back().Y - v.front().Y) <= 1e-9 * largo)
       v.back() = v.front();
+    // A drawn ring starts halfway along a side: it starts at that side's end instead.
+    if (v.size() > 4 && Iguales(v.back(), v.front()) && Punto_Medio(v[v.size() - 2], v.front(), v[1])) {
+      v.erase(v.begin());
+      v.back() = v.front();
+    }
     const double cota = std::round(v.front().Z * escala) / escala;
     c.Vertices.ReDim(0, static_cast<Long>(v.size()) - 1);
     for (std::size_t k = 0; k < v.size(); ++k)

@@ -1,5 +1,6 @@
 #include "hosts/cli/Salida_Curvas_OGR.h"
 
+#include <cpl_conv.h>
 #include <cpl_string.h>
 
 #include <algorithm>
@@ -174,6 +175,8 @@ void Comprueba_Capas_DXF(const Capas_DXF& capas) {
 void Escribe_Curvas_DXF(const std::filesystem::path& ruta, const Datos_Curvas& d, const Capas_DXF& capas) {
   Comprueba_Capas_DXF(capas);
   const std::string finas = *En_Pagina_DXF(capas.finas), maestras = *En_Pagina_DXF(capas.maestras);
+  // A ring goes to GDAL as a polygon, which the driver writes as a closed polyline instead of a filled hatch.
+  const CPLConfigOptionSetter sin_relleno("DXF_WRITE_HATCH", "NO", false);
   Escribe_Con(Driver("DXF"), ruta, [&](GDALDataset& dxf) {
     OGRLayer& capa = Crea_Capa(dxf, "entities", nullptr);
     Para_Cada_Linea(d, [&](Long, const Curva& c) {
@@ -181,7 +184,15 @@ void Escribe_Curvas_DXF(const std::filesystem::path& ruta, const Datos_Curvas& d
       f.SetField("Layer", (c.Maestra != False ? maestras : finas).c_str());
       f.SetStyleString(("PEN(c:" + Color_Html(c.Color) + ")").c_str());
       OGRLineString l = Linea(c);
-      f.SetGeometry(&l);
+      if (Cerrada(l)) {
+        OGRPolygon anillo;
+        auto borde = std::make_unique<OGRLinearRing>();
+        for (int k = 0; k + 1 < l.getNumPoints(); ++k) borde->addPoint(l.getX(k), l.getY(k), l.getZ(k));
+        anillo.addRingDirectly(borde.release());
+        f.SetGeometry(&anillo);
+      } else {
+        f.SetGeometry(&l);
+      }
       Crea_Elemento(capa, f);
     });
   });
@@ -193,11 +204,15 @@ void Escribe_Curvas_Vectorial(const std::filesystem::path& ruta, const Datos_Cur
   OGRSpatialReference srs;
   srs.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
   if (!crs.empty()) Lee_CRS(srs, crs);
+  // A GeoPackage records some system: without one given, the undefined Cartesian one (srs_id -1), not the undefined
+  // geographic one GDAL takes by default, which would call survey coordinates degrees.
+  const bool sin_crs = crs.empty() && formato != "GPKG";
+  if (crs.empty() && !sin_crs) srs.importFromWkt("LOCAL_CS[\"Undefined cartesian SRS\"]");
   // CSV keeps no geometry unless asked to write it as text.
   CPLStringList opciones;
   if (formato == "CSV") opciones.SetNameValue("GEOMETRY", "AS_WKT");
   Escribe_Con(driver, ruta, [&](GDALDataset& salida) {
-    OGRLayer& capa = Crea_Capa(salida, "contours", crs.empty() ? nullptr : &srs, opciones.List());
+    OGRLayer& capa = Crea_Capa(salida, "contours", sin_crs ? nullptr : &srs, opciones.List());
     OGRFieldDefn id("ID", OFTInteger), elev("ELEV", OFTReal), tipo("TYPE", OFTString), cerrada("CLOSED", OFTInteger);
     tipo.SetWidth(5);
     cerrada.SetSubType(OFSTBoolean);
