@@ -112,6 +112,14 @@ TEST_F(Cli, SalidasComoLaBibliotecaYLeidasDeNuevo) {
   EXPECT_FALSE(Salida("picture.png").empty() || Salida("picture.svg").empty());
   // Nothing of the staging is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(salida_), fs::directory_iterator{}), 7);
+  // A later job that writes fewer files leaves the others, and says they are not its own.
+  const auto menos = Corre(puntos_ + " --dist-max 40 --no-contours --formats tin.csv,picture.png");
+  ASSERT_EQ(menos.estado, 0) << menos.err;
+  EXPECT_NE(menos.err.find(" also holds contours.dxf, contours.geojson, contours.gpkg, picture.svg, tin.xml from an "
+                           "earlier run, not written by this one"),
+            std::string::npos)
+      << menos.err;
+  EXPECT_EQ(Corre(puntos_ + " --dist-max 40 --equidistance 2").err.find("also holds"), std::string::npos);
 }
 
 // A survey whose highest point is at elevation 0 (a site levelled from its top, a bathymetry) is contoured over its

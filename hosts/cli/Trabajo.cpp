@@ -373,6 +373,19 @@ void Escribe_En(const Opciones& o, const fs::path& salida, const Levantamiento& 
   Comprueba_Interrupcion();
 }
 
+// Files of the formats this job did not write that the folder holds from an earlier job: they may be of another
+// survey, and the user is told so rather than left to take them for this job's.
+std::vector<std::string> De_Otro_Trabajo(const Opciones& o, const fs::path& salida, bool con_curvas) {
+  std::vector<std::string> restos;
+  for (const std::string& formato : kFormatos) {
+    const bool escrito = o.formatos.count(formato) > 0 && (con_curvas || formato.rfind("contours.", 0) != 0);
+    const std::string nombre = formato == "contours.gpkg" ? Nombre_Vectorial(o.formato_vectorial) : formato;
+    std::error_code ec;
+    if (!escrito && fs::exists(salida / nombre, ec)) restos.push_back(nombre);
+  }
+  return restos;
+}
+
 void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev, const Modelo_Anfitrion& m,
              const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox& imagen) {
   Carpeta_Salida carpeta(salida);
@@ -443,6 +456,12 @@ int Ejecuta_Trabajo(const Opciones& o) {
   std::cerr << "trilat: " << m.Triangulos(lev).size() << " triangles";
   if (curvas) std::cerr << ", " << curvas->nCurvas << (curvas->nCurvas == 1 ? " contour line" : " contour lines");
   std::cerr << " from " << lev.size() << " points written to " << salida.string() << '\n';
+  const auto restos = De_Otro_Trabajo(o, salida, curvas.has_value());
+  if (!restos.empty()) {
+    std::cerr << "trilat: " << salida.string() << " also holds";
+    for (std::size_t k = 0; k < restos.size(); ++k) std::cerr << (k ? ", " : " ") << restos[k];
+    std::cerr << " from an earlier run, not written by this one\n";
+  }
   return 0;
 }
 
