@@ -272,7 +272,7 @@ TEST_F(Cli, RoturaPorPuntosRepetidos) {
 // Another OGR format takes its driver's extension and holds every line (CSV its geometry as WKT, a file
 // geodatabase, which has no transactions, in a folder); a driver that writes no file to disk is refused on the
 // command line. A shapefile written over another leaves none of the old one's files. The GeoJSON names the CRS
-// given.
+// given, as does the LandXML surface.
 TEST_F(Cli, FormatoVectorialConSuExtension) {
   Puntos(Genera(Forma::Uniforme, 200, 1000, 13));
   const std::string orden = puntos_ + " --formats contours.geojson,contours.gpkg --vector-format ";
@@ -306,6 +306,11 @@ TEST_F(Cli, FormatoVectorialConSuExtension) {
                "--vector-format: no GDAL/OGR driver named 'Memory' that writes vector files to disk");
   // DXF would clash with contours.dxf and refuses the lines' attributes.
   Espera_Fallo(Corre(orden + "DXF"), 2, "DXF contours are contours.dxf");
+  // The LandXML surface records the CRS given, by its name, its EPSG code and its WKT.
+  ASSERT_EQ(Corre(puntos_ + " --no-contours --formats tin.xml --crs EPSG:25830").estado, 0);
+  EXPECT_NE(Salida("tin.xml").find("<CoordinateSystem name=\"ETRS89 / UTM zone 30N\" epsgCode=\"25830\" "
+                                   "ogcWktCode=\"PROJCS[&quot;ETRS89 / UTM zone 30N&quot;"),
+            std::string::npos);
 }
 
 // A disk that fills up while a file is written fails the job with nothing written: as a driver closes its file,

@@ -218,7 +218,7 @@ Output (in DIR, each file written whole or not at all; nothing is written when t
   --vector-format DRIVER
                        OGR driver of contours.gpkg (default GPKG; e.g. "ESRI Shapefile", FlatGeobuf); the file
                        takes the driver's extension (contours.shp, contours.fgb, ...)
-  --crs CRS            coordinate reference system recorded in the vector file, e.g. EPSG:25830
+  --crs CRS            coordinate reference system recorded in the vector files and tin.xml, e.g. EPSG:25830
   --timings            print each stage's wall time (TIME<TAB>stage<TAB>seconds) and how the model was made
                        (COUNT<TAB>sweep<TAB>k, COUNT<TAB>completion<TAB>m) on standard error
   --quiet              no progress bars

@@ -156,13 +156,32 @@ void Comprueba_CRS(const std::string& crs) {
   Lee_CRS(srs, crs);
 }
 
-std::string Urn_CRS(const std::string& crs) {
+// The system `crs` names, with its authority's code found where it was not given.
+OGRSpatialReference Identificado(const std::string& crs) {
   OGRSpatialReference srs;
   Lee_CRS(srs, crs);
   if (srs.GetAuthorityCode(nullptr) == nullptr) srs.AutoIdentifyEPSG();
+  return srs;
+}
+
+std::string Urn_CRS(const std::string& crs) {
+  const OGRSpatialReference srs = Identificado(crs);
   const char* autoridad = srs.GetAuthorityName(nullptr);
   const char* codigo = srs.GetAuthorityCode(nullptr);
   return autoridad && codigo ? std::string("urn:ogc:def:crs:") + autoridad + "::" + codigo : "";
+}
+
+Sistema_LandXML Sistema_De(const std::string& crs) {
+  const OGRSpatialReference srs = Identificado(crs);
+  Sistema_LandXML s;
+  if (const char* nombre = srs.GetName()) s.nombre = nombre;
+  const char* autoridad = srs.GetAuthorityName(nullptr);
+  const char* codigo = srs.GetAuthorityCode(nullptr);
+  if (autoridad && codigo && std::string(autoridad) == "EPSG") s.epsg = codigo;
+  char* wkt = nullptr;
+  if (srs.exportToWkt(&wkt) == OGRERR_NONE && wkt) s.wkt = wkt;
+  CPLFree(wkt);
+  return s;
 }
 
 void Comprueba_Capas_DXF(const Capas_DXF& capas) {

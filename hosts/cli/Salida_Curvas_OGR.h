@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "hosts/cli/Salida_LandXML.h"
 #include "trilat/sibling/Datos_Curvas.h"
 
 namespace Vyr_Trilat::anfitrion {
@@ -35,6 +36,8 @@ void Comprueba_CRS(const std::string& crs);
 // The name GeoJSON readers take `crs` by ("urn:ogc:def:crs:EPSG::25830"), or "" when no authority's code is known
 // for it; std::invalid_argument as Comprueba_CRS.
 std::string Urn_CRS(const std::string& crs);
+// `crs` as the LandXML surface records it; std::invalid_argument as Comprueba_CRS.
+Sistema_LandXML Sistema_De(const std::string& crs);
 
 // The files other than `ruta` that make up, beside it, the vector dataset there now (a shapefile's .dbf, .prj,
 // ...), by name: a dataset written over it must not be read with the old one's leftovers. None when GDAL opens none.

@@ -74,7 +74,8 @@ std::string Ahora(const char* formato) {
 }  // namespace
 
 void Escribe_Tin_LandXML(const std::filesystem::path& ruta, const Levantamiento& lev,
-                         const std::vector<std::array<std::int64_t, 3>>& triangulos, const std::string& superficie) {
+                         const std::vector<std::array<std::int64_t, 3>>& triangulos, const std::string& superficie,
+                         const Sistema_LandXML* sistema) {
   std::vector<bool> usado(lev.size(), false);
   for (std::size_t t = 0; t < triangulos.size(); ++t) {
     for (const std::int64_t n : triangulos[t]) {
@@ -102,6 +103,13 @@ void Escribe_Tin_LandXML(const std::filesystem::path& ruta, const Levantamiento&
     x.Atributo("pressureUnit", "milliBars");
     x.Cierra();
     x.Cierra();
+    if (sistema) {
+      x.Abre("CoordinateSystem");
+      if (!sistema->nombre.empty()) x.Atributo("name", sistema->nombre);
+      if (!sistema->epsg.empty()) x.Atributo("epsgCode", sistema->epsg);
+      if (!sistema->wkt.empty()) x.Atributo("ogcWktCode", sistema->wkt);
+      x.Cierra();
+    }
     x.Abre("Surfaces");
     x.Abre("Surface");
     x.Atributo("name", superficie);

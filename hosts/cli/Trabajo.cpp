@@ -356,7 +356,10 @@ void Escribe_En(const Opciones& o, const fs::path& salida, const Levantamiento& 
   if (quiere("picture.svg")) svg = En_Otro_Hilo([&] { imagen.Guarda_SVG(carpeta.Ruta("picture.svg").string()); });
   const auto tris = m.Triangulos(lev);
   if (quiere("tin.csv")) Escribe_Tin_Csv(carpeta.Ruta("tin.csv"), tris);
-  if (quiere("tin.xml")) Escribe_Tin_LandXML(carpeta.Ruta("tin.xml"), lev, tris);
+  if (quiere("tin.xml")) {
+    const Sistema_LandXML sistema = o.crs.empty() ? Sistema_LandXML{} : Sistema_De(o.crs);
+    Escribe_Tin_LandXML(carpeta.Ruta("tin.xml"), lev, tris, "TIN", o.crs.empty() ? nullptr : &sistema);
+  }
   if (curvas) {
     const Datos_Curvas limpias = Curvas_Limpias(*curvas);
     if (quiere("contours.geojson"))
