@@ -145,6 +145,7 @@ TEST_F(Cli, PuntoMasAltoEnCero) {
 
 // Without --dist-max the remembered dialog value is used; with it, that run only. A remembered value the dialog
 // corrects as it loads (to the default 100, and its message says so) is no failed computation: the run goes on.
+// A damaged settings file is said to be unused; remembered values that no run can use fail the job with why.
 TEST_F(Cli, AjustesRecordadosYValoresDeUnaEjecucion) {
   const Nube c = Genera(Forma::Uniforme, 200, 100, 8);
   Puntos(c);
@@ -163,6 +164,18 @@ TEST_F(Cli, AjustesRecordadosYValoresDeUnaEjecucion) {
       EXPECT_NE(Lee_Archivo(ajustes_).find(recuerdo), std::string::npos);
     }
   }
+  // A settings file that is not one is said to be unused, and stays as it is.
+  const std::string danado = "[MDT/Triangulaci\xC3\xB3n]\nDistacia Maxima=9\nNotes: by J. Smith\n";
+  dir_.Escribe("settings.ini", danado);
+  const auto d = Corre(puntos_ + " --no-contours");
+  EXPECT_EQ(d.estado, 0) << d.err;
+  EXPECT_NE(d.err.find("settings.ini is damaged"), std::string::npos) << d.err;
+  EXPECT_EQ(Veces(Salida("tin.csv"), "\n") - 1, static_cast<long>(Triangula(c, 100).tris.size()));
+  EXPECT_EQ(Lee_Archivo(ajustes_), danado);
+  // Remembered contouring values that would make every line major fail the job, as --major does.
+  dir_.Escribe("settings.ini", "[MDT/trilat]\nEquidistancia curvas finas=5\nEquidistancia curvas maestras=1\n");
+  fs::remove_all(salida_);
+  Espera_Fallo(Corre(puntos_), 1, "the remembered major equidistance 1 is smaller than the equidistance 5");
 }
 
 TEST_F(Cli, EntradaMalaNoEscribeNada) {
@@ -180,10 +193,12 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
       // A terminal escape sequence in a field is quoted, not sent to the terminal.
       {archivo("e.csv", "n,x,y,z\n1,0,0,0\n2,1,0,0\n3,\x1b]0;x\x07,1,0\n"), "e.csv:4: x '\\x1b]0;x\\x07' is not"},
       // Points that give no triangle, in a line or farther apart than the longest side: with contours or without.
-      {en_linea, "no triangulation was made; nothing written"},
-      {en_linea + " --no-contours", "no triangulation was made; nothing written"},
-      {sueltos + " --dist-max 0.001", "no triangulation was made; nothing written"},
-      {sueltos + " --dist-max 0.001 --no-contours", "no triangulation was made; nothing written"},
+      {en_linea, "no triangulation was made with a maximum side of 100; nothing written"},
+      {en_linea + " --no-contours", "no triangulation was made with a maximum side of 100; nothing written"},
+      {sueltos + " --dist-max 0.001", "no triangulation was made with a maximum side of 0.001; nothing written"},
+      {sueltos + " --dist-max 0.001 --no-contours",
+       "no triangulation was made with a maximum side of 0.001; nothing "
+       "written"},
       {archivo("2.csv", "n,x,y,z\n1,0,0,0\n2,1,0,0\n"), "No hay puntos para triangular"},
       {relieve + " --dist-max 200 --major 1", "--major 1 is smaller than the equidistance 2"},
       {relieve + " --equidistance 0.002",
@@ -232,7 +247,7 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
     const std::string tin = Salida("tin.csv");
     EXPECT_EQ(std::count(tin.begin(), tin.end(), '\n'), 5) << tin;
   }
-  for (const char* uso : {"run --out x", "run p.csv --dist-max abc --out x", "frobnicate"})
+  for (const char* uso : {"run --out x", "run p.csv --dist-max abc --out x", "frobnicate", "demo --out ''"})
     EXPECT_EQ(Trilat(uso).estado, 2) << uso;
 }
 

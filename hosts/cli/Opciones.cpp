@@ -76,7 +76,12 @@ Opciones Lee_Opciones(const std::vector<std::string>& args) {
   };
   // Options that take a value, then options that do not.
   const std::map<std::string, Accion> con_valor = {
-      {"--out", [&](auto&, auto& v) { o.salida = v; }},
+      {"--out",
+       [&](auto& a, auto& v) {
+         // An empty one would leave the demo writing to its default folder unasked.
+         if (v.empty()) throw Error_Uso(a + " needs a folder");
+         o.salida = v;
+       }},
       {"--columns", [&](auto& a, auto& v) { Como_Uso(a, [&] { o.lectura.columnas = Lee_Columnas(v); }); }},
       {"--layer", [&](auto&, auto& v) { o.lectura.capa = v; }},
       {"--z-field", [&](auto&, auto& v) { o.lectura.campo_cota = v; }},

@@ -40,6 +40,7 @@
 #include "trilat/platform/DoEvents.h"
 #include "trilat/platform/MsgBox.h"
 #include "trilat/platform/RuntimeError.h"
+#include "trilat/sibling/Archivo_Ajustes.h"
 
 #ifndef TRILAT_SAMPLE_DATA_DIR
 #error "TRILAT_SAMPLE_DATA_DIR names the folder of the bundled sample survey"
@@ -159,7 +160,12 @@ void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m,
   Instala_Bucle_Mensajes(anterior);
   Comprueba_Interrupcion();
   // A model without triangles is no result, whether contours are to follow or not.
-  if (mensajes.Critico() || !m.Tiene_Triangulos()) Detiene("no triangulation was made");
+  if (mensajes.Critico() || !m.Tiene_Triangulos()) {
+    // The maximum side it was tried with says most (one below the survey's spacing makes no triangle).
+    std::ostringstream por_que;
+    por_que << "no triangulation was made with a maximum side of " << tri.Estado().Dist_Max;
+    Detiene(por_que.str());
+  }
   tiempos.Cuenta("sweep", tri.Estado().Del_Barrido);
   tiempos.Cuenta("completion", tri.Estado().Del_Completado);
 }
@@ -255,10 +261,12 @@ Valores_Curvas Valores_Del_Trabajo(const Opciones& o, const Levantamiento& lev) 
     std::cerr << "trilat: contours with " << dichos.str() << " (nothing remembered; --equidistance, --major, "
               << "--minor-color and --major-color set others)\n";
   }
-  if (o.maestra && vc.maestras < vc.finas) {
+  // Remembered values may be so too (the file is the user's to edit); in the dialog they can still change.
+  if ((o.maestra || !o.dialogo) && vc.maestras < vc.finas) {
     std::ostringstream por_que;
-    por_que << "--major " << vc.maestras << " is smaller than the equidistance " << vc.finas
-            << " (every line would be major)";
+    por_que << (o.maestra ? "--major " : "the remembered major equidistance ") << vc.maestras
+            << " is smaller than the equidistance " << vc.finas << " (every line would be major)"
+            << (o.maestra ? "" : "; --major sets this run's");
     Detiene(por_que.str());
   }
   // Contouring counts its levels in 16 bits and would fail on too many only once the model is made; in the dialog
@@ -407,6 +415,12 @@ int Ejecuta_Trabajo(const Opciones& o) {
   const fs::path salida = o.salida.empty() ? fs::path("trilat-demo") : o.salida;
   if (!o.ajustes.empty()) ::setenv("TRILAT_SETTINGS", o.ajustes.c_str(), 1);
   Atiende_Interrupcion();
+  // The values a damaged or unreadable settings file holds are not used, and none can be remembered in it: said
+  // once, before any value is taken as not remembered.
+  if (const auto problema = Problema_Ajustes()) {
+    std::cerr << "trilat: " << Texto_Visible(*problema)
+              << "; its values are not used and nothing is remembered in it (it is left as it is)\n";
+  }
 
   Tiempos tiempos(o.tiempos);
   Levantamiento lev;

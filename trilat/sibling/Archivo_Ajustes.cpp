@@ -86,6 +86,10 @@ bool Protegido(const fs::path& ruta, mode_t modo) {
   return (modo & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(ruta.c_str(), W_OK) != 0;
 }
 
+constexpr const char* kDanado =
+    "is damaged (a NUL byte, invalid UTF-8, or a line that is not a [application/section] header, key=value or "
+    "comment)";
+
 fs::path Carpeta(const fs::path& ruta) { return ruta.has_parent_path() ? ruta.parent_path() : fs::path("."); }
 
 // Writes a temporary file beside `ruta`, flushes it to disk and renames it over `ruta`.
@@ -135,6 +139,17 @@ Documento_Ajustes Lee_Ajustes() {
   return Documento_Ajustes::Analiza(l.texto).value_or(Documento_Ajustes{});
 }
 
+std::optional<std::string> Problema_Ajustes() {
+  const auto ruta = Ruta_Ajustes();
+  if (!ruta) return std::nullopt;
+  const Lectura l = Lee_Archivo(*ruta);
+  if (l.estado == Lectura::Estado::Ilegible)
+    return "the settings file " + ruta->string() + " cannot be read " + Motivo(l.error);
+  if (l.estado == Lectura::Estado::Leida && !Documento_Ajustes::Analiza(l.texto))
+    return "the settings file " + ruta->string() + " " + kDanado;
+  return std::nullopt;
+}
+
 void Cambia_Ajustes(const std::function<void(Documento_Ajustes&)>& cambio) {
   const auto ruta = Ruta_Ajustes();
   if (!ruta) Falla_Acceso("no home folder for the settings file");
@@ -159,10 +174,7 @@ void Cambia_Ajustes(const std::function<void(Documento_Ajustes&)>& cambio) {
     Falla(*ruta, "cannot be read " + Motivo(lectura.error) + "; it was left as it was and nothing was saved");
   auto documento =
       lectura.estado == Lectura::Estado::Ausente ? Documento_Ajustes{} : Documento_Ajustes::Analiza(lectura.texto);
-  if (!documento)
-    Falla(*ruta,
-          "is damaged (a NUL byte, invalid UTF-8, or a line that is not a [application/section] header, "
-          "key=value or comment); it was left as it was and nothing was saved");
+  if (!documento) Falla(*ruta, std::string(kDanado) + "; it was left as it was and nothing was saved");
   cambio(*documento);
   const std::string texto = documento->Texto();
   if (lectura.estado == Lectura::Estado::Leida && texto == lectura.texto) return;

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "trilat/sibling/Documento_Ajustes.h"
 
@@ -20,6 +21,10 @@ std::optional<std::filesystem::path> Ruta_Ajustes();
 
 // The settings the file holds now; a missing, unreadable or corrupt file reads as no settings.
 Documento_Ajustes Lee_Ajustes();
+
+// Why the settings file that exists cannot be used ("... is damaged (...)", naming it); nothing when it can, or
+// when there is none.
+std::optional<std::string> Problema_Ajustes();
 
 // Applies `cambio` to the file's settings and writes them back. When the file cannot be read, is not a
 // settings file, is read-only or cannot be written, raises error 75 naming the file, and the file stays as it was.
