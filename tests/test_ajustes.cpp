@@ -167,12 +167,19 @@ TEST_F(Ajustes, AnyStringsRoundTrip) {
   for (auto& n : nombres) n = texto();
   const auto nombre = [&] { return nombres[std::uniform_int_distribution<std::size_t>(0, 11)(azar)]; };
 
-  // Many changes to one document: its text always parses and holds every value last set. Every tenth change
-  // goes through the store and its file too.
+  // Many changes to one document, and keys taken out: its text always parses and holds every value last set. Every
+  // tenth change goes through the store and its file too.
   Documento_Ajustes documento;
   std::map<Clave_Ajuste, std::string> esperado, en_archivo;
   for (int i = 0; i < 400; ++i) {
     const Clave_Ajuste c{nombre(), nombre(), nombre()};
+    // Now and then a key set before goes again.
+    if (i % 7 == 3 && !esperado.empty()) {
+      const auto quitada = std::next(esperado.begin(), static_cast<std::ptrdiff_t>(azar() % esperado.size()));
+      documento.Quita(quitada->first);
+      ASSERT_EQ(documento.Valor(quitada->first), nullptr);
+      esperado.erase(quitada);
+    }
     documento.Pon(c, esperado[c] = texto());
     if (i % 10 == 0) a_.Guarda_Valor(c.aplicacion, c.seccion, c.clave, Variant::De_Texto(en_archivo[c] = esperado[c]));
     const auto leido = Documento_Ajustes::Analiza(documento.Texto());

@@ -419,7 +419,8 @@ TEST_F(Cli, DialogosEnUnTerminalReal) {
            {"--equidistance", "7"});
   EXPECT_EQ(Lee_Archivo(ajustes_), recordado);
   // Values accepted there that make every line major, or that no contouring can use, fail the job with the reason,
-  // and nothing of them is remembered.
+  // and nothing of them is remembered: not even the smoothing switched on beside them, which the dialog itself
+  // remembers as it closes.
   for (const auto& [casilla, rotulo, valor, razon] :
        {std::tuple{"3", "Curvas Finas [", "0.00001", "contour levels over the dialog's elevations"},
         {"5", "Curvas Maestras [", "0.5", "major equidistance 0.5 is smaller than its equidistance"},
@@ -430,6 +431,7 @@ TEST_F(Cli, DialogosEnUnTerminalReal) {
     EXPECT_TRUE(sesion.Conversa({{"Choose 1-5: ", "4\r"},
                                  {"NO ENCUENTRO TRIANGULOS..", ""},
                                  {"[Enter] ", "\r"},
+                                 {"Choose 1-11: ", "8\r"},
                                  {"Choose 1-11: ", std::string(casilla) + "\r"},
                                  {rotulo, ""},
                                  {"]: ", std::string(valor) + "\r"},

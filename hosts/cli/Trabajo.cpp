@@ -37,6 +37,7 @@
 #include "trilat/c_Rotura/c_Rotura.h"
 #include "trilat/c_Triangulos/c_Triangulos.h"
 #include "trilat/common/En_Otro_Hilo.h"
+#include "trilat/dialogs/f_Curv_P.h"
 #include "trilat/platform/DoEvents.h"
 #include "trilat/platform/MsgBox.h"
 #include "trilat/platform/RuntimeError.h"
@@ -221,6 +222,27 @@ void Comprueba_Niveles(double zmax, double zmin, double equidistancia, const cha
   }
 }
 
+// Settings as they were before a dialog, to be put back when the job refuses what it accepted.
+using Recordados = std::vector<std::pair<Clave_Ajuste, std::optional<std::string>>>;
+
+Recordados Recuerda(const std::vector<Clave_Ajuste>& claves) {
+  const Documento_Ajustes d = Lee_Ajustes();
+  Recordados r;
+  for (const auto& c : claves) r.emplace_back(c, d.Valor(c) ? std::optional(*d.Valor(c)) : std::nullopt);
+  return r;
+}
+
+void Olvida(const Recordados& recordados) {
+  if (recordados.empty()) return;
+  try {
+    Cambia_Ajustes([&](Documento_Ajustes& d) {
+      for (const auto& [clave, valor] : recordados) valor ? d.Pon(clave, *valor) : d.Quita(clave);
+    });
+  } catch (const RuntimeError& error) {
+    std::cerr << "trilat: the settings file could not be put back: " << Texto_Visible(error.what()) << '\n';
+  }
+}
+
 // What the contouring dialog accepted is checked as the options are: values that would make every line major, or
 // that no contouring can use, fail the job with the reason rather than end in the wrong lines or none.
 void Comprueba_Dialogo(double zmax, double zmin, double finas, double maestras) {
@@ -297,10 +319,18 @@ std::optional<Datos_Curvas> Traza_Curvas(const Opciones& o, const Valores_Curvas
   Boolean mostrar = A_Booleano(o.dialogo);
   double E_finas = vc.finas, E_Maestras = vc.maestras;
   Long Colfinas = vc.color_finas, ColMaestras = vc.color_maestras;
+  // The dialog remembers some of what it accepts as it closes: what the job then refuses is put back as it was.
+  const Recordados recordados = o.dialogo ? Recuerda(f_Curv_P::Claves_Recordadas()) : Recordados{};
   curvado.Parametros_Curvado1(zmax, zmin, mostrar, E_finas, E_Maestras, Colfinas, ColMaestras);
   const bool aceptado = Es_Verdadero(curvado.Estado().Aceptado);
-  if (o.dialogo && !Es_Verdadero(curvado.Estado().Cancelado))
-    Comprueba_Dialogo(curvado.Estado().Cota_Max, curvado.Estado().Cota_Min, E_finas, E_Maestras);
+  if (o.dialogo && !Es_Verdadero(curvado.Estado().Cancelado)) {
+    try {
+      Comprueba_Dialogo(curvado.Estado().Cota_Max, curvado.Estado().Cota_Min, E_finas, E_Maestras);
+    } catch (const Trabajo_Detenido&) {
+      Olvida(recordados);
+      throw;
+    }
+  }
   if (o.segmentos || o.suavizar || o.dibuja_curvas) {
     // Options override what the dialog remembers for this run; the rest keeps the remembered values.
     const auto& s = curvado.Estado();

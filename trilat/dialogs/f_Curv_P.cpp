@@ -15,6 +15,7 @@ namespace {
 const std::string kAplicacion = "MDT";
 const std::string kSeccion = "Curvado";
 const std::string kClave_Posicion = "Posicion Curvado";
+const std::string kSegmentos = "Segmentos", kFormacion = "Formacion", kAlineacion = "Alineacion";
 constexpr Long kAncho_Exterior = 3300;
 constexpr Long kAlto_Exterior = 4095;
 constexpr Long kColor_Finas = 38088;        // RGB 200, 148, 0
@@ -74,6 +75,11 @@ f_Curv_P::f_Curv_P() : Formulario("Curvado:", 2985, 3525) {
   Cuando_Descarga([this] { Form_Unload(); });
 }
 
+std::vector<Clave_Ajuste> f_Curv_P::Claves_Recordadas() {
+  return {
+      {kAplicacion, kSeccion, kSegmentos}, {kAplicacion, kSeccion, kFormacion}, {kAplicacion, kSeccion, kAlineacion}};
+}
+
 double f_Curv_P::A_Cota_Maxima() const { return cota_maxima_ == 0 ? kCota_Maxima_Por_Defecto : cota_maxima_; }
 
 void f_Curv_P::Let_A_Cota_Maxima(double cota) {
@@ -87,20 +93,20 @@ void f_Curv_P::Let_A_Cota_Minima(double cota) {
 }
 
 double f_Curv_P::A_Segmentos() const {
-  const double segmentos = Lee_Ajuste("Segmentos", Variant::De_Entero(5)).A_Doble();
+  const double segmentos = Lee_Ajuste(kSegmentos, Variant::De_Entero(5)).A_Doble();
   return segmentos < 0 ? 5 : segmentos;
 }
 
-Boolean f_Curv_P::A_Ver_Formacion() const { return Lee_Ajuste("Formacion", Variant::De_Entero(1)).A_Booleano(); }
+Boolean f_Curv_P::A_Ver_Formacion() const { return Lee_Ajuste(kFormacion, Variant::De_Entero(1)).A_Booleano(); }
 
-Boolean f_Curv_P::A_Suavizar() const { return Lee_Ajuste("Alineacion", Variant::De_Entero(0)).A_Booleano(); }
+Boolean f_Curv_P::A_Suavizar() const { return Lee_Ajuste(kAlineacion, Variant::De_Entero(0)).A_Booleano(); }
 
 void f_Curv_P::Form_Load() {
   Let_Siempre_Encima(false);
   c_Ajustes::Instancia().Pon_Posicion(*this, kAplicacion, kClave_Posicion);
-  const double segmentos = Lee_Ajuste("Segmentos", Variant::De_Entero(5)).A_Doble();
-  const Integer formacion = Lee_Ajuste("Formacion", Variant::De_Entero(1)).A_Entero();
-  const Integer suavizar = Lee_Ajuste("Alineacion", Variant::De_Entero(1)).A_Entero();
+  const double segmentos = Lee_Ajuste(kSegmentos, Variant::De_Entero(5)).A_Doble();
+  const Integer formacion = Lee_Ajuste(kFormacion, Variant::De_Entero(1)).A_Entero();
+  const Integer suavizar = Lee_Ajuste(kAlineacion, Variant::De_Entero(1)).A_Entero();
   cmbColorF_->Let_BackColor(A_ColorF);
   cmbColorM_->Let_BackColor(A_ColorM);
   txtsegment_->Let_Texto(Formatea(segmentos, 2));
@@ -138,9 +144,9 @@ void f_Curv_P::cmdDatosaceptar_Click() {
   if (A_EquiMa <= 0) A_EquiMa = 5;
   if (A_EquiFi <= 0) A_EquiFi = 1;
   // The segment count is kept as the leading number of its box (blanks skipped, a period for decimals).
-  Omite_Error([this] { Guarda_Ajuste("Segmentos", Variant::De_Doble(Val_Texto(txtsegment_->Texto()))); });
-  Omite_Error([this] { Guarda_Ajuste("Formacion", Variant::De_Entero(chkFormCrv_->Value())); });
-  Omite_Error([this] { Guarda_Ajuste("Alineacion", Variant::De_Entero(chkcurvAli_->Value())); });
+  Omite_Error([this] { Guarda_Ajuste(kSegmentos, Variant::De_Doble(Val_Texto(txtsegment_->Texto()))); });
+  Omite_Error([this] { Guarda_Ajuste(kFormacion, Variant::De_Entero(chkFormCrv_->Value())); });
+  Omite_Error([this] { Guarda_Ajuste(kAlineacion, Variant::De_Entero(chkcurvAli_->Value())); });
   Omite_Error([this] { cota_maxima_ = Lee_Numero(txtCotaMax_->Texto()); });
   Omite_Error([this] { cota_minima_ = Lee_Numero(txtCotaMin_->Texto()); });
   A_Aceptar1 = True;

@@ -3,8 +3,11 @@
 // and segments (and its own position) in the settings store; the caller hands in and takes back the rest.
 #pragma once
 
+#include <vector>
+
 #include "trilat/platform/Formulario.h"
 #include "trilat/platform/Types.h"
+#include "trilat/sibling/Documento_Ajustes.h"
 
 namespace Vyr_Trilat {
 
@@ -28,6 +31,9 @@ class f_Curv_P : public Formulario {
   void Let_A_Cota_Maxima(double cota);
   double A_Cota_Minima() const { return cota_minima_; }
   void Let_A_Cota_Minima(double cota);
+
+  // The settings keys Aceptar writes, so that a caller that refuses what was accepted can put them back.
+  static std::vector<Clave_Ajuste> Claves_Recordadas();
 
   // These read the store, not the boxes, so after Cancelar they give the values last accepted.
   // The remembered segment count, 5 when negative.

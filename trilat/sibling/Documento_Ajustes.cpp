@@ -172,6 +172,13 @@ void Documento_Ajustes::Pon(const Clave_Ajuste& clave, const std::string& valor)
   Indexa();  // the lines written above always parse
 }
 
+void Documento_Ajustes::Quita(const Clave_Ajuste& clave) {
+  for (auto v = valores_.find(clave); v != valores_.end(); v = valores_.find(clave)) {
+    lineas_.erase(lineas_.begin() + static_cast<std::ptrdiff_t>(v->second.second));
+    Indexa();  // what is left still parses: a key line stands alone
+  }
+}
+
 std::string Documento_Ajustes::Texto() const {
   std::string t;
   for (const auto& linea : lineas_) t.append(linea).append("\n");

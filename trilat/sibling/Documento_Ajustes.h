@@ -39,6 +39,8 @@ class Documento_Ajustes {
   // The stored value (the last one when the file repeats the key), or null.
   const std::string* Valor(const Clave_Ajuste& clave) const;
   void Pon(const Clave_Ajuste& clave, const std::string& valor);
+  // Removes the key's lines (every one, when the file repeats it); its group's header stays.
+  void Quita(const Clave_Ajuste& clave);
   std::string Texto() const;
 
  private:
