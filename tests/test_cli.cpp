@@ -408,16 +408,19 @@ TEST_F(Cli, DialogosEnUnTerminalReal) {
   EXPECT_NE(recordado.find("Distacia Maxima=25"), std::string::npos) << recordado;
   EXPECT_NE(recordado.find("Equidistancia curvas finas="), std::string::npos) << recordado;
   // Closed without Aceptar (the input ended), the contouring dialog leaves the run the values it was given (here an
-  // option's), and nothing of it is remembered.
-  dialogos({{"Choose 1-5: ", "4\r"},
-            {"NO ENCUENTRO TRIANGULOS..", ""},
-            {"[Enter] ", "\r"},
-            {"Choose 1-11: ", "3\r"},
-            {"Curvas Finas [", ""},
-            {"]: ", "9\r"},
-            {"Choose 1-11: ", "\x04"}},
-           {"--equidistance", "7"});
+  // option's), and nothing of it is remembered. A maximum side given as an option is used over the dialog's, and
+  // that is said.
+  const std::string con_opcion = dialogos({{"Choose 1-5: ", "4\r"},
+                                           {"NO ENCUENTRO TRIANGULOS..", ""},
+                                           {"[Enter] ", "\r"},
+                                           {"Choose 1-11: ", "3\r"},
+                                           {"Curvas Finas [", ""},
+                                           {"]: ", "9\r"},
+                                           {"Choose 1-11: ", "\x04"}},
+                                          {"--equidistance", "7", "--dist-max", "30"});
   EXPECT_EQ(Lee_Archivo(ajustes_), recordado);
+  EXPECT_NE(con_opcion.find("--dist-max 30 is used for this run, not the dialog's 25"), std::string::npos)
+      << con_opcion;
   // Values accepted there that make every line major, or that no contouring can use, fail the job with the reason,
   // and nothing of them is remembered: not even the smoothing switched on beside them, which the dialog itself
   // remembers as it closes.

@@ -145,6 +145,11 @@ void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m,
   tri.Parametros_Triangulacion3(*zmax, *zmin, mostrar, cancela, color);
   if (Es_Verdadero(cancela)) Detiene("the triangulation dialog was cancelled");
   const auto& p = tri.Estado();
+  // The dialog shows the remembered maximum side and keeps what it accepts; this run's option still decides.
+  if (o.dialogo && o.dist_max && *o.dist_max != p.Dist_Max) {
+    std::cerr << "trilat: --dist-max " << *o.dist_max << " is used for this run, not the dialog's " << p.Dist_Max
+              << '\n';
+  }
   tri.Parametros_Directos(o.dist_max.value_or(p.Dist_Max),
                           o.ver_formacion ? A_Booleano(*o.ver_formacion) : p.Ver_Formacion,
                           o.color_triangulos.value_or(color));
