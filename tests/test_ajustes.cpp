@@ -76,12 +76,14 @@ TEST_F(Ajustes, ValuesRoundTripThroughTheFileAsText) {
                 "[MDT/Triangulación]\nDistacia Maxima=75,5\nFormacion=0\nAlineacion=True\nColor=65280\n"),
             std::string::npos);
 
-  // A file a person edited: byte-order mark, CR-LF, comments, blanks around names; a save keeps the comments.
+  // A file a person edited: byte-order mark, CR-LF, comments, blanks around names; a save keeps the comments, the
+  // mark and the line ends.
   std::ofstream(archivo(), std::ios::binary)
       << "\xEF\xBB\xBF; mine\r\n[ MDT / Curvado ]\r\n  Segmentos = 7 \r\n# x\r\n";
   EXPECT_EQ(Lee("Curvado", "Segmentos"), Variant::De_Texto("7"));
   Guarda("Curvado", "Formacion", Variant::De_Entero(1));
-  EXPECT_EQ(Lee_Archivo(archivo()), "; mine\n[ MDT / Curvado ]\n  Segmentos = 7 \nFormacion=1\n# x\n");
+  EXPECT_EQ(Lee_Archivo(archivo()),
+            "\xEF\xBB\xBF; mine\r\n[ MDT / Curvado ]\r\n  Segmentos = 7 \r\nFormacion=1\r\n# x\r\n");
 }
 
 // Every test names a file of its own in TRILAT_SETTINGS; without it the file is found as the base-directory

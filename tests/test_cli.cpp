@@ -247,6 +247,7 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
     const std::string tin = Salida("tin.csv");
     EXPECT_EQ(std::count(tin.begin(), tin.end(), '\n'), 5) << tin;
   }
+  EXPECT_EQ(Trilat("run p.csv --dist-max 25 --help").estado, 0);
   for (const char* uso : {"run --out x", "run p.csv --dist-max abc --out x", "frobnicate", "demo --out ''"})
     EXPECT_EQ(Trilat(uso).estado, 2) << uso;
 }

@@ -154,6 +154,11 @@ Opciones Lee_Opciones(const std::vector<std::string>& args) {
   std::vector<std::string> posicionales;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
+    // Asked for after a command, help is still help.
+    if (a == "--help" || a == "-h") {
+      o.orden = "help";
+      return o;
+    }
     if (const auto it = con_valor.find(a); it != con_valor.end()) {
       if (i + 1 >= args.size()) throw Error_Uso(a + " needs a value");
       it->second(a, args[++i]);

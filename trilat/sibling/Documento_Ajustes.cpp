@@ -112,8 +112,11 @@ std::optional<std::string> Desescapa(std::string_view s, std::size_t& pos, char 
 
 std::optional<Documento_Ajustes> Documento_Ajustes::Analiza(std::string_view texto) {
   if (texto.find('\0') != std::string_view::npos || !Es_Utf8(texto)) return std::nullopt;
-  if (texto.starts_with(kMarcaOrden)) texto.remove_prefix(kMarcaOrden.size());
   Documento_Ajustes d;
+  d.marca_orden_ = texto.starts_with(kMarcaOrden);
+  if (d.marca_orden_) texto.remove_prefix(kMarcaOrden.size());
+  const std::size_t primer_fin = texto.find('\n');
+  d.crlf_ = primer_fin != std::string_view::npos && primer_fin > 0 && texto[primer_fin - 1] == '\r';
   while (!texto.empty()) {
     const std::size_t fin = texto.find('\n');
     std::string_view linea = texto.substr(0, fin);
@@ -180,8 +183,8 @@ void Documento_Ajustes::Quita(const Clave_Ajuste& clave) {
 }
 
 std::string Documento_Ajustes::Texto() const {
-  std::string t;
-  for (const auto& linea : lineas_) t.append(linea).append("\n");
+  std::string t(marca_orden_ ? kMarcaOrden : "");
+  for (const auto& linea : lineas_) t.append(linea).append(crlf_ ? "\r\n" : "\n");
   return t;
 }
 

@@ -33,7 +33,8 @@ class Documento_Ajustes {
  public:
   // The settings in `texto`; nullopt when it is not a settings file: it holds a NUL byte or invalid UTF-8, a
   // line that is neither blank, comment, header nor "key=value", a "key=value" before any header, or a
-  // malformed escape. A leading byte-order mark and CR-LF line ends are accepted.
+  // malformed escape. A leading byte-order mark and CR-LF line ends are accepted, and Texto keeps them (the file
+  // is the user's, as an editor on another system saved it).
   static std::optional<Documento_Ajustes> Analiza(std::string_view texto);
 
   // The stored value (the last one when the file repeats the key), or null.
@@ -50,6 +51,8 @@ class Documento_Ajustes {
   bool Indexa();
 
   std::vector<std::string> lineas_;
+  bool marca_orden_ = false;
+  bool crlf_ = false;                                                    // lines end in CR LF
   std::map<Clave_Ajuste, std::pair<std::string, std::size_t>> valores_;  // value and its line
   std::map<Grupo, std::size_t> fin_grupo_;  // the line after the group's last header or key line
 };
