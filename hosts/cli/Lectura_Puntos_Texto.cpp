@@ -261,8 +261,7 @@ class Lector {
   Lector(const fs::path& ruta, const Opciones_Lectura& o) : ruta_(ruta), opciones_(o) {}
 
   void Linea(std::string_view linea, std::size_t n) {
-    if (n == 1 && Es_UTF16(linea)) throw Error_Entrada(ruta_.string() + std::string(kAviso_UTF16));
-    linea = Sin_Marca_De_Orden(linea, n);
+    linea = Sin_Marca_De_Orden(linea, n, ruta_);
     const auto ini = std::find_if_not(linea.begin(), linea.end(), Blanco);
     if (ini == linea.end() || *ini == '#') return;
     if (!disposicion_) return Primera(linea, n);

@@ -20,8 +20,7 @@ std::vector<std::vector<std::int64_t>> Lee_Roturas(const std::filesystem::path& 
   const auto lee = [&](std::string_view resto) {
     ++n;
     const auto donde = [&] { return ruta.string() + ":" + std::to_string(n) + ": "; };
-    if (n == 1 && Es_UTF16(resto)) throw Error_Entrada(ruta.string() + std::string(kAviso_UTF16));
-    resto = Sin_Marca_De_Orden(resto, n);
+    resto = Sin_Marca_De_Orden(resto, n, ruta);
     resto = resto.substr(0, resto.find('#'));
     std::vector<std::int64_t> linea;
     for (;;) {

@@ -43,7 +43,7 @@ Tin_Leido Lee_Tin(const std::filesystem::path& ruta, const Levantamiento& lev) {
   std::string texto;
   for (std::size_t n = 1; std::getline(f, texto); ++n) {
     const auto donde = [&] { return ruta.string() + ":" + std::to_string(n) + ": "; };
-    const auto campos = Campos_Fila(Sin_Marca_De_Orden(texto, n));
+    const auto campos = Campos_Fila(Sin_Marca_De_Orden(texto, n, ruta));
     if (n == 1) {
       if (campos != std::vector<std::string_view>{"index", "v1", "v2", "v3"})
         throw Error_Entrada(donde() + "expected the header index,v1,v2,v3");

@@ -3,22 +3,21 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string_view>
+
+#include "hosts/cli/Levantamiento.h"
 
 namespace Vyr_Trilat::anfitrion {
 
-// Line n of a file (from 1) without the byte-order mark that may open the file.
-inline std::string_view Sin_Marca_De_Orden(std::string_view linea, std::size_t n) {
-  if (n == 1 && linea.substr(0, 3) == "\xEF\xBB\xBF") linea.remove_prefix(3);
+// Line n of the file at `ruta` (from 1) without the byte-order mark that may open the file. A file saved as
+// UTF-16, whose every other byte would read as a NUL, is refused at its mark (Error_Entrada).
+inline std::string_view Sin_Marca_De_Orden(std::string_view linea, std::size_t n, const std::filesystem::path& ruta) {
+  if (n != 1) return linea;
+  if (linea.starts_with("\xFF\xFE") || linea.starts_with("\xFE\xFF"))
+    throw Error_Entrada(ruta.string() + ": the file is UTF-16 text; save it as UTF-8 text");
+  if (linea.starts_with("\xEF\xBB\xBF")) linea.remove_prefix(3);
   return linea;
-}
-
-// What a UTF-16 file is told, after its name.
-inline constexpr std::string_view kAviso_UTF16 = ": the file is UTF-16 text; save it as UTF-8 text";
-
-// The first line of a file saved as UTF-16 (its byte-order mark), whose every other byte would read as a NUL.
-inline bool Es_UTF16(std::string_view primera) {
-  return primera.substr(0, 2) == "\xFF\xFE" || primera.substr(0, 2) == "\xFE\xFF";
 }
 
 // Calls f(line) for each line of text read up to a line feed (without it): a line ends in a line feed, a carriage

@@ -222,16 +222,18 @@ void Escribe_Curvas_Vectorial(const std::filesystem::path& ruta, const Datos_Cur
   GDALDriver& driver = Driver(formato);
   OGRSpatialReference srs;
   srs.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
-  if (!crs.empty()) Lee_CRS(srs, crs);
   // A GeoPackage records some system: without one given, the undefined Cartesian one (srs_id -1), not the undefined
   // geographic one GDAL takes by default, which would call survey coordinates degrees.
-  const bool sin_crs = crs.empty() && formato != "GPKG";
-  if (crs.empty() && !sin_crs) srs.importFromWkt("LOCAL_CS[\"Undefined cartesian SRS\"]");
+  if (!crs.empty()) {
+    Lee_CRS(srs, crs);
+  } else if (formato == "GPKG") {
+    srs.importFromWkt("LOCAL_CS[\"Undefined cartesian SRS\"]");
+  }
   // CSV keeps no geometry unless asked to write it as text.
   CPLStringList opciones;
   if (formato == "CSV") opciones.SetNameValue("GEOMETRY", "AS_WKT");
   Escribe_Con(driver, ruta, [&](GDALDataset& salida) {
-    OGRLayer& capa = Crea_Capa(salida, "contours", sin_crs ? nullptr : &srs, opciones.List());
+    OGRLayer& capa = Crea_Capa(salida, "contours", srs.IsEmpty() ? nullptr : &srs, opciones.List());
     OGRFieldDefn id("ID", OFTInteger), elev("ELEV", OFTReal), tipo("TYPE", OFTString), cerrada("CLOSED", OFTInteger);
     tipo.SetWidth(5);
     cerrada.SetSubType(OFSTBoolean);

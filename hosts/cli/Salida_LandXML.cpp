@@ -75,7 +75,7 @@ std::string Ahora(const char* formato) {
 
 void Escribe_Tin_LandXML(const std::filesystem::path& ruta, const Levantamiento& lev,
                          const std::vector<std::array<std::int64_t, 3>>& triangulos, const std::string& superficie,
-                         const Sistema_LandXML* sistema) {
+                         const std::optional<Sistema_LandXML>& sistema) {
   std::vector<bool> usado(lev.size(), false);
   for (std::size_t t = 0; t < triangulos.size(); ++t) {
     for (const std::int64_t n : triangulos[t]) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ struct Sistema_LandXML {
 // std::runtime_error naming the file when it cannot be written.
 void Escribe_Tin_LandXML(const std::filesystem::path& ruta, const Levantamiento& lev,
                          const std::vector<std::array<std::int64_t, 3>>& triangulos,
-                         const std::string& superficie = "TIN", const Sistema_LandXML* sistema = nullptr);
+                         const std::string& superficie = "TIN",
+                         const std::optional<Sistema_LandXML>& sistema = std::nullopt);
 
 }  // namespace Vyr_Trilat::anfitrion

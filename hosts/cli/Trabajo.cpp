@@ -233,7 +233,10 @@ using Recordados = std::vector<std::pair<Clave_Ajuste, std::optional<std::string
 Recordados Recuerda(const std::vector<Clave_Ajuste>& claves) {
   const Documento_Ajustes d = Lee_Ajustes();
   Recordados r;
-  for (const auto& c : claves) r.emplace_back(c, d.Valor(c) ? std::optional(*d.Valor(c)) : std::nullopt);
+  for (const auto& c : claves) {
+    const std::string* valor = d.Valor(c);
+    r.emplace_back(c, valor ? std::optional(*valor) : std::nullopt);
+  }
   return r;
 }
 
@@ -399,10 +402,9 @@ void Escribe_En(const Opciones& o, const fs::path& salida, const Levantamiento& 
   if (quiere("picture.svg")) svg = En_Otro_Hilo([&] { imagen.Guarda_SVG(carpeta.Ruta("picture.svg").string()); });
   const auto tris = m.Triangulos(lev);
   if (quiere("tin.csv")) Escribe_Tin_Csv(carpeta.Ruta("tin.csv"), tris);
-  if (quiere("tin.xml")) {
-    const Sistema_LandXML sistema = o.crs.empty() ? Sistema_LandXML{} : Sistema_De(o.crs);
-    Escribe_Tin_LandXML(carpeta.Ruta("tin.xml"), lev, tris, "TIN", o.crs.empty() ? nullptr : &sistema);
-  }
+  if (quiere("tin.xml"))
+    Escribe_Tin_LandXML(carpeta.Ruta("tin.xml"), lev, tris, "TIN",
+                        o.crs.empty() ? std::nullopt : std::optional(Sistema_De(o.crs)));
   if (curvas) {
     const Datos_Curvas limpias = Curvas_Limpias(*curvas);
     if (quiere("contours.geojson"))
