@@ -24,7 +24,6 @@ namespace Vyr_Trilat {
 namespace {
 
 using prueba::Progreso_Nulo;
-using prueba::Superficie_Nula;
 
 constexpr double kLado = 1000;
 constexpr double kX0 = 500000, kY0 = 4500000;

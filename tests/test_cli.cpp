@@ -110,6 +110,13 @@ TEST_F(Cli, SalidasComoLaBibliotecaYLeidasDeNuevo) {
   EXPECT_EQ(Objetos_OGR(dir_ / "out" / "contours.gpkg"), lineas);
   EXPECT_EQ(Objetos_OGR(dir_ / "out" / "contours.dxf"), lineas);
   EXPECT_FALSE(Salida("picture.png").empty() || Salida("picture.svg").empty());
+  // Without a picture to write, nothing is drawn; the model and the contours are the same.
+  const std::string tin = Salida("tin.csv"), curvas = Salida("contours.geojson");
+  const auto sin_imagen =
+      Corre(Puntos(c, 7000, 3) + " --dist-max 40 --equidistance 2 --formats tin.csv,contours.geojson");
+  ASSERT_EQ(sin_imagen.estado, 0) << sin_imagen.err;
+  EXPECT_EQ(Salida("tin.csv"), tin);
+  EXPECT_EQ(Salida("contours.geojson"), curvas);
   // Nothing of the staging is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(salida_), fs::directory_iterator{}), 7);
   // A later job that writes fewer files leaves the others, and says they are not its own.

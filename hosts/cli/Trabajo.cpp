@@ -32,6 +32,7 @@
 #include "hosts/support/Barra_Progreso_Terminal.h"
 #include "hosts/support/Cairo_PictureBox.h"
 #include "hosts/support/Presentador_Terminal.h"
+#include "hosts/support/Superficie_Nula.h"
 #include "trilat/c_Curvado/Niveles.h"
 #include "trilat/c_Curvado/c_Curvado.h"
 #include "trilat/c_Rotura/c_Rotura.h"
@@ -393,13 +394,14 @@ void Escribe_Tin_Csv(const fs::path& ruta, const std::vector<std::array<std::int
 
 std::string Nombre_Vectorial(const std::string& formato) { return "contours." + Extension_Vectorial(formato); }
 
+// `imagen` is null when no picture is among the formats.
 void Escribe_En(const Opciones& o, const fs::path& salida, const Levantamiento& lev, const Modelo_Anfitrion& m,
-                const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox& imagen, Carpeta_Salida& carpeta) {
+                const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox* imagen, Carpeta_Salida& carpeta) {
   const auto quiere = [&](const char* f) { return o.formatos.count(f) > 0; };
   // On large models the vector picture takes longer than all the other files together; it reads nothing but the
   // picture's strokes, so it is written on another thread meanwhile (and finished before anything is published).
   std::future<void> svg;
-  if (quiere("picture.svg")) svg = En_Otro_Hilo([&] { imagen.Guarda_SVG(carpeta.Ruta("picture.svg").string()); });
+  if (quiere("picture.svg")) svg = En_Otro_Hilo([&] { imagen->Guarda_SVG(carpeta.Ruta("picture.svg").string()); });
   const auto tris = m.Triangulos(lev);
   if (quiere("tin.csv")) Escribe_Tin_Csv(carpeta.Ruta("tin.csv"), tris);
   if (quiere("tin.xml"))
@@ -416,7 +418,7 @@ void Escribe_En(const Opciones& o, const fs::path& salida, const Levantamiento& 
       for (const auto& viejo : Archivos_Acompanantes(salida / nombre)) carpeta.Retira(viejo);
     }
   }
-  if (quiere("picture.png")) imagen.Guarda_PNG(carpeta.Ruta("picture.png").string());
+  if (quiere("picture.png")) imagen->Guarda_PNG(carpeta.Ruta("picture.png").string());
   if (svg.valid()) svg.get();
   Comprueba_Interrupcion();
 }
@@ -435,7 +437,7 @@ std::vector<std::string> De_Otro_Trabajo(const Opciones& o, const fs::path& sali
 }
 
 void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev, const Modelo_Anfitrion& m,
-             const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox& imagen) {
+             const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox* imagen) {
   Carpeta_Salida carpeta(salida);
   try {
     Escribe_En(o, salida, lev, m, curvas, imagen, carpeta);
@@ -484,8 +486,11 @@ int Ejecuta_Trabajo(const Opciones& o) {
 
   Modelo_Anfitrion m = Arrays_Del(lev);
   const Vista v = Ajusta_Vista(lev.x, lev.y, kAncho_Imagen, kMargen_Imagen);
-  auto imagen = std::make_shared<Cairo_PictureBox>(v.ancho, v.alto);
-  ObjectRef draww = imagen;
+  // The library draws as it works; where no picture is to be written, into one that keeps nothing.
+  std::shared_ptr<Cairo_PictureBox> imagen;
+  if (o.formatos.count("picture.png") > 0 || o.formatos.count("picture.svg") > 0)
+    imagen = std::make_shared<Cairo_PictureBox>(v.ancho, v.alto);
+  ObjectRef draww = imagen ? ObjectRef(imagen) : std::make_shared<Superficie_Nula>();
 
   // With --dialog the dialogs and the library's messages are on the terminal; otherwise messages go to stderr.
   std::optional<Presentador_Terminal> terminal;
@@ -506,7 +511,7 @@ int Ejecuta_Trabajo(const Opciones& o) {
   std::optional<Datos_Curvas> curvas;
   if (valores) curvas = tiempos.Etapa("contours", [&] { return Traza_Curvas(o, *valores, m, v, draww, mensajes); });
 
-  tiempos.Etapa("writing", [&] { Escribe(o, salida, lev, m, curvas, *imagen); });
+  tiempos.Etapa("writing", [&] { Escribe(o, salida, lev, m, curvas, imagen.get()); });
   std::cerr << "trilat: " << m.Triangulos(lev).size() << " triangles";
   if (curvas) std::cerr << ", " << curvas->nCurvas << (curvas->nCurvas == 1 ? " contour line" : " contour lines");
   std::cerr << " from " << lev.size() << " points written to " << salida.string() << '\n';
