@@ -306,7 +306,6 @@ class Lector {
     }
     if (numerica) disposicion_.emplace(De_Letras(opciones_.columnas));
     campos_.resize(static_cast<std::size_t>(disposicion_->ultima + 1));
-    Reserva(linea.size());
     if (numerica) Fila(linea, n);
   }
 
@@ -360,6 +359,8 @@ class Lector {
   }
 
   void Fila(std::string_view linea, std::size_t n) {
+    // Sized from the first data row: a header, much shorter, would make room for several times the points.
+    if (lev_.x.empty()) Reserva(linea.size());
     const Disposicion& d = *disposicion_;
     Campos c(linea, sep_);
     std::string_view descripcion;
