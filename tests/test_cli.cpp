@@ -292,6 +292,32 @@ TEST_F(Cli, RoturaPorPuntosRepetidos) {
   EXPECT_EQ(d.err.find("keeps only one"), std::string::npos) << d.err;
 }
 
+// A job never writes over its own inputs: a model given with --tin from the output folder, or a survey named like an
+// output there, is refused before any work and left as it was. A breaklines file with none in it is said to be so.
+TEST_F(Cli, EntradasEnLaCarpetaDeSalida) {
+  Puntos(Genera(Forma::Uniforme, 200, 1000, 13));
+  ASSERT_EQ(Corre(puntos_ + " --no-contours --formats tin.csv").estado, 0);
+  const std::string tin = Salida("tin.csv"), dado = (fs::path(salida_) / "tin.csv").string();
+  const auto r = Corre(puntos_ + " --tin " + dado);
+  EXPECT_EQ(r.estado, 1);
+  EXPECT_NE(r.err.find(dado + " is the model given with --tin of this job, which its results would replace (choose "
+                              "another --out); nothing written"),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(Salida("tin.csv"), tin);
+  EXPECT_EQ(Corre(puntos_ + " --tin " + dado + " --no-contours --formats tin.xml").estado, 0);
+  fs::copy_file(puntos_, dado, fs::copy_options::overwrite_existing);
+  const std::string encuesta = Salida("tin.csv");
+  const auto p = Corre(dado + " --no-contours --formats tin.csv");
+  EXPECT_EQ(p.estado, 1);
+  EXPECT_NE(p.err.find(dado + " is the points file of this job"), std::string::npos) << p.err;
+  EXPECT_EQ(Salida("tin.csv"), encuesta);
+  const auto vacias = Corre(puntos_ + " --no-contours --formats tin.xml --breaklines " +
+                            dir_.Escribe("vacias.txt", "# none yet\n").string());
+  EXPECT_EQ(vacias.estado, 0) << vacias.err;
+  EXPECT_NE(vacias.err.find("vacias.txt holds no breaklines"), std::string::npos) << vacias.err;
+}
+
 // Another OGR format takes its driver's extension and holds every line (CSV its geometry as WKT, a file
 // geodatabase, which has no transactions, in a folder); a driver that writes no file to disk is refused on the
 // command line. A shapefile written over another leaves none of the old one's files. The GeoJSON names the CRS
@@ -324,6 +350,11 @@ TEST_F(Cli, FormatoVectorialConSuExtension) {
   ASSERT_EQ(Corre(orden + "'ESRI Shapefile'").estado, 0);
   EXPECT_FALSE(fs::exists(dir_ / "out/contours.prj"));  // the lines would be read in the old CRS
   EXPECT_EQ(Salida("contours.txt"), "the user's");
+  // A later job of another vector format names the shapefile's files as an earlier run's; the user's file is no output.
+  const auto otra = Corre(puntos_ + " --formats contours.geojson");
+  EXPECT_NE(otra.err.find(" also holds contours.dbf, contours.shp, contours.shx from an earlier run"),
+            std::string::npos)
+      << otra.err;
   fs::remove_all(salida_);
   Espera_Fallo(Corre(orden + "Memory"), 2,
                "--vector-format: no GDAL/OGR driver named 'Memory' that writes vector files to disk");
@@ -382,13 +413,21 @@ TEST_F(Cli, DiscoLlenoNoEscribeNada) {
 
 // Ctrl-C typed while the triangulation runs: large enough that it lasts a few seconds. It is typed once the
 // triangulation's progress bar shows, so the command is surely listening, however slow the machine. The abort
-// request is read when the next pass starts, and a stop requested later is honoured before writing.
+// request is read when the next pass starts, and a stop requested later is honoured before writing. A request to end
+// the process, as a service manager or a closing terminal sends, is honoured the same way.
 TEST_F(Cli, CtrlCDuranteLaTriangulacion) {
   Puntos(Genera(Forma::Uniforme, 100000, 1000, 5));
   Sesion_Pty sesion = En_Terminal({"--no-contours"}, false);
   ASSERT_TRUE(sesion.Conversa({{"Triangulaci", "\x03"}})) << sesion.Pantalla();
   EXPECT_EQ(sesion.Termina(), 130) << sesion.Pantalla();
   EXPECT_FALSE(fs::exists(salida_));
+  for (const int senal : {SIGTERM, SIGHUP}) {
+    Sesion_Pty fin = En_Terminal({"--no-contours"}, false);
+    ASSERT_TRUE(fin.Conversa({{"Triangulaci", ""}})) << fin.Pantalla();
+    fin.Senal(senal);
+    EXPECT_EQ(fin.Termina(), 128 + senal) << fin.Pantalla();
+    EXPECT_FALSE(fs::exists(salida_));
+  }
 }
 
 TEST_F(Cli, DialogosEnUnTerminalReal) {

@@ -1,9 +1,13 @@
 // The output folder of a job: its files replace those of an earlier run all together or not at all.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
+#include <future>
 #include <set>
 
 #include "hosts/cli/Carpeta_Salida.h"
@@ -63,31 +67,64 @@ TEST(Carpeta_Salida, FalloQuitaLasCarpetasQueHizo) {
   EXPECT_TRUE(fs::is_empty(dir / "n1"));
 }
 
-// A job ended by force leaves its staging folder: the next job into the folder removes it, not those of jobs
-// still running.
+// A job ended by force leaves its staging folder: the next job into the folder removes it, not that of a job still
+// running (which holds it locked, seen from any process), nor files of the user that a failed publishing could not
+// put back.
 TEST(Carpeta_Salida, QuitaPreparacionesDeTrabajosTerminados) {
   Carpeta_Temporal dir;
-  const auto terminado_ya = [] {
-    const pid_t hijo = fork();
-    if (hijo == 0) _exit(0);
-    waitpid(hijo, nullptr, 0);
-    return hijo;
-  };
-  const pid_t terminado = terminado_ya();
+  const fs::path salida = dir / "out";
   const std::string prefijo = ".trilat-staging-";
-  const std::set<std::string> quedan = {prefijo + std::to_string(getppid()), prefijo + "x"};
-  for (const auto& n : quedan) fs::create_directories(dir / "out" / n);
-  // One whose job could not put back the files it was to replace keeps them.
-  const std::string con_apartados = prefijo + std::to_string(terminado_ya());
-  fs::create_directories(dir / "out" / con_apartados / ".anteriores");
-  std::ofstream(dir / "out" / con_apartados / ".anteriores" / "tin.csv") << "the user's";
-  fs::create_directories(dir / "out" / (prefijo + std::to_string(terminado)) / "sub");
-  std::ofstream(dir / "out" / (prefijo + std::to_string(terminado)) / "sub" / "contours.gpkg") << "big";
-  { anfitrion::Carpeta_Salida carpeta(dir / "out"); }
-  std::set<std::string> hay;
-  for (const auto& e : fs::directory_iterator(dir / "out")) hay.insert(e.path().filename().string());
-  EXPECT_EQ(hay.erase(con_apartados), 1u);
-  EXPECT_EQ(hay, quedan);
+  fs::create_directories(salida / (prefijo + "12345") / "sub");
+  std::ofstream(salida / (prefijo + "12345") / "sub" / "contours.gpkg") << "big";
+  fs::create_directories(salida / (prefijo + "x"));
+  const std::string con_apartados = prefijo + "67890";
+  fs::create_directories(salida / con_apartados / ".anteriores");
+  std::ofstream(salida / con_apartados / ".anteriores" / "tin.csv") << "the user's";
+  const auto hay = [&] {
+    std::set<std::string> nombres;
+    for (const auto& e : fs::directory_iterator(salida)) nombres.insert(e.path().filename().string());
+    return nombres;
+  };
+  anfitrion::Carpeta_Salida viva(salida);
+  std::ofstream(viva.Ruta("tin.csv")) << "being written";
+  const std::set<std::string> tras_la_primera = hay();
+  EXPECT_EQ(tras_la_primera.size(), 2u);
+  EXPECT_EQ(tras_la_primera.count(con_apartados), 1u);
+  { anfitrion::Carpeta_Salida otra(salida); }
+  EXPECT_EQ(hay(), tras_la_primera);
+  EXPECT_EQ(Lee_Archivo(viva.Ruta("tin.csv")), "being written");
+}
+
+// Two jobs into one folder publish in turn: one waits while another holds the folder, so neither leaves a mix.
+TEST(Carpeta_Salida, PublicaPorTurnos) {
+  Carpeta_Temporal dir;
+  const fs::path salida = dir / "out";
+  fs::create_directories(salida);
+  std::ofstream(salida / "tin.csv") << "old";
+  // One pipe each way: the other job says when it holds the folder, and is told when to let go.
+  int listo[2], suelta[2];
+  ASSERT_EQ(pipe(listo), 0);
+  ASSERT_EQ(pipe(suelta), 0);
+  const pid_t otro = fork();
+  if (otro == 0) {
+    const int fd = open(salida.c_str(), O_RDONLY | O_DIRECTORY);
+    char c = 0;
+    if (fd < 0 || flock(fd, LOCK_EX) != 0 || write(listo[1], "x", 1) != 1 || read(suelta[0], &c, 1) != 1) _exit(1);
+    _exit(0);
+  }
+  char c = 0;
+  ASSERT_EQ(read(listo[0], &c, 1), 1);
+  anfitrion::Carpeta_Salida carpeta(salida);
+  std::ofstream(carpeta.Ruta("tin.csv")) << "new";
+  auto publicada = std::async(std::launch::async, [&] { carpeta.Publica(); });
+  EXPECT_EQ(publicada.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+  EXPECT_EQ(Lee_Archivo(salida / "tin.csv"), "old");
+  ASSERT_EQ(write(suelta[1], "x", 1), 1);
+  publicada.get();
+  int estado = 0;
+  waitpid(otro, &estado, 0);
+  EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+  EXPECT_EQ(Lee_Archivo(salida / "tin.csv"), "new");
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include "hosts/cli/Carpeta_Salida.h"
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
+#include <cstring>
+#include <initializer_list>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -19,23 +23,62 @@ namespace {
 constexpr std::string_view kPreparacion = ".trilat-staging-";
 constexpr const char* kApartados = ".anteriores";  // inside the staging folder: what publishing replaces
 
-// The staging folders that jobs ended by force (a second Ctrl-C) left in the folder: those of processes that no
-// longer exist. One holding files that a failed publishing could not put back keeps them for the user.
+int Abre_Carpeta(const fs::path& p) { return ::open(p.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }
+
+// The staging folders that no running job holds: left by jobs ended by force (a second Ctrl-C, a kill). The lock,
+// unlike a process number, is seen from every process that shares the folder. One holding files that a failed
+// publishing could not put back keeps them for the user.
 void Quita_Preparaciones_Huerfanas(const fs::path& carpeta) {
   std::vector<fs::path> huerfanas;
   std::error_code ec;
   for (const auto& e : fs::directory_iterator(carpeta, ec)) {
-    const std::string nombre = e.path().filename().string();
     std::error_code vacia;
-    if (!nombre.starts_with(kPreparacion) || (!fs::is_empty(e.path() / kApartados, vacia) && !vacia)) continue;
-    const char* const fin = nombre.data() + nombre.size();
-    pid_t pid = 0;
-    const auto [p, error] = std::from_chars(nombre.data() + kPreparacion.size(), fin, pid);
-    if (error == std::errc() && p == fin && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+    if (e.path().filename().string().starts_with(kPreparacion) && (fs::is_empty(e.path() / kApartados, vacia) || vacia))
       huerfanas.push_back(e.path());
   }
-  for (const auto& h : huerfanas) fs::remove_all(h, ec);
+  for (const auto& h : huerfanas) {
+    const int fd = Abre_Carpeta(h);
+    if (fd < 0) continue;
+    // Removed while locked: a job that has just made it checks, once it holds the lock, that it is still there.
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) fs::remove_all(h, ec);
+    ::close(fd);
+  }
 }
+
+// Ctrl-C and the requests to end the process wait while the folder changes.
+class Senales_En_Espera {
+ public:
+  Senales_En_Espera() {
+    sigset_t senales;
+    sigemptyset(&senales);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&senales, s);
+    pthread_sigmask(SIG_BLOCK, &senales, &antes_);
+  }
+  ~Senales_En_Espera() { pthread_sigmask(SIG_SETMASK, &antes_, nullptr); }
+  Senales_En_Espera(const Senales_En_Espera&) = delete;
+  Senales_En_Espera& operator=(const Senales_En_Espera&) = delete;
+
+ private:
+  sigset_t antes_;
+};
+
+// The folder locked for one job's publishing at a time, so that two jobs never leave a mix of their files.
+class Turno_Carpeta {
+ public:
+  explicit Turno_Carpeta(const fs::path& carpeta) : fd_(Abre_Carpeta(carpeta)) {
+    if (fd_ >= 0)
+      while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+      }
+  }
+  ~Turno_Carpeta() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Turno_Carpeta(const Turno_Carpeta&) = delete;
+  Turno_Carpeta& operator=(const Turno_Carpeta&) = delete;
+
+ private:
+  int fd_;
+};
 
 }  // namespace
 
@@ -46,20 +89,40 @@ Carpeta_Salida::Carpeta_Salida(fs::path destino) : destino_(std::move(destino)) 
   fs::create_directories(destino_, ec);
   if (ec || !fs::is_directory(destino_)) {
     Quita_Creadas();
-    throw std::runtime_error("cannot create the output folder " + destino_.string());
+    throw std::runtime_error("cannot create the output folder " + destino_.string() +
+                             (ec ? ": " + ec.message() : ": a file of that name is in the way"));
   }
   Quita_Preparaciones_Huerfanas(destino_);
-  preparacion_ = destino_ / (std::string(kPreparacion) + std::to_string(::getpid()));
-  fs::remove_all(preparacion_, ec);
-  if (!fs::create_directory(preparacion_, ec) || ec) {
+  // A name no other job has, locked, and still the folder of that name once locked (see above).
+  int error = 0;
+  for (int intento = 0; cerrojo_ < 0 && intento < 8; ++intento) {
+    std::string plantilla = (destino_ / (std::string(kPreparacion) + "XXXXXX")).string();
+    if (::mkdtemp(plantilla.data()) == nullptr) {
+      error = errno;
+      break;
+    }
+    const int fd = Abre_Carpeta(plantilla);
+    struct stat nombrada {
+    }, abierta{};
+    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::stat(plantilla.c_str(), &nombrada) == 0 &&
+        ::fstat(fd, &abierta) == 0 && nombrada.st_dev == abierta.st_dev && nombrada.st_ino == abierta.st_ino) {
+      cerrojo_ = fd;
+      preparacion_ = plantilla;
+    } else if (fd >= 0) {
+      ::close(fd);
+    }
+  }
+  if (cerrojo_ < 0) {
     Quita_Creadas();
-    throw std::runtime_error("cannot write into the output folder " + destino_.string());
+    throw std::runtime_error("cannot write into the output folder " + destino_.string() +
+                             (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
   }
 }
 
 Carpeta_Salida::~Carpeta_Salida() {
   std::error_code ec;
   if (!conserva_) fs::remove_all(preparacion_, ec);
+  ::close(cerrojo_);
   if (!publicada_) Quita_Creadas();
 }
 
@@ -86,6 +149,17 @@ void Carpeta_Salida::Publica() {
       throw std::runtime_error("cannot write " + (destino_ / n).string() + ": a " +
                                (fs::is_directory(viejo) ? "folder" : "file") + " of that name is in the way");
   }
+  const Turno_Carpeta turno(destino_);
+  const Senales_En_Espera espera;
+  Mueve_Todo(nombres);
+  // The files replaced go now, not with the staging folder: a process ended right after this leaves none of them.
+  std::error_code ec;
+  fs::remove_all(preparacion_ / kApartados, ec);
+  publicados_ = std::move(nombres);
+  publicada_ = true;
+}
+
+void Carpeta_Salida::Mueve_Todo(const std::vector<fs::path>& nombres) {
   // What is replaced or retired is first moved aside, so that a move that fails can put everything back.
   std::vector<fs::path> aparte = nombres;
   for (const auto& n : retirados_) {
@@ -118,7 +192,6 @@ void Carpeta_Salida::Publica() {
     throw std::runtime_error("cannot move the results into " + destino_.string() + ": " + e.code().message() +
                              (conserva_ ? "; the files they were to replace are in " + apartados.string() : ""));
   }
-  publicada_ = true;
 }
 
 }  // namespace Vyr_Trilat::anfitrion

@@ -1,13 +1,16 @@
 #include "hosts/cli/Interrupcion.h"
 
 #include <csignal>
+#include <initializer_list>
 
 namespace Vyr_Trilat::anfitrion {
 
 namespace {
-volatile std::sig_atomic_t pedida = 0;
+volatile std::sig_atomic_t pedida = 0;  // the signal that asked, 0 while none did
 
-extern "C" void Al_Interrumpir(int) { pedida = 1; }
+extern "C" void Al_Interrumpir(int senal) {
+  if (pedida == 0) pedida = senal;
+}
 }  // namespace
 
 void Atiende_Interrupcion() {
@@ -15,9 +18,11 @@ void Atiende_Interrupcion() {
   sa.sa_handler = Al_Interrumpir;
   sigemptyset(&sa.sa_mask);
   sa.sa_flags = SA_RESETHAND;
-  sigaction(SIGINT, &sa, nullptr);
+  for (const int senal : {SIGINT, SIGTERM, SIGHUP}) sigaction(senal, &sa, nullptr);
 }
 
 bool Interrupcion_Pedida() { return pedida != 0; }
+
+int Salida_Interrumpida() { return 128 + (pedida != 0 ? static_cast<int>(pedida) : SIGINT); }
 
 }  // namespace Vyr_Trilat::anfitrion

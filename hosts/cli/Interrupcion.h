@@ -1,5 +1,6 @@
-// Ctrl-C during a job: the first one is remembered and the job stops at its next chance (the triangulation
-// through its abort request, from the message loop); a second one ends the process at once.
+// Ctrl-C during a job, or a request to end it (SIGTERM, SIGHUP when the terminal closes): the first one is remembered
+// and the job stops at its next chance (the triangulation through its abort request, from the message loop),
+// removing what it staged; a second one of the same kind ends the process at once.
 #pragma once
 
 namespace Vyr_Trilat::anfitrion {
@@ -7,7 +8,7 @@ namespace Vyr_Trilat::anfitrion {
 void Atiende_Interrupcion();
 bool Interrupcion_Pedida();
 
-// The exit status of a job stopped by Ctrl-C.
-inline constexpr int kSalida_Interrumpida = 130;
+// The exit status of a job so stopped: 128 plus the signal's number (130 for Ctrl-C).
+int Salida_Interrumpida();
 
 }  // namespace Vyr_Trilat::anfitrion

@@ -242,7 +242,7 @@ Examples:
   trilat demo
 
 Exit status: 0 done; 1 the job failed (bad input, nothing to triangulate, a file that cannot be written);
-2 the command line could not be understood; 130 interrupted (Ctrl-C).
+2 the command line could not be understood; 130 interrupted (Ctrl-C; 143 SIGTERM, 129 SIGHUP).
 )";
 }
 

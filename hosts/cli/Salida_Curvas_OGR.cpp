@@ -133,13 +133,13 @@ void Lee_CRS(OGRSpatialReference& srs, const std::string& crs) {
 
 std::string Extension_Vectorial(const std::string& formato) { return Extension_De(Driver(formato)); }
 
-std::vector<std::string> Archivos_Acompanantes(const fs::path& ruta) {
+std::optional<std::vector<std::string>> Archivos_Acompanantes(const fs::path& ruta) {
   std::error_code ec;
-  if (!fs::exists(ruta, ec)) return {};
+  if (!fs::exists(ruta, ec)) return std::nullopt;
   Inicia_GDAL();
   Errores_GDAL callados;
   const Conjunto_GDAL d(GDALDataset::Open(ruta.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
-  if (!d) return {};
+  if (!d) return std::nullopt;
   const CPLStringList archivos(d->GetFileList());
   std::vector<std::string> nombres;
   for (int i = 0; i < archivos.size(); ++i) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,9 @@ std::string Urn_CRS(const std::string& crs);
 Sistema_LandXML Sistema_De(const std::string& crs);
 
 // The files other than `ruta` that make up, beside it, the vector dataset there now (a shapefile's .dbf, .prj,
-// ...), by name: a dataset written over it must not be read with the old one's leftovers. None when GDAL opens none.
-std::vector<std::string> Archivos_Acompanantes(const std::filesystem::path& ruta);
+// ...), by name: a dataset written over it must not be read with the old one's leftovers. Nothing when GDAL opens no
+// vector dataset there.
+std::optional<std::vector<std::string>> Archivos_Acompanantes(const std::filesystem::path& ruta);
 
 // The same lines as layer "contours" of a file of the OGR driver `formato` ("GPKG", "ESRI Shapefile", ...):
 // LineStrings with Z and the attributes ID (the line's number in the record), ELEV, TYPE ("minor" or "major") and

@@ -121,7 +121,7 @@ Modelo_Anfitrion Arrays_Del(const Levantamiento& lev) {
 void Comprueba_Interrupcion() {
   if (Interrupcion_Pedida()) {
     std::cerr << "trilat: interrupted; nothing written\n";
-    throw Trabajo_Detenido{kSalida_Interrumpida};
+    throw Trabajo_Detenido{Salida_Interrumpida()};
   }
 }
 
@@ -415,7 +415,8 @@ void Escribe_En(const Opciones& o, const fs::path& salida, const Levantamiento& 
     if (quiere("contours.gpkg")) {
       const std::string nombre = Nombre_Vectorial(o.formato_vectorial);
       Escribe_Curvas_Vectorial(carpeta.Ruta(nombre), limpias, o.formato_vectorial, o.crs);
-      for (const auto& viejo : Archivos_Acompanantes(salida / nombre)) carpeta.Retira(viejo);
+      if (const auto viejos = Archivos_Acompanantes(salida / nombre))
+        for (const auto& viejo : *viejos) carpeta.Retira(viejo);
     }
   }
   if (quiere("picture.png")) imagen->Guarda_PNG(carpeta.Ruta("picture.png").string());
@@ -423,22 +424,51 @@ void Escribe_En(const Opciones& o, const fs::path& salida, const Levantamiento& 
   Comprueba_Interrupcion();
 }
 
-// Files of the formats this job did not write that the folder holds from an earlier job: they may be of another
-// survey, and the user is told so rather than left to take them for this job's.
-std::vector<std::string> De_Otro_Trabajo(const Opciones& o, const fs::path& salida, bool con_curvas) {
+// Output files this job did not write that the folder holds from an earlier job, a contours dataset of another
+// vector format with its companion files included: they may be of another survey, and the user is told so rather
+// than left to take them for this job's.
+std::vector<std::string> De_Otro_Trabajo(const fs::path& salida, const std::vector<fs::path>& publicados) {
   std::vector<std::string> restos;
-  for (const std::string& formato : kFormatos) {
-    const bool escrito = o.formatos.count(formato) > 0 && (con_curvas || formato.rfind("contours.", 0) != 0);
-    const std::string nombre = formato == "contours.gpkg" ? Nombre_Vectorial(o.formato_vectorial) : formato;
-    std::error_code ec;
-    if (!escrito && fs::exists(salida / nombre, ec)) restos.push_back(nombre);
+  const auto resto = [&](const std::string& nombre) {
+    if (std::find(publicados.begin(), publicados.end(), nombre) == publicados.end()) restos.push_back(nombre);
+  };
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(salida, ec)) {
+    const fs::path nombre = e.path().filename();
+    if (kFormatos.count(nombre.string()) > 0) {
+      resto(nombre.string());
+    } else if (nombre.stem() == "contours") {
+      if (const auto acompanantes = Archivos_Acompanantes(e.path())) {
+        resto(nombre.string());
+        for (const auto& a : *acompanantes) resto(a);
+      }
+    }
   }
+  std::sort(restos.begin(), restos.end());
+  restos.erase(std::unique(restos.begin(), restos.end()), restos.end());
   return restos;
 }
 
+// An output file that is one of the job's inputs (a survey named tin.csv in the output folder, the model given
+// with --tin) would be replaced by the results: refused before anything is done.
+void Entradas_A_Salvo(const Opciones& o, const fs::path& salida, const fs::path& puntos, const fs::path& roturas) {
+  const std::pair<fs::path, const char*> entradas[] = {
+      {puntos, "the points file"}, {roturas, "the breaklines file"}, {o.tin, "the model given with --tin"}};
+  for (const std::string& formato : o.formatos) {
+    if (o.sin_curvas && formato.starts_with("contours.")) continue;
+    const fs::path destino = salida / (formato == "contours.gpkg" ? Nombre_Vectorial(o.formato_vectorial) : formato);
+    for (const auto& [entrada, que] : entradas) {
+      std::error_code ec;
+      if (!entrada.empty() && fs::equivalent(destino, entrada, ec))
+        Detiene(destino.string() + " is " + que +
+                " of this job, which its results would replace (choose another "
+                "--out)");
+    }
+  }
+}
+
 void Escribe(const Opciones& o, const fs::path& salida, const Levantamiento& lev, const Modelo_Anfitrion& m,
-             const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox* imagen) {
-  Carpeta_Salida carpeta(salida);
+             const std::optional<Datos_Curvas>& curvas, const Cairo_PictureBox* imagen, Carpeta_Salida& carpeta) {
   try {
     Escribe_En(o, salida, lev, m, curvas, imagen, carpeta);
   } catch (const std::runtime_error& e) {
@@ -461,6 +491,10 @@ int Ejecuta_Trabajo(const Opciones& o) {
               << "; its values are not used and nothing is remembered in it (it is left as it is)\n";
   }
 
+  Entradas_A_Salvo(o, salida, puntos, roturas);
+  // Made before any work, so that an output folder that cannot be written is said at once.
+  Carpeta_Salida carpeta(salida);
+
   Tiempos tiempos(o.tiempos);
   Levantamiento lev;
   std::vector<std::vector<std::int64_t>> lineas;
@@ -472,6 +506,7 @@ int Ejecuta_Trabajo(const Opciones& o) {
     }
     if (!o.tin.empty()) tin = Lee_Tin(o.tin, lev);
   });
+  if (!roturas.empty() && lineas.empty()) std::cerr << "trilat: " << roturas.string() << " holds no breaklines\n";
   if (!lev.aviso_omitidas.empty()) std::cerr << "trilat: " << lev.aviso_omitidas << '\n';
   if (!lev.columnas_sin_leer.empty()) {
     std::string columnas;
@@ -511,11 +546,14 @@ int Ejecuta_Trabajo(const Opciones& o) {
   std::optional<Datos_Curvas> curvas;
   if (valores) curvas = tiempos.Etapa("contours", [&] { return Traza_Curvas(o, *valores, m, v, draww, mensajes); });
 
-  tiempos.Etapa("writing", [&] { Escribe(o, salida, lev, m, curvas, imagen.get()); });
+  tiempos.Etapa("writing", [&] { Escribe(o, salida, lev, m, curvas, imagen.get(), carpeta); });
   std::cerr << "trilat: " << m.Triangulos(lev).size() << " triangles";
   if (curvas) std::cerr << ", " << curvas->nCurvas << (curvas->nCurvas == 1 ? " contour line" : " contour lines");
   std::cerr << " from " << lev.size() << " points written to " << salida.string() << '\n';
-  const auto restos = De_Otro_Trabajo(o, salida, curvas.has_value());
+  // Publishing holds Ctrl-C back: one typed meanwhile came too late to stop the job.
+  if (Interrupcion_Pedida())
+    std::cerr << "trilat: the interruption came as the results were being put in place; they were all written\n";
+  const auto restos = De_Otro_Trabajo(salida, carpeta.Publicados());
   if (!restos.empty()) {
     std::cerr << "trilat: " << salida.string() << " also holds";
     for (std::size_t k = 0; k < restos.size(); ++k) std::cerr << (k ? ", " : " ") << restos[k];

@@ -49,6 +49,8 @@ bool Sesion_Pty::Conversa(const std::vector<std::pair<std::string, std::string>>
   return true;
 }
 
+void Sesion_Pty::Senal(int senal) const { kill(hijo_, senal); }
+
 int Sesion_Pty::Termina() {
   // Drain the screen so the child never blocks writing to a full terminal.
   while (Lee(30000)) {

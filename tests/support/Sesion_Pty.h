@@ -22,6 +22,8 @@ class Sesion_Pty {
   // Types each answer once its prompt shows after what was seen before; false when a prompt never came (ten
   // seconds of silence, or the program closed the terminal).
   bool Conversa(const std::vector<std::pair<std::string, std::string>>& dialogo);
+  // Sends the program a signal, as another process would.
+  void Senal(int senal) const;
   // Waits for the program to end and returns its exit status (-1 when it did not exit normally).
   int Termina();
   const std::string& Pantalla() const { return pantalla_; }
