@@ -290,6 +290,13 @@ TEST_F(Cli, RoturaPorPuntosRepetidos) {
             std::string::npos)
       << d.err;
   EXPECT_EQ(d.err.find("keeps only one"), std::string::npos) << d.err;
+  // A model of one triangle holds every segment between its corners: it is written as it is.
+  const auto tres = dir_.Escribe("3.csv", "n,x,y,z\n1,0,0,1\n2,10,0,2\n3,0,10,3\n");
+  const auto uno = Corre(tres.string() + " --breaklines " + dir_.Escribe("12.txt", "1 2\n").string() +
+                         " --no-contours --formats tin.csv");
+  ASSERT_EQ(uno.estado, 0) << uno.err;
+  EXPECT_NE(uno.err.find("trilat: 1 triangle from 3 points"), std::string::npos) << uno.err;
+  EXPECT_EQ(Salida("tin.csv"), "index,v1,v2,v3\n0,1,3,2\n");
 }
 
 // A job never writes over its own inputs: a model given with --tin from the output folder, or a survey named like an

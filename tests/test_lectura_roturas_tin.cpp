@@ -92,8 +92,8 @@ TEST_F(Lecturas, TinBuenoYMalo) {
 
 // A slanted grid at survey coordinates, its rows straight in decimals (and so only nearly in binary), each square
 // split by its rising diagonal, one square left open: a segment along a row is held by the run of its edges, one
-// across a square's other diagonal is not (and crosses the breakline along the diagonal), nor is one over the open
-// square.
+// across a square's other diagonal is not (and crosses the breakline along the diagonal, which stands in its way),
+// nor are the two diagonals of the open square (each crosses the other, which is no reason).
 TEST(Roturas_Ausentes, AristasCorridasCrucesYHuecos) {
   Levantamiento lev;
   const auto p = [](int i, int j) { return std::int64_t{1000 + 10 * j + i}; };
@@ -106,13 +106,20 @@ TEST(Roturas_Ausentes, AristasCorridasCrucesYHuecos) {
         tris.push_back({p(i, j), p(i + 1, j), p(i + 1, j + 1)});
         tris.push_back({p(i, j), p(i + 1, j + 1), p(i, j + 1)});
       }
-  const std::vector<std::vector<std::int64_t>> lineas = {
-      {p(0, 0), p(4, 0), p(4, 3)}, {p(0, 0), p(1, 1), p(2, 2)}, {p(1, 0), p(0, 1)}, {p(2, 1), p(3, 2), p(2, 1)}};
+  const std::vector<std::vector<std::int64_t>> lineas = {{p(0, 0), p(4, 0), p(4, 3)},
+                                                         {p(0, 0), p(1, 1), p(2, 2)},
+                                                         {p(1, 0), p(0, 1)},
+                                                         {p(2, 1), p(3, 2), p(2, 1)},
+                                                         {p(3, 1), p(2, 2)}};
   const auto ausentes = Roturas_Ausentes(lineas, lev, tris);
-  ASSERT_EQ(ausentes.size(), 2u);
+  ASSERT_EQ(ausentes.size(), 3u);
   EXPECT_TRUE(ausentes[0].desde == p(1, 0) && ausentes[0].hasta == p(0, 1));
   EXPECT_EQ(ausentes[0].cruza, std::make_pair(p(0, 0), p(1, 1)));
-  EXPECT_TRUE(ausentes[1].desde == p(2, 1) && ausentes[1].hasta == p(3, 2) && !ausentes[1].cruza);  // once
+  EXPECT_TRUE(ausentes[0].estorba);
+  EXPECT_TRUE(ausentes[1].desde == p(2, 1) && ausentes[1].hasta == p(3, 2));  // once
+  EXPECT_EQ(ausentes[1].cruza, std::make_pair(p(3, 1), p(2, 2)));
+  EXPECT_EQ(ausentes[2].cruza, std::make_pair(p(2, 1), p(3, 2)));
+  EXPECT_FALSE(ausentes[1].estorba || ausentes[2].estorba);
 
   // A grid of cells split by their falling diagonals: the rising diagonal across it is missing. The column before
   // the first falling diagonal in the lines' order meets it at a point of both, where each would be split: it is
@@ -130,6 +137,7 @@ TEST(Roturas_Ausentes, AristasCorridasCrucesYHuecos) {
   const auto en_el_camino = Roturas_Ausentes({{1, 25}, {3, 23}, {2, 6}}, rejilla, caidas);
   ASSERT_EQ(en_el_camino.size(), 1u);
   EXPECT_EQ(en_el_camino[0].cruza, std::make_pair(std::int64_t{2}, std::int64_t{6}));
+  EXPECT_TRUE(en_el_camino[0].estorba);
 }
 
 // Random breaklines over scattered points, in a model with no triangles (every segment missing), small and UTM-sized:

@@ -109,8 +109,9 @@ class Cruces {
     });
   }
 
-  // The first segment, in the lines' order, that s crosses and that stands in its way; else the first it crosses.
-  std::optional<Par> Primero(const Par& s) const {
+  // The first segment, in the lines' order, that s crosses and that stands in its way; else the first it crosses;
+  // and whether it stands in the way.
+  std::pair<std::optional<Par>, bool> Primero(const Par& s) const {
     std::size_t primero = segmentos_.size(), estorba = segmentos_.size();
     Recorre(s, [&](std::size_t c) {
       for (const std::size_t k : celdas_[c]) {
@@ -119,9 +120,9 @@ class Cruces {
         if (m_.Estorba(segmentos_[k], s)) estorba = k;
       }
     });
-    if (estorba < segmentos_.size()) return segmentos_[estorba];
-    if (primero < segmentos_.size()) return segmentos_[primero];
-    return std::nullopt;
+    if (estorba < segmentos_.size()) return {segmentos_[estorba], true};
+    if (primero < segmentos_.size()) return {segmentos_[primero], false};
+    return {std::nullopt, false};
   }
 
  private:
@@ -154,7 +155,8 @@ std::vector<Segmento_Ausente> Roturas_Ausentes(const std::vector<std::vector<std
   for (const Par& s : segmentos) {
     if (!vistos.insert(Ordenado(s.first, s.second)).second || modelo.Contiene(s.first, s.second)) continue;
     if (!cruces) cruces.emplace(modelo, segmentos);
-    ausentes.push_back({s.first, s.second, cruces->Primero(s)});
+    const auto [cruza, estorba] = cruces->Primero(s);
+    ausentes.push_back({s.first, s.second, cruza, estorba});
   }
   return ausentes;
 }

@@ -18,6 +18,9 @@ struct Segmento_Ausente {
   // A breakline segment it crosses, when one does: the first in the lines' order that the model holds and that
   // does not meet it at a point of both; else the first it crosses.
   std::optional<std::pair<std::int64_t, std::int64_t>> cruza;
+  // The model holds that segment, so it stands in this one's way; one it does not hold is no reason (two breaklines
+  // that cross over open ground are each missing for the ground).
+  bool estorba = false;
 };
 
 // The segments of `lineas` (point numbers) that are neither an edge of `triangulos` (point numbers) nor a run of its

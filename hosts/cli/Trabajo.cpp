@@ -180,7 +180,6 @@ void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m,
 // `modelo_dado`: the model came with --tin, so a point it leaves out was not merged by cleaning.
 void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levantamiento& lev, Modelo_Anfitrion& m,
                     const Vista& v, ObjectRef& draww, bool modelo_dado) {
-  if (m.nTri < 1) Detiene("breaklines need a triangulation of at least two triangles");
   std::vector<bool> esquina(lev.size(), false);
   for (Long t = 0; t <= m.nTri; ++t)
     for (const Long k : {m.Vt1(t), m.Vt2(t), m.Vt3(t)}) esquina[static_cast<std::size_t>(k - 1)] = true;
@@ -198,16 +197,20 @@ void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levanta
   for (const Segmento_Apartado& s : Aparta_Sin_Esquina(lineas, lev, esquina))
     std::cerr << "trilat: breakline segment " << s.desde << " - " << s.hasta << " is not forced: point " << s.fuera
               << " is no corner of the model\n";
-  c_Rotura rotura;
-  double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
-  Long color = kColor_Roturas;
-  rotura.Param_Dibujo1(oX1, oY1, EE1, altoY, draww, color);
-  HostArray<Polilinea> pol = Polilineas_Biblioteca(lineas, lev);
-  rotura.Calcula_Triang_con_Polilineas(m.nPt, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3,
-                                       static_cast<Long>(lineas.size()), pol);
+  // A model of one triangle has nothing to force (a segment between its corners is one of its edges), and the
+  // forcing asks for two: the segments it does not hold are named below as any others.
+  if (m.nTri >= 1) {
+    c_Rotura rotura;
+    double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
+    Long color = kColor_Roturas;
+    rotura.Param_Dibujo1(oX1, oY1, EE1, altoY, draww, color);
+    HostArray<Polilinea> pol = Polilineas_Biblioteca(lineas, lev);
+    rotura.Calcula_Triang_con_Polilineas(m.nPt, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3,
+                                         static_cast<Long>(lineas.size()), pol);
+  }
   for (const Segmento_Ausente& s : Roturas_Ausentes(lineas, lev, m.Triangulos(lev))) {
     std::cerr << "trilat: breakline segment " << s.desde << " - " << s.hasta << " is not in the model: ";
-    if (s.cruza) {
+    if (s.cruza && s.estorba) {
       std::cerr << "it crosses breakline segment " << s.cruza->first << " - " << s.cruza->second << '\n';
     } else {
       std::cerr << "no edges of the model run along it (it spans ground the model leaves open)\n";
@@ -547,7 +550,8 @@ int Ejecuta_Trabajo(const Opciones& o) {
   if (valores) curvas = tiempos.Etapa("contours", [&] { return Traza_Curvas(o, *valores, m, v, draww, mensajes); });
 
   tiempos.Etapa("writing", [&] { Escribe(o, salida, lev, m, curvas, imagen.get(), carpeta); });
-  std::cerr << "trilat: " << m.Triangulos(lev).size() << " triangles";
+  const std::size_t triangulos = m.Triangulos(lev).size();
+  std::cerr << "trilat: " << triangulos << (triangulos == 1 ? " triangle" : " triangles");
   if (curvas) std::cerr << ", " << curvas->nCurvas << (curvas->nCurvas == 1 ? " contour line" : " contour lines");
   std::cerr << " from " << lev.size() << " points written to " << salida.string() << '\n';
   // Publishing holds Ctrl-C back: one typed meanwhile came too late to stop the job.
