@@ -6,8 +6,11 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <fstream>
 #include <future>
+#include <map>
+#include <optional>
 #include <set>
 
 #include "hosts/cli/Carpeta_Salida.h"
@@ -125,6 +128,52 @@ TEST(Carpeta_Salida, PublicaPorTurnos) {
   waitpid(otro, &estado, 0);
   EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
   EXPECT_EQ(Lee_Archivo(salida / "tin.csv"), "new");
+}
+
+// A request to end the process that comes while the files are moved in waits until all are in and the files they
+// replace are gone: the folder never holds part of each set, nor the earlier files hidden in the staging folder.
+TEST(Carpeta_Salida, SenalAlPublicarEspera) {
+  Carpeta_Temporal dir;
+  const fs::path salida = dir / "out";
+  constexpr int kArchivos = 5000;  // enough moves for the signal to come among them
+  fs::create_directories(salida);
+  for (int k = 0; k < kArchivos; ++k) std::ofstream(salida / std::to_string(k)) << "old";
+  int listo[2];
+  ASSERT_EQ(pipe(listo), 0);
+  const pid_t hijo = fork();
+  if (hijo == 0) {
+    signal(SIGTERM, SIG_DFL);
+    anfitrion::Carpeta_Salida carpeta(salida);
+    for (int k = 0; k < kArchivos; ++k) std::ofstream(carpeta.Ruta(std::to_string(k))) << "new";
+    if (write(listo[1], "x", 1) != 1) _exit(1);
+    carpeta.Publica();
+    _exit(0);
+  }
+  char c = 0;
+  ASSERT_EQ(read(listo[0], &c, 1), 1);
+  // The staging folder, and the signal as soon as the first earlier file has been moved aside.
+  const auto apartados = [&]() -> std::optional<fs::path> {
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(salida, ec))
+      if (e.path().filename().string().starts_with(".trilat-staging-")) return e.path() / ".anteriores";
+    return std::nullopt;
+  };
+  for (;;) {
+    std::error_code ec;
+    const auto a = apartados();
+    if (!a || (fs::exists(*a, ec) && !fs::is_empty(*a, ec))) break;
+  }
+  kill(hijo, SIGTERM);
+  int estado = 0;
+  waitpid(hijo, &estado, 0);
+  // Ended by the signal once all was in, or (on a busy machine) done before it came.
+  EXPECT_TRUE((WIFSIGNALED(estado) && WTERMSIG(estado) == SIGTERM) || (WIFEXITED(estado) && WEXITSTATUS(estado) == 0));
+  std::map<std::string, int> contenidos;
+  for (int k = 0; k < kArchivos; ++k) ++contenidos[Lee_Archivo(salida / std::to_string(k))];
+  EXPECT_EQ(contenidos, (std::map<std::string, int>{{"new", kArchivos}}));
+  std::error_code ec;
+  const auto a = apartados();
+  EXPECT_TRUE(!a || !fs::exists(*a, ec)) << "earlier files left in " << a->string();
 }
 
 }  // namespace
