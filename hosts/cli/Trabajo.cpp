@@ -463,9 +463,8 @@ void Entradas_A_Salvo(const Opciones& o, const fs::path& salida, const fs::path&
     for (const auto& [entrada, que] : entradas) {
       std::error_code ec;
       if (!entrada.empty() && fs::equivalent(destino, entrada, ec))
-        Detiene(destino.string() + " is " + que +
-                " of this job, which its results would replace (choose another "
-                "--out)");
+        Detiene(destino.string() + " is " + que + " of this job, which its results would replace " +
+                "(choose another --out)");
     }
   }
 }
