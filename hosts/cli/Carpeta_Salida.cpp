@@ -102,10 +102,12 @@ Carpeta_Salida::Carpeta_Salida(fs::path destino) : destino_(std::move(destino)) 
       break;
     }
     const int fd = Abre_Carpeta(plantilla);
+    // A file system that keeps no locks takes it unlocked: no job there takes another's for a stale one either.
+    const bool tomada = fd >= 0 && (::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK);
     struct stat nombrada {
     }, abierta{};
-    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::stat(plantilla.c_str(), &nombrada) == 0 &&
-        ::fstat(fd, &abierta) == 0 && nombrada.st_dev == abierta.st_dev && nombrada.st_ino == abierta.st_ino) {
+    if (tomada && ::stat(plantilla.c_str(), &nombrada) == 0 && ::fstat(fd, &abierta) == 0 &&
+        nombrada.st_dev == abierta.st_dev && nombrada.st_ino == abierta.st_ino) {
       cerrojo_ = fd;
       preparacion_ = plantilla;
     } else if (fd >= 0) {
