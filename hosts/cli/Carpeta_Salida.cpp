@@ -9,10 +9,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <initializer_list>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
+
+#include "hosts/cli/Interrupcion.h"
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -45,13 +46,13 @@ void Quita_Preparaciones_Huerfanas(const fs::path& carpeta) {
   }
 }
 
-// Ctrl-C and the requests to end the process wait while the folder changes.
+// The signals that ask a job to stop wait while the folder changes.
 class Senales_En_Espera {
  public:
   Senales_En_Espera() {
     sigset_t senales;
     sigemptyset(&senales);
-    for (const int s : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&senales, s);
+    for (const int s : kSenales_De_Fin) sigaddset(&senales, s);
     pthread_sigmask(SIG_BLOCK, &senales, &antes_);
   }
   ~Senales_En_Espera() { pthread_sigmask(SIG_SETMASK, &antes_, nullptr); }

@@ -1,8 +1,5 @@
 #include "hosts/cli/Interrupcion.h"
 
-#include <csignal>
-#include <initializer_list>
-
 namespace Vyr_Trilat::anfitrion {
 
 namespace {
@@ -18,7 +15,7 @@ void Atiende_Interrupcion() {
   sa.sa_handler = Al_Interrumpir;
   sigemptyset(&sa.sa_mask);
   sa.sa_flags = SA_RESETHAND;
-  for (const int senal : {SIGINT, SIGTERM, SIGHUP}) sigaction(senal, &sa, nullptr);
+  for (const int senal : kSenales_De_Fin) sigaction(senal, &sa, nullptr);
 }
 
 bool Interrupcion_Pedida() { return pedida != 0; }

@@ -3,7 +3,12 @@
 // removing what it staged; a second one of the same kind ends the process at once.
 #pragma once
 
+#include <csignal>
+
 namespace Vyr_Trilat::anfitrion {
+
+// The signals that ask a job to stop.
+inline constexpr int kSenales_De_Fin[] = {SIGINT, SIGTERM, SIGHUP};
 
 void Atiende_Interrupcion();
 bool Interrupcion_Pedida();
