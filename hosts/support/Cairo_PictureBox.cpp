@@ -1,21 +1,18 @@
 #include "hosts/support/Cairo_PictureBox.h"
 
 #include <cairo-svg.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <array>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <new>
+#include <ostream>
 #include <stdexcept>
 #include <utility>
 #include <vector>
+
+#include "hosts/support/Archivo_Atomico.h"
 
 namespace Vyr_Trilat {
 
@@ -43,72 +40,20 @@ void Pon_Color(cairo_t* cr, Long color) {
   cairo_set_source_rgb(cr, (color & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, ((color >> 16) & 0xFF) / 255.0);
 }
 
-std::runtime_error Error_Guardado(const std::string& ruta, const std::string& motivo) {
-  return std::runtime_error("No se pudo guardar \"" + ruta + "\": " + motivo);
+cairo_status_t Escribe_Flujo(void* flujo, const unsigned char* datos, unsigned int longitud) {
+  auto& f = *static_cast<std::ostream*>(flujo);
+  f.write(reinterpret_cast<const char*>(datos), static_cast<std::streamsize>(longitud));
+  return f ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
 }
 
-cairo_status_t Escribe_Flujo(void* archivo, const unsigned char* datos, unsigned int longitud) {
-  return std::fwrite(datos, 1, longitud, static_cast<FILE*>(archivo)) == longitud ? CAIRO_STATUS_SUCCESS
-                                                                                  : CAIRO_STATUS_WRITE_ERROR;
-}
-
-// A temporary file beside its destination; removed unless it was renamed over the destination.
-class Archivo_Temporal {
- public:
-  explicit Archivo_Temporal(const std::string& destino) : destino_(destino) {
-    const std::filesystem::path p(destino);
-    if (!p.has_filename()) throw Error_Guardado(destino, "falta el nombre del archivo");
-    const std::filesystem::path carpeta = p.has_parent_path() ? p.parent_path() : std::filesystem::path(".");
-    std::string plantilla = (carpeta / ("." + p.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(plantilla.data());
-    if (fd < 0) throw Error_Guardado(destino, std::strerror(errno));
-    ruta_ = plantilla;
-    // mkstemp makes the file private; the saved picture gets the permissions of any new file.
-    const mode_t mascara = umask(0);
-    umask(mascara);
-    fchmod(fd, 0666 & ~mascara);
-    archivo_ = fdopen(fd, "wb");
-    if (archivo_ == nullptr) {
-      const int error = errno;
-      close(fd);
-      unlink(ruta_.c_str());
-      throw Error_Guardado(destino, std::strerror(error));
-    }
-  }
-  Archivo_Temporal(const Archivo_Temporal&) = delete;
-  Archivo_Temporal& operator=(const Archivo_Temporal&) = delete;
-  ~Archivo_Temporal() {
-    if (archivo_ != nullptr) std::fclose(archivo_);
-    if (!ruta_.empty()) unlink(ruta_.c_str());
-  }
-
-  FILE* Archivo() const { return archivo_; }
-
-  // Puts the written bytes on disk, then in place of the destination.
-  void Confirma() {
-    const bool escrito = std::fflush(archivo_) == 0 && fsync(fileno(archivo_)) == 0;
-    int error = errno;
-    const bool cerrado = std::fclose(archivo_) == 0;
-    archivo_ = nullptr;
-    if (escrito && !cerrado) error = errno;
-    if (!escrito || !cerrado) throw Error_Guardado(destino_, std::strerror(error));
-    if (std::rename(ruta_.c_str(), destino_.c_str()) != 0) throw Error_Guardado(destino_, std::strerror(errno));
-    ruta_.clear();
-  }
-
- private:
-  std::string destino_;
-  std::string ruta_;
-  FILE* archivo_ = nullptr;
-};
-
-// `escribe(funcion, cierre)` streams the file's bytes through a Cairo write function.
+// `escribe(funcion, cierre)` streams the file's bytes through a Cairo write function, into the file written
+// whole or not at all.
 template <typename Escritor>
-void Escribe_Atomico(const std::string& ruta, Escritor&& escribe) {
-  Archivo_Temporal temporal(ruta);
-  const cairo_status_t estado = escribe(Escribe_Flujo, temporal.Archivo());
-  if (estado != CAIRO_STATUS_SUCCESS) throw Error_Guardado(ruta, cairo_status_to_string(estado));
-  temporal.Confirma();
+void Guarda_Con_Cairo(const std::string& ruta, Escritor&& escribe) {
+  anfitrion::Escribe_Atomico(ruta, [&](std::ostream& f) {
+    const cairo_status_t estado = escribe(Escribe_Flujo, &f);
+    if (estado != CAIRO_STATUS_SUCCESS) throw std::runtime_error(cairo_status_to_string(estado));
+  });
 }
 
 // Adds a quadrilateral to the path, always turning the same way: overlapping figures of one fill would
@@ -284,13 +229,13 @@ Long Cairo_PictureBox::Pixel(int x, int y) const {
 
 void Cairo_PictureBox::Guarda_PNG(const std::string& ruta) const {
   Rellena_Pendientes();
-  Escribe_Atomico(ruta, [this](cairo_write_func_t escribe, void* cierre) {
+  Guarda_Con_Cairo(ruta, [this](cairo_write_func_t escribe, void* cierre) {
     return cairo_surface_write_to_png_stream(imagen_.get(), escribe, cierre);
   });
 }
 
 void Cairo_PictureBox::Guarda_SVG(const std::string& ruta) const {
-  Escribe_Atomico(ruta, [this](cairo_write_func_t escribe, void* cierre) {
+  Guarda_Con_Cairo(ruta, [this](cairo_write_func_t escribe, void* cierre) {
     const Superficie_Cairo svg(cairo_svg_surface_create_for_stream(escribe, cierre, ancho_, alto_));
     cairo_svg_surface_set_document_unit(svg.get(), CAIRO_SVG_UNIT_PX);
     {
