@@ -1,5 +1,6 @@
-// The settings store against a real file in a private folder: round trips, the environment that picks the file,
-// concurrent writers, a corrupt or read-only file that must stay untouched, escaping of any string, window positions.
+// The settings store against a real file in a private folder, through the library's own file access and through the
+// host's: round trips, the environment that picks the file, concurrent writers, a corrupt or read-only file that must
+// stay untouched, escaping of any string, window positions.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -10,7 +11,9 @@
 #include <map>
 #include <random>
 
+#include "hosts/support/Acceso_Archivos_Posix.h"
 #include "tests/support/Ajustes_Temporales.h"
+#include "tests/support/Grabadores.h"
 #include "tests/support/Lee_Archivo.h"
 #include "tests/support/Mensaje_Error.h"
 #include "tests/support/Numero_Error.h"
@@ -30,8 +33,14 @@ struct Ventana_Prueba : Ventana {
   void Mueve(Long l, Long t) override { izquierda = l, arriba = t; }
 };
 
-class Ajustes : public ::testing::Test {
+// Which file access the store goes through: the library's own (standard library only) or the host's (POSIX).
+enum class Acceso { Propio, Posix };
+
+class Ajustes : public ::testing::TestWithParam<Acceso> {
  protected:
+  bool Posix() const { return GetParam() == Acceso::Posix; }
+  // The folder beside the file once saves have been made: the host's access keeps its lock file there.
+  std::string Tras_Guardar() const { return Posix() ? "settings.ini settings.ini.lock" : "settings.ini"; }
   fs::path archivo() const { return temporales_.Archivo(); }
   Variant Lee(const std::string& seccion, const std::string& clave, const Variant& defecto = {}) {
     return a_.Lee_Valor("MDT", seccion, clave, defecto);
@@ -49,15 +58,17 @@ class Ajustes : public ::testing::Test {
     EXPECT_EQ(Lee("Triangulación", "Formacion"), Variant::De_Texto("1")) << texto;
     EXPECT_EQ(prueba::Numero_Error([&] { a_.Guarda_Posicion(Ventana_Prueba(), "MDT", "Posicion Curvado"); }), 75);
     EXPECT_EQ(Lee_Archivo(archivo()), texto);
-    EXPECT_EQ(carpeta_.Contenido(), "settings.ini settings.ini.lock");
+    EXPECT_EQ(carpeta_.Contenido(), Tras_Guardar());
   }
 
+  prueba::Gancho_Temporal<std::shared_ptr<const Acceso_Archivos>, Instala_Acceso_Archivos> acceso_{
+      Posix() ? std::make_shared<anfitrion::Acceso_Archivos_Posix>() : nullptr};
   prueba::Ajustes_Temporales temporales_;
   const prueba::Carpeta_Temporal& carpeta_ = temporales_.Carpeta();
   c_Ajustes& a_ = c_Ajustes::Instancia();
 };
 
-TEST_F(Ajustes, ValuesRoundTripThroughTheFileAsText) {
+TEST_P(Ajustes, ValuesRoundTripThroughTheFileAsText) {
   const Variant cien = Variant::De_Entero(100);
   EXPECT_EQ(Lee("Triangulación", "Distacia Maxima", cien), cien);
   EXPECT_FALSE(fs::exists(archivo()));  // reading creates nothing
@@ -88,7 +99,7 @@ TEST_F(Ajustes, ValuesRoundTripThroughTheFileAsText) {
 
 // Every test names a file of its own in TRILAT_SETTINGS; without it the file is found as the base-directory
 // convention asks.
-TEST_F(Ajustes, TheEnvironmentPicksTheFile) {
+TEST_P(Ajustes, TheEnvironmentPicksTheFile) {
   ::unsetenv("TRILAT_SETTINGS");
   ::setenv("HOME", (carpeta_ / "home").c_str(), 1);
   ::setenv("XDG_CONFIG_HOME", (carpeta_ / "xdg").c_str(), 1);
@@ -99,7 +110,10 @@ TEST_F(Ajustes, TheEnvironmentPicksTheFile) {
   EXPECT_NE(Lee_Archivo(carpeta_ / "home/.config/vyr_trilat/settings.ini").find("k=home"), std::string::npos);
 }
 
-TEST_F(Ajustes, TwoProcessesSavingAtOnceLoseNothing) {
+// The standard library cannot lock a file against another process: only the host's access takes turns.
+class Ajustes_Entre_Procesos : public Ajustes {};
+
+TEST_P(Ajustes_Entre_Procesos, TwoProcessesSavingAtOnceLoseNothing) {
   constexpr int kClaves = 40;
   std::vector<pid_t> hijos;
   for (const char* prefijo : {"a", "b"}) {
@@ -121,10 +135,10 @@ TEST_F(Ajustes, TwoProcessesSavingAtOnceLoseNothing) {
   }
   for (const char* prefijo : {"a", "b"})
     for (int i = 0; i < kClaves; ++i) EXPECT_EQ(Lee("Carrera", prefijo + std::to_string(i)).A_Largo(), i);
-  EXPECT_EQ(carpeta_.Contenido(), "settings.ini settings.ini.lock");  // no temporary left
+  EXPECT_EQ(carpeta_.Contenido(), Tras_Guardar());  // no temporary left
 }
 
-TEST_F(Ajustes, ACorruptOrReadOnlyFileIsNeverOverwritten) {
+TEST_P(Ajustes, ACorruptOrReadOnlyFileIsNeverOverwritten) {
   // Formacion is the key the failing saves write; Alineacion is never saved, so it shows what the file gives.
   const std::string bien = "[MDT/Triangulación]\nFormacion=0\nAlineacion=0\n";
   for (const std::string& malo : std::vector<std::string>{
@@ -153,7 +167,7 @@ TEST_F(Ajustes, ACorruptOrReadOnlyFileIsNeverOverwritten) {
   EXPECT_TRUE(fs::is_directory(archivo()));
 }
 
-TEST_F(Ajustes, AnyStringsRoundTrip) {
+TEST_P(Ajustes, AnyStringsRoundTrip) {
   using namespace std::string_view_literals;
   const std::string_view kPiezas[] = {
       "="sv,  ";"sv,  "#"sv, "["sv,  "]"sv, "/"sv,    "\\"sv,           " "sv,   "\t"sv, "\n"sv,
@@ -192,7 +206,7 @@ TEST_F(Ajustes, AnyStringsRoundTrip) {
 }
 
 // A position comes back under its own key only; one edited into something that is not one leaves the window.
-TEST_F(Ajustes, PositionsRoundTripPerKey) {
+TEST_P(Ajustes, PositionsRoundTripPerKey) {
   const auto posicion = [&](const char* clave) {
     Ventana_Prueba v;
     a_.Pon_Posicion(v, "MDT", clave);
@@ -208,6 +222,10 @@ TEST_F(Ajustes, PositionsRoundTripPerKey) {
   Guarda("Posicion Triangulacion", "Top", Variant::De_Texto("12.5"));
   EXPECT_EQ(posicion("Posicion Triangulacion"), sin_guardar);
 }
+
+INSTANTIATE_TEST_SUITE_P(Accesos, Ajustes, ::testing::Values(Acceso::Propio, Acceso::Posix),
+                         [](const auto& info) { return info.param == Acceso::Posix ? "Posix" : "Propio"; });
+INSTANTIATE_TEST_SUITE_P(Posix, Ajustes_Entre_Procesos, ::testing::Values(Acceso::Posix));
 
 }  // namespace
 }  // namespace Vyr_Trilat
