@@ -21,11 +21,18 @@ using Delaunay_CGAL = CGAL::Delaunay_triangulation_2<CGAL::Exact_predicates_inex
 
 Nube Puntos(Forma forma, std::size_t n) { return Genera(forma, n, kLado, 42, 500000, 4500000); }
 
-void Triangula(benchmark::State& state, Forma forma, bool lado_corto, bool errata = false) {
+// What a survey may bring beside its points.
+enum class Extra { Nada, Errata, Perfil };
+
+void Triangula(benchmark::State& state, Forma forma, bool lado_corto, Extra extra = Extra::Nada) {
   const auto n = static_cast<std::size_t>(state.range(0));
   Nube c = Puntos(forma, n);
   // One more point whose northing lost its leading digit: some 4,000 km south of the site.
-  if (errata) c.Pon(c.x[0], c.y[0] - 4000000, c.z[0]);
+  if (extra == Extra::Errata) c.Pon(c.x[0], c.y[0] - 4000000, c.z[0]);
+  // A straight profile of 4,000 points every 0.5 m from the middle of the site to 1.5 km beyond it: the points
+  // beside it have thousands of Delaunay neighbours in a row.
+  if (extra == Extra::Perfil)
+    for (int k = 0; k < 4000; ++k) c.Pon(500000 + kLado / 2 + 0.5 * k, 4500000 + kLado / 2, 100);
   const double dist_max = lado_corto ? 3 * kLado / std::sqrt(static_cast<double>(n)) : 100;
   const auto nPt = static_cast<Long>(c.size());
   HostArray<double> X(1, nPt), Y(1, nPt), Z(1, nPt);
@@ -67,7 +74,8 @@ void Uniforme_100(benchmark::State& s) { Triangula(s, Forma::Uniforme, false); }
 void Uniforme_Corto(benchmark::State& s) { Triangula(s, Forma::Uniforme, true); }
 void Levantamiento_100(benchmark::State& s) { Triangula(s, Forma::Alineada, false); }
 void Levantamiento_Corto(benchmark::State& s) { Triangula(s, Forma::Alineada, true); }
-void Uniforme_100_Errata(benchmark::State& s) { Triangula(s, Forma::Uniforme, false, true); }
+void Uniforme_100_Errata(benchmark::State& s) { Triangula(s, Forma::Uniforme, false, Extra::Errata); }
+void Uniforme_100_Perfil(benchmark::State& s) { Triangula(s, Forma::Uniforme, false, Extra::Perfil); }
 void CGAL_Uniforme(benchmark::State& s) { De_CGAL(s, Forma::Uniforme); }
 void CGAL_Levantamiento(benchmark::State& s) { De_CGAL(s, Forma::Alineada); }
 
@@ -85,6 +93,7 @@ BENCHMARK(Uniforme_Corto) TRILAT_MILLON;
 BENCHMARK(Levantamiento_Corto) TRILAT_TAMANOS;
 BENCHMARK(Levantamiento_Corto) TRILAT_MILLON;
 BENCHMARK(Uniforme_100_Errata) TRILAT_TAMANOS;
+BENCHMARK(Uniforme_100_Perfil) TRILAT_TAMANOS;
 BENCHMARK(CGAL_Uniforme)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(CGAL_Levantamiento)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 

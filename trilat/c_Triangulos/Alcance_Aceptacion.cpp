@@ -249,6 +249,18 @@ double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* re
   // The centre c (from P) of a circle through P that holds no neighbour q satisfies c.q <= (|q|^2 + slack) / 2.
   // Between two consecutive neighbours that half-plane pair bounds |c| by its corner or its ends on the rays.
   double alcance = 0;
+  // Every neighbour's half-plane holds for every centre: the square cut by all of them is cut once, when a pair
+  // first needs it, and each pair's part is taken from it (a point with many neighbours has many such pairs).
+  bool comun_hecho = false;
+  const auto recorta = [&](const Par& p) {
+    if (!comun_hecho) {
+      Cuadrado(limite);
+      for (const Par& q : pares_) Corta(q.ax, q.ay, (q.la * q.la + holgura) / 2, limite);
+      comun_ = poligono_;
+      comun_hecho = true;
+    }
+    Recorta_Par(p, limite, *region);
+  };
   for (const Par& p : pares_) {
     const double ha = (p.la * p.la + holgura) / 2, hb = (p.lb * p.lb + holgura) / 2;
     const double fin = ha / p.la;
@@ -259,7 +271,7 @@ double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* re
       region->push_back({p.ax * (fin / p.la), p.ay * (fin / p.la), 2 * (2e-6 * fin + 1e-9), fin});
     if (p.abierto) {
       alcance = kInf;
-      if (region) Recorta_Par(p, holgura, limite, *region);
+      if (region) recorta(p);
       continue;
     }
     const double vx = (ha * p.by - hb * p.ay) / p.cruz, vy = (p.ax * hb - p.bx * ha) / p.cruz;
@@ -271,7 +283,7 @@ double Alcance_Aceptacion::Alcance_Centro(double radio, std::vector<Esquina>* re
       region->push_back({vx, vy, 2 * (2e-6 * esquina + 1e-9), esquina});
     } else {
       // A long cell by the edge of the survey: only its part within the radius limit can hold a centre.
-      Recorta_Par(p, holgura, limite, *region);
+      recorta(p);
     }
   }
   return Alcance_Medido(alcance, limite);
@@ -330,19 +342,14 @@ double Alcance_Aceptacion::Alcance_De_Puntos(std::size_t i, const std::vector<in
   return Alcance_Segundas(Alcance_Medido(Esquinas_Poligono(region), limite));
 }
 
-void Alcance_Aceptacion::Recorta_Par(const Par& p, double holgura, double limite, std::vector<Esquina>& region) const {
-  const double ha = (p.la * p.la + holgura) / 2, hb = (p.lb * p.lb + holgura) / 2;
-  // The square of half-side `limite` round P, cut by the pair's two half-planes and by the rays between which its
-  // centres lie (a turn of more than half a circle in two pieces, so that each is convex). Each cut is moved out
-  // by far more than the rounding of its evaluation, so that the computed polygon holds the true one.
-  // The part between the rays from u turning counter-clockwise to v (at most half a circle), or all round. Every
-  // neighbour's half-plane holds for every centre: all cut it, so that a turn the ring's order makes look wide (a
-  // pair nearly in line, or the outside of a straight edge) is held by the others to the cell's own size.
+void Alcance_Aceptacion::Recorta_Par(const Par& p, double limite, std::vector<Esquina>& region) const {
+  // The common region (the square of half-side `limite` round P cut by every neighbour's half-plane, the pair's two
+  // among them) cut by the rays between which the pair's centres lie (a turn of more than half a circle in two
+  // pieces, so that each is convex). Each cut is moved out by far more than the rounding of its evaluation, so that
+  // the computed polygon holds the true one. All the half-planes cut it, so that a turn the ring's order makes look
+  // wide (a pair nearly in line, or the outside of a straight edge) is held by the others to the cell's own size.
   const auto pieza = [&](const Vert* u, const Vert* v) {
-    Cuadrado(limite);
-    Corta(p.ax, p.ay, ha, limite);
-    Corta(p.bx, p.by, hb, limite);
-    for (const Par& q : pares_) Corta(q.ax, q.ay, (q.la * q.la + holgura) / 2, limite);
+    poligono_ = comun_;
     if (u) {
       Corta(u->Y, -u->X, 0, limite);
       Corta(-v->Y, v->X, 0, limite);

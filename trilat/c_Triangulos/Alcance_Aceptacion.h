@@ -107,9 +107,9 @@ class Alcance_Aceptacion {
   double Holgura(double radio) const;
   static double Alcance_Medido(double lejos, double limite);
   double Alcance_Segundas(double centro) const;
-  // The corners of the part of a pair's region (the half-planes moved out by the slack `holgura`) within
-  // `limite` of P in each coordinate.
-  void Recorta_Par(const Par& p, double holgura, double limite, std::vector<Esquina>& region) const;
+  // The corners of the part of a pair's region within `limite` of P in each coordinate, from the region all the
+  // neighbours' half-planes (moved out by the slack) leave of that square, in comun_.
+  void Recorta_Par(const Par& p, double limite, std::vector<Esquina>& region) const;
   // A region as a polygon: the square of half-side `limite` round P, cut by the half-plane n.c <= h (moved out by
   // far more than the rounding of its evaluation, so that the computed polygon holds the true one), and its corners
   // put in a region, answering their largest distance from P.
@@ -118,6 +118,7 @@ class Alcance_Aceptacion {
   double Esquinas_Poligono(std::vector<Esquina>& region) const;
   mutable std::vector<Par> pares_;
   mutable std::vector<Vert> poligono_, cortado_;  // the polygon being cut
+  mutable std::vector<Vert> comun_;
 
   const std::vector<XYZ>& puntos_;
   Caja limites_;          // of the working points
