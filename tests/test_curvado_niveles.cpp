@@ -48,10 +48,17 @@ TEST(Niveles, CasosQueDecidenLosNiveles) {
       ASSERT_EQ(Cota_Trabajo(mm / 1000.0, paso / 1000.0), mm / 1000.0 + 0.004) << mm << " at " << paso;
 
   // Levels added up by 0.1 against majors of 0.5 are tested where a run adds them; here the tolerance's edges.
-  EXPECT_TRUE(Es_Maestra(100.009, 5));  // within 0.002 of 20 fives
-  EXPECT_FALSE(Es_Maestra(100.011, 5));
-  EXPECT_TRUE(Es_Maestra(100 - 1e-9, 5));
-  EXPECT_FALSE(Es_Maestra(99.994, 5));
+  EXPECT_TRUE(Es_Maestra(100.009, 5, 1));  // within 0.002 of 20 fives
+  EXPECT_FALSE(Es_Maestra(100.011, 5, 1));
+  EXPECT_TRUE(Es_Maestra(100 - 1e-9, 5, 1));
+  EXPECT_FALSE(Es_Maestra(99.994, 5, 1));
+  // Against a major equidistance over 500 times the minor, only the level nearest each multiple is major: one
+  // minor equidistance either side lies within the tolerance too. Levels added up as a run adds them.
+  for (const auto& [finas, maestras] : {std::pair{0.1, 100.0}, {0.01, 10.0}, {0.1, 1000.0}, {0.001, 5.0}}) {
+    int mayores = 0;
+    for (int k = -30; k <= 30; ++k) mayores += Es_Maestra(maestras + k * finas, maestras, finas) ? 1 : 0;
+    EXPECT_EQ(mayores, 1) << finas << " against " << maestras;
+  }
 }
 
 void Espera(const Pto3D& A, const Pto3D& B, const Pto3D& C, double cota, std::vector<double> esperado) {

@@ -65,7 +65,7 @@ std::vector<Curva> Curvas_Literales(const Modelo& m, const Ajustes_Curvado& a) {
   double cota = Niveles::Primer_Nivel(m.Z_Min(), a.e_finas);
   std::vector<Curva> curvas;
   for (Long i = 0; i <= n; ++i) {
-    const bool maestra = Niveles::Es_Maestra(cota, a.e_maestras);
+    const bool maestra = Niveles::Es_Maestra(cota, a.e_maestras, a.e_finas);
     for (std::vector<Vert>& cadena : Cadenas_Literales(Segmentos_Literales(puntos, triangulos, cota), 0.001)) {
       const Secuencia_Control s = Secuencia_De(cadena, 0.001);
       Curva c;

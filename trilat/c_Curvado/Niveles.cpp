@@ -41,9 +41,10 @@ double Cota_Trabajo(double z, double e_finas) {
   return Cerca_De(q, Multiplo_Debajo(q), 0.004) ? z + 0.004 : z;
 }
 
-bool Es_Maestra(double cota, double e_maestras) {
+bool Es_Maestra(double cota, double e_maestras, double e_finas) {
   const double q = cota / e_maestras;
-  return Cerca_De(q, std::floor((cota + 0.001) / e_maestras), 0.001);
+  const double f = std::floor((cota + 0.001) / e_maestras);
+  return Cerca_De(q, f, 0.001) && std::fabs(cota - f * e_maestras) < e_finas / 2;
 }
 
 }  // namespace Vyr_Trilat::Niveles

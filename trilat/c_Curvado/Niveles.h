@@ -19,7 +19,9 @@ double Primer_Nivel(double cota_min, double e_finas);
 // points just below a multiple stay.
 double Cota_Trabajo(double z, double e_finas);
 
-// A level within 0.002 (in units of e_maestras) of a multiple of e_maestras is a major contour.
-bool Es_Maestra(double cota, double e_maestras);
+// A level within 0.002 (in units of e_maestras) of a multiple of e_maestras is a major contour, unless another
+// level of the equidistance e_finas lies nearer that multiple: against a major equidistance over 500 times the
+// minor, the tolerance would take the neighbouring levels for major ones too.
+bool Es_Maestra(double cota, double e_maestras, double e_finas);
 
 }  // namespace Vyr_Trilat::Niveles

@@ -33,7 +33,7 @@ void Prepara_Triangulos(Estado_Curvado& s, Long nPun, Long nTri, const HostArray
 
 // The line's colour; sets its pen width and whether it is a major contour.
 Long Estilo(Estado_Curvado& s, double cota) {
-  const bool maestra = Niveles::Es_Maestra(cota, s.E_Maestras);
+  const bool maestra = Niveles::Es_Maestra(cota, s.E_Maestras, s.E_finas);
   mDibuja::Superficie().Let_DrawWidth(maestra ? 2 : 1);
   s.Es_Maestra = A_Booleano(maestra);
   return maestra ? s.ColMaestras : s.Colfinas;
