@@ -17,6 +17,14 @@ double Escala_Decimal(double equidistancia) {
 
 bool Iguales(const Pto3D& a, const Pto3D& b) { return a.X == b.X && a.Y == b.Y; }
 
+// The same point but for the last bits: where two smoothed spans meet, each computes it.
+bool Casi_Iguales(const Pto3D& a, const Pto3D& b) {
+  const auto cerca = [](double u, double v) {
+    return std::fabs(u - v) <= 1e-14 * std::max(std::fabs(u), std::fabs(v));
+  };
+  return cerca(a.X, b.X) && cerca(a.Y, b.Y);
+}
+
 // m is the midpoint of a and b as the drawing computes it.
 bool Punto_Medio(const Pto3D& a, const Pto3D& m, const Pto3D& b) {
   return m.X == 0.5 * a.X + 0.5 * b.X && m.Y == 0.5 * a.Y + 0.5 * b.Y;
@@ -34,7 +42,7 @@ Datos_Curvas Curvas_Limpias(const Datos_Curvas& d) {
     v.clear();
     for (Long k = c.Vertices.LBound(); k <= c.Vertices.UBound(); ++k) {
       const Pto3D& p = c.Vertices(k);
-      if (!v.empty() && Iguales(v.back(), p)) continue;
+      if (!v.empty() && Casi_Iguales(v.back(), p)) continue;
       if (v.size() >= 2 && Punto_Medio(v[v.size() - 2], v.back(), p)) {
         v.back() = p;
       } else {
