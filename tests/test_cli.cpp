@@ -200,12 +200,13 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
       // A terminal escape sequence in a field is quoted, not sent to the terminal.
       {archivo("e.csv", "n,x,y,z\n1,0,0,0\n2,1,0,0\n3,\x1b]0;x\x07,1,0\n"), "e.csv:4: x '\\x1b]0;x\\x07' is not"},
       // Points that give no triangle, in a line or farther apart than the longest side: with contours or without.
-      {en_linea, "no triangulation was made with a maximum side of 100; nothing written"},
-      {en_linea + " --no-contours", "no triangulation was made with a maximum side of 100; nothing written"},
-      {sueltos + " --dist-max 0.001", "no triangulation was made with a maximum side of 0.001; nothing written"},
+      {en_linea, "no triangulation was made with a maximum side of 100 and circumradii under 1000; nothing written"},
+      {en_linea + " --no-contours",
+       "no triangulation was made with a maximum side of 100 and circumradii under 1000; nothing written"},
+      {sueltos + " --dist-max 0.001",
+       "no triangulation was made with a maximum side of 0.001 and circumradii under 1000; nothing written"},
       {sueltos + " --dist-max 0.001 --no-contours",
-       "no triangulation was made with a maximum side of 0.001; nothing "
-       "written"},
+       "no triangulation was made with a maximum side of 0.001 and circumradii under 1000; nothing written"},
       {archivo("2.csv", "n,x,y,z\n1,0,0,0\n2,1,0,0\n"), "No hay puntos para triangular"},
       {relieve + " --dist-max 200 --major 1", "--major 1 is smaller than the equidistance 2"},
       {relieve + " --equidistance 0.002",
@@ -272,10 +273,14 @@ TEST_F(Cli, RoturaPorPuntosRepetidos) {
   const auto roturas = dir_.Escribe("b.txt", "161 162 121 163 131\n");
   const auto r = Corre(Puntos(c) + " --breaklines " + roturas.string() + " --dist-max 100 --formats tin.csv");
   ASSERT_EQ(r.estado, 0) << r.err;
-  for (const char* dicho : {"breakline point 161 is taken as point 111, 0.015 away",
-                            "breakline point 162 is taken as point 111, 0.012 away",
-                            "breakline segment 121 - 163 is not forced: point 163 is no corner of the model",
-                            "breakline segment 163 - 131 is not forced: point 163 is no corner of the model"})
+  for (const char* dicho :
+       {"breakline point 161 is taken as point 111, 0.015 away",
+        "breakline point 162 is taken as point 111, 0.012 away",
+        "breakline segment 121 - 163 is not forced: point 163 is no corner of the model",
+        "breakline segment 163 - 131 is not forced: point 163 is no corner of the model",
+        // The summary counts the points the model leaves out, and why.
+        "3 of the 63 points are in no triangle: 2 repeat a corner closer than 0.02 (the model keeps "
+        "only one of such points); 1 lies beyond the reach of any triangle"})
     EXPECT_NE(r.err.find(dicho), std::string::npos) << r.err;
   // Not the library's own message, which names the ends by their places in the file.
   EXPECT_EQ(r.err.find("no existe la recta"), std::string::npos) << r.err;
@@ -290,6 +295,8 @@ TEST_F(Cli, RoturaPorPuntosRepetidos) {
             std::string::npos)
       << d.err;
   EXPECT_EQ(d.err.find("keeps only one"), std::string::npos) << d.err;
+  EXPECT_NE(d.err.find("3 of the 63 points are in no triangle: the given model leaves them out"), std::string::npos)
+      << d.err;
   // A model of one triangle holds every segment between its corners: it is written as it is.
   const auto tres = dir_.Escribe("3.csv", "n,x,y,z\n1,0,0,1\n2,10,0,2\n3,0,10,3\n");
   const auto uno = Corre(tres.string() + " --breaklines " + dir_.Escribe("12.txt", "1 2\n").string() +

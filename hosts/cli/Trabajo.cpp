@@ -170,19 +170,53 @@ void Triangula(const Opciones& o, const Levantamiento& lev, Modelo_Anfitrion& m,
   if (mensajes.Critico() || !m.Tiene_Triangulos()) {
     // The maximum side it was tried with says most (one below the survey's spacing makes no triangle).
     std::ostringstream por_que;
-    por_que << "no triangulation was made with a maximum side of " << tri.Estado().Dist_Max;
+    por_que << "no triangulation was made with a maximum side of " << tri.Estado().Dist_Max << " and circumradii under "
+            << kRadio_Maximo;
     Detiene(por_que.str());
   }
   tiempos.Cuenta("sweep", tri.Estado().Del_Barrido);
   tiempos.Cuenta("completion", tri.Estado().Del_Completado);
 }
 
-// `modelo_dado`: the model came with --tin, so a point it leaves out was not merged by cleaning.
-void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levantamiento& lev, Modelo_Anfitrion& m,
-                    const Vista& v, ObjectRef& draww, bool modelo_dado) {
+// `esquina[k]`: the survey's point at library position k + 1 is a corner of the model.
+std::vector<bool> Esquinas(const Levantamiento& lev, const Modelo_Anfitrion& m) {
   std::vector<bool> esquina(lev.size(), false);
   for (Long t = 0; t <= m.nTri; ++t)
     for (const Long k : {m.Vt1(t), m.Vt2(t), m.Vt3(t)}) esquina[static_cast<std::size_t>(k - 1)] = true;
+  return esquina;
+}
+
+// Points that are corners of no triangle add nothing to the model, the contours or the tin's elevations: how many,
+// and why, so that a survey the model covers only in part is not taken for a whole one.
+void Avisa_Puntos_Fuera(const Levantamiento& lev, const Modelo_Anfitrion& m, bool modelo_dado) {
+  const std::vector<bool> esquina = Esquinas(lev, m);
+  std::vector<std::vector<std::int64_t>> fuera(1);
+  for (std::size_t k = 0; k < lev.size(); ++k)
+    if (!esquina[k]) fuera[0].push_back(lev.numeros[k]);
+  if (fuera[0].empty()) return;
+  const std::size_t n = fuera[0].size();
+  const std::size_t repetidos =
+      modelo_dado ? 0 : Sustituye_Repetidos(fuera, lev, esquina, c_Triangulos::kTolerancia_Depuracion).size();
+  std::cerr << "trilat: " << n << " of the " << lev.size() << " points " << (n == 1 ? "is" : "are")
+            << " in no triangle: ";
+  if (modelo_dado) {
+    std::cerr << "the given model leaves " << (n == 1 ? "it" : "them") << " out\n";
+    return;
+  }
+  if (repetidos > 0)
+    std::cerr << repetidos << " repeat" << (repetidos == 1 ? "s" : "") << " a corner closer than "
+              << c_Triangulos::kTolerancia_Depuracion << " (the model keeps only one of such points)"
+              << (repetidos < n ? "; " : "\n");
+  if (repetidos < n)
+    std::cerr << n - repetidos << " lie" << (n - repetidos == 1 ? "s" : "")
+              << " beyond the reach of any triangle with sides at most the maximum side and a circumradius under "
+              << kRadio_Maximo << '\n';
+}
+
+// `modelo_dado`: the model came with --tin, so a point it leaves out was not merged by cleaning.
+void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levantamiento& lev, Modelo_Anfitrion& m,
+                    const Vista& v, ObjectRef& draww, bool modelo_dado) {
+  const std::vector<bool> esquina = Esquinas(lev, m);
   for (const Sustituto& s : Sustituye_Repetidos(lineas, lev, esquina, c_Triangulos::kTolerancia_Depuracion)) {
     std::ostringstream distancia;
     distancia << std::fixed << std::setprecision(3) << s.distancia;
@@ -553,6 +587,7 @@ int Ejecuta_Trabajo(const Opciones& o) {
   std::cerr << "trilat: " << triangulos << (triangulos == 1 ? " triangle" : " triangles");
   if (curvas) std::cerr << ", " << curvas->nCurvas << (curvas->nCurvas == 1 ? " contour line" : " contour lines");
   std::cerr << " from " << lev.size() << " points written to " << salida.string() << '\n';
+  Avisa_Puntos_Fuera(lev, m, tin.has_value());
   // Publishing holds Ctrl-C back: one typed meanwhile came too late to stop the job.
   if (Interrupcion_Pedida())
     std::cerr << "trilat: the interruption came as the results were being put in place; they were all written\n";
