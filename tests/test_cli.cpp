@@ -209,9 +209,11 @@ TEST_F(Cli, EntradaMalaNoEscribeNada) {
        "no triangulation was made with a maximum side of 0.001 and circumradii under 1000; nothing written"},
       {archivo("2.csv", "n,x,y,z\n1,0,0,0\n2,1,0,0\n"), "No hay puntos para triangular"},
       {relieve + " --dist-max 200 --major 1", "--major 1 is smaller than the equidistance 2"},
+      // A no-data elevation: named before the model is made.
+      {archivo("h.csv", "n,x,y,z\n1,0,0,-99999\n2,10,0,100\n3,0,10,101\n4,10,10,102\n"),
+       "run from -99999 (point 1) to 102 (point 4), more than the 32000 apart that contouring takes"},
       {relieve + " --equidistance 0.002",
        "the equidistance 0.002 gives 40000 contour levels over the survey's relief of 80"},
-      {archivo("i.csv", "n,x,y,z\n1,0,0,-1e308\n2,9,0,1e308\n3,0,9,0\n"), "equidistance 1 gives inf contour levels"},
       // Lines between points near the ends of the doubles cannot be drawn: incomplete contours are no result.
       {archivo("g.csv", "n,x,y,z\n1,1e308,1e308,1\n2,-1e308,1e308,5\n3,1e308,-1e308,9\n4,-1.7e308,-1.7e308,3\n") +
            " --tin " + archivo("g.tin", "index,v1,v2,v3\n0,1,2,3\n1,2,3,4\n"),

@@ -310,6 +310,19 @@ void Comprueba_Dialogo(double zmax, double zmin, double finas, double maestras) 
 // before the model is made, so that a --major below the equidistance it meets fails at once.
 Valores_Curvas Valores_Del_Trabajo(const Opciones& o, const Levantamiento& lev) {
   const auto [zmin, zmax] = std::minmax_element(lev.z.begin(), lev.z.end());
+  // Contouring refuses such a relief only once the model is made; it is most often one elevation that is a no-data
+  // value or a blunder, so the points are named.
+  if (*zmax - *zmin > c_Curvado::kDesnivel_Maximo) {
+    const auto numero = [&](std::vector<double>::const_iterator z) {
+      return lev.numeros[static_cast<std::size_t>(z - lev.z.begin())];
+    };
+    std::ostringstream por_que;
+    por_que
+        << "the survey's elevations run from " << *zmin << " (point " << numero(zmin) << ") to " << *zmax << " (point "
+        << numero(zmax) << "), more than the " << c_Curvado::kDesnivel_Maximo
+        << " apart that contouring takes (is one a no-data value or a blunder?); --no-contours makes the model alone";
+    Detiene(por_que.str());
+  }
   Elegidos elegidos;
   Valores_Curvas vc = Lee_Valores_Curvas(*zmax - *zmin, elegidos);
   vc.finas = o.equidistancia.value_or(vc.finas);

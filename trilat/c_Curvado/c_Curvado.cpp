@@ -16,7 +16,6 @@ namespace Vyr_Trilat {
 namespace {
 
 constexpr double kTolerancia = 0.001;
-constexpr double kDesnivel_Maximo = 32000;
 
 void No_Se_Puede(const std::string& texto) { MsgBox(texto, vbCritical, "No se puede hacer el Curvado:"); }
 

@@ -11,6 +11,8 @@ namespace Vyr_Trilat {
 
 class c_Curvado {
  public:
+  // The largest difference of elevation over the points that contouring takes.
+  static constexpr double kDesnivel_Maximo = 32000;
   // A deep copy of the record, its count set to the lines stored by the end of the last completed run.
   Datos_Curvas Get_Curvas() const;
   // Replaces the record with a deep copy of dd; the parameters and the stored-line counter stay as they are.
