@@ -310,6 +310,24 @@ TEST_F(Cli, RoturaPorPuntosRepetidos) {
 
 // A job never writes over its own inputs: a model given with --tin from the output folder, or a survey named like an
 // output there, is refused before any work and left as it was. A breaklines file with none in it is said to be so.
+// Segment A crosses B and B crosses C, in that order: forcing B undoes A, and forcing C undoes B. A is forced again,
+// since no segment the model holds crosses it; B stays out, for the segment that does.
+TEST_F(Cli, RoturaDeshechaPorOtraDeshechaSeFuerzaDeNuevo) {
+  std::ostringstream rejilla;
+  rejilla << "n,x,y,z\n";
+  for (int j = 0; j < 5; ++j)
+    for (int i = 0; i < 5; ++i) rejilla << j * 5 + i + 1 << ',' << 10 * i << ',' << 10 * j << ',' << i + j << '\n';
+  const auto puntos = dir_.Escribe("rejilla.csv", rejilla.str());
+  const auto roturas = dir_.Escribe("abc.txt", "1 10\n17 4\n11 20\n");
+  const auto r = Corre(puntos.string() + " --breaklines " + roturas.string() + " --no-contours --formats tin.csv");
+  ASSERT_EQ(r.estado, 0) << r.err;
+  EXPECT_NE(r.err.find("breakline segment 17 - 4 is not in the model: it crosses breakline segment 1 - 10"),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.err.find("segment 1 - 10 is not"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("segment 11 - 20 is not"), std::string::npos) << r.err;
+}
+
 TEST_F(Cli, EntradasEnLaCarpetaDeSalida) {
   Puntos(Genera(Forma::Uniforme, 200, 1000, 13));
   ASSERT_EQ(Corre(puntos_ + " --no-contours --formats tin.csv").estado, 0);

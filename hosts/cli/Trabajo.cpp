@@ -233,16 +233,33 @@ void Fuerza_Roturas(std::vector<std::vector<std::int64_t>> lineas, const Levanta
               << " is no corner of the model\n";
   // A model of one triangle has nothing to force (a segment between its corners is one of its edges), and the
   // forcing asks for two: the segments it does not hold are named below as any others.
-  if (m.nTri >= 1) {
+  const auto fuerza = [&](const std::vector<std::vector<std::int64_t>>& estas) {
+    if (m.nTri < 1) return;
     c_Rotura rotura;
     double oX1 = v.oX1, oY1 = v.oY1, EE1 = v.EE1, altoY = v.altoY;
     Long color = kColor_Roturas;
     rotura.Param_Dibujo1(oX1, oY1, EE1, altoY, draww, color);
-    HostArray<Polilinea> pol = Polilineas_Biblioteca(lineas, lev);
+    HostArray<Polilinea> pol = Polilineas_Biblioteca(estas, lev);
     rotura.Calcula_Triang_con_Polilineas(m.nPt, m.X, m.Y, m.Z, m.nTri, m.Vt1, m.Vt2, m.Vt3,
-                                         static_cast<Long>(lineas.size()), pol);
+                                         static_cast<Long>(estas.size()), pol);
+  };
+  fuerza(lineas);
+  // Forcing a breakline undoes the edges of those it crosses, whether the model holds them or not: a segment undone
+  // by one that was then undone in turn is forced again, as long as none that the model holds crosses it (so the
+  // forcing undoes nothing the model holds), and while that brings more of them into the model.
+  std::vector<Segmento_Ausente> ausentes = Roturas_Ausentes(lineas, lev, m.Triangulos(lev));
+  for (;;) {
+    std::vector<std::vector<std::int64_t>> otra_vez;
+    for (const Segmento_Ausente& s : ausentes)
+      if (s.cruza && !s.estorba) otra_vez.push_back({s.desde, s.hasta});
+    if (otra_vez.empty()) break;
+    fuerza(otra_vez);
+    std::vector<Segmento_Ausente> quedan = Roturas_Ausentes(lineas, lev, m.Triangulos(lev));
+    const bool mejor = quedan.size() < ausentes.size();
+    ausentes = std::move(quedan);
+    if (!mejor) break;
   }
-  for (const Segmento_Ausente& s : Roturas_Ausentes(lineas, lev, m.Triangulos(lev))) {
+  for (const Segmento_Ausente& s : ausentes) {
     std::cerr << "trilat: breakline segment " << s.desde << " - " << s.hasta << " is not in the model: ";
     if (s.cruza && s.estorba) {
       std::cerr << "it crosses breakline segment " << s.cruza->first << " - " << s.cruza->second << '\n';
