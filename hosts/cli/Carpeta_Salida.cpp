@@ -1,10 +1,7 @@
 #include "hosts/cli/Carpeta_Salida.h"
 
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -14,6 +11,7 @@
 #include <vector>
 
 #include "hosts/cli/Interrupcion.h"
+#include "hosts/support/Descriptor.h"
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -23,8 +21,6 @@ namespace {
 
 constexpr std::string_view kPreparacion = ".trilat-staging-";
 constexpr const char* kApartados = ".anteriores";  // inside the staging folder: what publishing replaces
-
-int Abre_Carpeta(const fs::path& p) { return ::open(p.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }
 
 // The staging folders that no running job holds: left by jobs ended by force (a second Ctrl-C, a kill). The lock,
 // unlike a process number, is seen from every process that shares the folder. One holding files that a failed
@@ -38,11 +34,9 @@ void Quita_Preparaciones_Huerfanas(const fs::path& carpeta) {
       huerfanas.push_back(e.path());
   }
   for (const auto& h : huerfanas) {
-    const int fd = Abre_Carpeta(h);
-    if (fd < 0) continue;
     // Removed while locked: a job that has just made it checks, once it holds the lock, that it is still there.
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) fs::remove_all(h, ec);
-    ::close(fd);
+    const Descriptor d = Abre_Carpeta(h);
+    if (d.Abierto() && d.Intenta_Bloquear()) fs::remove_all(h, ec);
   }
 }
 
@@ -63,24 +57,6 @@ class Senales_En_Espera {
   sigset_t antes_;
 };
 
-// The folder locked for one job's publishing at a time, so that two jobs never leave a mix of their files.
-class Turno_Carpeta {
- public:
-  explicit Turno_Carpeta(const fs::path& carpeta) : fd_(Abre_Carpeta(carpeta)) {
-    if (fd_ >= 0)
-      while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-      }
-  }
-  ~Turno_Carpeta() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Turno_Carpeta(const Turno_Carpeta&) = delete;
-  Turno_Carpeta& operator=(const Turno_Carpeta&) = delete;
-
- private:
-  int fd_;
-};
-
 }  // namespace
 
 Carpeta_Salida::Carpeta_Salida(fs::path destino) : destino_(std::move(destino)) {
@@ -96,26 +72,24 @@ Carpeta_Salida::Carpeta_Salida(fs::path destino) : destino_(std::move(destino)) 
   Quita_Preparaciones_Huerfanas(destino_);
   // A name no other job has, locked, and still the folder of that name once locked (see above).
   int error = 0;
-  for (int intento = 0; cerrojo_ < 0 && intento < 8; ++intento) {
+  for (int intento = 0; !cerrojo_.Abierto() && intento < 8; ++intento) {
     std::string plantilla = (destino_ / (std::string(kPreparacion) + "XXXXXX")).string();
     if (::mkdtemp(plantilla.data()) == nullptr) {
       error = errno;
       break;
     }
-    const int fd = Abre_Carpeta(plantilla);
+    Descriptor d = Abre_Carpeta(plantilla);
     // A file system that keeps no locks takes it unlocked: no job there takes another's for a stale one either.
-    const bool tomada = fd >= 0 && (::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK);
+    const bool tomada = d.Abierto() && (d.Intenta_Bloquear() || errno != EWOULDBLOCK);
     struct stat nombrada {
     }, abierta{};
-    if (tomada && ::stat(plantilla.c_str(), &nombrada) == 0 && ::fstat(fd, &abierta) == 0 &&
+    if (tomada && ::stat(plantilla.c_str(), &nombrada) == 0 && ::fstat(d.fd(), &abierta) == 0 &&
         nombrada.st_dev == abierta.st_dev && nombrada.st_ino == abierta.st_ino) {
-      cerrojo_ = fd;
+      cerrojo_ = std::move(d);
       preparacion_ = plantilla;
-    } else if (fd >= 0) {
-      ::close(fd);
     }
   }
-  if (cerrojo_ < 0) {
+  if (!cerrojo_.Abierto()) {
     Quita_Creadas();
     throw std::runtime_error("cannot write into the output folder " + destino_.string() +
                              (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
@@ -125,7 +99,6 @@ Carpeta_Salida::Carpeta_Salida(fs::path destino) : destino_(std::move(destino)) 
 Carpeta_Salida::~Carpeta_Salida() {
   std::error_code ec;
   if (!conserva_) fs::remove_all(preparacion_, ec);
-  ::close(cerrojo_);
   if (!publicada_) Quita_Creadas();
 }
 
@@ -152,7 +125,9 @@ void Carpeta_Salida::Publica() {
       throw std::runtime_error("cannot write " + (destino_ / n).string() + ": a " +
                                (fs::is_directory(viejo) ? "folder" : "file") + " of that name is in the way");
   }
-  const Turno_Carpeta turno(destino_);
+  // Jobs publishing into one folder take turns, so that two never leave a mix of their files.
+  const Descriptor turno = Abre_Carpeta(destino_);
+  if (turno.Abierto()) turno.Bloquea();
   const Senales_En_Espera espera;
   Mueve_Todo(nombres);
   // The files replaced go now, not with the staging folder: a process ended right after this leaves none of them.

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "hosts/support/Descriptor.h"
+
 namespace Vyr_Trilat::anfitrion {
 
 class Carpeta_Salida {
@@ -36,7 +38,7 @@ class Carpeta_Salida {
   void Mueve_Todo(const std::vector<std::filesystem::path>& nombres);
 
   std::filesystem::path destino_, preparacion_;
-  int cerrojo_ = -1;                            // the staging folder, open and locked while the job runs
+  Descriptor cerrojo_;                          // the staging folder, open and locked while the job runs
   std::vector<std::filesystem::path> creadas_;  // the folders of the path that were not there, deepest first
   std::vector<std::filesystem::path> retirados_, publicados_;
   bool publicada_ = false;

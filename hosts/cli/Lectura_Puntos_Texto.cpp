@@ -18,6 +18,7 @@
 #include "hosts/cli/Linea_Texto.h"
 #include "hosts/cli/Numero_Texto.h"
 #include "hosts/cli/Texto_Visible.h"
+#include "hosts/support/Descriptor.h"
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -37,12 +38,9 @@ std::string Error_Sistema(int numero) { return std::generic_category().message(n
 // Calls linea(text, number) for each line of the file, without its line end.
 template <typename F>
 void Recorre_Lineas(const fs::path& ruta, F&& linea) {
-  const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw Error_Entrada(ruta.string() + ": cannot open the points file: " + Error_Sistema(errno));
-  struct Cierra {
-    int fd;
-    ~Cierra() { ::close(fd); }
-  } cierra{fd};
+  const Descriptor archivo(::open(ruta.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!archivo.Abierto()) throw Error_Entrada(ruta.string() + ": cannot open the points file: " + Error_Sistema(errno));
+  const int fd = archivo.fd();
   std::vector<char> bloque(kBloque);
   std::size_t lleno = 0, numero = 0;
   const auto entrega = [&](const char* ini, const char* fin) {

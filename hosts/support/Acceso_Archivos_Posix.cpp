@@ -1,12 +1,13 @@
 #include "hosts/support/Acceso_Archivos_Posix.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <system_error>
+
+#include "hosts/support/Descriptor.h"
 
 namespace Vyr_Trilat::anfitrion {
 
@@ -14,24 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A file descriptor, closed when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int fd() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 std::string Motivo(int error) { return std::generic_category().message(error); }
-
-fs::path Carpeta(const fs::path& ruta) { return ruta.has_parent_path() ? ruta.parent_path() : fs::path("."); }
 
 }  // namespace
 
@@ -64,9 +48,8 @@ Acceso_Archivos::Lectura Acceso_Archivos_Posix::Lee(const fs::path& ruta) const 
 
 std::shared_ptr<void> Acceso_Archivos_Posix::Bloquea(const fs::path& cerrojo) const {
   auto fd = std::make_shared<Descriptor>(::open(cerrojo.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-  if (fd->fd() < 0) throw std::system_error(errno, std::generic_category(), "no lock file");
-  while (::flock(fd->fd(), LOCK_EX) != 0)
-    if (errno != EINTR) throw std::system_error(errno, std::generic_category());
+  if (!fd->Abierto()) throw std::system_error(errno, std::generic_category(), "no lock file");
+  if (!fd->Bloquea()) throw std::system_error(errno, std::generic_category());
   return fd;  // closing the descriptor lets go of the lock
 }
 
@@ -89,8 +72,8 @@ void Acceso_Archivos_Posix::Reemplaza(const fs::path& ruta, const std::string& t
     ::unlink(temporal.c_str());
     throw std::system_error(error, std::generic_category());
   }
-  const Descriptor carpeta(::open(Carpeta(ruta).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (carpeta.fd() >= 0) ::fsync(carpeta.fd());  // makes the rename itself durable
+  const Descriptor carpeta = Abre_Carpeta(ruta.has_parent_path() ? ruta.parent_path() : fs::path("."));
+  if (carpeta.Abierto()) ::fsync(carpeta.fd());  // makes the rename itself durable
 }
 
 }  // namespace Vyr_Trilat::anfitrion

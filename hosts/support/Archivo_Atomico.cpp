@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "hosts/support/Descriptor.h"
+
 namespace Vyr_Trilat::anfitrion {
 
 namespace {
@@ -19,10 +21,8 @@ std::filesystem::path Temporal(const std::filesystem::path& destino) {
 }
 
 void Sincroniza(const std::filesystem::path& ruta) {
-  const int fd = ::open(ruta.c_str(), O_RDONLY);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
+  const Descriptor f(::open(ruta.c_str(), O_RDONLY));
+  if (f.Abierto()) ::fsync(f.fd());
 }
 
 // Runs `escribe`; when it fails, removes the temporary `tmp` (a file or a folder) and names the target.
