@@ -9,7 +9,6 @@
 #include <map>
 #include <random>
 #include <regex>
-#include <set>
 
 #include "hosts/support/Cairo_PictureBox.h"
 #include "tests/support/Carpeta_Temporal.h"
@@ -21,7 +20,7 @@ namespace Vyr_Trilat {
 namespace {
 
 namespace fs = std::filesystem;
-using Pixeles = std::set<std::pair<int, int>>;
+using Imagen = std::map<std::pair<int, int>, Long>;  // the colour of each pixel painted
 
 constexpr Long kBlanco = 0xFFFFFF, kRojo = 0x0000FF, kVerde = 0x00FF00, kAzul = 0xFF0000;
 constexpr int kAlto = 30;
@@ -34,39 +33,35 @@ std::shared_ptr<Cairo_PictureBox> Vista() {
 }
 double Y(int fila) { return kAlto - fila; }
 
-Pixeles Pintados(const Cairo_PictureBox& p) {
-  Pixeles r;
+Imagen Pintados(const Cairo_PictureBox& p) {
+  Imagen r;
   for (int y = 0; y < p.Alto(); ++y)
     for (int x = 0; x < p.Ancho(); ++x)
-      if (p.Pixel(x, y) != kBlanco) r.insert({x, y});
+      if (const Long c = p.Pixel(x, y); c != kBlanco) r[{x, y}] = c;
   return r;
 }
 
 // Pixels of horizontal, vertical or diagonal runs {x0, y0, x1, y1}, each up to, not including, (x1, y1).
-Pixeles Rectas(std::initializer_list<std::array<int, 4>> tramos) {
-  Pixeles r;
+Imagen Rectas(Long color, std::initializer_list<std::array<int, 4>> tramos) {
+  Imagen r;
   for (auto [x, y, x1, y1] : tramos)
     for (const int sx = (x1 > x) - (x1 < x), sy = (y1 > y) - (y1 < y); x != x1 || y != y1; x += sx, y += sy)
-      r.insert({x, y});
+      r[{x, y}] = color;
   return r;
 }
 
 TEST(Cairo_PictureBox, LinesFollowThePlatformPenRulesAndColours) {
   auto pic = Vista();
   mDibuja::Linea_Color(2, Y(5), 8, Y(5), kRojo, 0);
-  EXPECT_EQ(pic->Pixel(2, 5), kRojo);
   mDibuja::Linea_Hasta(8, Y(1));         // continues from where the pen was left
   mDibuja::Linea(20, Y(20), 20, Y(20));  // draws nothing, moves the pen
   mDibuja::Linea_Hasta(23, Y(20));
   mDibuja::Triangulo(30, Y(2), 36, Y(2), 30, Y(8));  // closed outline; the pen stays at (23, 20)
   mDibuja::Linea_Hasta(23, Y(25));
-  EXPECT_EQ(Pintados(*pic), Rectas({{2, 5, 8, 5},
-                                    {8, 5, 8, 1},
-                                    {20, 20, 23, 20},
-                                    {30, 2, 36, 2},
-                                    {36, 2, 30, 8},
-                                    {30, 8, 30, 2},
-                                    {23, 20, 23, 25}}));
+  const Imagen lineas = Rectas(
+      kRojo,
+      {{2, 5, 8, 5}, {8, 5, 8, 1}, {20, 20, 23, 20}, {30, 2, 36, 2}, {36, 2, 30, 8}, {30, 8, 30, 2}, {23, 20, 23, 25}});
+  EXPECT_EQ(Pintados(*pic), lineas);
   EXPECT_EQ(pic->hDC()->Posicion(), (POINT{23, 25}));
 
   // Linea_Color leaves its colour for later lines; a point covers them, and one outside the picture is left out.
@@ -117,16 +112,10 @@ TEST(Cairo_PictureBox, RepeatedStrokesAddNothingAndLaterColoursStayOnTop) {
     MoveToEx(p.hDC(), g.desde.x, g.desde.y);
     LineTo(p.hDC(), g.hasta.x, g.hasta.y);
   };
-  using Imagen = std::map<std::pair<int, int>, Long>;
-  const auto imagen = [](const Cairo_PictureBox& p) {
-    Imagen r;
-    for (const auto& [x, y] : Pintados(p)) r[{x, y}] = p.Pixel(x, y);
-    return r;
-  };
   const auto pinta = [&](Imagen& esperado, const Golpe& g) {
     Cairo_PictureBox solo(12, 12);
     traza(solo, g);
-    for (const auto& q : Pintados(solo)) esperado[q] = g.color;
+    for (const auto& [q, color] : Pintados(solo)) esperado[q] = color;
   };
   for (int caso = 0; caso < 100; ++caso) {
     std::uniform_int_distribution<int> coord(0, 11), cual(0, 5), color(0, 2), ancho(1, 2), sentido(0, 1);
@@ -151,9 +140,9 @@ TEST(Cairo_PictureBox, RepeatedStrokesAddNothingAndLaterColoursStayOnTop) {
       pinta(esperado_vuelta, g);
       pinta(esperado_vuelta, g.Vuelta());
     }
-    ASSERT_EQ(imagen(dibujo), esperado) << "case " << caso;
-    ASSERT_EQ(imagen(vuelta), esperado_vuelta) << "case " << caso;
-    ASSERT_EQ(imagen(vuelta_leida), esperado_vuelta) << "case " << caso;
+    ASSERT_EQ(Pintados(dibujo), esperado) << "case " << caso;
+    ASSERT_EQ(Pintados(vuelta), esperado_vuelta) << "case " << caso;
+    ASSERT_EQ(Pintados(vuelta_leida), esperado_vuelta) << "case " << caso;
     ASSERT_EQ(texto(dibujo, "a.svg"), texto(doble, "b.svg")) << "case " << caso;
     ASSERT_EQ(texto(vuelta, "a.svg"), texto(vuelta_doble, "b.svg")) << "case " << caso;
   }
@@ -190,7 +179,6 @@ TEST(Cairo_PictureBox, SavesPngAndSvgAtomically) {
   cairo_surface_destroy(leida);
 
   const std::string texto = prueba::Lee_Archivo(svg);
-  EXPECT_EQ(texto.rfind("<?xml", 0), 0u);
   for (const char* parte : {"width=\"40px\" height=\"30px\"", "fill:rgb(100%,0%,0%)", "fill:rgb(0%,0%,100%)", "</svg>"})
     EXPECT_NE(texto.find(parte), std::string::npos) << parte;
   std::size_t trazados = 0;
@@ -199,7 +187,6 @@ TEST(Cairo_PictureBox, SavesPngAndSvgAtomically) {
 
   // Failures: a missing folder, and a temporary file that cannot be renamed over a folder.
   const std::string sin_carpeta = (carpeta / "no_existe" / "dibujo.png").string();
-  EXPECT_THROW(pic->Guarda_PNG(sin_carpeta), std::runtime_error);
   EXPECT_NE(prueba::Mensaje_Error([&] { pic->Guarda_PNG(sin_carpeta); }).find(sin_carpeta), std::string::npos);
   fs::remove(svg);
   fs::create_directory(svg);

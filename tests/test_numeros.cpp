@@ -28,10 +28,6 @@ std::string F(double v, Integer d) { return N().Formatea(Variant::De_Doble(v), d
 using prueba::Numero_Error;
 
 TEST(Numeros, FormateaRoundsTheExactValueHalvesToEven) {
-  EXPECT_EQ(N().Formatea(Variant::De_Doble(2.675), 2, 7), "2.67");  // the option changes nothing
-  EXPECT_EQ(F(1e20, 0), "100000000000000000000");
-  EXPECT_EQ(N().Formatea(Variant::De_Texto(" 12.5 "), 3, 0), "12.500");
-  EXPECT_EQ(Numero_Error([] { N().Formatea(Variant::De_Texto("12 m"), 3, 0); }), 13);
   EXPECT_EQ(Numero_Error([] { F(HUGE_VAL, 3); }), 6);
 
   // Against the C library's exact conversion (the tests run in the "C" locale), on values as typed, which lie
@@ -97,32 +93,30 @@ std::string Locale_Con_Coma(const prueba::Carpeta_Temporal& carpeta) {
   return con_coma("es_ES.UTF-8") ? "es_ES.UTF-8" : "";
 }
 
-// glibc keeps, and never frees, the search path by which a locale is found through LOCPATH: no leak of the code
-// under test.
-struct Sin_Buscar_Fugas {
+// Puts back the process locale and its search path. glibc keeps, and never frees, the search path by which a locale
+// is found through LOCPATH: no leak of the code under test.
+struct Locale_Prestado {
 #if defined(__SANITIZE_ADDRESS__)
   __lsan::ScopedDisabler desactiva;
 #endif
+  const std::string previo = std::setlocale(LC_ALL, nullptr);
+  ~Locale_Prestado() {
+    std::setlocale(LC_ALL, previo.c_str());
+    ::unsetenv("LOCPATH");
+  }
 };
 
 TEST(Numeros, TheProcessLocaleChangesNothing) {
-  [[maybe_unused]] const Sin_Buscar_Fugas glibc;
-  const std::string previo = std::setlocale(LC_ALL, nullptr);
   const prueba::Carpeta_Temporal carpeta;
+  const Locale_Prestado prestado;  // put back before the folder goes
   const std::string coma = Locale_Con_Coma(carpeta);
-  if (coma.empty()) {
-    std::setlocale(LC_ALL, previo.c_str());
-    ::unsetenv("LOCPATH");
-    GTEST_SKIP() << "no locale with a decimal comma is installed or can be made";
-  }
+  if (coma.empty()) GTEST_SKIP() << "no locale with a decimal comma is installed or can be made";
   const std::locale anterior = std::locale::global(std::locale(coma));
   EXPECT_EQ(F(1234567.5, 2), "1234567.50");
   EXPECT_EQ(N().Formatea(Variant::De_Texto("0.5"), 1, 0), "0.5");
   EXPECT_EQ(N().Val_Texto("1,5"), 1);
   EXPECT_EQ(N().Lee_Numero("2,25"), 2.25);
   std::locale::global(anterior);
-  std::setlocale(LC_ALL, previo.c_str());
-  ::unsetenv("LOCPATH");
 }
 
 }  // namespace
