@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <sstream>
 
@@ -70,28 +71,24 @@ std::size_t Largo_Minimo(double v) {
 
 TEST(GeoJSON, NumerosExactosYCortos) {
   std::mt19937_64 rng(5);
-  std::vector<double> valores;
+  std::vector<Pto3D> v;
   for (int i = 0; i < 3000; ++i) {
     const double x = std::bit_cast<double>(rng());
-    valores.push_back(std::isfinite(x) ? x : 1.0 / (i + 1));
-    valores.push_back(431000 + std::ldexp(static_cast<double>(rng() % 1000000), -20));
-    valores.push_back(100 + i * 0.1);
+    v.push_back({std::isfinite(x) ? x : 1.0 / (i + 1), 431000 + std::ldexp(static_cast<double>(rng() % 1000000), -20),
+                 100 + i * 0.1});
   }
-  std::vector<Pto3D> v;
-  for (std::size_t i = 0; i < valores.size(); i += 3) v.push_back({valores[i], valores[i + 1], valores[i + 2]});
-  std::string t = Texto(Registro({Linea(v, 0, False)}, 1));
-  t = t.substr(t.find("\"coordinates\":[") + 15);
-  for (char& c : t)
-    if (c == '[' || c == ']' || c == ',') c = ' ';
-  std::istringstream s(t);
-  for (const double esperado : valores) {
-    std::string numero;
-    s >> numero;
-    ASSERT_EQ(std::bit_cast<std::uint64_t>(std::strtod(numero.c_str(), nullptr)),
-              std::bit_cast<std::uint64_t>(esperado))
-        << numero;
-    ASSERT_LE(numero.size(), Largo_Minimo(esperado)) << numero;
-  }
+  const std::string t = Texto(Registro({Linea(v, 0, False)}, 1));
+  const char* p = t.c_str() + t.find("\"coordinates\":") + 14;
+  for (const Pto3D& punto : v)
+    for (const double esperado : {punto.X, punto.Y, punto.Z}) {
+      p += std::strspn(p, "[],");
+      char* fin = nullptr;
+      const double leido = std::strtod(p, &fin);
+      const std::string numero(p, static_cast<const char*>(fin));
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(leido), std::bit_cast<std::uint64_t>(esperado)) << numero;
+      ASSERT_LE(numero.size(), Largo_Minimo(esperado)) << numero;
+      p = fin;
+    }
 }
 
 }  // namespace

@@ -39,8 +39,9 @@ bool Sesion_Pty::Lee(int ms) {
   return n > 0;
 }
 
-bool Sesion_Pty::Conversa(const std::vector<std::pair<std::string, std::string>>& dialogo) {
-  for (const auto& [pregunta, respuesta] : dialogo) {
+bool Sesion_Pty::Conversa(const std::vector<std::string>& guion) {
+  for (std::size_t i = 0; i + 1 < guion.size(); i += 2) {
+    const std::string &pregunta = guion[i], &respuesta = guion[i + 1];
     while (pantalla_.find(pregunta, visto_) == std::string::npos)
       if (!Lee(10000)) return false;
     visto_ = pantalla_.find(pregunta, visto_) + pregunta.size();
@@ -48,8 +49,6 @@ bool Sesion_Pty::Conversa(const std::vector<std::pair<std::string, std::string>>
   }
   return true;
 }
-
-void Sesion_Pty::Senal(int senal) const { kill(hijo_, senal); }
 
 int Sesion_Pty::Termina() {
   // Drain the screen so the child never blocks writing to a full terminal.

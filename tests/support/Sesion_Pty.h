@@ -2,10 +2,10 @@
 // once its prompt shows on the screen.
 #pragma once
 
+#include <signal.h>
 #include <sys/types.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace Vyr_Trilat::prueba {
@@ -19,11 +19,11 @@ class Sesion_Pty {
   Sesion_Pty(const Sesion_Pty&) = delete;
   Sesion_Pty& operator=(const Sesion_Pty&) = delete;
 
-  // Types each answer once its prompt shows after what was seen before; false when a prompt never came (ten
-  // seconds of silence, or the program closed the terminal).
-  bool Conversa(const std::vector<std::pair<std::string, std::string>>& dialogo);
+  // `guion` holds prompts, each followed by its answer: each answer is typed once its prompt shows after what was
+  // seen before; false when a prompt never came (ten seconds of silence, or the program closed the terminal).
+  bool Conversa(const std::vector<std::string>& guion);
   // Sends the program a signal, as another process would.
-  void Senal(int senal) const;
+  void Senal(int senal) const { kill(hijo_, senal); }
   // Waits for the program to end and returns its exit status (-1 when it did not exit normally).
   int Termina();
   const std::string& Pantalla() const { return pantalla_; }
