@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 #include "tests/support/Numero_Error.h"
 #include "trilat/c_Curvado/Corte_Triangulo.h"
@@ -16,28 +18,19 @@ using namespace Niveles;
 using prueba::Numero_Error;
 
 TEST(Niveles, CasosQueDecidenLosNiveles) {
-  EXPECT_EQ(Numero_Niveles(110.0, 101.3, 1), 9);  // 8.7 rounds to 9: levels 101 to 110
-  EXPECT_EQ(Primer_Nivel(101.3, 1), 101);
-  EXPECT_EQ(Numero_Niveles(8.5, 0, 1), 8);  // halves to even
-  EXPECT_EQ(Numero_Niveles(9.5, 0, 1), 10);
-  // Rounded down, the count would stop short of a level within the range: it goes on up to the last.
-  EXPECT_EQ(Numero_Niveles(101.3, 100.9, 1), 1);  // 0.4 rounds to 0: level 101 too
-  EXPECT_EQ(Numero_Niveles(102.3, 100.9, 1), 2);  // 1.4 rounds to 1: levels 100 to 102
-  EXPECT_EQ(Numero_Niveles(100.8, 100.2, 1), 1);  // the rounded count, when it reaches further
-  EXPECT_EQ(Numero_Niveles(0.3, 0.06, 0.1), 3);   // 0.3 / 0.1 is just below 3
-  EXPECT_EQ(Numero_Niveles(32767.4, 0, 1), 32767);
+  // The rounded count (halves to even), or, when rounding stops short of a level within the range, the count up to
+  // the last (1.4 rounds to 1: levels 100 to 102; 0.3 / 0.1 is just below 3).
+  for (const auto& [alto, bajo, e, n] : std::vector<std::tuple<double, double, double, Integer>>{
+           {8.5, 0, 1, 8}, {9.5, 0, 1, 10}, {102.3, 100.9, 1, 2}, {100.8, 100.2, 1, 1}, {0.3, 0.06, 0.1, 3}})
+    EXPECT_EQ(Numero_Niveles(alto, bajo, e), n) << alto << " " << bajo;
   EXPECT_EQ(Numero_Error([] { Numero_Niveles(32767.5, 0, 1); }), 6);
   EXPECT_EQ(Numero_Error([] { Numero_Niveles(std::nan(""), 0, 1); }), 6);
-  EXPECT_EQ(Primer_Nivel(-2.5, 1), -3);  // the floor, not truncation
-  EXPECT_EQ(Primer_Nivel(101.3, 0.25), 101.25);
+  EXPECT_TRUE(Primer_Nivel(-2.5, 1) == -3 && Primer_Nivel(101.3, 0.25) == 101.25);  // the floor, not truncation
 
-  EXPECT_EQ(Cota_Trabajo(10.0, 1), 10.0 + 0.004);
-  EXPECT_EQ(Cota_Trabajo(9.999, 1), 9.999);  // just below a multiple: not moved
-  EXPECT_EQ(Cota_Trabajo(10.0079, 1), 10.0079 + 0.004);
-  EXPECT_EQ(Cota_Trabajo(10.0081, 1), 10.0081);
-  EXPECT_EQ(Cota_Trabajo(-2.999, 1), -2.999 + 0.004);
-  EXPECT_EQ(Cota_Trabajo(2.5039, 0.5), 2.5039 + 0.004);  // a band of 0.008 equidistances, a lift of 0.004 units
-  EXPECT_EQ(Cota_Trabajo(2.5041, 0.5), 2.5041);
+  // Lifted by 0.004 units within 0.008 equidistances above the multiple below (by floor, also under zero).
+  for (const auto& [z, e, sube] : std::vector<std::tuple<double, double, bool>>{
+           {10.0079, 1, true}, {10.0081, 1, false}, {-2.999, 1, true}, {2.5039, 0.5, true}, {2.5041, 0.5, false}})
+    EXPECT_EQ(Cota_Trabajo(z, e), sube ? z + 0.004 : z) << z;
   // Elevations in millimetres never sit on a level once lifted.
   for (const double e : {1.0, 0.5, 0.25})
     for (int mm = -20000; mm <= 20000; ++mm) ASSERT_NE(std::fmod(Cota_Trabajo(mm / 1000.0, e), e), 0) << mm;
@@ -48,10 +41,8 @@ TEST(Niveles, CasosQueDecidenLosNiveles) {
       ASSERT_EQ(Cota_Trabajo(mm / 1000.0, paso / 1000.0), mm / 1000.0 + 0.004) << mm << " at " << paso;
 
   // Levels added up by 0.1 against majors of 0.5 are tested where a run adds them; here the tolerance's edges.
-  EXPECT_TRUE(Es_Maestra(100.009, 5, 1));  // within 0.002 of 20 fives
-  EXPECT_FALSE(Es_Maestra(100.011, 5, 1));
-  EXPECT_TRUE(Es_Maestra(100 - 1e-9, 5, 1));
-  EXPECT_FALSE(Es_Maestra(99.994, 5, 1));
+  EXPECT_TRUE(Es_Maestra(100.009, 5, 1) && Es_Maestra(100 - 1e-9, 5, 1));  // within 0.002 of 20 fives
+  EXPECT_FALSE(Es_Maestra(100.011, 5, 1) || Es_Maestra(99.994, 5, 1));
   // Against a major equidistance over 500 times the minor, only the level nearest each multiple is major: one
   // minor equidistance either side lies within the tolerance too. Levels added up as a run adds them.
   for (const auto& [finas, maestras] : {std::pair{0.1, 100.0}, {0.01, 10.0}, {0.1, 1000.0}, {0.001, 5.0}}) {

@@ -43,13 +43,10 @@ struct Corrida {
     const double s = (cota - Zt(a.first)) / (Zt(a.second) - Zt(a.first));
     return {m.X(a.first) + s * (m.X(a.second) - m.X(a.first)), m.Y(a.first) + s * (m.Y(a.second) - m.Y(a.first))};
   }
-  // p lies on the edge, by projection onto it, where the interpolated elevation is the level.
+  // p is the edge's crossing at the level, but for rounding.
   bool Sobre(const Arista& a, const Vert& p, double cota) const {
-    const double ax = m.X(a.first), ay = m.Y(a.first), dx = m.X(a.second) - ax, dy = m.Y(a.second) - ay;
-    const double l2 = dx * dx + dy * dy, s = ((p.X - ax) * dx + (p.Y - ay) * dy) / l2;
-    const double dz = Zt(a.second) - Zt(a.first);
-    return s >= -1e-9 && s <= 1 + 1e-9 && std::hypot(p.X - ax - s * dx, p.Y - ay - s * dy) <= 1e-9 * (1 + l2) &&
-           std::abs(Zt(a.first) + s * dz - cota) <= 1e-9 * (1 + std::abs(dz));
+    const Vert q = Corte(a, cota);
+    return std::hypot(p.X - q.X, p.Y - q.Y) <= 1e-9 * (1 + std::hypot(q.X, q.Y));
   }
   Modelo m;
   double e_finas;
@@ -193,21 +190,12 @@ TEST(Propiedades, ContornoCerradoEsUnSoloAnillo) {
 TEST(Propiedades, AnillosJuntoAUnPuertoSonDos) {
   Ajustes_Temporales ajustes;
   Nube c;
-  c.Pon(0, 0, 99.999);
-  c.Pon(-4, 0, 110), c.Pon(4, 0, 110);
+  c.Pon(0, 0, 99.999), c.Pon(-4, 0, 110), c.Pon(4, 0, 110);
   for (const auto& [x, y] : {std::pair{0, 4}, {0, -4}, {-8, 0}, {8, 0}, {-4, 4}, {-4, -4}, {4, 4}, {4, -4}})
     c.Pon(x, y, 90);
-  Modelo m = Triangulado(c, 100);
-  Ajustes_Curvado a;
-  a.e_finas = 1;
-  const Datos_Curvas d = Curvado(m, a).datos;
-  int en_100 = 0;
-  for (Long i = 1; i <= d.nCurvas; ++i) {
-    if (d.Curvas(i).Vertices(0).Z != 100) continue;
-    ++en_100;
-    EXPECT_TRUE(Cerrada(d.Curvas(i))) << i;
-  }
-  EXPECT_EQ(en_100, 2);
+  const Corrida k(Triangulado(c, 100), 1);
+  ASSERT_EQ(k.por_nivel.at(100).size(), 2u);
+  for (const Curva* l : k.por_nivel.at(100)) EXPECT_TRUE(Cerrada(*l));
 }
 
 }  // namespace
