@@ -18,15 +18,10 @@ double Elevacion(Relieve r, double x, double y, double lado) {
   const double u = x / lado, v = y / lado;
   const double suave = 100 + 20 * std::sin(3 * u) * std::cos(2 * v) + 15 * u - 10 * v * v;
   const double du = u - 0.5, dv = v - 0.45;
-  switch (r) {
-    // Flat tops on a level (lifted off it) and between two levels.
-    case Relieve::Mesetas:
-      return std::clamp(suave, 95.25, 108.0);
-    case Relieve::Cerro:
-      return 100 + 25 * std::exp(-(du * du + dv * dv) / (2 * 0.15 * 0.15));
-    default:
-      return suave;
-  }
+  // Flat tops on a level (lifted off it) and between two levels.
+  if (r == Relieve::Mesetas) return std::clamp(suave, 95.25, 108.0);
+  if (r == Relieve::Cerro) return 100 + 25 * std::exp(-(du * du + dv * dv) / (2 * 0.15 * 0.15));
+  return suave;
 }
 
 // The model of these points, z from the surface (plus noise on the rough one), with these triangles.
@@ -62,23 +57,18 @@ Modelo Rejilla(Relieve r, int nx, int ny, double paso, double movido, std::uint6
   std::mt19937_64 rng(semilla);
   std::uniform_real_distribution<double> U(-0.5, 0.5);
   std::vector<double> x, y;
-  for (int j = 0; j < ny; ++j) {
+  for (int j = 0; j < ny; ++j)
     for (int i = 0; i < nx; ++i) {
       x.push_back(i * paso + U(rng) * movido * paso);
       y.push_back(j * paso + U(rng) * movido * paso);
     }
-  }
   std::vector<Tri> tris;
-  for (Long j = 0; j + 1 < ny; ++j) {
+  for (Long j = 0; j + 1 < ny; ++j)
     for (Long i = 0; i + 1 < nx; ++i) {
       const Long a = j * nx + i + 1, b = a + 1, c = a + nx + 1, d = a + nx;
-      if (rng() % 2) {
-        tris.insert(tris.end(), {{a, b, c}, {a, c, d}});
-      } else {
-        tris.insert(tris.end(), {{a, b, d}, {b, c, d}});
-      }
+      const bool ac = rng() % 2;  // the diagonal a-c, or else b-d
+      tris.insert(tris.end(), {ac ? Tri{a, b, c} : Tri{a, b, d}, ac ? Tri{a, c, d} : Tri{b, c, d}});
     }
-  }
   return Monta(r, x, y, paso * (std::max(nx, ny) - 1), tris, rng);
 }
 
