@@ -62,8 +62,8 @@ TEST(CorteTriangulo, AristasYEsquinas) {
   const Pto3D A{0, 0, 0}, B{10, 0, 10}, C{0, 10, 10};
   Espera(A, B, C, 5, {5, 0, 0, 5});  // edges A-B then A-C; C-B is flat
   EXPECT_FALSE(Corta_Triangulo({A, B, C}, {0, 1, 2}, 10.5));
-  // An edge rising 0.0002 or less is never cut, even across the level.
-  EXPECT_FALSE(Corta_Triangulo({{0, 0, 5}, {10, 0, 5.0002}, {0, 10, 5.0001}}, {0, 1, 2}, 5.0001));
+  // An edge rising 0.0002 or less is never cut, even across the level (the rise here is that bound exactly).
+  EXPECT_FALSE(Corta_Triangulo({{0, 0, 0}, {10, 0, 0.0002}, {0, 10, 1}}, {0, 1, 2}, 0.0001));
   // A level through a corner gives two crossings there: the segment joins the crossing on the opposite edge.
   Espera({0, 0, 5}, {10, 0, 0}, {0, 10, 10}, 5, {5, 5, 0, 0});   // corner A: crossings 0 and 2
   Espera({0, 0, 0}, {10, 0, 5}, {0, 10, 10}, 5, {10, 0, 0, 5});  // corner B: 0 and 1
