@@ -85,7 +85,7 @@ TEST(Orden_Por_Clave, ComoUnaOrdenacionEstable) {
   std::mt19937_64 rng(5);
   std::uniform_real_distribution<double> U(0, 1);
   for (std::size_t n : {0, 1, 100, 4095, 4096, 5000, 70000})
-    for (int tipo = 0; tipo < 5; ++tipo) {
+    for (int tipo = 0; tipo < 6; ++tipo) {
       std::vector<double> clave(n);
       for (double& v : clave) {
         const double u = U(rng);
@@ -93,7 +93,8 @@ TEST(Orden_Por_Clave, ComoUnaOrdenacionEstable) {
             : tipo == 1 ? std::floor(40 * u) - 20                         // many ties, both signs
             : tipo == 2 ? raros[static_cast<std::size_t>(8 * u)]          // special values only
             : tipo == 3 ? (u - 0.5) * std::pow(10.0, 600 * U(rng) - 300)  // every magnitude
-                        : 1e-3 * std::floor(1e6 * u);                     // a fixed exponent range
+            : tipo == 4 ? 1e-3 * std::floor(1e6 * u)                      // a fixed exponent range
+                        : (u < 0.7 ? 2.5 : 2.5 + u);                      // most keys one value, not all
       }
       EXPECT_EQ(Orden_Por_Clave(clave), Por_Comparacion(clave)) << "n " << n << " kind " << tipo;
       if (n == 0) continue;

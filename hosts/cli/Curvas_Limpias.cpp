@@ -25,10 +25,10 @@ bool Casi_Iguales(const Pto3D& a, const Pto3D& b) {
   return cerca(a.X, b.X) && cerca(a.Y, b.Y);
 }
 
+Pto3D Medio(const Pto3D& a, const Pto3D& b) { return {0.5 * a.X + 0.5 * b.X, 0.5 * a.Y + 0.5 * b.Y, a.Z}; }
+
 // m is the midpoint of a and b as the drawing computes it.
-bool Punto_Medio(const Pto3D& a, const Pto3D& m, const Pto3D& b) {
-  return m.X == 0.5 * a.X + 0.5 * b.X && m.Y == 0.5 * a.Y + 0.5 * b.Y;
-}
+bool Punto_Medio(const Pto3D& a, const Pto3D& m, const Pto3D& b) { return Iguales(m, Medio(a, b)); }
 
 }  // namespace
 
@@ -55,8 +55,9 @@ Datos_Curvas Curvas_Limpias(const Datos_Curvas& d) {
     for (std::size_t k = 1; k < v.size(); ++k) largo += std::hypot(v[k].X - v[k - 1].X, v[k].Y - v[k - 1].Y);
     if (v.size() > 2 && std::hypot(v.back().X - v.front().X, v.back().Y - v.front().Y) <= 1e-9 * largo)
       v.back() = v.front();
-    // A drawn ring starts halfway along a side: it starts at that side's end instead.
-    if (v.size() > 4 && Iguales(v.back(), v.front()) && Punto_Medio(v[v.size() - 2], v.front(), v[1])) {
+    // A drawn ring starts halfway along a side: it starts at that side's end instead. That midpoint was taken from
+    // the chain's first point, which the point closing the ring may miss by a rounding error.
+    if (v.size() > 4 && Iguales(v.back(), v.front()) && Casi_Iguales(v.front(), Medio(v[v.size() - 2], v[1]))) {
       v.erase(v.begin());
       v.back() = v.front();
     }
