@@ -35,84 +35,45 @@ double Diferencia_De_Cuadrados(double cx, double cy, const XYZ& P, const XYZ& Y)
   return v;
 }
 
-// A circle centred at (cx, cy) through Y that the sweep would not refuse for its size must hold one of the points
-// `cuales` as the sweep's test has it; such circles are counted.
-::testing::AssertionResult Alguno_Dentro(const std::vector<XYZ>& puntos, const std::vector<int>& cuales, double cx,
-                                         double cy, const XYZ& Y, long& circulos) {
-  const double R2 = (cx - Y.X) * (cx - Y.X) + (cy - Y.Y) * (cy - Y.Y);
-  if (!(R2 < 1000.0 * 1000.0)) return ::testing::AssertionSuccess();
-  ++circulos;
-  if (std::any_of(cuales.begin(), cuales.end(), [&](int q) {
-        const XYZ& Q = puntos[static_cast<std::size_t>(q)];
-        return (Q.X - cx) * (Q.X - cx) + (Q.Y - cy) * (Q.Y - cy) + 0.0001 < R2;
-      }))
-    return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "an empty circle of radius " << std::sqrt(R2);
-}
-
-// Points scattered over a 300 m site at survey-sized coordinates, and a row of nearly level ones across it: long
-// thin cells and sides the formulas call horizontal.
-std::vector<XYZ> Dispersos_Y_Fila(std::mt19937_64& rng, int dispersos, int en_fila) {
-  std::uniform_real_distribution<double> u(0, 1);
-  std::vector<XYZ> puntos;
-  for (int k = 0; k < dispersos; ++k) puntos.push_back({500000 + 300 * u(rng), 4500000 + 300 * u(rng), 0, 0});
-  for (int k = 0; k < en_fila; ++k) puntos.push_back({500000 + 1.5 * k, 4500150 + 1e-5 * k, 0, 0});
-  return puntos;
-}
-
-// A point in a random direction: anywhere within `lejos` when asked, otherwise just beyond where the region's
-// corners put the threshold in that direction, without their margins.
-Vert Junto_Al_Umbral(const std::vector<Alcance_Aceptacion::Esquina>& region, double lejos, bool cualquiera,
-                     std::mt19937_64& rng) {
-  std::uniform_real_distribution<double> u(0, 1);
-  const double a = 2 * M_PI * u(rng);
-  double umbral = 0;
-  for (const auto& w : region) umbral = std::max(umbral, 2 * (w.x * std::cos(a) + w.y * std::sin(a)));
-  const double t = cualquiera ? lejos * u(rng) : umbral * (1 + 1e-4 + 0.02 * u(rng)) + 1e-3;
-  return {t * std::cos(a), t * std::sin(a)};
-}
-
 TEST(Alcance_Aceptacion, ElCirculoCalculadoPasaCercaDelPunto) {
   std::mt19937_64 rng(5);
   std::uniform_real_distribution<double> u(0, 1);
-  const double origenes[][2] = {{500000, 4500000}, {0, 0}, {3e8, 9e8}, {1500, -800}};
+  const auto signo = [&] { return u(rng) < 0.5 ? -1 : 1; };
   double peor = 0, peor_empinado = 0;
   int medidos = 0, empinados = 0;
-  for (const auto& o : origenes) {
+  for (const auto& [ox, oy] : {std::pair(500000.0, 4500000.0), {0.0, 0.0}, {3e8, 9e8}, {1500.0, -800.0}}) {
     Estado_Triangulos tablas =
-        Tablas({{o[0] + 3000, o[1] + 3000, 0, 0}, {o[0] - 3000, o[1] - 3000, 0, 0}, {o[0] + 3000, o[1] - 3000, 0, 0}});
+        Tablas({{ox + 3000, oy + 3000, 0, 0}, {ox - 3000, oy - 3000, 0, 0}, {ox + 3000, oy - 3000, 0, 0}});
     const Alcance_Aceptacion alcance(tablas);
     ASSERT_GT(alcance.Epsilon(), 0);
     for (int k = 0; k < 200000; ++k) {
-      const XYZ Y{o[0] + 2000 * (u(rng) - 0.5), o[1] + 2000 * (u(rng) - 0.5), 0, 0};
+      const XYZ Y{ox + 2000 * (u(rng) - 0.5), oy + 2000 * (u(rng) - 0.5), 0, 0};
       // Edges of every slope, many nearly horizontal (steep bisectors) and some within the horizontal band.
       const double largo = std::pow(10, 3 * u(rng) - 1), ang = 2 * M_PI * u(rng);
       double dy = largo * std::sin(ang);
-      if (k % 3 == 0) dy = largo * std::pow(10, -4 - 2 * u(rng)) * (u(rng) < 0.5 ? -1 : 1);
+      if (k % 3 == 0) dy = largo * std::pow(10, -4 - 2 * u(rng)) * signo();
       if (k % 7 == 0) dy = 1e-4 * (u(rng) - 0.5);
       const XYZ X{Y.X - largo * std::cos(ang), Y.Y - dy, 0, 0};
       // The point anywhere around, nearly level with Y or nearly on the edge's line now and then.
       const double d = std::pow(10, 3.3 * u(rng) - 0.3), b = 2 * M_PI * u(rng);
       XYZ P{Y.X + d * std::cos(b), Y.Y + d * std::sin(b), 0, 0};
-      if (k % 5 == 0) P.Y = Y.Y + (1e-4 + 1e-3 * u(rng)) * (u(rng) < 0.5 ? -1 : 1);
+      if (k % 5 == 0) P.Y = Y.Y + (1e-4 + 1e-3 * u(rng)) * signo();
       if (k % 11 == 0) P = {Y.X + (Y.X - X.X) * 3 * u(rng), Y.Y + (Y.Y - X.Y) * 3 * u(rng) + 1e-3 * u(rng), 0, 0};
       if (std::fabs(P.Y - Y.Y) < Alcance_Aceptacion::kFranja_Horizontal) continue;
       Circulo c;
       En_Circulo(0.0001, c, 0, 0, X.X, X.Y, Y.X, Y.Y, P.X, P.Y);
       if (!(c.R < 1000)) continue;
+      const double diferencia = std::fabs(Diferencia_De_Cuadrados(c.Xc, c.Yc, P, Y));
       if (!Alcance_Aceptacion::Lado_Seguro(X, Y)) {
         // How far the circle measured to Y passes from P: (|P - C|^2 - |Y - C|^2) / (|P - C| + |Y - C|).
-        const double lejos = std::fabs(Diferencia_De_Cuadrados(c.Xc, c.Yc, P, Y)) /
-                             (std::hypot(P.X - c.Xc, P.Y - c.Yc) + std::hypot(Y.X - c.Xc, Y.Y - c.Yc));
+        const double lejos = diferencia / (std::hypot(P.X - c.Xc, P.Y - c.Yc) + std::hypot(Y.X - c.Xc, Y.Y - c.Yc));
         const double pendiente = std::fabs(-(Y.X - X.X) / (Y.Y - X.Y));
         peor_empinado = std::max(peor_empinado, lejos / alcance.Epsilon_Pendiente(pendiente));
         ++empinados;
         continue;
       }
       // The centre's distance to the bisector of Y and P, (P - Y).(P + Y - 2C) / 2|P - Y|, within Epsilon / 2.
-      const double a_bisectriz =
-          std::fabs(Diferencia_De_Cuadrados(c.Xc, c.Yc, P, Y)) / (2 * std::hypot(P.X - Y.X, P.Y - Y.Y));
-      peor = std::max(peor, 2 * a_bisectriz / alcance.Epsilon());
+      peor = std::max(peor, diferencia / std::hypot(P.X - Y.X, P.Y - Y.Y) / alcance.Epsilon());
       ++medidos;
     }
   }
@@ -149,11 +110,15 @@ TEST(Alcance_Aceptacion, EnDosLineasRectasLaRegionQuedaJuntoAlPunto) {
 // the points its zone rests on, and pass within the zone's epsilon of the point they accept. So a circle through Y
 // of radius below the limit that passes that close to a point the zone rules out must hold one of those points.
 // Y's ring loses the triangle's third corner, which may open a side (on the site's edge, or where that corner
-// spans half a turn); the point lies just beyond the zone's threshold in each direction, or anywhere.
+// spans half a turn); the point lies just beyond the zone's threshold in each direction, or anywhere. The points:
+// scattered over a 300 m site at survey-sized coordinates, and a row of nearly level ones across it (long thin
+// cells and sides the formulas call horizontal).
 TEST(Alcance_Aceptacion, UnPuntoFueraDeLaZonaDeUnLadoEmpinadoNoTieneCirculoVacio) {
   std::mt19937_64 rng(17);
   std::uniform_real_distribution<double> u(0, 1);
-  const std::vector<XYZ> puntos = Dispersos_Y_Fila(rng, 1500, 100);
+  std::vector<XYZ> puntos;
+  for (int k = 0; k < 1500; ++k) puntos.push_back({500000 + 300 * u(rng), 4500000 + 300 * u(rng), 0, 0});
+  for (int k = 0; k < 100; ++k) puntos.push_back({500000 + 1.5 * k, 4500150 + 1e-5 * k, 0, 0});
   Estado_Triangulos tablas = Tablas(puntos);
   const Alcance_Aceptacion alcance(tablas);
   std::vector<int> anillo, vecinos;
@@ -174,11 +139,17 @@ TEST(Alcance_Aceptacion, UnPuntoFueraDeLaZonaDeUnLadoEmpinadoNoTieneCirculoVacio
     abiertas += vecinos.size() > anillo.size() ? 1 : 0;
     EXPECT_EQ(std::count(vecinos.begin(), vecinos.end(), o), 0);
     for (int k = 0; k < 30; ++k) {
-      const Vert d = Junto_Al_Umbral(zona.region, 1.5 * zona.alcance, k % 3 == 0, rng);
+      // A point in a random direction: anywhere within 1.5 times the reach now and then, otherwise just beyond
+      // where the region's corners put the threshold in that direction, without their margins.
+      const double a = 2 * M_PI * u(rng);
+      double umbral = 0;
+      for (const auto& w : zona.region) umbral = std::max(umbral, 2 * (w.x * std::cos(a) + w.y * std::sin(a)));
+      const double t = k % 3 == 0 ? 1.5 * zona.alcance * u(rng) : umbral * (1 + 1e-4 + 0.02 * u(rng)) + 1e-3;
+      const Vert d{t * std::cos(a), t * std::sin(a)};
       if (alcance.En_Zona(d, zona)) continue;
       ++fuera;
       // Circles through Y whose centre c leaves P = Y + d within the slope's bound: |d - c| - |c| = s, found by
-      // halving along d from a point of the bisector.
+      // halving along d from a point of the bisector. One of radius below the limit holds one of the neighbours.
       const double ld = std::hypot(d.X, d.Y), ux = d.X / ld, uy = d.Y / ld;
       for (int m = 0; m < 10; ++m) {
         const double lateral = (2 * u(rng) - 1) * 2 * zona.alcance, s = (2 * u(rng) - 1) * eps;
@@ -191,8 +162,15 @@ TEST(Alcance_Aceptacion, UnPuntoFueraDeLaZonaDeUnLadoEmpinadoNoTieneCirculoVacio
         while (exceso(h1) > 0) h1 *= 2;
         for (int paso = 0; paso < 80; ++paso) (exceso((h0 + h1) / 2) > 0 ? h0 : h1) = (h0 + h1) / 2;
         const double cx = Y.X + d.X / 2 - lateral * uy + h0 * ux, cy = Y.Y + d.Y / 2 + lateral * ux + h0 * uy;
-        EXPECT_TRUE(Alguno_Dentro(puntos, vecinos, cx, cy, Y, circulos))
-            << "corner " << y << " point at " << d.X << ", " << d.Y;
+        const double R2 = (cx - Y.X) * (cx - Y.X) + (cy - Y.Y) * (cy - Y.Y);
+        if (!(R2 < 1000.0 * 1000.0)) continue;
+        ++circulos;
+        EXPECT_TRUE(std::any_of(vecinos.begin(), vecinos.end(),
+                                [&](int q) {
+                                  const XYZ& Q = puntos[static_cast<std::size_t>(q)];
+                                  return (Q.X - cx) * (Q.X - cx) + (Q.Y - cy) * (Q.Y - cy) + 0.0001 < R2;
+                                }))
+            << "corner " << y << " point at " << d.X << ", " << d.Y << ": an empty circle of radius " << std::sqrt(R2);
       }
     }
   }

@@ -20,9 +20,6 @@ bool Y_Guarda(Estado_Triangulos& s) {
 }
 // With the points' bounds prepared in stretches of 500 on as many threads as there are.
 bool Repartido(Estado_Triangulos& s) { return Barrido_Rapido(s, 500).Construye(); }
-constexpr auto Literal_Y_Guarda = Y_Guarda<Construye_Literal>;
-constexpr auto Rapido_Y_Guarda = Y_Guarda<Construye_Rapido>;
-constexpr auto Repartido_Y_Guarda = Y_Guarda<Repartido>;
 
 struct Corrida {
   Resultado r;
@@ -36,17 +33,15 @@ Corrida Corre(c_Triangulos::Construccion construye, const Nube& c, double dist_m
   Prepara_Dibujo(t, nullptr, std::make_shared<Progreso_Grabador>(registro));
   t.Parametros_Directos(dist_max, False, 0);
   Arrays_Anfitrion a(c);
-  Corrida k;
-  k.r = Calcula(t, a);
-  k.tablas = tablas;
-  k.progreso = *registro;
-  return k;
+  const Resultado r = Calcula(t, a);
+  return {r, tablas, *registro};
 }
 
 // Stretched along the sweep by `veces`, at survey-sized coordinates.
-void Alarga(Nube& c, double veces) {
+Nube Alarga(Nube c, double veces) {
   for (double& x : c.x) x = 500000 + veces * x;
   for (double& y : c.y) y += 4500000;
+  return c;
 }
 
 std::string Caso(Forma f, std::uint64_t semilla, double dist_max) {
@@ -54,51 +49,48 @@ std::string Caso(Forma f, std::uint64_t semilla, double dist_max) {
 }
 
 void Compara(const Corrida& a, const Corrida& b, const std::string& caso) {
-  ASSERT_EQ(a.tablas.count, b.tablas.count) << caso;
+  SCOPED_TRACE(caso);
+  ASSERT_EQ(a.tablas.count, b.tablas.count);
   const auto fila = [](const Triangulos_Trabajo& T, std::size_t t) {
     return std::tuple(T.V1[t], T.V2[t], T.V3[t], T.Lado12[t], T.Lado13[t], T.Lado23[t], T.Cerrado[t], T.Excluido[t]);
   };
   for (std::size_t t = 0; t < static_cast<std::size_t>(a.tablas.count); ++t)
-    ASSERT_EQ(fila(a.tablas.Triangs, t), fila(b.tablas.Triangs, t)) << caso << " triangle " << t;
+    ASSERT_EQ(fila(a.tablas.Triangs, t), fila(b.tablas.Triangs, t)) << "triangle " << t;
   const auto limites = [](const Estado_Triangulos& s) {
     return std::tuple(s.Primer_Tri, s.Primer_Pto, s.Punto_Actual, s.Contador_Lados);
   };
-  EXPECT_EQ(limites(a.tablas), limites(b.tablas)) << caso;
-  EXPECT_EQ(a.r.nTri, b.r.nTri) << caso;
-  EXPECT_EQ(a.r.mensajes, b.r.mensajes) << caso;
-  EXPECT_EQ(a.progreso, b.progreso) << caso;
+  EXPECT_EQ(limites(a.tablas), limites(b.tablas));
+  EXPECT_EQ(a.r.nTri, b.r.nTri);
+  EXPECT_EQ(a.r.mensajes, b.r.mensajes);
+  EXPECT_EQ(a.progreso, b.progreso);
 }
 
 // Sizes and limits chosen so that the scan limits move: a maximum side small against the site makes triangles
 // fall behind the sweep and the first point of each scan advance. TRILAT_SEMILLAS_BARRIDO=k runs k times as
 // many seeds, for a longer search.
 TEST(Barrido_Diferencial, MismaConstruccionQueLosRecorridosLiterales) {
-  const Forma formas[] = {Forma::Uniforme,       Forma::Agrupada,        Forma::Rejilla,
-                          Forma::Rejilla_Movida, Forma::Alineada,        Forma::Duplicados,
-                          Forma::Pocos,          Forma::Filas_Niveladas, Forma::Atipica};
-  const std::uint64_t semillas = 5 * Semillas("TRILAT_SEMILLAS_BARRIDO");
-  for (Forma f : formas)
-    for (std::uint64_t semilla = 1; semilla <= semillas; ++semilla)
+  for (Forma f : {Forma::Uniforme, Forma::Agrupada, Forma::Rejilla, Forma::Rejilla_Movida, Forma::Alineada,
+                  Forma::Duplicados, Forma::Pocos, Forma::Filas_Niveladas, Forma::Atipica})
+    for (std::uint64_t semilla = 1; semilla <= 5 * Semillas("TRILAT_SEMILLAS_BARRIDO"); ++semilla)
       for (double dist_max : {500.0, 40.0, 6.0, 2.5}) {
         const bool utm = semilla % 2 == 1;
         const Nube c = Genera(f, 150 + 60 * (semilla % 8), 200, semilla * 31 + 7, utm ? 500000 : 0, utm ? 4500000 : 0);
-        Compara(Corre(Literal_Y_Guarda, c, dist_max), Corre(Rapido_Y_Guarda, c, dist_max), Caso(f, semilla, dist_max));
+        Compara(Corre(Y_Guarda<Construye_Literal>, c, dist_max), Corre(Y_Guarda<Construye_Rapido>, c, dist_max),
+                Caso(f, semilla, dist_max));
       }
 }
 
-// Larger sets with a short maximum side: the sweep leaves most points unconnected and passes over long runs of
-// them whole, pass after pass; points at the survey's edges lie beyond the grid of the indexes.
+// Larger sets with a short maximum side, in a strip eight times longer than wide along the sweep: the sweep leaves
+// most points unconnected and passes over long runs of them whole, pass after pass; points at the survey's edges
+// lie beyond the grid of the indexes. Also with the bounds prepared on several threads.
 TEST(Barrido_Diferencial, MismaConstruccionEnConjuntosMayores) {
-  const std::uint64_t semillas = 2 * Semillas("TRILAT_SEMILLAS_BARRIDO");
   for (Forma f : {Forma::Uniforme, Forma::Rejilla_Movida, Forma::Filas_Niveladas, Forma::Alineada, Forma::Atipica})
-    for (std::uint64_t semilla = 1; semilla <= semillas; ++semilla)
+    for (std::uint64_t semilla = 1; semilla <= 2 * Semillas("TRILAT_SEMILLAS_BARRIDO"); ++semilla)
       for (double dist_max : {20.0, 8.0}) {
-        // A strip eight times longer than wide, along the sweep.
-        Nube c = Genera(f, 4000, 200, semilla * 17 + 3);
-        Alarga(c, 8);
-        const Corrida literal = Corre(Literal_Y_Guarda, c, dist_max);
-        Compara(literal, Corre(Rapido_Y_Guarda, c, dist_max), Caso(f, semilla, dist_max));
-        Compara(literal, Corre(Repartido_Y_Guarda, c, dist_max), Caso(f, semilla, dist_max) + " repartido");
+        const Nube c = Alarga(Genera(f, 4000, 200, semilla * 17 + 3), 8);
+        const Corrida literal = Corre(Y_Guarda<Construye_Literal>, c, dist_max);
+        Compara(literal, Corre(Y_Guarda<Construye_Rapido>, c, dist_max), Caso(f, semilla, dist_max));
+        Compara(literal, Corre(Y_Guarda<Repartido>, c, dist_max), Caso(f, semilla, dist_max) + " repartido");
       }
 }
 
@@ -121,11 +113,9 @@ class Barrido_Vigilado : public Barrido_Rapido {
         const auto m = static_cast<std::size_t>(t);
         if (Es_Verdadero(T.Cerrado[m])) continue;
         const bool detras = P.X - s_.Dist_Busqueda >= s_.Puntos_Trab[static_cast<std::size_t>(T.V3[m])].X;
-        const bool efecto =
-            detras ? !(t == s_.Primer_Tri && T.V1[m] == s_.Primer_Pto)
-                   : (Es_Verdadero(T.Lado12[m]) && Es_Verdadero(T.Lado13[m]) && Es_Verdadero(T.Lado23[m])) ||
-                         Aceptaria(t, k);
-        if (efecto) ++faltas;
+        faltas += detras ? !(t == s_.Primer_Tri && T.V1[m] == s_.Primer_Pto)
+                         : (Es_Verdadero(T.Lado12[m]) && Es_Verdadero(T.Lado13[m]) && Es_Verdadero(T.Lado23[m])) ||
+                               Aceptaria(t, k);
       }
     }
     return siguiente;
@@ -135,21 +125,18 @@ class Barrido_Vigilado : public Barrido_Rapido {
 bool Vigilado(Estado_Triangulos& s) { return Barrido_Vigilado(s).Construye(); }
 
 TEST(Barrido_Diferencial, LosPuntosPasadosPorAltoNoTendrianEfecto) {
-  const std::uint64_t semillas = 5 * Semillas("TRILAT_SEMILLAS_BARRIDO");
   for (Forma f : {Forma::Uniforme, Forma::Rejilla, Forma::Rejilla_Movida, Forma::Alineada, Forma::Filas_Niveladas})
-    for (std::uint64_t semilla = 1; semilla <= semillas; ++semilla)
+    for (std::uint64_t semilla = 1; semilla <= 5 * Semillas("TRILAT_SEMILLAS_BARRIDO"); ++semilla)
       for (double dist_max : {500.0, 20.0, 6.0}) {
         // Strips along the sweep, as in the larger sets, for many passes; the level rows kept level, whole and
         // with a third of their points (few enough level points to be followed one by one).
-        Nube c = Genera(f, 600 + 300 * (semilla % 4), 200, semilla * 13 + 5);
+        const Nube c = Genera(f, 600 + 300 * (semilla % 4), 200, semilla * 13 + 5);
         if (f == Forma::Filas_Niveladas) {
           Nube tercio;
           for (std::size_t k = 0; k < c.size(); k += 3) tercio.Pon(c.x[k], c.y[k], c.z[k]);
           Corre(Vigilado, tercio, dist_max);
-        } else {
-          Alarga(c, 4);
         }
-        Corre(Vigilado, c, dist_max);
+        Corre(Vigilado, f == Forma::Filas_Niveladas ? c : Alarga(c, 4), dist_max);
       }
   EXPECT_GT(Barrido_Vigilado::pasados, 100000);
   EXPECT_EQ(Barrido_Vigilado::faltas, 0);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <random>
 #include <tuple>
 
@@ -18,46 +17,53 @@
 namespace Vyr_Trilat::prueba {
 namespace {
 
+using Trio = std::array<Long, 3>;
+
+// The run's tables holding these points and, as the sweep left them, these triangles (corners ascending).
+Estado_Triangulos Tablas(const std::vector<Vert>& puntos, std::vector<Trio> barrido) {
+  Estado_Triangulos s;
+  s.Puntos_Anfitrion = puntos;
+  s.nPuntos = static_cast<Long>(puntos.size());
+  s.Triangs.Dimensiona(static_cast<Long>(barrido.size()));
+  for (auto& v : barrido) {
+    std::sort(v.begin(), v.end());
+    const auto t = static_cast<std::size_t>(s.count++);
+    s.Triangs.V1[t] = v[0], s.Triangs.V2[t] = v[1], s.Triangs.V3[t] = v[2];
+  }
+  return s;
+}
+
 // The completion takes shortcuts (a triangle of the Delaunay triangulation is tested for overlap only against kept
 // triangles that are not, a kept triangle covers itself, boxes settle most pairs): on sweep outputs full of
 // overlaps, repeats, zero-area and Delaunay triangles, its model is the one the rules give when every pair is tested,
-// also when the triangles are measured in many stretches at once. Slivers (short sides, too wide a circle) are
-// added only where the model closes round them.
+// also when the triangles are measured in many stretches at once.
 TEST(Completado, DescarteYRellenoComoConTodosLosPares) {
   for (Forma f : {Forma::Uniforme, Forma::Rejilla, Forma::Duplicados})
     for (std::uint64_t semilla = 1; semilla <= 12; ++semilla) {
       SCOPED_TRACE(Nombre(f) + " " + std::to_string(semilla));
       const Nube c = Genera(f, 60, 100, semilla, semilla % 2 ? 500000 : 0, 0);
-      Estado_Triangulos s;
-      s.nPuntos = static_cast<Long>(c.size());
-      s.Dist_Max = semilla % 3 ? 1000 : 30;
-      for (std::size_t k = 0; k < c.size(); ++k) s.Puntos_Anfitrion.push_back({c.x[k], c.y[k]});
+      std::vector<Vert> puntos;
+      for (std::size_t k = 0; k < c.size(); ++k) puntos.push_back({c.x[k], c.y[k]});
       // Delaunay triangles (some twice) mixed with arbitrary ones, which overlap them and each other.
       std::mt19937_64 rng(semilla);
-      std::vector<std::array<Long, 3>> barrido;
+      std::vector<Trio> barrido;
       for (const auto& d : Triangulacion_Delaunay(c.x, c.y).Triangulos())
         for (int veces = 0; veces < (rng() % 5 == 0 ? 2 : 1); ++veces) barrido.push_back({d[0], d[1], d[2]});
       const auto punto = [&] { return static_cast<Long>(rng() % c.size()); };
       for (int k = 0; k < 40; ++k) barrido.push_back({punto(), punto(), punto()});
       std::shuffle(barrido.begin(), barrido.end(), rng);
-      s.Triangs.Dimensiona(static_cast<Long>(barrido.size()));
-      for (auto& v : barrido) {
-        std::sort(v.begin(), v.end());
-        const auto t = static_cast<std::size_t>(s.count++);
-        s.Triangs.V1[t] = v[0], s.Triangs.V2[t] = v[1], s.Triangs.V3[t] = v[2];
-        s.Triangs.Excluido[t] = A_Booleano(rng() % 10 == 0);
-      }
+      Estado_Triangulos s = Tablas(puntos, barrido);
+      s.Dist_Max = semilla % 3 ? 1000 : 30;
+      for (Long t = 0; t < s.count; ++t) s.Triangs.Excluido[static_cast<std::size_t>(t)] = A_Booleano(rng() % 10 == 0);
       // In stretches of a few slots, on as many threads as there are.
       const Modelo m = Completa(s, 16);
 
-      const auto p = [&](Long k) { return s.Puntos_Anfitrion[static_cast<std::size_t>(k)]; };
-      const auto plano = [&](const std::array<Long, 3>& v) {
-        return En_Sentido_Antihorario(p(v[0]), p(v[1]), p(v[2]));
-      };
-      std::vector<std::array<Long, 3>> tomados;
+      const auto p = [&](Long k) { return puntos[static_cast<std::size_t>(k)]; };
+      const auto plano = [&](const Trio& v) { return En_Sentido_Antihorario(p(v[0]), p(v[1]), p(v[2])); };
+      std::vector<Trio> tomados;
       for (Long t = 0; t < s.count; ++t) {
         const auto k = static_cast<std::size_t>(t);
-        const std::array<Long, 3> v{s.Triangs.V1[k], s.Triangs.V2[k], s.Triangs.V3[k]};
+        const Trio v{s.Triangs.V1[k], s.Triangs.V2[k], s.Triangs.V3[k]};
         if (Es_Verdadero(s.Triangs.Excluido[k]) ||
             Orientacion(p(v[0]).X, p(v[0]).Y, p(v[1]).X, p(v[1]).Y, p(v[2]).X, p(v[2]).Y) == 0)
           continue;
@@ -70,49 +76,19 @@ TEST(Completado, DescarteYRellenoComoConTodosLosPares) {
 
       Triangulacion_Delaunay cdt(c.x, c.y);
       for (const auto& v : tomados)
-        for (const auto& [a, b] : {std::pair{v[0], v[1]}, {v[0], v[2]}, {v[1], v[2]}}) cdt.Inserta_Restriccion(a, b);
-      // Each triangle is open ground (a long side), filled (covered or within the limits: added) or a sliver.
-      const auto triangulos = cdt.Triangulos();
-      std::vector<char> estado(triangulos.size(), 'o');
-      std::map<std::pair<Long, Long>, std::vector<std::size_t>> por_lado;
-      std::vector<std::array<Long, 3>> agregados;
-      for (std::size_t j = 0; j < triangulos.size(); ++j) {
-        std::array<Long, 3> v{triangulos[j][0], triangulos[j][1], triangulos[j][2]};
+        for (int i = 0; i < 3; ++i) cdt.Inserta_Restriccion(v[i], v[(i + 1) % 3]);
+      // Every triangle without a long side is in the model: within a kept one, or added. Those too wide a circle
+      // (slivers) all lie inside the model here; one beside open ground, left out, is the next test's.
+      std::vector<Trio> agregados;
+      for (const auto& d : cdt.Triangulos()) {
+        Trio v{d[0], d[1], d[2]};
         std::sort(v.begin(), v.end());
-        for (const auto& lado : {std::pair{v[0], v[1]}, {v[0], v[2]}, {v[1], v[2]}}) por_lado[lado].push_back(j);
-        const XYZ A{p(v[0]).X, p(v[0]).Y, 0, 0}, B{p(v[1]).X, p(v[1]).Y, 0, 0}, C{p(v[2]).X, p(v[2]).Y, 0, 0};
-        if (Lados_Largos(A, B, C, s.Dist_Max)) continue;
-        const bool cubierto = std::any_of(tomados.begin(), tomados.end(), [&](const auto& u) {
-          return std::all_of(v.begin(), v.end(), [&](Long k) { return En_Triangulo_Cerrado(plano(u), p(k)); });
-        });
-        const auto& d = triangulos[j];
-        estado[j] = cubierto || Radio_Circunscrito(p(d[0]), p(d[1]), p(d[2])) < 1000 ? 'f' : 's';
-        if (estado[j] == 'f' && !cubierto) agregados.push_back(v);
-      }
-      // A run of slivers joined by their sides is added when every side of it has a filled triangle or one of the
-      // run beyond it.
-      for (std::size_t j = 0; j < triangulos.size(); ++j) {
-        if (estado[j] != 's') continue;
-        std::vector<std::size_t> grupo{j};
-        estado[j] = 'v';
-        bool encerrado = true;
-        for (std::size_t g = 0; g < grupo.size(); ++g) {
-          std::array<Long, 3> v{triangulos[grupo[g]][0], triangulos[grupo[g]][1], triangulos[grupo[g]][2]};
-          std::sort(v.begin(), v.end());
-          for (const auto& lado : {std::pair{v[0], v[1]}, {v[0], v[2]}, {v[1], v[2]}}) {
-            const auto& junto = por_lado.at(lado);
-            encerrado = encerrado && junto.size() == 2;
-            for (const std::size_t u : junto) {
-              encerrado = encerrado && estado[u] != 'o';
-              if (estado[u] == 's') estado[u] = 'v', grupo.push_back(u);
-            }
-          }
-        }
-        for (const std::size_t u : grupo) {
-          std::array<Long, 3> v{triangulos[u][0], triangulos[u][1], triangulos[u][2]};
-          std::sort(v.begin(), v.end());
-          if (encerrado) agregados.push_back(v);
-        }
+        const auto xyz = [&](Long k) { return XYZ{p(k).X, p(k).Y, 0, 0}; };
+        if (!Lados_Largos(xyz(v[0]), xyz(v[1]), xyz(v[2]), s.Dist_Max) &&
+            std::none_of(tomados.begin(), tomados.end(), [&](const auto& u) {
+              return std::all_of(v.begin(), v.end(), [&](Long k) { return En_Triangulo_Cerrado(plano(u), p(k)); });
+            }))
+          agregados.push_back(v);
       }
       std::sort(agregados.begin(), agregados.end(),
                 [](const auto& u, const auto& w) { return std::tie(u[2], u[1], u[0]) < std::tie(w[2], w[1], w[0]); });
@@ -127,23 +103,18 @@ TEST(Completado, DescarteYRellenoComoConTodosLosPares) {
 TEST(Completado, AstillaRellenaSoloDentroDelModelo) {
   // A (0,0), B (0,60), M (0.3,30), then three points to the right and three at `izquierda` to the left.
   const auto completa = [](double izquierda, bool con_izquierda, bool triangulos_izquierda) {
-    Estado_Triangulos s;
-    s.Dist_Max = 100;
+    std::vector<Vert> puntos;
     for (const auto& [x, y] : {std::pair{0.0, 0.0}, {0.0, 60.0}, {0.3, 30.0}, {10.0, 0.0}, {10.0, 30.0}, {10.0, 60.0}})
-      s.Puntos_Anfitrion.push_back({500000 + x, 4500000 + y});
+      puntos.push_back({500000 + x, 4500000 + y});
     if (con_izquierda)
-      for (const double y : {0.0, 30.0, 60.0}) s.Puntos_Anfitrion.push_back({500000 + izquierda, 4500000 + y});
-    std::vector<std::array<Long, 3>> barrido{{0, 2, 3}, {2, 3, 4}, {1, 2, 4}, {1, 4, 5}};
+      for (const double y : {0.0, 30.0, 60.0}) puntos.push_back({500000 + izquierda, 4500000 + y});
+    std::vector<Trio> barrido{{0, 2, 3}, {2, 3, 4}, {1, 2, 4}, {1, 4, 5}};
     if (triangulos_izquierda) barrido.insert(barrido.end(), {{0, 6, 7}, {0, 1, 7}, {1, 7, 8}});
-    s.nPuntos = static_cast<Long>(s.Puntos_Anfitrion.size());
-    s.Triangs.Dimensiona(static_cast<Long>(barrido.size()));
-    for (const auto& v : barrido) {
-      const auto t = static_cast<std::size_t>(s.count++);
-      s.Triangs.V1[t] = v[0], s.Triangs.V2[t] = v[1], s.Triangs.V3[t] = v[2];
-    }
+    Estado_Triangulos s = Tablas(puntos, barrido);
+    s.Dist_Max = 100;
     const Modelo m = Completa(s);
-    const auto p = [&](Long k) { return s.Puntos_Anfitrion[static_cast<std::size_t>(k)]; };
     return std::any_of(m.triangulos.begin(), m.triangulos.end(), [&](const auto& v) {
+      const auto p = [&](Long k) { return puntos[static_cast<std::size_t>(k)]; };
       return En_Triangulo_Cerrado(En_Sentido_Antihorario(p(v[0]), p(v[1]), p(v[2])), {500000.1, 4500030});
     });
   };

@@ -8,6 +8,7 @@
 
 #include "tests/support/Triangula.h"
 #include "trilat/c_Triangulos/Predicados.h"
+#include "trilat/common/Predicados_Exactos.h"
 #include "trilat/common/mGeom.h"
 
 namespace Vyr_Trilat::prueba {
@@ -29,12 +30,12 @@ TEST(Predicados, InCircle0) {
 
   // Corners nearly on one horizontal or vertical line, or with equal slopes on sides 1-2 and 2-3: never inside, and
   // a circle too wide for any edge to accept through it.
-  for (const auto& [xp, yp, x1, y1, x2, y2, x3, y3] : {std::array{0.5, 0.0, 0.0, 0.0, 1.0, 0.00005, 2.0, 0.0},
-                                                       {0, 0.5, 0, 0, 0.00009, 1, 0, 2},
-                                                       {1, 1, 0, 0, 1, 2, 2, 4}}) {
-    EXPECT_EQ(t.inCircle0(xp, yp, x1, y1, x2, y2, x3, y3), False) << x2 << " " << y2;
-    EXPECT_EQ(t.Estado().Circ.R, 100000) << x2 << " " << y2;
-    EXPECT_EQ(t.Estado().Circ.Xc, 0) << x2 << " " << y2;
+  for (const auto& v : {std::array{0.5, 0.0, 0.0, 0.0, 1.0, 0.00005, 2.0, 0.0},
+                        {0, 0.5, 0, 0, 0.00009, 1, 0, 2},
+                        {1, 1, 0, 0, 1, 2, 2, 4}}) {
+    EXPECT_EQ(t.inCircle0(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]), False) << v[4];
+    const Circulo& c = t.Estado().Circ;
+    EXPECT_EQ((std::array{c.Xc, c.Yc, c.R}), (std::array{0.0, 0.0, 100000.0})) << v[4];
   }
   // Each branch of the centre computation (side 1-2 level, side 2-3 level, neither) gives the true circumcentre.
   for (const auto& v : {std::array{0.0, 0.0, 4.0, 0.0, 0.0, 2.0}, {0, 2, 0, 0, 4, 0}, {1, 3, 4, 0, 0, 1}}) {
@@ -44,40 +45,35 @@ TEST(Predicados, InCircle0) {
   }
 }
 
+// On small whole coordinates every product is exact: each segment's ends lie on both closed sides of the other's
+// line exactly when the exact orientations say so (touching, and collinear whether apart or not, count).
 TEST(Predicados, CruzaSegmentosCuentaElContacto) {
-  const auto cruza = [](const std::array<double, 8>& v) {
-    return mGeom::Cruza_Segmentos(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
-  };
-  // Crossing, a shared end, collinear and apart, an end on the other segment, either segment vertical.
-  for (const auto& v : {std::array<double, 8>{0, 0, 2, 2, 0, 2, 2, 0},
-                        {0, 0, 1, 0, 1, 0, 2, 5},
-                        {0, 0, 1, 0, 2, 0, 3, 0},
-                        {0, 0, 2, 0, 1, 0, 1, 3},
-                        {0, 0, 0, 2, -1, 1, 1, 1},
-                        {-1, 1, 1, 1, 0, 0, 0, 2}})
-    EXPECT_TRUE(cruza(v)) << v[4] << " " << v[5];
-  // Parallel, an end just off the other segment, past a vertical one's end.
-  for (const auto& v :
-       {std::array<double, 8>{0, 0, 1, 1, 2, 0, 3, 1}, {0, 0, 2, 0, 1, 0.001, 1, 3}, {0, 0, 0, 2, -1, 3, 1, 3}})
-    EXPECT_FALSE(cruza(v)) << v[4] << " " << v[5];
-  // Symmetric in the two segments and in the direction of each.
   std::mt19937_64 rng(5);
   std::uniform_int_distribution<int> U(-3, 3);
   for (int k = 0; k < 20000; ++k) {
     std::array<double, 8> v;
     for (double& x : v) x = U(rng);
-    const bool r = cruza(v);
-    EXPECT_EQ(r, cruza({v[4], v[5], v[6], v[7], v[0], v[1], v[2], v[3]}));
-    EXPECT_EQ(r, cruza({v[2], v[3], v[0], v[1], v[6], v[7], v[4], v[5]}));
+    if ((v[0] == v[2] && v[1] == v[3]) || (v[4] == v[6] && v[5] == v[7])) continue;
+    const auto lados = [&](int p, int a, int b) {
+      return Orientacion(v[p], v[p + 1], v[p + 2], v[p + 3], v[a], v[a + 1]) *
+                 Orientacion(v[p], v[p + 1], v[p + 2], v[p + 3], v[b], v[b + 1]) <=
+             0;
+    };
+    ASSERT_EQ(mGeom::Cruza_Segmentos(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]), lados(0, 4, 6) && lados(4, 0, 2))
+        << v[0] << " " << v[1] << " " << v[2] << " " << v[3] << " / " << v[4] << " " << v[5] << " " << v[6] << " "
+        << v[7];
   }
 }
 
 TEST(Predicados, LejaniasYLadosLargos) {
-  // A side exactly as long as the maximum is allowed; P at 2 from A, 5 from B and sqrt(20) from C, then at 1, 4
-  // and sqrt(17).
+  // A side exactly as long as the maximum is allowed, whichever side it is; P at 2 from A, 5 from B and sqrt(20)
+  // from C, then at 1, 4 and sqrt(17).
   const XYZ A{0, 0, 0, 1}, B{3, 0, 0, 2}, C{0, 4, 0, 3};
-  EXPECT_FALSE(Lados_Largos(A, B, C, 5));
-  EXPECT_TRUE(Lados_Largos(A, B, C, 4.999999));
+  for (const auto& [p, q, r] : {std::array{A, B, C}, {B, C, A}, {C, A, B}}) {
+    EXPECT_FALSE(Lados_Largos(p, q, r, Mas_Lejos_Que(5)) || Lados_Largos(p, q, r, 5.0)) << p.n;
+    EXPECT_TRUE(Lados_Largos(p, q, r, Mas_Lejos_Que(std::nextafter(5.0, 0.0)))) << p.n;
+    EXPECT_TRUE(Lados_Largos(p, q, r, std::nextafter(5.0, 0.0))) << p.n;
+  }
   const Lejos l = Lejanias(A, B, C, XYZ{-2, 0, 0, 4}, 4), m = Lejanias(A, B, C, XYZ{-1, 0, 0, 4}, 4);
   EXPECT_TRUE(l.AB && l.BC && l.AC);
   EXPECT_TRUE(!m.AB && m.BC && m.AC);
@@ -91,17 +87,7 @@ TEST(Predicados, LejaniasYLadosLargos) {
     if (k % 11 == 0) d2 = U(rng) * U(rng);
     ASSERT_EQ(Mas_Lejos_Que(limite)(d2), std::sqrt(d2) > limite) << limite << " " << d2;
   }
-  // And the side test without roots answers as the one with them, on sides at the limit and a few ulps off it.
-  for (int k = 0; k < 20000; ++k) {
-    const double limite = U(rng) / 100;
-    const double a = U(rng), b = U(rng);
-    XYZ P{a, b, 0, 0}, Q{a + limite, b, 0, 0}, R{a, b + limite * (k % 3 ? 1 : 0.5), 0, 0};
-    for (int paso = 0; paso < k % 4; ++paso) Q.X = std::nextafter(Q.X, k % 2 ? INFINITY : 0.0);
-    ASSERT_EQ(Lados_Largos(P, Q, R, Mas_Lejos_Que(limite)), Lados_Largos(P, Q, R, limite)) << limite;
-  }
-  EXPECT_TRUE(Mas_Lejos_Que(-1)(0));
-  EXPECT_FALSE(Mas_Lejos_Que(0)(0));
-  EXPECT_TRUE(Mas_Lejos_Que(0)(1e-300));
+  EXPECT_TRUE(Mas_Lejos_Que(-1)(0) && !Mas_Lejos_Que(0)(0) && Mas_Lejos_Que(0)(1e-300));
 }
 
 }  // namespace

@@ -126,6 +126,12 @@ Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, doub
   return c;
 }
 
+Nube De_Lista(const std::vector<std::pair<double, double>>& puntos) {
+  Nube c;
+  for (const auto& [x, y] : puntos) c.Pon(x, y);
+  return c;
+}
+
 std::vector<std::pair<std::string, Nube>> Lee_Conjuntos(const std::filesystem::path& carpeta) {
   std::vector<std::pair<std::string, Nube>> r;
   for (const auto& e : std::filesystem::directory_iterator(carpeta)) {

@@ -37,6 +37,9 @@ enum class Forma {
 
 std::string Nombre(Forma f);
 
+// The points of a list, at height 0.
+Nube De_Lista(const std::vector<std::pair<double, double>>& puntos);
+
 // n points of the given shape over a square of side `lado`, shifted by (x0, y0); z is a smooth terrain.
 Nube Genera(Forma forma, std::size_t n, double lado, std::uint64_t semilla, double x0 = 0, double y0 = 0);
 

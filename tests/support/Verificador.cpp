@@ -38,18 +38,21 @@ struct Geo {
   double minx, maxx, miny, maxy;
 };
 
+std::string Nombre(const std::array<Long, 3>& v) {
+  return "(" + std::to_string(v[0]) + " " + std::to_string(v[1]) + " " + std::to_string(v[2]) + ")";
+}
+
 // Interiors of two counter-clockwise triangles are disjoint exactly when an edge of one has all of the
 // other's corners on or beyond it.
 bool Se_Solapan(const std::vector<double>& x, const std::vector<double>& y, const Geo& a, const Geo& b) {
   const auto separa = [&](const Geo& p, const Geo& q) {
     for (int e = 0; e < 3; ++e) {
       const auto u = static_cast<std::size_t>(p.v[e] - 1), w = static_cast<std::size_t>(p.v[(e + 1) % 3] - 1);
-      bool todos_fuera = true;
-      for (Long k : q.v) {
-        const auto s = static_cast<std::size_t>(k - 1);
-        if (Orientacion(x[u], y[u], x[w], y[w], x[s], y[s]) > 0) todos_fuera = false;
-      }
-      if (todos_fuera) return true;
+      if (std::all_of(q.v.begin(), q.v.end(), [&](Long k) {
+            const auto s = static_cast<std::size_t>(k - 1);
+            return Orientacion(x[u], y[u], x[w], y[w], x[s], y[s]) <= 0;
+          }))
+        return true;
     }
     return false;
   };
@@ -66,9 +69,8 @@ std::vector<std::string> Verifica(const std::vector<double>& x, const std::vecto
   std::set<std::array<Long, 3>> vistos;
   for (std::size_t t = 0; t < tris.size(); ++t) {
     const auto& T = tris[t];
-    const std::string nombre = "triangle " + std::to_string(t) + " (" + std::to_string(T.a) + " " +
-                               std::to_string(T.b) + " " + std::to_string(T.c) + ")";
-    if (T.a < 1 || T.a > n || T.b < 1 || T.b > n || T.c < 1 || T.c > n) {
+    const std::string nombre = "triangle " + std::to_string(t) + " " + Nombre({T.a, T.b, T.c});
+    if (std::min({T.a, T.b, T.c}) < 1 || std::max({T.a, T.b, T.c}) > n) {
       problemas.push_back(nombre + ": corner out of range");
       continue;
     }
@@ -85,22 +87,15 @@ std::vector<std::string> Verifica(const std::vector<double>& x, const std::vecto
       problemas.push_back(nombre + ": zero area");
       continue;
     }
-    Geo g{{T.a, o > 0 ? T.b : T.c, o > 0 ? T.c : T.b}, 0, 0, 0, 0};
-    g.minx = std::min({x[i(T.a)], x[i(T.b)], x[i(T.c)]});
-    g.maxx = std::max({x[i(T.a)], x[i(T.b)], x[i(T.c)]});
-    g.miny = std::min({y[i(T.a)], y[i(T.b)], y[i(T.c)]});
-    g.maxy = std::max({y[i(T.a)], y[i(T.b)], y[i(T.c)]});
-    geo.push_back(g);
+    const auto [x0, x1] = std::minmax({x[i(T.a)], x[i(T.b)], x[i(T.c)]});
+    const auto [y0, y1] = std::minmax({y[i(T.a)], y[i(T.b)], y[i(T.c)]});
+    geo.push_back({{T.a, o > 0 ? T.b : T.c, o > 0 ? T.c : T.b}, x0, x1, y0, y1});
   }
   std::sort(geo.begin(), geo.end(), [](const Geo& a, const Geo& b) { return a.minx < b.minx; });
   for (std::size_t a = 0; a < geo.size(); ++a)
-    for (std::size_t b = a + 1; b < geo.size() && geo[b].minx <= geo[a].maxx; ++b) {
-      if (geo[b].miny > geo[a].maxy || geo[b].maxy < geo[a].miny) continue;
-      if (Se_Solapan(x, y, geo[a], geo[b]))
-        problemas.push_back("triangles (" + std::to_string(geo[a].v[0]) + " " + std::to_string(geo[a].v[1]) + " " +
-                            std::to_string(geo[a].v[2]) + ") and (" + std::to_string(geo[b].v[0]) + " " +
-                            std::to_string(geo[b].v[1]) + " " + std::to_string(geo[b].v[2]) + ") overlap");
-    }
+    for (std::size_t b = a + 1; b < geo.size() && geo[b].minx <= geo[a].maxx; ++b)
+      if (geo[b].miny <= geo[a].maxy && geo[b].maxy >= geo[a].miny && Se_Solapan(x, y, geo[a], geo[b]))
+        problemas.push_back("triangles " + Nombre(geo[a].v) + " and " + Nombre(geo[b].v) + " overlap");
   return problemas;
 }
 
