@@ -43,8 +43,9 @@ void Comprueba(const Triangulacion_Delaunay& T, const Nube& p, const Restringida
   const auto tris = T.Triangulos();
   ASSERT_EQ(tris.size(), T.Numero_Triangulos());
   // Triangles exactly when three distinct points are not on one line.
-  const bool con_area = std::any_of(distintos.begin(), distintos.end(),
-                                    [&](int q) { return Orienta(p, distintos[0], distintos[1], q) != 0; });
+  const bool con_area = distintos.size() > 2 && std::any_of(distintos.begin(), distintos.end(), [&](int q) {
+                          return Orienta(p, distintos[0], distintos[1], q) != 0;
+                        });
   ASSERT_EQ(T.Tiene_Triangulos(), con_area);
 
   // Directed edges sorted, each with its triangle's third corner: the twin of a-b is b-a.
