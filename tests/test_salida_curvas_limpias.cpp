@@ -54,9 +54,9 @@ TEST(Curvas_Limpias, MismasLineasCadaVerticeUnaVezCotasDecimalesAnillosCerrados)
             const bool anillo = antes.size() > 2 &&
                                 std::hypot(antes.back().X - antes[0].X, antes.back().Y - antes[0].Y) <= 1e-9 * largo;
             // Each vertex once, not even twice but for the last bits (as where two smoothed spans meet).
+            const auto cerca = [](double u, double v) { return std::fabs(u - v) <= 1e-14 * std::fabs(u); };
             for (std::size_t k = 1; k < despues.size(); ++k) {
-              EXPECT_FALSE(std::fabs(despues[k].X - despues[k - 1].X) <= 1e-14 * std::fabs(despues[k].X) &&
-                           std::fabs(despues[k].Y - despues[k - 1].Y) <= 1e-14 * std::fabs(despues[k].Y))
+              EXPECT_FALSE(cerca(despues[k].X, despues[k - 1].X) && cerca(despues[k].Y, despues[k - 1].Y))
                   << "line " << i << ", vertex " << k;
             }
             // Walked together, each vertex the line had lies on the side of the new line it has reached: none lost,
@@ -74,7 +74,6 @@ TEST(Curvas_Limpias, MismasLineasCadaVerticeUnaVezCotasDecimalesAnillosCerrados)
               EXPECT_TRUE(despues.back().X == despues[0].X && despues.back().Y == despues[0].Y) << "line " << i;
               // Nor halfway along a side, even where the point closing the ring missed its start by the last bits.
               const Pto3D &a = despues[despues.size() - 2], &b = despues[1];
-              const auto cerca = [](double u, double v) { return std::fabs(u - v) <= 1e-14 * std::fabs(u); };
               EXPECT_FALSE(!Es_Verdadero(suave) && cerca(despues[0].X, 0.5 * a.X + 0.5 * b.X) &&
                            cerca(despues[0].Y, 0.5 * a.Y + 0.5 * b.Y))
                   << "line " << i;
